@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QString>
+#include <cstdint>
+
+// One 16-byte event-log record of the Connector image, decoded.
+struct TLogRecord {
+    static constexpr int Size = 16;
+    static constexpr uint32_t NeverWritten = 0xFFFFFFFF;
+    static constexpr uint32_t WriteMarker = 0xFFFFFFFE;
+
+    uint32_t Time = NeverWritten;        // ConnectorTimestamp; 0 = no time
+    uint8_t Code = 0;                    // status code
+    uint8_t Bottle = 255;                // 255 = none
+    uint8_t Sample = 255;                // 255 = none
+    uint16_t Var = 0xFFFF;               // raw of Analog1; 0xFFFF = none
+    uint16_t Aux = 0xFFFF;               // raw of Analog2; 0xFFFF = none
+    int16_t SampleTemperature = 0x7FFF;  // tenths of °C; 0x7FFF = none
+    int16_t BoxTemperature = 0x7FFF;     // tenths of °C; 0x7FFF = none
+    uint8_t Crc = 0;
+
+    bool operator==(const TLogRecord&) const = default;
+
+    static TLogRecord Decode(const uint8_t* bytes);
+    // Writes the 16 bytes with a freshly computed CRC.
+    void Encode(uint8_t* bytes) const;
+    // The empty record (all "none") with the given code.
+    static TLogRecord Empty(uint8_t code = 0);
+    // The word of a status code; "?" for a code without one.
+    static QString CodeWord(uint8_t code);
+};
+
+// CRC-8/MAXIM (Dallas 1-Wire), table driven.
+uint8_t Crc8Maxim(const uint8_t* data, int count);

@@ -1,0 +1,66 @@
+#pragma once
+
+#include "DateTime.h"
+#include "ProgramBlock.h"
+#include "LogRecord.h"
+
+#include <QString>
+#include <array>
+#include <cstdint>
+
+class TKelbDevice;
+
+// Outcome of the last file, Connector or log operation of a record.
+enum TRecordStatus : int {
+    StatusOk = 0,
+    StatusCommError = 1,     // transfer failed, checksum after a read, or verification
+    StatusFileError = 2,     // file cannot be opened or created
+    StatusCorruptedFile = 3, // short file, checksum, or short write
+    StatusWrongVersion = 4,  // marker byte is not '#'
+    StatusOutOfRange = 5,    // log index out of range
+};
+
+// The document: one Connector image plus the typed fields the editors work on.
+// The program block fields come from TProgramBlock and are read and written directly.
+class TR7200 : public TProgramBlock {
+public:
+    static constexpr int ImageSize = 32768;
+    static constexpr int LogSlots = 1920;
+
+    TR7200();
+
+    std::array<uint8_t, ImageSize> Image{};
+    uint32_t SerialNumber = 0;
+    QString ConnectorName;    // at most 63 characters reach the image
+    QString ConnectorComment; // at most 443 characters reach the image
+    TDateTime ProgramStartTime = 0;
+    uint32_t ProgramStartDelay = 600;
+    int LogCount = 0;
+    int LogStart = 0;
+    int Status = StatusOk;
+    TKelbDevice* Device = nullptr; // not owned
+
+    void LoadDefaults();
+    void Pack();
+    void Unpack();
+    uint16_t HeaderChecksum() const;
+
+    bool LoadFromFile(const QString& name);
+    bool SaveToFile(const QString& name);
+
+    bool ReadFromConnector();
+    bool WriteToConnector();
+    bool VerifyConnector();
+    bool SetConnectorClock(TDateTime t);
+    TDateTime ReadConnectorClock();
+
+    static uint32_t ToConnectorTimestamp(TDateTime t);
+    static TDateTime FromConnectorTimestamp(uint32_t s);
+
+    void ResetLog();
+    void ScanLog();
+    // The i-th oldest record; outside 0..LogCount-1 sets Status 5 and throws ERangeError.
+    TLogRecord LogRecordAt(int i);
+    // Image offset of the slot that holds the i-th oldest record (no range check).
+    int LogSlotOffset(int i) const;
+};

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QString>
+#include <cstdint>
+#include <memory>
+
+class TUart;
+class TPortProvider;
+class TLinkMonitor;
+
+// The adapter link: finds the adapter, keeps its port open and exchanges
+// 0x5A request / 0xA5 reply frames with five attempts per exchange.
+class TKelbAdapter {
+public:
+    // The provider decides where ports come from: the USB bridges (default) or a simulation.
+    explicit TKelbAdapter(std::shared_ptr<TPortProvider> provider = {});
+    ~TKelbAdapter();
+    TKelbAdapter(const TKelbAdapter&) = delete;
+    TKelbAdapter& operator=(const TKelbAdapter&) = delete;
+
+    bool Connect();
+    void Disconnect();
+    bool SendFrame(const uint8_t* request, int count);
+    bool ReceiveFrame(uint8_t* reply, int count);
+    bool Transact(const uint8_t* request, int requestCount, uint8_t* reply, int replyCount);
+
+    std::unique_ptr<TUart> Port;     // open while connected
+    TLinkMonitor* Monitor = nullptr; // not owned
+    QString Description;
+
+protected:
+    std::shared_ptr<TPortProvider> Provider;
+};
