@@ -1,0 +1,339 @@
+#include "UsbUart.h"
+
+#include "InternalError.h"
+#include "SysfsTty.h"
+
+#include <QDeadlineTimer>
+#include <QFileInfo>
+#include <QSerialPort>
+#include <QSerialPortInfo>
+#include <algorithm>
+#include <chrono>
+#include <thread>
+
+namespace {
+
+constexpr const char* Unit = "UsbUart";
+
+// The description a port shows: udev's model text, or the USB product text from sysfs
+// when udev has none.
+QString PortDescription(const QSerialPortInfo& info) {
+    QString text = info.description();
+    if (text.isEmpty()) text = TSysfsTty().UsbProduct(info.portName());
+    return text;
+}
+
+QString NamedPort() {
+    return qEnvironmentVariable(TUsbUart::PortVariable);
+}
+
+// The kernel's name of the tty behind a path, through by-id links.
+QString TtyName(const QString& path) {
+    const QString real = QFileInfo(path).canonicalFilePath();
+    return QFileInfo(real.isEmpty() ? path : real).fileName();
+}
+
+} // namespace
+
+TUsbUart::TUsbUart() = default;
+
+TUsbUart::~TUsbUart() {
+    Close();
+}
+
+bool TUsbUart::FindDevice(const QString& description, int& index) {
+    const QString named = NamedPort();
+    if (!named.isEmpty()) {
+        if (!QFileInfo::exists(named)) return false;
+        index = NamedPortIndex;
+        return true;
+    }
+    const QList<QSerialPortInfo> ports = QSerialPortInfo::availablePorts();
+    int matches = 0;
+    int found = -1;
+    for (int i = 0; i < ports.size(); ++i) {
+        if (PortDescription(ports[i]) == description) {
+            ++matches;
+            found = i;
+        }
+    }
+    // Two equal adapters: we must not guess which one the user means.
+    if (matches != 1) return false;
+    index = found;
+    return true;
+}
+
+bool TUsbUart::Open(int index) {
+    if (index == -1) throw TInternalError::OnFile(Unit, 119);
+    if (IsOpen()) Close();
+
+    QString location;
+    if (index == NamedPortIndex) {
+        location = NamedPort();
+        if (location.isEmpty()) return false;
+        Description = location;
+        DeviceSerialNumber.clear();
+        const QString real = QFileInfo(location).canonicalFilePath();
+        for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts()) {
+            if (info.systemLocation() == real) {
+                Description = PortDescription(info);
+                DeviceSerialNumber = info.serialNumber();
+            }
+        }
+    } else {
+        const QList<QSerialPortInfo> ports = QSerialPortInfo::availablePorts();
+        if (index < 0 || index >= ports.size()) return false;
+        location = ports[index].systemLocation();
+        Description = PortDescription(ports[index]);
+        DeviceSerialNumber = ports[index].serialNumber();
+    }
+
+    auto port = std::make_unique<QSerialPort>();
+    port->setPortName(location);
+    if (!port->open(QIODevice::ReadWrite)) return false;
+    // Only root may change it on most systems; the default timer works, only slower.
+    TSysfsTty().SetLatencyTimer(TtyName(location), LatencyTimer);
+    Handle = std::move(port);
+    DeviceIndex = index;
+    return true;
+}
+
+void TUsbUart::Close() {
+    if (Handle) {
+        Handle->close();
+        Handle.reset();
+    }
+    DeviceIndex = -1;
+}
+
+int32_t TUsbUart::Write(const uint8_t* data, int32_t count) {
+    if (!IsOpen()) throw TInternalError::OnFile(Unit, 166);
+    if (count <= 0) return 0;
+    if (Handle->write(reinterpret_cast<const char*>(data), count) != count) {
+        Handle->clear(QSerialPort::Output);
+        return 0;
+    }
+    QDeadlineTimer deadline(int64_t(Timeouts.WriteConstant) +
+                            int64_t(Timeouts.WriteMultiplier) * count);
+    bool failed = false;
+    while (Handle->bytesToWrite() > 0) {
+        const int64_t left = deadline.remainingTime();
+        if (left <= 0) break;
+        Handle->clearError();
+        if (!Handle->waitForBytesWritten(int(left)) &&
+            Handle->error() != QSerialPort::TimeoutError) {
+            failed = true;
+            break;
+        }
+    }
+    const int64_t unsent = Handle->bytesToWrite();
+    if (unsent > 0)
+        // What missed the time-out must not trail behind into the next frame.
+        Handle->clear(QSerialPort::Output);
+    if (failed) return 0;
+    return int32_t(count - unsent);
+}
+
+int32_t TUsbUart::ReadWithin(uint8_t* buffer, int32_t count, int64_t ms) {
+    QDeadlineTimer deadline(ms);
+    while (Handle->bytesAvailable() < count) {
+        const int64_t left = deadline.remainingTime();
+        if (left <= 0) break;
+        Handle->clearError();
+        // A hung-up device reports readiness without data: give up instead of spinning.
+        if (!Handle->waitForReadyRead(int(left)) && Handle->error() != QSerialPort::TimeoutError &&
+            Handle->error() != QSerialPort::NoError)
+            return -1;
+    }
+    const int64_t got = Handle->read(reinterpret_cast<char*>(buffer),
+                                     std::min<int64_t>(count, Handle->bytesAvailable()));
+    return got < 0 ? -1 : int32_t(got);
+}
+
+int32_t TUsbUart::Read(uint8_t* buffer, int32_t count) {
+    if (!IsOpen()) throw TInternalError::OnFile(Unit, 183);
+    if (count <= 0) return 0;
+    if (ImmediateRead) {
+        int64_t waiting = 0;
+        if (!QueueStatus(waiting, 0) || waiting == 0) return 0;
+        const int64_t got =
+            Handle->read(reinterpret_cast<char*>(buffer), std::min<int64_t>(waiting, count));
+        return got < 0 ? 0 : int32_t(got);
+    }
+    // The first byte and the rest are two reads, each bounded on its own.
+    const int64_t total = Timeouts.ReadConstant;
+    const int64_t perByte = Timeouts.ReadMultiplier;
+    if (ReadWithin(buffer, 1, total + perByte) != 1) return 0;
+    if (count == 1) return 1;
+    const int32_t rest = ReadWithin(buffer + 1, count - 1, total + perByte * (count - 1));
+    if (rest < 0) return 0;
+    return 1 + rest;
+}
+
+bool TUsbUart::QueueStatus(int64_t& waiting, int graceMs) {
+    Handle->clearError();
+    if (!Handle->waitForReadyRead(graceMs) && Handle->error() != QSerialPort::TimeoutError &&
+        Handle->error() != QSerialPort::NoError)
+        return false;
+    waiting = Handle->bytesAvailable();
+    return true;
+}
+
+void TUsbUart::Purge() {
+    if (!IsOpen()) throw TInternalError::OnFile(Unit, 230);
+    for (int pass = 0; pass < 10; ++pass) {
+        if (pass > 0) std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        Handle->clear(QSerialPort::AllDirections);
+        // A byte already on its way when the queues were emptied still counts as queued,
+        // so look for about a character time before calling the line quiet.
+        int64_t waiting = 0;
+        if (!QueueStatus(waiting, 1) || waiting == 0) return;
+    }
+    // A device that will not stop talking: fail loudly instead of keeping stale bytes.
+    throw TInternalError::OnFile(Unit, 247);
+}
+
+bool TUsbUart::SetImmediateRead() {
+    if (!IsOpen()) throw TInternalError::OnFile(Unit, 258);
+    ImmediateRead = true;
+    Timeouts.ReadInterval = 0xFFFFFFFF;
+    Timeouts.ReadMultiplier = 0;
+    Timeouts.ReadConstant = 0;
+    return true;
+}
+
+void TUsbUart::SetTimeouts(int32_t total, int32_t perByte) {
+    if (!IsOpen()) throw TInternalError::OnFile(Unit, 274);
+    if (total == 0 && perByte == 0) throw TInternalError::OnFile(Unit, 277);
+    ImmediateRead = false;
+    if (total <= perByte) total = perByte * 20;
+    Timeouts.ReadInterval = 0;
+    Timeouts.ReadMultiplier = uint32_t(perByte);
+    Timeouts.ReadConstant = uint32_t(total);
+}
+
+bool TUsbUart::SetSettings(const TUartSettings& settings) {
+    if (!IsOpen()) throw TInternalError::OnFile(Unit, 300);
+    // Each step that fails leaves the steps before it in force.
+    if (!Handle->setBaudRate(settings.BaudRate)) return false;
+
+    QSerialPort::DataBits dataBits;
+    switch (settings.DataBits) {
+    case 7:
+        dataBits = QSerialPort::Data7;
+        break;
+    case 8:
+        dataBits = QSerialPort::Data8;
+        break;
+    default:
+        return false;
+    }
+
+    QSerialPort::StopBits stopBits;
+    switch (settings.StopBits) {
+    case 10:
+        stopBits = QSerialPort::OneStop;
+        break;
+    case 20:
+        stopBits = QSerialPort::TwoStop;
+        break;
+    default:
+        return false;
+    }
+
+    QSerialPort::Parity parity;
+    switch (settings.Parity) {
+    case 0:
+        parity = QSerialPort::NoParity;
+        break;
+    case 1:
+        parity = QSerialPort::OddParity;
+        break;
+    case 2:
+        parity = QSerialPort::EvenParity;
+        break;
+    case 3:
+        parity = QSerialPort::MarkParity;
+        break;
+    case 4:
+        parity = QSerialPort::SpaceParity;
+        break;
+    default:
+        throw TInternalError::Switch(Unit, 347);
+    }
+
+    if (!Handle->setDataBits(dataBits) || !Handle->setStopBits(stopBits) ||
+        !Handle->setParity(parity))
+        return false;
+
+    QSerialPort::FlowControl flow;
+    switch (settings.FlowControl) {
+    case 0:
+    case 3:
+        flow = QSerialPort::NoFlowControl;
+        break;
+    case 1:
+        flow = QSerialPort::HardwareControl;
+        break;
+    case 2:
+        flow = QSerialPort::SoftwareControl;
+        break;
+    default:
+        throw TInternalError::Switch(Unit, 368);
+    }
+    if (!Handle->setFlowControl(flow)) return false;
+
+    Settings = settings;
+    SetWriteTimeouts();
+    SetImmediateRead();
+    return true;
+}
+
+void TUsbUart::SetWriteTimeouts() {
+    if (!IsOpen()) throw TInternalError::OnFile(Unit, 577);
+    int64_t charUs = 1;
+    if (Settings.BaudRate > 0 && Settings.DataBits > 0)
+        charUs = int64_t(1000000 / Settings.BaudRate) * Settings.DataBits + 3;
+    const int64_t charMs = std::max<int64_t>(1, std::max<int64_t>(1, charUs) / 1000);
+    Timeouts.WriteMultiplier = uint32_t(2 * charMs);
+    Timeouts.WriteConstant = 100;
+}
+
+bool TUsbUart::ModemBit(int signal) {
+    if (!IsOpen()) return false;
+    Handle->clearError();
+    const QSerialPort::PinoutSignals pins = Handle->pinoutSignals();
+    if (Handle->error() != QSerialPort::NoError) return false;
+    return (pins & QSerialPort::PinoutSignal(signal)) != 0;
+}
+
+bool TUsbUart::GetCts() {
+    return ModemBit(QSerialPort::ClearToSendSignal);
+}
+bool TUsbUart::GetDsr() {
+    return ModemBit(QSerialPort::DataSetReadySignal);
+}
+bool TUsbUart::GetRing() {
+    return ModemBit(QSerialPort::RingIndicatorSignal);
+}
+bool TUsbUart::GetRlsd() {
+    return ModemBit(QSerialPort::DataCarrierDetectSignal);
+}
+
+void TUsbUart::SetDtr(bool on) {
+    if (!IsOpen()) throw TInternalError::OnFile(Unit, 513);
+    Handle->setDataTerminalReady(on);
+    Dtr = on;
+}
+
+void TUsbUart::SetRts(bool on) {
+    if (!IsOpen()) throw TInternalError::OnFile(Unit, 534);
+    Handle->setRequestToSend(on);
+    Rts = on;
+}
+
+void TUsbUart::SetBreak(bool on) {
+    if (!IsOpen()) throw TInternalError::OnFile(Unit, 555);
+    Handle->setBreakEnabled(on);
+    Break = on;
+}

@@ -1,0 +1,82 @@
+#pragma once
+
+#include "Uart.h"
+
+#include <QString>
+#include <cstdint>
+#include <memory>
+
+class QSerialPort;
+
+// The serial port of a USB-to-serial bridge, driven through QSerialPort.
+//
+// Devices are found by their USB product description and opened by their index in the
+// system's port listing. When LIMNASET_PORT names a device (a tty, a by-id link or a
+// pseudo-terminal), that device alone is used, under the index NamedPortIndex.
+class TUsbUart : public TUart {
+public:
+    static constexpr int32_t NamedPortIndex = 0x7FFFFFFF;
+    static constexpr const char* PortVariable = "LIMNASET_PORT";
+
+    // Read and write time-outs, in milliseconds, kept the way the bridge driver keeps them.
+    struct TTimeouts {
+        uint32_t ReadInterval = 0xFFFFFFFF;
+        uint32_t ReadMultiplier = 0;
+        uint32_t ReadConstant = 0;
+        uint32_t WriteMultiplier = 2;
+        uint32_t WriteConstant = 100;
+        bool operator==(const TTimeouts&) const = default;
+    };
+
+    TUsbUart();
+    ~TUsbUart() override;
+    TUsbUart(const TUsbUart&) = delete;
+    TUsbUart& operator=(const TUsbUart&) = delete;
+
+    // Exactly one device with this description: true and its index.
+    static bool FindDevice(const QString& description, int& index);
+
+    bool Open(int index) override;
+    void Close() override;
+    int32_t Write(const uint8_t* data, int32_t count) override;
+    int32_t Read(uint8_t* buffer, int32_t count) override;
+    void Purge() override;
+    QString GetDescription() override { return Description; }
+    bool IsOpen() override { return DeviceIndex != -1; }
+
+    bool SetImmediateRead() override;
+    void SetTimeouts(int32_t total, int32_t perByte) override;
+    bool SetSettings(const TUartSettings& settings) override;
+    void GetSettings(TUartSettings& settings) override { settings = Settings; }
+
+    bool GetCts() override;
+    bool GetDsr() override;
+    bool GetRing() override;
+    bool GetRlsd() override;
+    void SetDtr(bool on) override;
+    void SetRts(bool on) override;
+    void SetBreak(bool on) override;
+
+    TTimeouts GetTimeouts() const { return Timeouts; }
+    bool IsImmediateRead() const { return ImmediateRead; }
+    QString GetSerialNumber() const { return DeviceSerialNumber; }
+    bool GetDtr() const { return Dtr; }
+    bool GetRts() const { return Rts; }
+    bool GetBreak() const { return Break; }
+
+    uint8_t LatencyTimer = 16;
+
+private:
+    bool ModemBit(int signal);
+    void SetWriteTimeouts();
+    // Bytes waiting in the receive queue; false when the device fails.
+    bool QueueStatus(int64_t& waiting, int graceMs);
+    // Up to count bytes, waiting at most ms for all of them; -1 when the device fails.
+    int32_t ReadWithin(uint8_t* buffer, int32_t count, int64_t ms);
+
+    std::unique_ptr<QSerialPort> Handle; // null while closed
+    bool ImmediateRead = true;
+    QString Description;
+    QString DeviceSerialNumber;
+    TTimeouts Timeouts;
+};
