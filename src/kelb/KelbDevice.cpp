@@ -1,0 +1,161 @@
+#include "KelbDevice.h"
+
+#include "InternalError.h"
+#include "LittleEndian.h"
+
+#include <algorithm>
+#include <array>
+#include <cstring>
+
+namespace {
+
+constexpr uint8_t CmdAdapterVersion = 0x10;
+constexpr uint8_t CmdQueryConnector = 0x20;
+constexpr uint8_t CmdReadLarge = 0x30;
+constexpr uint8_t CmdWriteLarge = 0x40;
+constexpr uint8_t CmdReadSmall = 0x50;
+constexpr uint8_t CmdWriteSmall = 0x60;
+constexpr uint8_t CmdMemoryKind = 0x70;
+constexpr uint8_t CmdReadClock = 0x80;
+constexpr uint8_t CmdSetClock = 0x90;
+
+constexpr uint8_t Acknowledge = 2;
+constexpr int RequestSize = 36;
+constexpr int ReplySize = 32;
+constexpr int WriteRequestSize = 36;
+constexpr int BlockDataSize = 32;
+
+using TRequest = std::array<uint8_t, RequestSize>;
+using TReply = std::array<uint8_t, ReplySize>;
+
+int Percent(int64_t done, int64_t length) {
+    return int(done * 100 / length);
+}
+
+} // namespace
+
+TKelbDevice::TKelbDevice(std::shared_ptr<TPortProvider> provider)
+    : TKelbAdapter(std::move(provider)) {}
+
+bool TKelbDevice::ReadAdapterVersion() {
+    TRequest request{};
+    TReply reply{};
+    request[0] = CmdAdapterVersion;
+    if (!Transact(request.data(), 1, reply.data(), 2)) return false;
+    AdapterVersion = le::Get16(reply.data());
+    return true;
+}
+
+bool TKelbDevice::QueryConnector(bool& present) {
+    TRequest request{};
+    TReply reply{};
+    request[0] = CmdQueryConnector;
+    if (!Transact(request.data(), 1, reply.data(), 1)) return false;
+    present = reply[0] == Acknowledge;
+    return true;
+}
+
+bool TKelbDevice::QueryMemoryKind(bool& large) {
+    TRequest request{};
+    TReply reply{};
+    request[0] = CmdMemoryKind;
+    if (!Transact(request.data(), 1, reply.data(), 1)) return false;
+    large = reply[0] == Acknowledge;
+    return true;
+}
+
+bool TKelbDevice::DetectConnector(bool& present) {
+    present = false;
+    bool found = false;
+    if (!QueryConnector(found)) return false;
+    if (!found) return true;
+    bool large = false;
+    if (!QueryMemoryKind(large)) return false;
+    SmallMemory = !large;
+    BlockSize = SmallMemory ? 8 : 32;
+    MemorySize = SmallMemory ? 256 : 32768;
+    present = true;
+    return true;
+}
+
+bool TKelbDevice::ReadClock(TConnectorTime& time) {
+    if (SmallMemory) throw TInternalError::OnFile("KelbDevice", 111);
+    TRequest request{};
+    TReply reply{};
+    request[0] = CmdReadClock;
+    if (!Transact(request.data(), 1, reply.data(), int(sizeof(TConnectorTime)))) return false;
+    std::memcpy(&time, reply.data(), sizeof(TConnectorTime));
+    return true;
+}
+
+bool TKelbDevice::SetClock(const TConnectorTime& time) {
+    if (SmallMemory) throw TInternalError::OnFile("KelbDevice", 86);
+    TRequest request{};
+    TReply reply{};
+    request[0] = CmdSetClock;
+    std::memcpy(&request[1], &time, sizeof(TConnectorTime));
+    if (!Transact(request.data(), 1 + int(sizeof(TConnectorTime)), reply.data(), 1)) return false;
+    return reply[0] == Acknowledge;
+}
+
+bool TKelbDevice::ReadBlock(int address, uint8_t* buffer, int count) {
+    // The reply buffer holds one block of the large kind at most.
+    if (count < 1 || count > BlockSize || count > ReplySize) return false;
+    TRequest request{};
+    TReply reply{};
+    request[0] = SmallMemory ? CmdReadSmall : CmdReadLarge;
+    le::Put16(&request[1], uint16_t(address));
+    request[3] = uint8_t(count);
+    if (!Transact(request.data(), 4, reply.data(), count)) return false;
+    std::memcpy(buffer, reply.data(), size_t(count));
+    return true;
+}
+
+bool TKelbDevice::WriteBlock(int address, const uint8_t* data, int count) {
+    if (count < 1 || count > BlockSize || count > BlockDataSize) return false;
+    TRequest request{};
+    TReply reply{};
+    request[0] = SmallMemory ? CmdWriteSmall : CmdWriteLarge;
+    le::Put16(&request[1], uint16_t(address));
+    request[3] = uint8_t(count);
+    std::memcpy(&request[4], data, size_t(count));
+    if (!Transact(request.data(), WriteRequestSize, reply.data(), 1)) return false;
+    return reply[0] == Acknowledge;
+}
+
+bool TKelbDevice::ReadMemory(int address, uint8_t* buffer, int length) {
+    if (OnProgress) OnProgress(0);
+    int remaining = length;
+    while (remaining > 0) {
+        const int chunk = std::min(remaining, int(BlockSize));
+        if (!ReadBlock(address, buffer, chunk)) return false;
+        address += chunk;
+        buffer += chunk;
+        remaining -= chunk;
+        if (OnProgress) OnProgress(Percent(length - remaining, length));
+    }
+    return true;
+}
+
+bool TKelbDevice::WriteMemory(int address, const uint8_t* data, int length) {
+    if (OnProgress) OnProgress(0);
+    // Nothing to write; a zero-byte block and a division by the length would follow.
+    if (length <= 0) return true;
+    // Blocks never cross a multiple of the block size.
+    const int boundary = (address / BlockSize) * BlockSize + BlockSize;
+    const int first = std::min(boundary - address, length);
+    if (!WriteBlock(address, data, first)) return false;
+    if (OnProgress) OnProgress(Percent(first, length));
+    address += first;
+    data += first;
+    int remaining = length - first;
+    while (remaining > 0) {
+        const int chunk = std::min(remaining, int(BlockSize));
+        if (!WriteBlock(address, data, chunk)) return false;
+        address += chunk;
+        data += chunk;
+        remaining -= chunk;
+        if (OnProgress) OnProgress(Percent(length - remaining, length));
+    }
+    return true;
+}
