@@ -1,0 +1,351 @@
+#include "ConnectorModel.h"
+
+#include "ConnectorCalendar.h"
+#include "DateTime.h"
+#include "LittleEndian.h"
+#include "LogRecord.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace {
+
+constexpr uint8_t RequestStart = 0x5A;
+constexpr uint8_t ReplyStart = 0xA5;
+constexpr uint8_t Acknowledge = 2;
+constexpr uint8_t Refusal = 0;
+constexpr size_t JunkLevel = 64;
+
+// Request length with the command byte; 0 for a command the adapter does not know.
+int RequestLength(uint8_t command) {
+    switch (command) {
+    case 0x10:
+    case 0x20:
+    case 0x70:
+    case 0x80:
+        return 1;
+    case 0x90:
+        return 7;
+    case 0x30:
+    case 0x50:
+        return 4;
+    case 0x40:
+    case 0x60:
+        return 36;
+    default:
+        return 0;
+    }
+}
+
+uint32_t PcClockSeconds() {
+    int year, month, day, hour, minute, second, msec;
+    DecodeDateTime(TClock::Now(), year, month, day, hour, minute, second, msec);
+    TConnectorTime time;
+    time.Second = uint8_t(second);
+    time.Minute = uint8_t(minute);
+    time.Hour = uint8_t(hour);
+    time.Day = uint8_t(day);
+    time.Month = uint8_t(month);
+    time.Year = uint8_t(year % 100);
+    return PackLocalTime(time);
+}
+
+} // namespace
+
+TConnectorModel::TConnectorModel(TKind kind, const TFaultPlan& plan)
+    : Kind(kind), Small(SmallSize, 0xFF), Large(LargeSize, 0xFF), Plan(plan), Random(plan.Seed) {
+    Timer.start();
+    ClockBase = PcClockSeconds();
+    ClockBaseElapsed = Elapsed();
+    if (Plan.Junk) DiscardOutput();
+}
+
+void TConnectorModel::SetPlugged(bool plugged) {
+    if (plugged && !Plugged) ++Generation;
+    Plugged = plugged;
+    VanishPending = false;
+    if (!plugged) {
+        Input.clear();
+        Output.clear();
+    }
+}
+
+std::vector<uint8_t>& TConnectorModel::Memory(TKind kind) {
+    return kind == TKind::Small ? Small : Large;
+}
+
+void TConnectorModel::LoadMemory(const uint8_t* data, int count, TKind kind) {
+    std::vector<uint8_t>& memory = Memory(kind);
+    std::copy_n(data, std::min(count, int(memory.size())), memory.begin());
+}
+
+int64_t TConnectorModel::Elapsed() const {
+    return ElapsedSource ? ElapsedSource() : Timer.elapsed();
+}
+
+uint32_t TConnectorModel::ClockSeconds() const {
+    return ClockBase + uint32_t((Elapsed() - ClockBaseElapsed) / 1000);
+}
+
+void TConnectorModel::SetClockSeconds(uint32_t seconds) {
+    ClockBase = seconds;
+    ClockBaseElapsed = Elapsed();
+}
+
+void TConnectorModel::SetElapsedSource(std::function<int64_t()> source) {
+    const uint32_t now = ClockSeconds();
+    ElapsedSource = std::move(source);
+    SetClockSeconds(now);
+}
+
+bool TConnectorModel::Feed(const uint8_t* data, int count) {
+    if (VanishPending) SetPlugged(false);
+    if (!Plugged) return false;
+    Input.insert(Input.end(), data, data + count);
+    for (;;) {
+        auto start = std::find(Input.begin(), Input.end(), RequestStart);
+        Input.erase(Input.begin(), start);
+        if (Input.size() < 2) break;
+        const int length = RequestLength(Input[1]);
+        if (length == 0) {
+            // Unknown command: resynchronise on the next frame start.
+            Input.erase(Input.begin());
+            continue;
+        }
+        if (int(Input.size()) < 1 + length) break;
+        std::vector<uint8_t> request(Input.begin() + 1, Input.begin() + 1 + length);
+        Input.erase(Input.begin(), Input.begin() + 1 + length);
+        HandleRequest(request);
+        if (!Plugged) break;
+    }
+    TopUpJunk();
+    return true;
+}
+
+int TConnectorModel::Pending() const {
+    return Plugged ? int(Output.size()) : 0;
+}
+
+int TConnectorModel::Take(uint8_t* buffer, int count) {
+    if (!Plugged) return 0;
+    const int n = std::min(count, int(Output.size()));
+    std::copy_n(Output.begin(), n, buffer);
+    Output.erase(Output.begin(), Output.begin() + n);
+    // The adapter goes once its last reply has left it.
+    if (VanishPending && Output.empty()) SetPlugged(false);
+    TopUpJunk();
+    return n;
+}
+
+void TConnectorModel::DiscardOutput() {
+    Output.clear();
+    TopUpJunk();
+}
+
+void TConnectorModel::TopUpJunk() {
+    if (!Plan.Junk || !Plugged) return;
+    while (Output.size() < JunkLevel)
+        Output.push_back(uint8_t(Random()));
+}
+
+void TConnectorModel::SetFaultPlan(const TFaultPlan& plan) {
+    Plan = plan;
+    Random.seed(plan.Seed);
+    Replies = 0;
+    TopUpJunk();
+}
+
+TReplyFault TConnectorModel::DrawFault() {
+    // One draw per reply whatever the plan, so a fixed fault does not shift later draws.
+    double u = std::uniform_real_distribution<double>(0.0, 1.0)(Random);
+    auto fixed = Plan.AtReply.find(Replies);
+    if (fixed != Plan.AtReply.end()) return fixed->second;
+    const std::pair<double, TReplyFault> table[] = {
+        {Plan.DropProbability, TReplyFault::Drop},
+        {Plan.WrongFirstProbability, TReplyFault::WrongFirst},
+        {Plan.TruncateProbability, TReplyFault::Truncate},
+        {Plan.FlipProbability, TReplyFault::Flip},
+        {Plan.NakProbability, TReplyFault::Nak},
+    };
+    for (const auto& [probability, fault] : table) {
+        if (u < probability) return fault;
+        u -= probability;
+    }
+    return TReplyFault::None;
+}
+
+void TConnectorModel::HandleRequest(const std::vector<uint8_t>& request) {
+    const uint8_t command = request[0];
+    ++Requests[command];
+
+    const bool large = Kind == TKind::Large;
+    const bool small = Kind == TKind::Small;
+    const int count = request.size() >= 4 ? request[3] : 0;
+    bool answers = false;
+    switch (command) {
+    case 0x10:
+    case 0x20:
+    case 0x70:
+        answers = true;
+        break;
+    case 0x80:
+    case 0x90:
+        answers = large;
+        break;
+    case 0x30:
+    case 0x40:
+        answers = large && count >= 1 && count <= 32;
+        break;
+    case 0x50:
+    case 0x60:
+        answers = small && count >= 1 && count <= 8;
+        break;
+    }
+    if (!answers) return;
+
+    ++Replies;
+    TReplyFault fault = DrawFault();
+    const bool acknowledged = command == 0x40 || command == 0x60 || command == 0x90;
+    if (fault == TReplyFault::Nak && !acknowledged) fault = TReplyFault::None;
+    const bool refuse = fault == TReplyFault::Nak;
+
+    std::vector<uint8_t> payload;
+    switch (command) {
+    case 0x10:
+        payload = {uint8_t(AdapterVersion), uint8_t(AdapterVersion >> 8)};
+        break;
+    case 0x20:
+        payload = {Kind != TKind::None ? Acknowledge : Refusal};
+        break;
+    case 0x70:
+        payload = {large ? Acknowledge : Refusal};
+        break;
+    case 0x80: {
+        TConnectorTime time;
+        UnpackTime(ClockSeconds(), time);
+        payload.resize(sizeof time);
+        std::memcpy(payload.data(), &time, sizeof time);
+        break;
+    }
+    case 0x90: {
+        if (!refuse) {
+            TConnectorTime time;
+            std::memcpy(&time, &request[1], sizeof time);
+            SetClockSeconds(PackTime(time));
+        }
+        payload = {refuse ? Refusal : Acknowledge};
+        break;
+    }
+    case 0x30:
+    case 0x50: {
+        const std::vector<uint8_t>& memory = Memory(Kind);
+        const int address = le::Get16(&request[1]);
+        for (int i = 0; i < count; ++i)
+            payload.push_back(memory[size_t(address + i) % memory.size()]);
+        break;
+    }
+    case 0x40:
+    case 0x60: {
+        std::vector<uint8_t>& memory = Memory(Kind);
+        const int address = le::Get16(&request[1]);
+        if (!refuse) {
+            for (int i = 0; i < count; ++i)
+                memory[size_t(address + i) % memory.size()] = request[4 + i];
+        }
+        payload = {refuse ? Refusal : Acknowledge};
+        break;
+    }
+    }
+    Emit(std::move(payload), fault);
+
+    if (Plan.PullAfter > 0 && Replies == Plan.PullAfter) Kind = TKind::None;
+    if (Plan.VanishAfter > 0 && Replies == Plan.VanishAfter) VanishPending = true;
+}
+
+void TConnectorModel::Emit(std::vector<uint8_t> payload, TReplyFault fault) {
+    std::vector<uint8_t> reply;
+    reply.push_back(ReplyStart);
+    reply.insert(reply.end(), payload.begin(), payload.end());
+    switch (fault) {
+    case TReplyFault::Drop:
+        return;
+    case TReplyFault::WrongFirst:
+        reply[0] = 0x00;
+        break;
+    case TReplyFault::Truncate: {
+        const size_t kept = std::uniform_int_distribution<size_t>(0, payload.size() - 1)(Random);
+        reply.resize(1 + kept);
+        break;
+    }
+    case TReplyFault::Flip: {
+        const size_t at = std::uniform_int_distribution<size_t>(1, payload.size())(Random);
+        const int bit = std::uniform_int_distribution<int>(0, 7)(Random);
+        reply[at] ^= uint8_t(1 << bit);
+        break;
+    }
+    case TReplyFault::None:
+    case TReplyFault::Nak:
+        break;
+    }
+    Output.insert(Output.end(), reply.begin(), reply.end());
+}
+
+int TConnectorModel::NextLogSlot() const {
+    // The first slot holding either marker ends the log, as the reader sees it.
+    for (int slot = 0; slot < LogSlots; ++slot) {
+        const uint32_t time = le::Get32(&Large[size_t(LogOffset + slot * LogRecordSize)]);
+        if (time == TLogRecord::NeverWritten || time == TLogRecord::WriteMarker) return slot;
+    }
+    // A full ring without a marker: the oldest record, in slot 0, goes first.
+    return 0;
+}
+
+void TConnectorModel::WriteDemoRecord(uint32_t time) {
+    const int slot = NextLogSlot();
+    TLogRecord record = TLogRecord::Empty();
+    record.Time = time;
+    const int kind = std::uniform_int_distribution<int>(0, 9)(DemoRandom);
+    std::uniform_int_distribution<int> raw(0, 1000);
+    if (kind < 6) {
+        record.Code = 1; // SAMPLE
+        ++DemoSample;
+        record.Bottle = uint8_t(1 + (DemoSample / 4) % 24);
+        record.Sample = uint8_t(1 + DemoSample % 4);
+        record.Var = uint16_t(raw(DemoRandom));
+        record.Aux = uint16_t(raw(DemoRandom));
+        record.SampleTemperature = int16_t(std::uniform_int_distribution<int>(80, 180)(DemoRandom));
+        record.BoxTemperature = int16_t(std::uniform_int_distribution<int>(150, 260)(DemoRandom));
+    } else if (kind < 8) {
+        record.Code = 8; // LOGGER
+        record.Var = uint16_t(raw(DemoRandom));
+        record.Aux = uint16_t(raw(DemoRandom));
+        record.SampleTemperature = int16_t(std::uniform_int_distribution<int>(80, 180)(DemoRandom));
+        record.BoxTemperature = int16_t(std::uniform_int_distribution<int>(150, 260)(DemoRandom));
+    } else if (kind == 8) {
+        record.Code = 6; // BOTTLE NEXT
+        record.Bottle = uint8_t(1 + (DemoSample / 4) % 24);
+    } else {
+        record.Code = DemoSample % 2 ? 23 : 24; // OPEN, CLOSED
+    }
+    uint8_t* bytes = &Large[size_t(LogOffset + slot * LogRecordSize)];
+    record.Encode(bytes);
+
+    // The marker goes only over a slot that holds an older record; an unwritten slot
+    // already ends the log.
+    const int next = (slot + 1) % LogSlots;
+    uint8_t* marker = &Large[size_t(LogOffset + next * LogRecordSize)];
+    if (le::Get32(marker) != TLogRecord::NeverWritten) {
+        std::fill_n(marker, LogRecordSize, uint8_t(0xFF));
+        le::Put32(marker, TLogRecord::WriteMarker);
+    }
+}
+
+void TConnectorModel::AppendDemoRecord() {
+    WriteDemoRecord(ClockSeconds());
+}
+
+void TConnectorModel::PrefillDemoRecords(int count, int spacingSeconds) {
+    const uint32_t now = ClockSeconds();
+    for (int i = 0; i < count; ++i)
+        WriteDemoRecord(now - uint32_t(count - 1 - i) * uint32_t(spacingSeconds));
+}

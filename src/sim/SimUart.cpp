@@ -1,0 +1,102 @@
+#include "SimUart.h"
+
+#include "ConnectorModel.h"
+#include "InternalError.h"
+
+namespace {
+
+constexpr int PurgePasses = 10;
+
+} // namespace
+
+TSimUart::TSimUart(std::shared_ptr<TConnectorModel> model, const QString& description)
+    : Model(std::move(model)), Description(description) {}
+
+TSimUart::~TSimUart() {
+    Close();
+}
+
+void TSimUart::RequireOpen(int line) const {
+    if (DeviceIndex == -1) throw TInternalError::OnFile("SimUart", line);
+}
+
+bool TSimUart::Alive() const {
+    return DeviceIndex != -1 && Model->IsPlugged() && Model->PlugGeneration() == Generation;
+}
+
+bool TSimUart::Open(int index) {
+    if (index == -1) throw TInternalError::OnFile("SimUart", 119);
+    Close();
+    // The simulated bus holds one device.
+    if (index != 0 || !Model->IsPlugged()) return false;
+    Generation = Model->PlugGeneration();
+    DeviceIndex = index;
+    return true;
+}
+
+void TSimUart::Close() {
+    DeviceIndex = -1;
+}
+
+int32_t TSimUart::Write(const uint8_t* data, int32_t count) {
+    RequireOpen(166);
+    if (!Alive() || !Model->Feed(data, count)) return 0;
+    return count;
+}
+
+int32_t TSimUart::Read(uint8_t* buffer, int32_t count) {
+    RequireOpen(183);
+    if (!Alive()) return 0;
+    return Model->Take(buffer, count);
+}
+
+void TSimUart::Purge() {
+    RequireOpen(230);
+    for (int pass = 0; pass < PurgePasses; ++pass) {
+        if (!Alive()) return;
+        Model->DiscardOutput();
+        if (Model->Pending() == 0) return;
+    }
+    // A device that keeps sending: no pause between passes, there is no line to wait for.
+    throw TInternalError::OnFile("SimUart", 247);
+}
+
+bool TSimUart::SetImmediateRead() {
+    RequireOpen(258);
+    ImmediateRead = true;
+    return true;
+}
+
+void TSimUart::SetTimeouts(int32_t total, int32_t perByte) {
+    RequireOpen(274);
+    if (total == 0 && perByte == 0) throw TInternalError::OnFile("SimUart", 277);
+    ImmediateRead = false;
+    TimeoutTotal = total <= perByte ? perByte * 20 : total;
+    TimeoutPerByte = perByte;
+}
+
+bool TSimUart::SetSettings(const TUartSettings& settings) {
+    RequireOpen(300);
+    if (settings.DataBits != 7 && settings.DataBits != 8) return false;
+    if (settings.StopBits != 10 && settings.StopBits != 20) return false;
+    if (settings.Parity < 0 || settings.Parity > 4) throw TInternalError::Switch("SimUart", 347);
+    if (settings.FlowControl < 0 || settings.FlowControl > 3)
+        throw TInternalError::Switch("SimUart", 368);
+    Settings = settings;
+    return SetImmediateRead();
+}
+
+void TSimUart::SetDtr(bool on) {
+    RequireOpen(513);
+    Dtr = on;
+}
+
+void TSimUart::SetRts(bool on) {
+    RequireOpen(534);
+    Rts = on;
+}
+
+void TSimUart::SetBreak(bool on) {
+    RequireOpen(555);
+    Break = on;
+}
