@@ -33,6 +33,11 @@ QString TtyName(const QString& path) {
     return QFileInfo(real.isEmpty() ? path : real).fileName();
 }
 
+bool IsPseudoTerminal(const QString& path) {
+    const QString real = QFileInfo(path).canonicalFilePath();
+    return real.startsWith(QStringLiteral("/dev/pts/"));
+}
+
 } // namespace
 
 TUsbUart::TUsbUart() = default;
@@ -94,6 +99,7 @@ bool TUsbUart::Open(int index) {
     // Only root may change it on most systems; the default timer works, only slower.
     TSysfsTty().SetLatencyTimer(TtyName(location), LatencyTimer);
     Handle = std::move(port);
+    PseudoTerminal = IsPseudoTerminal(location);
     DeviceIndex = index;
     return true;
 }
@@ -184,10 +190,8 @@ void TUsbUart::Purge() {
     for (int pass = 0; pass < 10; ++pass) {
         if (pass > 0) std::this_thread::sleep_for(std::chrono::milliseconds(50));
         Handle->clear(QSerialPort::AllDirections);
-        // A byte already on its way when the queues were emptied still counts as queued,
-        // so look for about a character time before calling the line quiet.
         int64_t waiting = 0;
-        if (!QueueStatus(waiting, 1) || waiting == 0) return;
+        if (!QueueStatus(waiting, PurgeQuietMs) || waiting == 0) return;
     }
     // A device that will not stop talking: fail loudly instead of keeping stale bytes.
     throw TInternalError::OnFile(Unit, 247);
@@ -214,8 +218,11 @@ void TUsbUart::SetTimeouts(int32_t total, int32_t perByte) {
 
 bool TUsbUart::SetSettings(const TUartSettings& settings) {
     if (!IsOpen()) throw TInternalError::OnFile(Unit, 300);
-    // Each step that fails leaves the steps before it in force.
-    if (!Handle->setBaudRate(settings.BaudRate)) return false;
+    // Each step that fails leaves the steps before it in force. A pseudo-terminal has no
+    // line to set up (the kernel keeps it at 8 bits without parity), so there the line
+    // calls cannot fail the settings; the checks of the values still apply.
+    const auto applied = [this](bool ok) { return ok || PseudoTerminal; };
+    if (!applied(Handle->setBaudRate(settings.BaudRate))) return false;
 
     QSerialPort::DataBits dataBits;
     switch (settings.DataBits) {
@@ -262,8 +269,8 @@ bool TUsbUart::SetSettings(const TUartSettings& settings) {
         throw TInternalError::Switch(Unit, 347);
     }
 
-    if (!Handle->setDataBits(dataBits) || !Handle->setStopBits(stopBits) ||
-        !Handle->setParity(parity))
+    if (!applied(Handle->setDataBits(dataBits)) || !applied(Handle->setStopBits(stopBits)) ||
+        !applied(Handle->setParity(parity)))
         return false;
 
     QSerialPort::FlowControl flow;

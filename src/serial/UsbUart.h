@@ -65,6 +65,9 @@ public:
     bool GetBreak() const { return Break; }
 
     uint8_t LatencyTimer = 16;
+    // How long the line must stay silent after a purge pass to count as empty. The bridge
+    // driver looks at once; a longer look catches a device whose bytes trickle in.
+    int PurgeQuietMs = 0;
 
 private:
     bool ModemBit(int signal);
@@ -76,6 +79,7 @@ private:
 
     std::unique_ptr<QSerialPort> Handle; // null while closed
     bool ImmediateRead = true;
+    bool PseudoTerminal = false;
     QString Description;
     QString DeviceSerialNumber;
     TTimeouts Timeouts;

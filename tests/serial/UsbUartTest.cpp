@@ -1,0 +1,385 @@
+#include "UsbUart.h"
+#include "InternalError.h"
+#include "PseudoTerminal.h"
+#include "UsbPortProvider.h"
+
+#include <gtest/gtest.h>
+
+#include <QTemporaryDir>
+#include <atomic>
+#include <thread>
+
+namespace {
+
+// Sets LIMNASET_PORT for one test and puts the old value back.
+class TPortVariable {
+public:
+    explicit TPortVariable(const QString& value)
+        : Had(qEnvironmentVariableIsSet(TUsbUart::PortVariable)),
+          Old(qgetenv(TUsbUart::PortVariable)) {
+        qputenv(TUsbUart::PortVariable, value.toLocal8Bit());
+    }
+    ~TPortVariable() {
+        if (Had)
+            qputenv(TUsbUart::PortVariable, Old);
+        else
+            qunsetenv(TUsbUart::PortVariable);
+    }
+    TPortVariable(const TPortVariable&) = delete;
+    TPortVariable& operator=(const TPortVariable&) = delete;
+
+private:
+    bool Had;
+    QByteArray Old;
+};
+
+template <typename F> void ExpectInternalError(F action, const std::string& message) {
+    try {
+        action();
+        ADD_FAILURE() << "no exception, expected: " << message;
+    } catch (const TInternalError& e) {
+        EXPECT_EQ(e.what(), message);
+    }
+}
+
+std::string OnFile(int line) {
+    return "Error on file UsbUart line " + std::to_string(line);
+}
+
+// A port opened on a fresh pseudo-terminal through LIMNASET_PORT.
+class UsbUartOnPty : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(Pty.Open());
+        Variable = std::make_unique<TPortVariable>(Pty.SlavePath());
+        int index = -1;
+        ASSERT_TRUE(TUsbUart::FindDevice(QStringLiteral("USB LIMNASET Adapter"), index));
+        ASSERT_TRUE(Port.Open(index));
+    }
+
+    void Send(const QByteArray& bytes, bool waitArrival = true) {
+        ASSERT_TRUE(
+            Pty.WriteAll(reinterpret_cast<const uint8_t*>(bytes.data()), int(bytes.size())));
+        if (waitArrival) {
+            ASSERT_TRUE(Pty.WaitClientQueued(int(bytes.size()), 5000));
+        }
+    }
+
+    QByteArray Received(int expected) {
+        QByteArray got;
+        uint8_t buffer[256];
+        while (got.size() < expected && Pty.WaitReadable(5000)) {
+            const int n = Pty.ReadSome(buffer, sizeof buffer);
+            if (n <= 0) break;
+            got.append(reinterpret_cast<const char*>(buffer), n);
+        }
+        return got;
+    }
+
+    TPseudoTerminal Pty;
+    std::unique_ptr<TPortVariable> Variable;
+    TUsbUart Port;
+};
+
+} // namespace
+
+TEST(UsbUart, StartsClosedWithDefaults) {
+    TUsbUart port;
+    EXPECT_FALSE(port.IsOpen());
+    EXPECT_EQ(port.DeviceIndex, -1);
+    TUartSettings settings;
+    settings.BaudRate = 1;
+    port.GetSettings(settings);
+    EXPECT_EQ(settings.BaudRate, 9600);
+    EXPECT_EQ(settings.DataBits, 8);
+    EXPECT_EQ(settings.StopBits, 10);
+    EXPECT_EQ(settings.Parity, 0);
+    EXPECT_EQ(settings.FlowControl, 0);
+    EXPECT_TRUE(port.IsImmediateRead());
+    EXPECT_EQ(port.LatencyTimer, 16);
+    EXPECT_FALSE(port.GetDtr() || port.GetRts() || port.GetBreak());
+    // Modem status of a closed port is false, not an error.
+    EXPECT_FALSE(port.GetCts() || port.GetDsr() || port.GetRing() || port.GetRlsd());
+    port.Close();
+    EXPECT_FALSE(port.IsOpen());
+}
+
+TEST(UsbUart, ClosedPortOperationsAreInternalErrors) {
+    TUsbUart port;
+    uint8_t buffer[4] = {};
+    ExpectInternalError([&] { port.Open(-1); }, OnFile(119));
+    ExpectInternalError([&] { port.Write(buffer, 1); }, OnFile(166));
+    ExpectInternalError([&] { port.Read(buffer, 1); }, OnFile(183));
+    ExpectInternalError([&] { port.Purge(); }, OnFile(230));
+    ExpectInternalError([&] { port.SetImmediateRead(); }, OnFile(258));
+    ExpectInternalError([&] { port.SetTimeouts(300, 20); }, OnFile(274));
+    ExpectInternalError([&] { port.SetSettings(TUartSettings{}); }, OnFile(300));
+    ExpectInternalError([&] { port.SetDtr(true); }, OnFile(513));
+    ExpectInternalError([&] { port.SetRts(true); }, OnFile(534));
+    ExpectInternalError([&] { port.SetBreak(true); }, OnFile(555));
+    EXPECT_FALSE(port.IsOpen());
+}
+
+TEST(UsbUart, SearchByDescriptionFindsNoAdapterHere) {
+    TPortVariable none{QString()};
+    qunsetenv(TUsbUart::PortVariable);
+    int index = 12345;
+    EXPECT_FALSE(TUsbUart::FindDevice(QStringLiteral("USB LIMNASET Adapter"), index));
+    EXPECT_EQ(index, 12345);
+    TUsbUart port;
+    EXPECT_FALSE(port.Open(1 << 20));
+    EXPECT_FALSE(port.IsOpen());
+}
+
+TEST(UsbUart, NamedPortMustExist) {
+    QTemporaryDir dir;
+    TPortVariable missing{dir.path() + QStringLiteral("/ttyUSB9")};
+    int index = -1;
+    EXPECT_FALSE(TUsbUart::FindDevice(QStringLiteral("USB LIMNASET Adapter"), index));
+    TUsbUart port;
+    EXPECT_FALSE(port.Open(TUsbUart::NamedPortIndex));
+    EXPECT_FALSE(port.IsOpen());
+}
+
+TEST(UsbUart, NamedPortWithoutVariableDoesNotOpen) {
+    TPortVariable none{QString()};
+    qunsetenv(TUsbUart::PortVariable);
+    TUsbUart port;
+    EXPECT_FALSE(port.Open(TUsbUart::NamedPortIndex));
+    EXPECT_FALSE(port.IsOpen());
+}
+
+TEST(UsbUart, ProviderFindsTheNamedPortAndMakesClosedPorts) {
+    TPseudoTerminal pty;
+    ASSERT_TRUE(pty.Open());
+    TPortVariable named{pty.SlavePath()};
+    TUsbPortProvider provider;
+    int index = -1;
+    // The named device is used whatever the description.
+    ASSERT_TRUE(provider.FindDevice(QStringLiteral("anything"), index));
+    EXPECT_EQ(index, TUsbUart::NamedPortIndex);
+    std::unique_ptr<TUart> port = provider.CreatePort();
+    ASSERT_TRUE(port);
+    EXPECT_FALSE(port->IsOpen());
+    ASSERT_TRUE(port->Open(index));
+    EXPECT_EQ(port->GetDescription(), pty.SlavePath());
+}
+
+TEST_F(UsbUartOnPty, OpensTheNamedDevice) {
+    EXPECT_TRUE(Port.IsOpen());
+    EXPECT_EQ(Port.DeviceIndex, TUsbUart::NamedPortIndex);
+    EXPECT_EQ(Port.GetDescription(), Pty.SlavePath());
+}
+
+TEST_F(UsbUartOnPty, ReopeningClosesFirstAndAFailedOpenLeavesItClosed) {
+    ASSERT_TRUE(Port.Open(TUsbUart::NamedPortIndex));
+    EXPECT_TRUE(Port.IsOpen());
+    Port.SetTimeouts(300, 20);
+    EXPECT_EQ(Port.Write(reinterpret_cast<const uint8_t*>("x"), 1), 1);
+    EXPECT_EQ(Received(1), QByteArray("x"));
+
+    EXPECT_FALSE(Port.Open(1 << 20));
+    EXPECT_FALSE(Port.IsOpen());
+    EXPECT_EQ(Port.DeviceIndex, -1);
+}
+
+TEST_F(UsbUartOnPty, TimeoutsAreStoredTheWayTheBridgeKeepsThem) {
+    Port.SetTimeouts(300, 20);
+    EXPECT_FALSE(Port.IsImmediateRead());
+    EXPECT_EQ(Port.GetTimeouts().ReadConstant, 300u);
+    EXPECT_EQ(Port.GetTimeouts().ReadMultiplier, 20u);
+    EXPECT_EQ(Port.GetTimeouts().ReadInterval, 0u);
+
+    // A total not above the per-byte time is replaced by twenty bytes' worth.
+    Port.SetTimeouts(10, 20);
+    EXPECT_EQ(Port.GetTimeouts().ReadConstant, 400u);
+    EXPECT_EQ(Port.GetTimeouts().ReadMultiplier, 20u);
+
+    ExpectInternalError([&] { Port.SetTimeouts(0, 0); }, OnFile(277));
+
+    const TUsbUart::TTimeouts before = Port.GetTimeouts();
+    EXPECT_TRUE(Port.SetImmediateRead());
+    EXPECT_TRUE(Port.IsImmediateRead());
+    EXPECT_EQ(Port.GetTimeouts().ReadInterval, 0xFFFFFFFFu);
+    EXPECT_EQ(Port.GetTimeouts().ReadConstant, 0u);
+    EXPECT_EQ(Port.GetTimeouts().ReadMultiplier, 0u);
+    // Write time-outs are left alone.
+    EXPECT_EQ(Port.GetTimeouts().WriteConstant, before.WriteConstant);
+    EXPECT_EQ(Port.GetTimeouts().WriteMultiplier, before.WriteMultiplier);
+}
+
+TEST_F(UsbUartOnPty, SettingsApplyAndLeaveImmediateReads) {
+    Port.SetTimeouts(300, 20);
+    const TUartSettings link{19200, 8, 10, 0, 0};
+    ASSERT_TRUE(Port.SetSettings(link));
+    TUartSettings got;
+    Port.GetSettings(got);
+    EXPECT_EQ(got, link);
+    EXPECT_TRUE(Port.IsImmediateRead());
+    EXPECT_EQ(Port.GetTimeouts().WriteMultiplier, 2u);
+    EXPECT_EQ(Port.GetTimeouts().WriteConstant, 100u);
+
+    // 104 us x 8 + 3 rounds down to 0 ms, which counts as 1.
+    ASSERT_TRUE(Port.SetSettings(TUartSettings{9600, 8, 10, 0, 0}));
+    EXPECT_EQ(Port.GetTimeouts().WriteMultiplier, 2u);
+    // 3333 us x 7 + 3 = 23334 us: 23 ms a character.
+    ASSERT_TRUE(Port.SetSettings(TUartSettings{300, 7, 20, 2, 3}));
+    EXPECT_EQ(Port.GetTimeouts().WriteMultiplier, 46u);
+    EXPECT_EQ(Port.GetTimeouts().WriteConstant, 100u);
+}
+
+TEST_F(UsbUartOnPty, BadSettingsFailOrAreInternalErrors) {
+    const TUartSettings link{19200, 8, 10, 0, 0};
+    ASSERT_TRUE(Port.SetSettings(link));
+    Port.SetTimeouts(300, 20);
+
+    TUartSettings bad = link;
+    bad.BaudRate = 38400;
+    bad.StopBits = 15;
+    EXPECT_FALSE(Port.SetSettings(bad));
+    bad.StopBits = 10;
+    bad.DataBits = 6;
+    EXPECT_FALSE(Port.SetSettings(bad));
+    TUartSettings got;
+    Port.GetSettings(got);
+    EXPECT_EQ(got, link);
+    // The failed calls stopped before the read mode was touched.
+    EXPECT_FALSE(Port.IsImmediateRead());
+
+    bad = link;
+    bad.Parity = 5;
+    try {
+        Port.SetSettings(bad);
+        ADD_FAILURE() << "parity 5 accepted";
+    } catch (const TInternalError& e) {
+        EXPECT_STREQ(e.what(), "Error switch file UsbUart line 347");
+    }
+    bad = link;
+    bad.FlowControl = 4;
+    try {
+        Port.SetSettings(bad);
+        ADD_FAILURE() << "flow control 4 accepted";
+    } catch (const TInternalError& e) {
+        EXPECT_STREQ(e.what(), "Error switch file UsbUart line 368");
+    }
+    Port.GetSettings(got);
+    EXPECT_EQ(got, link);
+}
+
+TEST_F(UsbUartOnPty, ImmediateReadsTakeWhatIsQueued) {
+    ASSERT_TRUE(Port.SetSettings(TUartSettings{19200, 8, 10, 0, 0}));
+    uint8_t buffer[32] = {};
+    EXPECT_EQ(Port.Read(buffer, 32), 0);
+
+    Send("12345");
+    EXPECT_EQ(Port.Read(buffer, 32), 5);
+    EXPECT_EQ(QByteArray(reinterpret_cast<const char*>(buffer), 5), QByteArray("12345"));
+
+    Send("abcdef");
+    EXPECT_EQ(Port.Read(buffer, 4), 4);
+    EXPECT_EQ(Port.Read(buffer + 4, 32), 2);
+    EXPECT_EQ(QByteArray(reinterpret_cast<const char*>(buffer), 6), QByteArray("abcdef"));
+}
+
+TEST_F(UsbUartOnPty, TimedReadsStopAtTheCountOrTheTimeout) {
+    ASSERT_TRUE(Port.SetSettings(TUartSettings{19200, 8, 10, 0, 0}));
+    Port.SetTimeouts(300, 20);
+    uint8_t buffer[16] = {};
+
+    // One byte asked, two there: the second stays queued for the next read.
+    Send("AB");
+    EXPECT_EQ(Port.Read(buffer, 1), 1);
+    EXPECT_EQ(buffer[0], 'A');
+    EXPECT_EQ(Port.Read(buffer, 1), 1);
+    EXPECT_EQ(buffer[0], 'B');
+
+    // The whole reply when it is all there.
+    Send("\xA5hello");
+    EXPECT_EQ(Port.Read(buffer, 6), 6);
+    EXPECT_EQ(QByteArray(reinterpret_cast<const char*>(buffer), 6), QByteArray("\xA5hello"));
+
+    // Short results when the time runs out.
+    Port.SetTimeouts(30, 1);
+    EXPECT_EQ(Port.Read(buffer, 4), 0);
+    Send("xyz");
+    EXPECT_EQ(Port.Read(buffer, 8), 3);
+    EXPECT_EQ(QByteArray(reinterpret_cast<const char*>(buffer), 3), QByteArray("xyz"));
+}
+
+TEST_F(UsbUartOnPty, TimedReadWaitsForBytesThatComeLater) {
+    ASSERT_TRUE(Port.SetSettings(TUartSettings{19200, 8, 10, 0, 0}));
+    Port.SetTimeouts(5000, 20);
+    std::thread late([this] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        Pty.WriteAll(reinterpret_cast<const uint8_t*>("ab"), 2);
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        Pty.WriteAll(reinterpret_cast<const uint8_t*>("cd"), 2);
+    });
+    uint8_t buffer[4] = {};
+    const int32_t got = Port.Read(buffer, 4);
+    late.join();
+    EXPECT_EQ(got, 4);
+    EXPECT_EQ(QByteArray(reinterpret_cast<const char*>(buffer), 4), QByteArray("abcd"));
+}
+
+TEST_F(UsbUartOnPty, WritesReachTheDevice) {
+    ASSERT_TRUE(Port.SetSettings(TUartSettings{19200, 8, 10, 0, 0}));
+    QByteArray frame(37, '\0');
+    for (int i = 0; i < frame.size(); ++i)
+        frame[i] = char(0x5A + i * 7);
+    EXPECT_EQ(Port.Write(reinterpret_cast<const uint8_t*>(frame.data()), int32_t(frame.size())),
+              frame.size());
+    EXPECT_EQ(Received(int(frame.size())), frame);
+}
+
+TEST_F(UsbUartOnPty, PurgeDropsWhatWasQueued) {
+    ASSERT_TRUE(Port.SetSettings(TUartSettings{19200, 8, 10, 0, 0}));
+    Send("stale reply tail");
+    Port.Purge();
+    uint8_t buffer[32];
+    EXPECT_EQ(Port.Read(buffer, 32), 0);
+    Send("fresh");
+    EXPECT_EQ(Port.Read(buffer, 32), 5);
+}
+
+TEST_F(UsbUartOnPty, PurgeOfADeviceThatKeepsSendingIsAnInternalError) {
+    ASSERT_TRUE(Port.SetSettings(TUartSettings{19200, 8, 10, 0, 0}));
+    std::atomic<bool> stop{false};
+    std::thread chatter([&] {
+        const QByteArray junk(64, '\x55');
+        while (!stop)
+            Pty.WriteAll(reinterpret_cast<const uint8_t*>(junk.data()), int(junk.size()), 100);
+    });
+    Send("first", true);
+    // Our writer thread may be slow to wake after each purge on a busy machine.
+    Port.PurgeQuietMs = 25;
+    ExpectInternalError([&] { Port.Purge(); }, OnFile(247));
+    stop = true;
+    chatter.join();
+}
+
+TEST_F(UsbUartOnPty, AVanishedDeviceGivesShortResultsNotHangs) {
+    ASSERT_TRUE(Port.SetSettings(TUartSettings{19200, 8, 10, 0, 0}));
+    Port.SetTimeouts(300, 20);
+    Pty.Close();
+    uint8_t buffer[8] = {1, 2, 3, 4, 5, 6, 7, 8};
+    EXPECT_LT(Port.Write(buffer, 8), 8);
+    EXPECT_EQ(Port.Read(buffer, 8), 0);
+    // The port does not notice by itself; its owner closes it.
+    EXPECT_TRUE(Port.IsOpen());
+    int index = -1;
+    EXPECT_FALSE(TUsbUart::FindDevice(QStringLiteral("USB LIMNASET Adapter"), index));
+}
+
+TEST_F(UsbUartOnPty, ControlLinesKeepTheRequestedState) {
+    // A pseudo-terminal has no modem lines: the calls fail quietly, the state is kept.
+    Port.SetDtr(true);
+    Port.SetRts(true);
+    Port.SetBreak(true);
+    EXPECT_TRUE(Port.GetDtr() && Port.GetRts() && Port.GetBreak());
+    Port.SetBreak(false);
+    Port.SetDtr(false);
+    EXPECT_FALSE(Port.GetDtr() || Port.GetBreak());
+    EXPECT_FALSE(Port.GetCts());
+    EXPECT_TRUE(Port.IsOpen());
+}
