@@ -1,0 +1,704 @@
+#include "MainForm.h"
+
+#include "AboutBox.h"
+#include "ConnectorCalendar.h"
+#include "InternalError.h"
+#include "KelbDevice.h"
+#include "LogExport.h"
+#include "LogPage.h"
+#include "Logo.h"
+#include "MessageBox.h"
+#include "MsgTemplate.h"
+#include "PropertiesDialog.h"
+#include "R7200.h"
+#include "SamplerPage.h"
+#include "StatusPage.h"
+#include "ui_LogPage.h"
+#include "ui_MainForm.h"
+#include "ui_StatusPage.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QLabel>
+#include <QStyle>
+#include <QTimer>
+#include <QToolButton>
+
+namespace {
+
+enum TDialogKind { OpenDialog, SaveDialog, ExportDialog };
+
+// Ends the transfer framing however the transfer is left, exceptions included.
+class TTransferGuard {
+public:
+    explicit TTransferGuard(TMainForm& form) : Form(form) { Form.BeginTransfer(); }
+    ~TTransferGuard() { End(); }
+    TTransferGuard(const TTransferGuard&) = delete;
+    TTransferGuard& operator=(const TTransferGuard&) = delete;
+    void End() {
+        if (Active) Form.EndTransfer();
+        Active = false;
+    }
+
+private:
+    TMainForm& Form;
+    bool Active = true;
+};
+
+// Restarts the monitor timer when Set Clock is left, whatever happened.
+class TTimerPause {
+public:
+    explicit TTimerPause(QTimer* timer) : Timer(timer) { Timer->stop(); }
+    ~TTimerPause() { Timer->start(); }
+    TTimerPause(const TTimerPause&) = delete;
+    TTimerPause& operator=(const TTimerPause&) = delete;
+
+private:
+    QTimer* Timer;
+};
+
+} // namespace
+
+TMainForm::TMainForm(TWorkplaceOptions options, QWidget* parent)
+    : QMainWindow(parent), ui(new Ui::TMainForm) {
+    ui->setupUi(this);
+    ui->Logo->setPixmap(TLogo::Pixmap(160));
+    StatusPage()->SetHost(this);
+    SamplerPage()->SetHost(this);
+    LogPage()->SetHost(this);
+    CreateToolBar();
+    CreateStatusBar();
+    Timer = new QTimer(this);
+    Timer->setObjectName(QStringLiteral("Timer"));
+    Timer->setInterval(1000);
+    ConnectCommands();
+    AboutBox = new TAboutBox(this);
+    PropertiesDialog = new TPropertiesDialog(this);
+    Workplace = std::make_unique<TWorkplace>(std::move(options));
+    FormCreate();
+}
+
+TMainForm::~TMainForm() = default;
+
+void TMainForm::FormCreate() {
+    SettingsWriteFailed = !Workplace->LoadSettings();
+    move(Workplace->MainLeft, Workplace->MainTop);
+    resize(Workplace->MainWidth, Workplace->MainHeight);
+    setWindowState(Workplace->MainState ? Qt::WindowMaximized : Qt::WindowNoState);
+    EnableConnectorCommands(false);
+}
+
+TStatusPage* TMainForm::StatusPage() const {
+    return ui->StatusTab;
+}
+TSamplerPage* TMainForm::SamplerPage() const {
+    return ui->SamplerTab;
+}
+TLogPage* TMainForm::LogPage() const {
+    return ui->LogTab;
+}
+
+QString TMainForm::PanelText(int index) const {
+    return Panels[index]->text();
+}
+
+QToolButton* TMainForm::ToolButton(const QString& name) const {
+    return ui->ToolBar->findChild<QToolButton*>(name);
+}
+
+void TMainForm::CreateToolBar() {
+    QStyle* s = style();
+    ui->FileNew->setIcon(s->standardIcon(QStyle::SP_FileIcon));
+    ui->FileOpen->setIcon(s->standardIcon(QStyle::SP_DialogOpenButton));
+    ui->FileSave->setIcon(s->standardIcon(QStyle::SP_DialogSaveButton));
+    ui->FileExport->setIcon(s->standardIcon(QStyle::SP_FileDialogDetailedView));
+    ui->DataRead->setIcon(s->standardIcon(QStyle::SP_ArrowDown));
+    ui->DataWrite->setIcon(s->standardIcon(QStyle::SP_ArrowUp));
+    ui->ViewStatus->setIcon(s->standardIcon(QStyle::SP_ComputerIcon));
+    ui->ViewSampler->setIcon(s->standardIcon(QStyle::SP_DriveHDIcon));
+    ui->ViewLog->setIcon(s->standardIcon(QStyle::SP_FileDialogContentsView));
+    ui->HelpAbout->setIcon(s->standardIcon(QStyle::SP_MessageBoxInformation));
+    ui->ToolDataReadAction->setIcon(ui->DataRead->icon());
+    ui->ToolDataWriteAction->setIcon(ui->DataWrite->icon());
+
+    auto add = [this](QAction* action, const char* name) {
+        ui->ToolBar->addAction(action);
+        ui->ToolBar->widgetForAction(action)->setObjectName(QLatin1String(name));
+    };
+    auto gap = [this](int width) {
+        auto spacer = new QWidget(ui->ToolBar);
+        spacer->setFixedWidth(width);
+        ui->ToolBar->addWidget(spacer);
+    };
+    add(ui->FileOpen, "ToolOpen");
+    add(ui->FileSave, "ToolSave");
+    add(ui->FileExport, "ToolExport");
+    gap(54);
+    add(ui->ToolDataReadAction, "ToolDataRead");
+    add(ui->ToolDataWriteAction, "ToolDataWrite");
+    gap(132);
+    add(ui->ViewStatus, "ToolStatus");
+    add(ui->ViewSampler, "ToolSampler");
+    add(ui->ViewLog, "ToolLog");
+}
+
+void TMainForm::CreateStatusBar() {
+    const int widths[4] = {100, 400, 150, 50};
+    for (int i = 0; i < 4; ++i) {
+        auto label = new QLabel(ui->StatusBar);
+        label->setObjectName(QStringLiteral("StatusPanel%1").arg(i));
+        label->setMinimumWidth(widths[i]);
+        label->setFrameShape(QFrame::Panel);
+        label->setFrameShadow(QFrame::Sunken);
+        // The adapter text ends in a line feed; keep the panel one line high.
+        label->setFixedHeight(label->fontMetrics().height() + 4);
+        label->setAlignment((i >= 2 ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop);
+        ui->StatusBar->addPermanentWidget(label, i == 1 ? 1 : 0);
+        Panels[i] = label;
+    }
+}
+
+void TMainForm::ConnectCommands() {
+    auto bind = [this](QAction* action, void (TMainForm::*handler)()) {
+        connect(action, &QAction::triggered, this, handler);
+    };
+    bind(ui->FileNew, &TMainForm::FileNewExecute);
+    bind(ui->FileOpen, &TMainForm::FileOpenExecute);
+    bind(ui->FileSave, &TMainForm::FileSaveExecute);
+    bind(ui->FileSaveAs, &TMainForm::FileSaveAsExecute);
+    bind(ui->FileExport, &TMainForm::FileExportExecute);
+    bind(ui->FileProperties, &TMainForm::FilePropertiesExecute);
+    bind(ui->FileExit, &TMainForm::FileExitExecute);
+    bind(ui->DataRead, &TMainForm::DataReadExecute);
+    bind(ui->DataWrite, &TMainForm::DataWriteExecute);
+    bind(ui->ViewStatus, &TMainForm::ViewStatusExecute);
+    bind(ui->ViewSampler, &TMainForm::ViewSamplerExecute);
+    bind(ui->ViewLog, &TMainForm::ViewLogExecute);
+    bind(ui->HelpAbout, &TMainForm::HelpAboutExecute);
+
+    // Entries that show a command under a text or hint of their own.
+    auto forward = [this](QAction* proxy, QAction* target) {
+        connect(proxy, &QAction::triggered, target, [target] { target->trigger(); });
+        connect(target, &QAction::enabledChanged, proxy, &QAction::setEnabled);
+        proxy->setEnabled(target->isEnabled());
+    };
+    forward(ui->ToolDataReadAction, ui->DataRead);
+    forward(ui->ToolDataWriteAction, ui->DataWrite);
+    forward(ui->MenuViewSampler, ui->ViewSampler);
+    forward(ui->MenuViewLog, ui->ViewLog);
+
+    Ui::TStatusPage* status = StatusPage()->ui.get();
+    connect(status->BtnSetClock, &QPushButton::clicked, this, &TMainForm::BtnSetClockClick);
+    connect(status->BtnConnectorData, &QPushButton::clicked, this,
+            &TMainForm::BtnConnectorDataClick);
+    connect(status->BtnProgramStart, &QPushButton::clicked, this, &TMainForm::BtnProgramStartClick);
+    connect(status->BtnEventControl, &QPushButton::clicked, this, &TMainForm::BtnEventControlClick);
+    connect(Timer, &QTimer::timeout, this, &TMainForm::TimerTimer);
+}
+
+TR7200& TMainForm::Record() {
+    if (!Workplace || !Workplace->Record) throw TInternalError::OnFile("Main", 1);
+    return *Workplace->Record;
+}
+
+// --- document and pages -------------------------------------------------------------
+
+bool TMainForm::QuerySave() {
+    if (!Workplace->Modified) return true;
+    switch (TMessageBox::Show(Msg(MsgFileModifiedQ), Msg(MsgConfirmation), TMessageBox::YesNoCancel,
+                              this)) {
+    case QMessageBox::Yes:
+        FileSaveExecute();
+        // Go on only when the document really reached its file.
+        return !Workplace->Modified;
+    case QMessageBox::No:
+        // The mark stays: a command that ends up keeping the document must keep asking.
+        return true;
+    default:
+        return false;
+    }
+}
+
+void TMainForm::ShowResult() {
+    Panels[1]->setText(Workplace->FileName.isEmpty() ? Msg(MsgNoname) : Workplace->FileName);
+    TMsgId text;
+    switch (Workplace->Record->Status) {
+    case StatusOk:
+        Panels[0]->setText(Msg(MsgOK));
+        return;
+    case StatusCommError:
+        text = MsgCommError;
+        break;
+    case StatusFileError:
+        text = MsgFileError;
+        break;
+    case StatusCorruptedFile:
+        text = MsgCorruptedFile;
+        break;
+    case StatusWrongVersion:
+        text = MsgWrongVersion;
+        break;
+    case StatusOutOfRange:
+        text = MsgParameterOut;
+        break;
+    default:
+        throw TInternalError::Switch("Main", 612);
+    }
+    Panels[0]->setText(Msg(MsgError));
+    TMessageBox::Show(Msg(text), Msg(MsgError), TMessageBox::Ok, this);
+}
+
+void TMainForm::DocumentLoaded() {
+    ShowResult();
+    RefreshControls();
+    UpdateDependentControls();
+    ShowStatusPage();
+    SetRangeHints();
+    Workplace->Modified = false;
+}
+
+void TMainForm::RefreshControls() {
+    StatusPage()->FillStatusPage();
+    SamplerPage()->FillSamplerPage();
+    LogPage()->FillLogTable();
+}
+
+void TMainForm::UpdateDependentControls() {
+    TStatusPage* status = StatusPage();
+    status->CbxSamplerModeChange();
+    status->CbxCapacityChange();
+    status->CbEnableBottlesLimitClick();
+    status->CbEnableVarClick();
+    status->CbEnableExternalVarClick();
+    status->CbRateEnableMaximumIntervalClick();
+    status->CbPulsesEnableMaximumIntervalClick();
+    status->RgBottleChangeByClick();
+    SamplerPage()->LomnarLoggerModeClick();
+}
+
+bool TMainForm::StorePages() {
+    return SamplerPage()->StoreAnalogInputs() && StatusPage()->StoreStatusPage() &&
+           SamplerPage()->StoreSamplerTiming();
+}
+
+bool TMainForm::LeaveSamplerPage() {
+    if (!SamplerPage()->StoreAnalogInputs()) return false;
+    TStatusPage* status = StatusPage();
+    status->FillVarMaximum();
+    status->FillFlowMaximum();
+    status->SetVarHints();
+    status->SetFlowHints();
+    return true;
+}
+
+void TMainForm::SetRangeHints() {
+    StatusPage()->SetRangeHints();
+    SamplerPage()->SetRangeHints();
+}
+
+void TMainForm::SyncViewChecks() {
+    ui->ViewStatus->setChecked(CurrentPage == 0);
+    ui->ViewSampler->setChecked(CurrentPage == 1);
+    ui->MenuViewSampler->setChecked(CurrentPage == 1);
+    ui->ViewLog->setChecked(CurrentPage == 2);
+    ui->MenuViewLog->setChecked(CurrentPage == 2);
+}
+
+void TMainForm::ShowStatusPage() {
+    ui->PageControl->setCurrentWidget(ui->StatusTab);
+    CurrentPage = 0;
+    SyncViewChecks();
+}
+
+void TMainForm::ShowSamplerPage() {
+    ui->PageControl->setCurrentWidget(ui->SamplerTab);
+    CurrentPage = 1;
+    SyncViewChecks();
+}
+
+void TMainForm::ShowLogPage() {
+    ui->PageControl->setCurrentWidget(ui->LogTab);
+    CurrentPage = 2;
+    SyncViewChecks();
+    LogPage()->ui->LogTable->setFocus();
+}
+
+void TMainForm::SetDirty() {
+    Workplace->Modified = true;
+}
+
+// --- transfers ----------------------------------------------------------------------
+
+void TMainForm::BeginTransfer() {
+    InTransfer = true;
+    ui->ProgressBar->setValue(0);
+    ui->ProgressBar->setVisible(true);
+    ui->ProgressBar->repaint();
+    Timer->stop();
+    setEnabled(false);
+    QCoreApplication::processEvents();
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    BusyCursor = true;
+    Workplace->Device->OnProgress = [this](int percent) { TransferProgress(percent); };
+}
+
+void TMainForm::TransferProgress(int percent) {
+    ui->ProgressBar->setValue(percent);
+    if (BusyCursor) QApplication::restoreOverrideCursor();
+    QCoreApplication::processEvents();
+    if (BusyCursor) QApplication::setOverrideCursor(Qt::WaitCursor);
+}
+
+void TMainForm::EndTransfer() {
+    ui->ProgressBar->setValue(0);
+    ui->ProgressBar->setVisible(false);
+    Workplace->Device->OnProgress = nullptr;
+    setEnabled(true);
+    Timer->start();
+    if (BusyCursor) QApplication::restoreOverrideCursor();
+    BusyCursor = false;
+    InTransfer = false;
+}
+
+bool TMainForm::ConfirmConnector() {
+    bool present = false;
+    const bool answered = Workplace->Device->DetectConnector(present);
+    if (answered && present && !Workplace->Device->SmallMemory) return true;
+    // Show what the monitor would show.
+    if (!answered) MonitorState = 1;
+    const bool small = answered && present;
+    Panels[3]->setText(small ? Msg(MsgConnectorErr) : QString());
+    EnableConnectorCommands(false);
+    return false;
+}
+
+void TMainForm::RefuseTransfer() {
+    const bool small = Panels[3]->text() == Msg(MsgConnectorErr);
+    Panels[0]->setText(Msg(MsgError));
+    TMessageBox::Show(Msg(small ? MsgConnectorErr : MsgCommError), Msg(MsgError), TMessageBox::Ok,
+                      this);
+}
+
+// --- commands -----------------------------------------------------------------------
+
+void TMainForm::FileNewExecute() {
+    if (!QuerySave()) return;
+    Workplace->NewDocument();
+    ui->PageControl->setCurrentWidget(ui->EmptyTab);
+    Timer->stop();
+    Timer->setInterval(1000);
+    MonitorState = 0;
+    Timer->start();
+    Workplace->Record->SamplerMode = 1;
+    DocumentLoaded();
+}
+
+void TMainForm::FileOpenExecute() {
+    if (!QuerySave()) return;
+    const QString path =
+        FileOpenDialog ? FileOpenDialog({}, {}) : DefaultFileDialog(OpenDialog, {}, {});
+    if (path.isEmpty()) return;
+    if (Workplace->OpenFile(path)) {
+        DocumentLoaded();
+        return;
+    }
+    // The old document is gone and the failed one is not worth keeping.
+    Workplace->Modified = false;
+    ShowResult();
+    FileNewExecute();
+}
+
+void TMainForm::FileSaveExecute() {
+    if (Workplace->FileName.isEmpty()) {
+        FileSaveAsExecute();
+        return;
+    }
+    if (!StorePages()) return;
+    Workplace->SaveFile(Workplace->FileName);
+    ShowResult();
+}
+
+void TMainForm::FileSaveAsExecute() {
+    if (!StorePages()) return;
+    QString folder;
+    QString proposed;
+    if (Workplace->FileName.isEmpty()) {
+        proposed = Msg(MsgNonameFile);
+    } else {
+        folder = QFileInfo(Workplace->FileName).absolutePath();
+        proposed = Workplace->FileName;
+    }
+    const QString path = FileSaveDialog ? FileSaveDialog(folder, proposed)
+                                        : DefaultFileDialog(SaveDialog, folder, proposed);
+    if (path.isEmpty() || !AskOverwrite(path)) return;
+    Workplace->SaveFile(path);
+    ShowResult();
+}
+
+void TMainForm::FileExportExecute() {
+    QString folder;
+    if (!Workplace->FileName.isEmpty()) folder = QFileInfo(Workplace->FileName).absolutePath();
+    const QString proposed = Msg(MsgExportFile);
+    const QString path = FileExportDialog ? FileExportDialog(folder, proposed)
+                                          : DefaultFileDialog(ExportDialog, folder, proposed);
+    if (path.isEmpty() || !AskOverwrite(path)) return;
+    TLogTitles titles;
+    titles.Row = Msg(MsgRow);
+    titles.Time = Msg(MsgTime);
+    titles.Status = Msg(MsgStatus);
+    titles.Bottle = Msg(MsgBottle);
+    titles.Sample = Msg(MsgSample);
+    titles.EnvironmentTemperature = Msg(MsgEnvironmentTemperature);
+    titles.Var = Msg(MsgVAR);
+    titles.Aux = Msg(MsgAux);
+    titles.SampleTemperature = Msg(MsgSampleTemperature);
+    if (!ExportLogCsv(*Workplace->Record, path, titles))
+        TMessageBox::Show(Msg(MsgFileError), Msg(MsgError), TMessageBox::Ok, this);
+}
+
+bool TMainForm::AskOverwrite(const QString& path) {
+    if (!QFileInfo::exists(path)) return true;
+    return TMessageBox::Show(Msg(MsgFileExistsQ), Msg(MsgConfirmation), TMessageBox::OkCancel,
+                             this) == QMessageBox::Ok;
+}
+
+void TMainForm::FilePropertiesExecute() {
+    if (!QuerySave()) return;
+    const int old = Workplace->LanguageId;
+    if (PropertiesDialog->Execute(*Workplace) && Workplace->LanguageId != old)
+        Workplace->ApplyLanguage(this);
+}
+
+void TMainForm::FileExitExecute() {
+    close();
+}
+
+void TMainForm::HelpAboutExecute() {
+    AboutBox->exec();
+}
+
+void TMainForm::DataReadExecute() {
+    if (!QuerySave()) return;
+    bool ok = false;
+    {
+        TTransferGuard transfer(*this);
+        if (!ConfirmConnector()) {
+            transfer.End();
+            RefuseTransfer();
+            return;
+        }
+        ok = Workplace->ReadConnector();
+    }
+    if (ok) {
+        DocumentLoaded();
+        return;
+    }
+    ShowResult();
+    FileNewExecute();
+}
+
+void TMainForm::DataWriteExecute() {
+    if (!StorePages()) return;
+    if (TMessageBox::Show(Msg(MsgReallyWriteQ), Msg(MsgConfirmation), TMessageBox::OkCancel,
+                          this) != QMessageBox::Ok)
+        return;
+    {
+        TTransferGuard transfer(*this);
+        if (!ConfirmConnector()) {
+            transfer.End();
+            RefuseTransfer();
+            return;
+        }
+        Workplace->WriteConnector();
+    }
+    ShowResult();
+    RefreshControls();
+}
+
+void TMainForm::ViewStatusExecute() {
+    if (CurrentPage == 1 && !LeaveSamplerPage()) {
+        SyncViewChecks();
+        return;
+    }
+    if (StorePages()) ShowStatusPage();
+    SyncViewChecks();
+}
+
+void TMainForm::ViewSamplerExecute() {
+    if (StorePages()) ShowSamplerPage();
+    SyncViewChecks();
+}
+
+void TMainForm::ViewLogExecute() {
+    if (CurrentPage == 1 && !LeaveSamplerPage()) {
+        SyncViewChecks();
+        return;
+    }
+    if (StorePages()) ShowLogPage();
+    SyncViewChecks();
+}
+
+void TMainForm::RunDialogButton(const std::function<bool()>& execute) {
+    if (StorePages() && execute && execute()) RefreshControls();
+}
+
+void TMainForm::BtnConnectorDataClick() {
+    RunDialogButton(ConnectorDialogExecute);
+}
+
+void TMainForm::BtnProgramStartClick() {
+    RunDialogButton(ProgramDialogExecute);
+}
+
+void TMainForm::BtnEventControlClick() {
+    RunDialogButton(EventDialogExecute);
+}
+
+// --- status monitor -----------------------------------------------------------------
+
+void TMainForm::TimerTimer() {
+    Ui::TStatusPage* status = StatusPage()->ui.get();
+    status->LblPCClock->setText(DateTimeText(TClock::Now()));
+    status->LblClock->setText(QStringLiteral("?"));
+    TKelbDevice& device = *Workplace->Device;
+    switch (MonitorState) {
+    case 0:
+        ViewStatusExecute();
+        [[fallthrough]];
+    case 1:
+        if (!device.ReadAdapterVersion()) {
+            MonitorState = 1;
+            Panels[2]->setText(Msg(MsgNoAdapter));
+            Panels[3]->clear();
+            EnableConnectorCommands(false);
+            return;
+        }
+        Panels[2]->setText(QStringLiteral("%1 %2.%3\n")
+                               .arg(device.Description)
+                               .arg(device.AdapterVersion >> 8, 0, 16)
+                               .arg(device.AdapterVersion & 0xFF, 2, 16, QLatin1Char('0')));
+        MonitorState = 2;
+        break;
+    case 2:
+        break;
+    default:
+        return;
+    }
+    bool present = false;
+    if (!device.DetectConnector(present)) {
+        MonitorState = 1;
+        Panels[3]->clear();
+        EnableConnectorCommands(false);
+        return;
+    }
+    if (!present) {
+        Panels[3]->clear();
+        EnableConnectorCommands(false);
+        return;
+    }
+    if (device.SmallMemory) {
+        Panels[3]->setText(Msg(MsgConnectorErr));
+        EnableConnectorCommands(false);
+        return;
+    }
+    status->LblClock->setText(DateTimeText(Workplace->Record->ReadConnectorClock()));
+    Panels[3]->setText(Msg(MsgConnectorOk));
+    EnableConnectorCommands(true);
+}
+
+void TMainForm::EnableConnectorCommands(bool on) {
+    StatusPage()->ui->BtnSetClock->setEnabled(on);
+    ui->DataRead->setEnabled(on);
+    ui->DataWrite->setEnabled(on);
+}
+
+void TMainForm::BtnSetClockClick() {
+    TTimerPause pause(Timer);
+    Workplace->Record->SetConnectorClock(TClock::Now());
+}
+
+// --- window -------------------------------------------------------------------------
+
+void TMainForm::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (FirstShow) {
+        FirstShow = false;
+        FormShow();
+    }
+}
+
+void TMainForm::FormShow() {
+    ui->PageControl->setCurrentWidget(ui->EmptyTab);
+    ui->TabShield->raise();
+    ui->PageControl->setVisible(true);
+    FileNewExecute();
+    if (SettingsWriteFailed) {
+        SettingsWriteFailed = false;
+        QTimer::singleShot(0, this, [this] { ShowSettingsWriteError(); });
+    }
+}
+
+void TMainForm::closeEvent(QCloseEvent* event) {
+    // A transfer keeps the window disabled; the window system may still ask it to close.
+    if (InTransfer || !FormCloseQuery()) {
+        event->ignore();
+        return;
+    }
+    FormClose();
+    event->accept();
+}
+
+bool TMainForm::FormCloseQuery() {
+    return !Workplace->Modified || QuerySave();
+}
+
+void TMainForm::FormClose() {
+    Timer->stop();
+    Workplace->MainTop = y();
+    Workplace->MainLeft = x();
+    Workplace->MainHeight = height();
+    Workplace->MainWidth = width();
+    Workplace->MainState = isMaximized();
+    if (!Workplace->SaveSettings()) ShowSettingsWriteError();
+}
+
+void TMainForm::ShowSettingsWriteError() {
+    TMessageBox::Show(tr("Unable to write to %1").arg(Workplace->SettingsFileName), Msg(MsgError),
+                      TMessageBox::Ok, this);
+}
+
+QString TMainForm::DefaultFileDialog(int kind, const QString& folder, const QString& proposed) {
+    QFileDialog*& dialog = FileDialogs[kind];
+    if (!dialog) {
+        dialog = new QFileDialog(this);
+        switch (kind) {
+        case OpenDialog:
+            dialog->setWindowTitle(tr("Open File"));
+            dialog->setNameFilter(tr("Limnaset Configuration (*.r72)"));
+            dialog->setDefaultSuffix(QStringLiteral("r72"));
+            dialog->setAcceptMode(QFileDialog::AcceptOpen);
+            dialog->setFileMode(QFileDialog::ExistingFile);
+            break;
+        case SaveDialog:
+            dialog->setWindowTitle(tr("Save file"));
+            dialog->setNameFilter(tr("Limnaset Configuration (*.r72)"));
+            dialog->setDefaultSuffix(QStringLiteral("r72"));
+            dialog->setAcceptMode(QFileDialog::AcceptSave);
+            break;
+        default:
+            dialog->setWindowTitle(tr("Export file"));
+            dialog->setNameFilter(tr("Export file (CSV) (*.csv)"));
+            dialog->setDefaultSuffix(QStringLiteral("csv"));
+            dialog->setAcceptMode(QFileDialog::AcceptSave);
+            break;
+        }
+        // Overwriting is asked by the command itself, with the program's own question.
+        dialog->setOption(QFileDialog::DontConfirmOverwrite);
+    }
+    if (!folder.isEmpty()) dialog->setDirectory(folder);
+    if (!proposed.isEmpty()) dialog->selectFile(proposed);
+    if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty()) return {};
+    return dialog->selectedFiles().constFirst();
+}

@@ -1,0 +1,185 @@
+#include "Workplace.h"
+
+#include "ConnectorCalendar.h"
+#include "InternalError.h"
+#include "KelbDevice.h"
+#include "Languages.h"
+#include "MessageBox.h"
+#include "MsgTemplate.h"
+#include "R7200.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSettings>
+#include <QStandardPaths>
+
+namespace {
+
+const QString KeyVersion = QStringLiteral("Properties/Version");
+const QString KeyTop = QStringLiteral("MainForm/MainTop");
+const QString KeyLeft = QStringLiteral("MainForm/MainLeft");
+const QString KeyWidth = QStringLiteral("MainForm/MainWidth");
+const QString KeyHeight = QStringLiteral("MainForm/MainHeight");
+const QString KeyState = QStringLiteral("MainForm/MainState");
+const QString KeyLanguage = QStringLiteral("MainForm/LanguageId");
+
+int ReadInt(QSettings& settings, const QString& key) {
+    bool ok = false;
+    const int value = settings.value(key).toInt(&ok);
+    return ok ? value : 0;
+}
+
+} // namespace
+
+TWorkplace::TWorkplace(std::shared_ptr<TPortProvider> provider)
+    : TWorkplace(TWorkplaceOptions{std::move(provider), {}, {}, {}}) {}
+
+TWorkplace::TWorkplace(TWorkplaceOptions options)
+    : Device(std::make_unique<TKelbDevice>(std::move(options.Provider))),
+      SettingsFileName(options.SettingsFileName.isEmpty() ? DefaultSettingsFileName()
+                                                          : options.SettingsFileName),
+      LanguageStoreFileName(options.LanguageStoreFileName),
+      ExecutablePath(options.ExecutablePath.isEmpty() ? QCoreApplication::applicationFilePath()
+                                                      : options.ExecutablePath) {
+    SetDaylightRuleSource([this] { return DaylightRule; });
+}
+
+TWorkplace::~TWorkplace() {
+    SetDaylightRuleSource({});
+}
+
+bool TWorkplace::LoadSettings() {
+    Settings = std::make_unique<QSettings>(SettingsFileName, QSettings::IniFormat);
+    Version = ReadInt(*Settings, KeyVersion);
+    if (Version == SettingsVersion) {
+        MainTop = ReadInt(*Settings, KeyTop);
+        MainLeft = ReadInt(*Settings, KeyLeft);
+        MainWidth = ReadInt(*Settings, KeyWidth);
+        MainHeight = ReadInt(*Settings, KeyHeight);
+        MainState = ReadInt(*Settings, KeyState) != 0;
+        LanguageId = ReadInt(*Settings, KeyLanguage);
+        return true;
+    }
+    Settings.reset();
+    QFile::remove(SettingsFileName);
+    Settings = std::make_unique<QSettings>(SettingsFileName, QSettings::IniFormat);
+    Settings->clear(); // forget what a cached copy of the old file still holds
+    Version = SettingsVersion;
+    MainTop = 0;
+    MainLeft = 0;
+    MainWidth = 800;
+    MainHeight = 600;
+    MainState = false;
+    LanguageId = 0;
+    return SaveSettings();
+}
+
+bool TWorkplace::SaveSettings() {
+    if (!Settings) Settings = std::make_unique<QSettings>(SettingsFileName, QSettings::IniFormat);
+    Version = SettingsVersion;
+    Settings->setValue(KeyVersion, Version);
+    Settings->setValue(KeyTop, MainTop);
+    Settings->setValue(KeyLeft, MainLeft);
+    Settings->setValue(KeyWidth, MainWidth);
+    Settings->setValue(KeyHeight, MainHeight);
+    Settings->setValue(KeyState, MainState ? 1 : 0);
+    Settings->setValue(KeyLanguage, LanguageId);
+    Settings->sync();
+    return Settings->status() == QSettings::NoError;
+}
+
+void TWorkplace::NewDocument() {
+    RecreateRecord();
+    FileName.clear();
+    Modified = false;
+}
+
+bool TWorkplace::OpenFile(const QString& name) {
+    RecreateRecord();
+    if (!Record->LoadFromFile(name)) return false;
+    FileName = name;
+    Modified = false;
+    return true;
+}
+
+bool TWorkplace::SaveFile(const QString& name) {
+    if (!Record->SaveToFile(name)) return false;
+    FileName = name;
+    Modified = false;
+    return true;
+}
+
+bool TWorkplace::ReadConnector() {
+    NewDocument();
+    return Record->ReadFromConnector();
+}
+
+bool TWorkplace::WriteConnector() {
+    return Record->WriteToConnector();
+}
+
+void TWorkplace::ApplyLanguage(QWidget* parent) {
+    if (LanguageId < 0 || LanguageId >= TLanguages::Count)
+        throw TInternalError::Switch("Workplace", 237);
+    const QString code = TLanguages::Code(LanguageId);
+    auto store = OpenLanguageStore();
+    if (!store->isWritable()) {
+        TMessageBox::Show(QStringLiteral("Windows Registry error"), Msg(MsgError), TMessageBox::Ok,
+                          parent);
+        return;
+    }
+    const QString key = LanguageKey(ExecutablePath);
+    if (code.isEmpty())
+        store->remove(key);
+    else
+        store->setValue(key, code);
+    store->sync();
+    store.reset();
+    TMessageBox::Show(Msg(MsgNewLanguage), Msg(MsgWarning), TMessageBox::Ok, parent);
+}
+
+void TWorkplace::RecreateRecord() {
+    Record.reset();
+    Record = std::make_unique<TR7200>();
+    Record->Device = Device.get();
+}
+
+QString TWorkplace::StoredLanguageCode() const {
+    return StoredLanguageCode(ExecutablePath, LanguageStoreFileName);
+}
+
+QString TWorkplace::DefaultSettingsFileName() {
+    const QFileInfo exe(QCoreApplication::applicationFilePath());
+    const QString name = exe.completeBaseName() + QStringLiteral(".INI");
+    if (QFileInfo(exe.absolutePath()).isWritable())
+        return exe.absolutePath() + QLatin1Char('/') + name;
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
+    QDir().mkpath(folder);
+    return folder + QLatin1Char('/') + name;
+}
+
+QString TWorkplace::LanguageKey(const QString& executablePath) {
+    QString key = executablePath;
+    key.replace(QLatin1Char('%'), QStringLiteral("%25"));
+    key.replace(QLatin1Char('/'), QStringLiteral("%2F"));
+    key.replace(QLatin1Char('\\'), QStringLiteral("%5C"));
+    return key;
+}
+
+QString TWorkplace::StoredLanguageCode(const QString& executablePath,
+                                       const QString& storeFileName) {
+    return OpenLanguageStore(storeFileName)->value(LanguageKey(executablePath)).toString();
+}
+
+std::unique_ptr<QSettings> TWorkplace::OpenLanguageStore() const {
+    return OpenLanguageStore(LanguageStoreFileName);
+}
+
+std::unique_ptr<QSettings> TWorkplace::OpenLanguageStore(const QString& storeFileName) {
+    if (!storeFileName.isEmpty())
+        return std::make_unique<QSettings>(storeFileName, QSettings::IniFormat);
+    return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
+                                       QStringLiteral("Limnaset"), QStringLiteral("Locales"));
+}

@@ -1,0 +1,79 @@
+#pragma once
+
+#include <QString>
+#include <memory>
+
+class QSettings;
+class QWidget;
+class TKelbDevice;
+class TPortProvider;
+class TR7200;
+
+// Where the workplace keeps its files and finds its adapter. Empty values take the
+// program's defaults; tests point them at temporary places and a simulated adapter.
+struct TWorkplaceOptions {
+    std::shared_ptr<TPortProvider> Provider;
+    QString SettingsFileName;      // default: DefaultSettingsFileName()
+    QString LanguageStoreFileName; // default: the per-user store (organisation "Limnaset")
+    QString ExecutablePath;        // names the language value; default: the running program
+};
+
+// The application-wide context: settings file, language choice, the current document
+// with its file name and modified mark, and the one Connector command object.
+class TWorkplace {
+public:
+    static constexpr int SettingsVersion = 256;
+
+    explicit TWorkplace(std::shared_ptr<TPortProvider> provider = {});
+    explicit TWorkplace(TWorkplaceOptions options);
+    ~TWorkplace();
+    TWorkplace(const TWorkplace&) = delete;
+    TWorkplace& operator=(const TWorkplace&) = delete;
+
+    QString FileName;
+    bool Modified = false;
+    int Version = SettingsVersion;
+    int LanguageId = 0;
+    int MainTop = 0;
+    int MainLeft = 0;
+    int MainWidth = 0;
+    int MainHeight = 0;
+    bool MainState = false;
+    int DaylightRule = 1;
+    std::unique_ptr<QSettings> Settings;
+    std::unique_ptr<TR7200> Record;
+    std::unique_ptr<TKelbDevice> Device;
+
+    QString SettingsFileName;
+    QString LanguageStoreFileName;
+    QString ExecutablePath;
+
+    // Reads the settings file, or replaces an absent or invalid one by the factory values.
+    // False when that fresh file could not be written.
+    bool LoadSettings();
+    // False when the file could not be written.
+    bool SaveSettings();
+    void NewDocument();
+    bool OpenFile(const QString& name);
+    bool SaveFile(const QString& name);
+    bool ReadConnector();
+    bool WriteConnector();
+    // Records the language for the next start and tells the user so.
+    void ApplyLanguage(QWidget* parent = nullptr);
+    void RecreateRecord();
+
+    // The stored language code for this executable; "" when there is none.
+    QString StoredLanguageCode() const;
+
+    // The executable's path with ".INI", or the same name in the per-user configuration
+    // folder when the executable's folder is not writable.
+    static QString DefaultSettingsFileName();
+    // The language store's key for an executable path (the store's "/" separates groups).
+    static QString LanguageKey(const QString& executablePath);
+    static QString StoredLanguageCode(const QString& executablePath,
+                                      const QString& storeFileName = {});
+
+private:
+    std::unique_ptr<QSettings> OpenLanguageStore() const;
+    static std::unique_ptr<QSettings> OpenLanguageStore(const QString& storeFileName);
+};

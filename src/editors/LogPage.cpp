@@ -1,0 +1,53 @@
+#include "LogPage.h"
+
+#include "DocumentHost.h"
+#include "LogText.h"
+#include "MsgTemplate.h"
+#include "PageTitle.h"
+#include "R7200.h"
+#include "ui_LogPage.h"
+
+TLogPage::TLogPage(QWidget* parent) : QWidget(parent), ui(new Ui::TLogPage) {
+    ui->setupUi(this);
+    MakePageTitle(ui->TitleLabel);
+    const int widths[] = {42, 119, 135, 67, 75, 74, 78, 77, 81};
+    for (int c = 0; c < 9; ++c)
+        ui->LogTable->setColumnWidth(c, widths[c]);
+}
+
+TLogPage::~TLogPage() = default;
+
+void TLogPage::FillLogTable() {
+    if (!Host) return;
+    const TR7200& record = Host->Record();
+    TLogTitles titles;
+    titles.Row = Msg(MsgRow);
+    titles.Time = Msg(MsgTime);
+    titles.Status = Msg(MsgStatus);
+    titles.Bottle = Msg(MsgBottle);
+    titles.Sample = Msg(MsgSample);
+    titles.EnvironmentTemperature = Msg(MsgEnvironmentTemperature);
+    titles.Var = Msg(MsgVAR);
+    titles.Aux = Msg(MsgAux);
+    titles.SampleTemperature = Msg(MsgSampleTemperature);
+
+    QTableWidget* table = ui->LogTable;
+    table->setUpdatesEnabled(false);
+    table->clearContents();
+    table->setRowCount(record.LogCount + 2);
+    auto putRow = [table](int row, const QStringList& texts, bool fixed) {
+        for (int c = 0; c < texts.size() && c < table->columnCount(); ++c) {
+            auto item = new QTableWidgetItem(texts[c]);
+            if (fixed) {
+                item->setBackground(table->palette().button());
+                item->setFlags(Qt::ItemIsEnabled);
+            }
+            table->setItem(row, c, item);
+        }
+    };
+    putRow(0, LogTableTitles(titles), true);
+    putRow(1, LogTableUnits(record), true);
+    for (int i = 0; i < record.LogCount; ++i)
+        putRow(i + 2, LogTableRow(record, i), false);
+    table->setUpdatesEnabled(true);
+}

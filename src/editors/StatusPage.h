@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QWidget>
+#include <memory>
+
+class TDocumentHost;
+
+namespace Ui {
+class TStatusPage;
+}
+
+// The Status page: the sampler mode and its settings, the connector panel and the
+// summaries of the dialog settings. It edits a working copy: Fill copies the record in,
+// Store validates and copies it back.
+class TStatusPage : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit TStatusPage(QWidget* parent = nullptr);
+    ~TStatusPage() override;
+
+    void SetHost(TDocumentHost* host) { Host = host; }
+
+    void FillStatusPage();
+    bool StoreStatusPage();
+    void FillVarMaximum();
+    void FillFlowMaximum();
+    void SetRangeHints();
+    void SetVarHints();
+    void SetFlowHints();
+
+    void CbxSamplerModeChange();
+    void CbxCapacityChange();
+    void CbEnableBottlesLimitClick();
+    void CbEnableVarClick();
+    void CbEnableExternalVarClick();
+    void CbRateEnableMaximumIntervalClick();
+    void CbPulsesEnableMaximumIntervalClick();
+    void RgBottleChangeByClick();
+
+    std::unique_ptr<Ui::TStatusPage> ui;
+
+private:
+    TDocumentHost* Host = nullptr;
+};
