@@ -1,0 +1,165 @@
+#include "R7200.h"
+
+#include "AnsiText.h"
+#include "ConnectorCalendar.h"
+#include "ImageLayout.h"
+#include "LittleEndian.h"
+#include "RangeError.h"
+
+#include <algorithm>
+
+using L = TImageLayout;
+
+TR7200::TR7200() {
+    ConnectorName = QStringLiteral("Limnaset");
+    ProgramStartTime = TClock::Now();
+    LoadDefaults();
+    ResetLog();
+}
+
+void TR7200::LoadDefaults() {
+    L::LoadDefaults(*this);
+}
+
+void TR7200::Pack() {
+    switch (ProgramMode) {
+    case 1:
+        ProgramStartValue = ProgramStartDelay;
+        break;
+    case 2:
+        ProgramStartValue = ToConnectorTimestamp(ProgramStartTime);
+        break;
+    default:
+        ProgramStartValue = 600;
+        break;
+    }
+
+    uint8_t* image = Image.data();
+    std::fill(image, image + L::IdentitySize, uint8_t(0));
+    le::Put32(image + L::SerialNumber, SerialNumber);
+    TAnsiText::Store(ConnectorName, image + L::Name, L::NameSize);
+    TAnsiText::Store(ConnectorComment, image + L::Comment, L::CommentSize);
+
+    std::fill(image + L::IdentitySize, image + L::Filler, uint8_t(0));
+    std::fill(image + L::Filler, image + L::PumpReport, uint8_t(0xFF));
+    image[L::Marker] = L::MarkerByte;
+    image[L::Format] = 1;
+    le::Put32(image + L::ProgrammedAt, ToConnectorTimestamp(TClock::Now()));
+
+    L::Pack(*this, image);
+    // The sampler reports its pump pulses afresh for each program.
+    le::Put16(image + L::PumpReport, 0);
+    le::Put16(image + L::PumpReportComplement, 0);
+    le::Put16(image + L::Checksum, HeaderChecksum());
+}
+
+void TR7200::Unpack() {
+    const uint8_t* image = Image.data();
+    SerialNumber = le::Get32(image + L::SerialNumber);
+    // Identity bytes are outside the checksum and may lack their zero: stay inside the field.
+    ConnectorName = TAnsiText::Load(image + L::Name, L::NameSize - 1);
+    ConnectorComment = TAnsiText::Load(image + L::Comment, L::CommentSize - 1);
+
+    L::Unpack(image, *this);
+    const uint16_t pulses = le::Get16(image + L::PumpReport);
+    const uint16_t complement = le::Get16(image + L::PumpReportComplement);
+    PumpPulses = complement == uint16_t(~pulses) ? pulses : 0;
+
+    ProgramStartTime = TClock::Now();
+    ProgramStartDelay = 600;
+    if (ProgramMode == 1)
+        ProgramStartDelay = ProgramStartValue;
+    else if (ProgramMode == 2)
+        ProgramStartTime = FromConnectorTimestamp(ProgramStartValue);
+}
+
+uint16_t TR7200::HeaderChecksum() const {
+    uint16_t sum = 0;
+    for (int i = L::ChecksumStart; i < L::ChecksumStart + L::ChecksumCount; ++i)
+        sum = uint16_t(sum + Image[size_t(i)]);
+    return uint16_t(~sum);
+}
+
+uint32_t TR7200::ToConnectorTimestamp(TDateTime t) {
+    if (t == 0) return 0;
+    int year, month, day, hour, minute, second, msec;
+    DecodeDateTime(t, year, month, day, hour, minute, second, msec);
+    const TConnectorTime time{uint8_t(second), uint8_t(minute), uint8_t(hour),
+                              uint8_t(day),    uint8_t(month),  uint8_t((year % 100 + 100) % 100)};
+    return PackLocalTime(time);
+}
+
+TDateTime TR7200::FromConnectorTimestamp(uint32_t s) {
+    if (s == 0) return 0;
+    TConnectorTime time;
+    UnpackLocalTime(s, time);
+    TDateTime result = 0;
+    TryEncodeDateTime(time.Year + 2000, time.Month, time.Day, time.Hour, time.Minute, time.Second,
+                      0, result);
+    return result;
+}
+
+// ---- Event log ----
+
+void TR7200::ResetLog() {
+    std::fill(Image.begin() + L::LogArea, Image.end(), uint8_t(0xFF));
+    TLogRecord clear = TLogRecord::Empty(11);
+    clear.Time = ToConnectorTimestamp(TClock::Now());
+    clear.Encode(Image.data() + L::LogArea);
+    LogCount = 1;
+    LogStart = 0;
+}
+
+void TR7200::ScanLog() {
+    auto timeAt = [this](int slot) {
+        return le::Get32(Image.data() + L::LogArea + TLogRecord::Size * slot);
+    };
+    LogCount = LogSlots;
+    LogStart = 0;
+    // The write marker decides first: a stray blank slot before it must not hide the
+    // records after it.
+    int marker = -1;
+    for (int k = 0; k < LogSlots && marker < 0; ++k)
+        if (timeAt(k) == TLogRecord::WriteMarker) marker = k;
+    if (marker >= 0) {
+        LogStart = marker + 1 == LogSlots ? 0 : marker + 1;
+        LogCount = LogSlots - 1;
+    } else {
+        for (int k = 0; k < LogSlots; ++k)
+            if (timeAt(k) == TLogRecord::NeverWritten) {
+                LogCount = k;
+                break;
+            }
+    }
+
+    for (int i = 0; i < LogCount; ++i) {
+        uint8_t* bytes = Image.data() + LogSlotOffset(i);
+        const TLogRecord r = TLogRecord::Decode(bytes);
+        uint8_t code = 0;
+        if (r.Time == TLogRecord::NeverWritten)
+            code = 26; // MARKER
+        else if (r.Time == TLogRecord::WriteMarker)
+            code = 27; // MARKERX
+        else if (Crc8Maxim(bytes, TLogRecord::Size - 1) != r.Crc)
+            code = 25; // CORRUPTED
+        if (code == 0) continue;
+        // Time 0, not the blank-slot word, so a saved and reloaded log keeps its length.
+        TLogRecord repaired = TLogRecord::Empty(code);
+        repaired.Time = 0;
+        repaired.Encode(bytes);
+    }
+}
+
+TLogRecord TR7200::LogRecordAt(int i) {
+    if (i < 0 || i >= LogCount) {
+        Status = StatusOutOfRange;
+        throw ERangeError();
+    }
+    return TLogRecord::Decode(Image.data() + LogSlotOffset(i));
+}
+
+int TR7200::LogSlotOffset(int i) const {
+    int slot = LogStart + i;
+    if (slot >= LogSlots) slot -= LogSlots;
+    return L::LogArea + TLogRecord::Size * slot;
+}
