@@ -6,6 +6,9 @@
 #include "LittleEndian.h"
 #include "RangeError.h"
 
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
 #include <algorithm>
 
 using L = TImageLayout;
@@ -162,4 +165,59 @@ int TR7200::LogSlotOffset(int i) const {
     int slot = LogStart + i;
     if (slot >= LogSlots) slot -= LogSlots;
     return L::LogArea + TLogRecord::Size * slot;
+}
+
+// ---- Configuration file ----
+
+bool TR7200::LoadFromFile(const QString& name) {
+    QFile file(name);
+    if (!file.open(QIODevice::ReadOnly)) {
+        Status = StatusFileError;
+        return false;
+    }
+    qint64 total = 0;
+    while (total < ImageSize) {
+        const qint64 n =
+            file.read(reinterpret_cast<char*>(Image.data()) + total, ImageSize - total);
+        if (n <= 0) break;
+        total += n;
+    }
+    file.close();
+    if (total < ImageSize || HeaderChecksum() != le::Get16(Image.data() + L::Checksum)) {
+        Status = StatusCorruptedFile;
+        return false;
+    }
+    if (Image[L::Marker] != L::MarkerByte) {
+        Status = StatusWrongVersion;
+        return false;
+    }
+    Unpack();
+    ScanLog();
+    Status = StatusOk;
+    return true;
+}
+
+bool TR7200::SaveToFile(const QString& name) {
+    Pack();
+    // Written beside the target and renamed over it, so a failed save leaves the old file
+    // whole. A file the user made read-only stays refused.
+    const QFileInfo existing(name);
+    QSaveFile file(name);
+    if ((existing.exists() && !existing.isWritable()) || !file.open(QIODevice::WriteOnly)) {
+        Status = StatusFileError;
+        return false;
+    }
+    const qint64 written = file.write(reinterpret_cast<const char*>(Image.data()), ImageSize);
+    if (written != ImageSize) {
+        file.cancelWriting();
+        file.commit();
+        Status = StatusCorruptedFile;
+        return false;
+    }
+    if (!file.commit()) {
+        Status = StatusCorruptedFile;
+        return false;
+    }
+    Status = StatusOk;
+    return true;
 }
