@@ -21,6 +21,9 @@
 // - The clock is seeded at construction from the PC clock (local time turned into standard
 //   time) and keeps running; it always answers.
 // - A fresh model holds erased memory (all 0xFF) in both kinds.
+// - The demo sampler writes the write marker only over a slot that holds an older record;
+//   an unwritten slot already ends the log for the reader.
+// One thread at a time: the emulator's loop or a test.
 class TConnectorModel {
 public:
     enum class TKind { None, Small, Large };
@@ -41,7 +44,8 @@ public:
     // Counts every plugging in, so a port opened before an unplug stays dead afterwards.
     int PlugGeneration() const { return Generation; }
 
-    // The Connector in the adapter; each kind keeps its own memory while it is out.
+    // The Connector in the adapter; each kind keeps its own memory while it is out
+    // (Memory(TKind::None) is the large one).
     void SetKind(TKind kind) { Kind = kind; }
     TKind GetKind() const { return Kind; }
     std::vector<uint8_t>& Memory(TKind kind = TKind::Large);

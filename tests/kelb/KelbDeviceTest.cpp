@@ -60,14 +60,6 @@ std::vector<uint8_t> Pattern(int length) {
 
 } // namespace
 
-TEST_F(KelbDeviceTest, StartsAsTheSmallKind) {
-    EXPECT_TRUE(Device.SmallMemory);
-    EXPECT_EQ(Device.BlockSize, 8);
-    EXPECT_EQ(Device.MemorySize, 256);
-    EXPECT_EQ(Device.AdapterVersion, 0);
-    EXPECT_EQ(Device.Description, "USB LIMNASET Adapter");
-}
-
 TEST_F(KelbDeviceTest, AdapterVersionIsLittleEndian) {
     Answer({0xA5, 0x05, 0x01});
     ASSERT_TRUE(Device.ReadAdapterVersion());
