@@ -3,6 +3,7 @@
 #include "DateTime.h"
 #include "LittleEndian.h"
 #include "LogRecord.h"
+#include "R7200.h"
 
 #include <gtest/gtest.h>
 
@@ -284,4 +285,22 @@ TEST(ConnectorModel, DemoRecordsFollowAFreshlyClearedLog) {
     EXPECT_EQ(SlotTime(model, 0), 1234u);
     EXPECT_NE(SlotTime(model, 1), TLogRecord::NeverWritten);
     EXPECT_EQ(SlotTime(model, 2), TLogRecord::NeverWritten);
+}
+
+TEST(ConnectorModel, RecordReadsTheDemoLogWithoutRepairs) {
+    for (int count : {250, 1920, 2500}) {
+        TConnectorModel model(TKind::Large);
+        model.PrefillDemoRecords(count, 60);
+        TR7200 record;
+        std::copy(model.Memory().begin(), model.Memory().end(), record.Image.begin());
+        record.ScanLog();
+        EXPECT_EQ(record.LogCount, std::min(count, 1919)) << count;
+        uint32_t previous = 0;
+        for (int i = 0; i < record.LogCount; ++i) {
+            const TLogRecord r = record.LogRecordAt(i);
+            ASSERT_LT(r.Code, 25) << count << " " << i; // no CORRUPTED or MARKER records
+            ASSERT_GT(r.Time, previous) << count << " " << i;
+            previous = r.Time;
+        }
+    }
 }
