@@ -1,0 +1,63 @@
+#include "LogText.h"
+
+#include "ConnectorCalendar.h"
+#include "R7200.h"
+#include "TextFormats.h"
+
+QString LogTimeText(uint32_t time) {
+    if (time == TLogRecord::NeverWritten) return QString();
+    return DateTimeText(TR7200::FromConnectorTimestamp(time));
+}
+
+QString LogStatusText(uint8_t code) {
+    return TLogRecord::CodeWord(code);
+}
+
+QString LogBottleText(uint8_t number) {
+    return number == 255 ? QString() : QString::number(number);
+}
+
+QString LogAnalogText(uint16_t raw, const TAnalogScale& scale) {
+    return raw == 0xFFFF ? QString() : FormatAnalogValue(raw, scale);
+}
+
+QString LogTemperatureText(int16_t tenths, int units) {
+    return tenths == 0x7FFF ? QString() : FormatTemperature(tenths, units);
+}
+
+TLogRecord LogRecordOf(const TR7200& record, int i) {
+    return TLogRecord::Decode(record.Image.data() + record.LogSlotOffset(i));
+}
+
+QStringList LogTableTitles(const TLogTitles& titles) {
+    return {titles.Row,    titles.Time,   titles.Status,
+            titles.Bottle, titles.Sample, titles.EnvironmentTemperature,
+            titles.Var,    titles.Aux,    titles.SampleTemperature};
+}
+
+QStringList LogTableUnits(const TR7200& record) {
+    const QString unit = TemperatureUnitText(record.TemperatureUnits);
+    return {QString(),
+            QString(),
+            QString(),
+            QString(),
+            QString(),
+            unit,
+            record.Analog1.Units,
+            record.Analog2.Units,
+            unit};
+}
+
+QStringList LogTableRow(const TR7200& record, int i) {
+    const TLogRecord r = LogRecordOf(record, i);
+    const int units = record.TemperatureUnits;
+    return {QString::number(i + 1),
+            LogTimeText(r.Time),
+            LogStatusText(r.Code),
+            LogBottleText(r.Bottle),
+            LogBottleText(r.Sample),
+            LogTemperatureText(r.BoxTemperature, units),
+            LogAnalogText(r.Var, record.Analog1),
+            LogAnalogText(r.Aux, record.Analog2),
+            LogTemperatureText(r.SampleTemperature, units)};
+}

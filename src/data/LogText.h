@@ -1,0 +1,40 @@
+#pragma once
+
+#include "LogRecord.h"
+#include "ProgramBlock.h"
+
+#include <QString>
+#include <QStringList>
+#include <cstdint>
+
+class TR7200;
+
+// Column titles of the log table and the CSV export; the application passes its message
+// texts, everything else takes the English defaults.
+struct TLogTitles {
+    QString Row = QStringLiteral("Row");
+    QString Time = QStringLiteral("Time");
+    QString Status = QStringLiteral("Status");
+    QString Bottle = QStringLiteral("Bottle");
+    QString Sample = QStringLiteral("Sample");
+    QString EnvironmentTemperature = QStringLiteral("Box T");
+    QString Var = QStringLiteral("VAR/FLOW");
+    QString Aux = QStringLiteral("EVENT/AUX");
+    QString SampleTemperature = QStringLiteral("External T");
+};
+
+// Texts of one log record's columns; "none" values give empty texts.
+QString LogTimeText(uint32_t time);
+QString LogStatusText(uint8_t code);
+QString LogBottleText(uint8_t number); // also the sample number
+QString LogAnalogText(uint16_t raw, const TAnalogScale& scale);
+QString LogTemperatureText(int16_t tenths, int units);
+
+// The i-th oldest record of the record's log, read from the image (no range check).
+TLogRecord LogRecordOf(const TR7200& record, int i);
+
+// The log table's nine columns: row number, time, status, bottle, sample, box temperature,
+// VAR/FLOW, EVENT/AUX, external temperature.
+QStringList LogTableTitles(const TLogTitles& titles);
+QStringList LogTableUnits(const TR7200& record);
+QStringList LogTableRow(const TR7200& record, int i);
