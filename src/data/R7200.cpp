@@ -3,6 +3,8 @@
 #include "AnsiText.h"
 #include "ConnectorCalendar.h"
 #include "ImageLayout.h"
+#include "InternalError.h"
+#include "KelbDevice.h"
 #include "LittleEndian.h"
 #include "RangeError.h"
 
@@ -10,6 +12,7 @@
 #include <QFileInfo>
 #include <QSaveFile>
 #include <algorithm>
+#include <vector>
 
 using L = TImageLayout;
 
@@ -220,4 +223,64 @@ bool TR7200::SaveToFile(const QString& name) {
     }
     Status = StatusOk;
     return true;
+}
+
+bool TR7200::ReadFromConnector() {
+    if (!Device) throw TInternalError::OnFile("R7200", 102);
+    if (!Device->ReadMemory(0, Image.data(), ImageSize) ||
+        HeaderChecksum() != le::Get16(Image.data() + L::Checksum)) {
+        Status = StatusCommError;
+        return false;
+    }
+    if (Image[L::Marker] != L::MarkerByte) {
+        Status = StatusWrongVersion;
+        return false;
+    }
+    Unpack();
+    ScanLog();
+    Status = StatusOk;
+    return true;
+}
+
+bool TR7200::WriteToConnector() {
+    if (!Device) throw TInternalError::OnFile("R7200", 132);
+    Pack();
+    // The log read with the document stays in it until the Connector really holds the new
+    // program: a failed write must not lose a log that has not been saved yet.
+    const std::vector<uint8_t> oldLog(Image.begin() + L::LogArea, Image.end());
+    const int oldCount = LogCount;
+    const int oldStart = LogStart;
+    ResetLog();
+    if (Device->WriteMemory(4, Image.data() + 4, ImageSize - 4) && VerifyConnector()) {
+        Status = StatusOk;
+        return true;
+    }
+    std::copy(oldLog.begin(), oldLog.end(), Image.begin() + L::LogArea);
+    LogCount = oldCount;
+    LogStart = oldStart;
+    Status = StatusCommError;
+    return false;
+}
+
+bool TR7200::VerifyConnector() {
+    std::vector<uint8_t> copy(ImageSize - 4);
+    return Device && Device->ReadMemory(4, copy.data(), ImageSize - 4) &&
+           std::equal(copy.begin(), copy.end(), Image.begin() + 4);
+}
+
+bool TR7200::SetConnectorClock(TDateTime t) {
+    if (!Device) return false;
+    TConnectorTime time;
+    UnpackTime(ToConnectorTimestamp(t), time);
+    return Device->SetClock(time);
+}
+
+TDateTime TR7200::ReadConnectorClock() {
+    TConnectorTime time;
+    if (!Device || !Device->ReadClock(time)) return 0;
+    // An unset or garbled clock must not reach the calendar tables.
+    const bool valid = time.Year <= 99 && time.Second < 60 && time.Minute < 60 && time.Hour < 24 &&
+                       time.Month >= 1 && time.Month <= 12 && time.Day >= 1 &&
+                       time.Day <= DaysInMonth(time.Year, time.Month);
+    return valid ? FromConnectorTimestamp(PackTime(time)) : 0;
 }
