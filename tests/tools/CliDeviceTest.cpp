@@ -1,0 +1,170 @@
+#include "CliProcess.h"
+#include "EmulatorProcess.h"
+#include "R7200.h"
+#include "TextFormats.h"
+
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <cmath>
+
+namespace {
+
+class CliDevice : public testing::Test {
+protected:
+    QTemporaryDir Dir;
+    TEmulatorProcess Emulator;
+
+    void Start(const QStringList& arguments = {}) { ASSERT_TRUE(Emulator.Start(arguments)); }
+
+    TCliRun Run(const QStringList& arguments) {
+        return RunCli(arguments + QStringList{"--port", Emulator.Path()});
+    }
+
+    QString PathOf(const QString& name) const { return Dir.filePath(name); }
+
+    static QStringList Lines(const TCliRun& run) {
+        return QString::fromUtf8(run.Out).split(u'\n', Qt::SkipEmptyParts);
+    }
+
+    // Minutes between a printed clock and the PC clock (the clock texts show local time).
+    static double MinutesFromNow(const QString& text) {
+        TDateTime value = 0;
+        EXPECT_TRUE(ParseDateTime(text, value)) << text.toStdString();
+        return std::fabs(value - TClock::Now()) * 24 * 60;
+    }
+};
+
+} // namespace
+
+TEST_F(CliDevice, StatusShowsAdapterConnectorAndClocks) {
+    Start({"--adapter-version", "0x010A"});
+    const TCliRun run = Run({"status"});
+    ASSERT_EQ(run.Exit, 0) << run.Err.toStdString();
+    const QStringList lines = Lines(run);
+    ASSERT_EQ(lines.size(), 4) << run.Out.toStdString();
+    EXPECT_EQ(lines[0], "Adapter: USB LIMNASET Adapter 1.0a");
+    EXPECT_EQ(lines[1], "Connector: Connector OK");
+    ASSERT_TRUE(lines[2].startsWith("Connector clock: "));
+    ASSERT_TRUE(lines[3].startsWith("PC clock: "));
+    EXPECT_LT(MinutesFromNow(lines[3].mid(10)), 5);
+    TDateTime clock = 0;
+    EXPECT_TRUE(ParseDateTime(lines[2].mid(17), clock)) << lines[2].toStdString();
+}
+
+TEST_F(CliDevice, ReadWriteAndReadBack) {
+    Start();
+    const QString first = PathOf("first.r72");
+    const TCliRun read = Run({"read", first});
+    ASSERT_EQ(read.Exit, 0) << read.Err.toStdString();
+    // Not a terminal: no progress bar in the output.
+    EXPECT_TRUE(read.Err.isEmpty());
+    EXPECT_TRUE(read.Out.isEmpty());
+    TR7200 connector;
+    ASSERT_TRUE(connector.LoadFromFile(first));
+    EXPECT_EQ(connector.SerialNumber, 72000001u);
+    EXPECT_EQ(connector.ConnectorName, "Emulated Connector");
+
+    TR7200 program;
+    program.SerialNumber = 42;
+    program.ConnectorName = QStringLiteral("Written by the tool");
+    program.SamplerMode = 3;
+    program.Capacity = 24;
+    const QString file = PathOf("program.r72");
+    ASSERT_TRUE(program.SaveToFile(file));
+    const TCliRun write = Run({"write", file});
+    ASSERT_EQ(write.Exit, 0) << write.Err.toStdString();
+    EXPECT_TRUE(write.Err.isEmpty());
+
+    const QString back = PathOf("back.r72");
+    ASSERT_EQ(Run({"read", back}).Exit, 0);
+    TR7200 written;
+    ASSERT_TRUE(written.LoadFromFile(back));
+    EXPECT_EQ(written.ConnectorName, "Written by the tool");
+    EXPECT_EQ(written.SamplerMode, 3);
+    EXPECT_EQ(written.Capacity, 24);
+    // The serial number belongs to the Connector; a write starts a new log.
+    EXPECT_EQ(written.SerialNumber, 72000001u);
+    ASSERT_EQ(written.LogCount, 1);
+    EXPECT_EQ(written.LogRecordAt(0).Code, 11);
+}
+
+TEST_F(CliDevice, ClockIsReadAndSet) {
+    Start();
+    const TCliRun set = Run({"clock", "--set"});
+    ASSERT_EQ(set.Exit, 0) << set.Err.toStdString();
+    ASSERT_EQ(Lines(set).size(), 1);
+    EXPECT_LT(MinutesFromNow(Lines(set)[0]), 5);
+    const TCliRun read = Run({"clock"});
+    ASSERT_EQ(read.Exit, 0) << read.Err.toStdString();
+    ASSERT_EQ(Lines(read).size(), 1);
+    EXPECT_LT(MinutesFromNow(Lines(read)[0]), 5);
+}
+
+TEST_F(CliDevice, RefusedConnectorWritesAreCommunicationErrors) {
+    Start({"--fault-nak", "1"});
+    TR7200 program;
+    const QString file = PathOf("program.r72");
+    ASSERT_TRUE(program.SaveToFile(file));
+    for (const QStringList& command : {QStringList{"write", file}, QStringList{"clock", "--set"}}) {
+        const TCliRun run = Run(command);
+        EXPECT_EQ(run.Exit, 11) << command.join(' ').toStdString();
+        EXPECT_EQ(run.Err, "Communication error, please try once more\n");
+    }
+}
+
+TEST_F(CliDevice, NoConnectorIsRefused) {
+    Start({"--connector", "none"});
+    const TCliRun status = Run({"status"});
+    ASSERT_EQ(status.Exit, 0) << status.Err.toStdString();
+    const QStringList lines = Lines(status);
+    ASSERT_EQ(lines.size(), 4);
+    EXPECT_EQ(lines[0], "Adapter: USB LIMNASET Adapter 1.05");
+    EXPECT_EQ(lines[1], "Connector: No Connector");
+    EXPECT_EQ(lines[2], "Connector clock: ?");
+
+    TR7200 program;
+    const QString file = PathOf("program.r72");
+    ASSERT_TRUE(program.SaveToFile(file));
+    const QString target = PathOf("read.r72");
+    for (const QStringList& command : {QStringList{"read", target}, QStringList{"write", file},
+                                       QStringList{"clock"}, QStringList{"clock", "--set"}}) {
+        const TCliRun run = Run(command);
+        EXPECT_EQ(run.Exit, 21) << command.join(' ').toStdString();
+        EXPECT_EQ(run.Err, "No Connector\n");
+    }
+    EXPECT_FALSE(QFile::exists(target));
+}
+
+TEST_F(CliDevice, SmallConnectorIsRefused) {
+    Start({"--connector", "small"});
+    const TCliRun status = Run({"status"});
+    ASSERT_EQ(status.Exit, 0) << status.Err.toStdString();
+    const QStringList lines = Lines(status);
+    ASSERT_EQ(lines.size(), 4);
+    EXPECT_EQ(lines[1], "Connector: Connector ERROR");
+    EXPECT_EQ(lines[2], "Connector clock: ?");
+
+    TR7200 program;
+    const QString file = PathOf("program.r72");
+    ASSERT_TRUE(program.SaveToFile(file));
+    for (const QStringList& command :
+         {QStringList{"read", PathOf("read.r72")}, QStringList{"write", file}, QStringList{"clock"},
+          QStringList{"clock", "--set"}}) {
+        const TCliRun run = Run(command);
+        EXPECT_EQ(run.Exit, 22) << command.join(' ').toStdString();
+        EXPECT_EQ(run.Err, "Connector ERROR\n");
+    }
+}
+
+TEST_F(CliDevice, PortOptionWinsOverTheEnvironment) {
+    Start();
+    QProcessEnvironment environment = CliEnvironment();
+    environment.insert("LIMNASET_PORT", PathOf("no-adapter"));
+    EXPECT_EQ(RunCli({"status"}, environment).Exit, 20);
+    EXPECT_EQ(RunCli({"--port", Emulator.Path(), "status"}, environment).Exit, 0);
+    environment.insert("LIMNASET_PORT", Emulator.Path());
+    EXPECT_EQ(RunCli({"status"}, environment).Exit, 0);
+}

@@ -1,0 +1,353 @@
+#include "ConnectorCalendar.h"
+#include "EmulatorProcess.h"
+#include "InternalError.h"
+#include "KelbDevice.h"
+#include "LinkMonitor.h"
+#include "LittleEndian.h"
+#include "LogRecord.h"
+#include "TestSupport.h"
+#include "Uart.h"
+
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <QThread>
+#include <random>
+#include <vector>
+
+namespace {
+
+constexpr int LargeSize = 32768;
+constexpr int LogArea = 2048;
+constexpr int LogSlots = 1920;
+
+std::vector<uint8_t> RandomBytes(int count, uint32_t seed) {
+    std::mt19937 random(seed);
+    std::vector<uint8_t> bytes(static_cast<size_t>(count));
+    for (uint8_t& b : bytes)
+        b = uint8_t(random());
+    return bytes;
+}
+
+// Counts the requests the link sends, retries included.
+class TRequestCounter : public TLinkMonitor {
+public:
+    void TraceData(int kind, const uint8_t*, int) override {
+        if (kind == RequestSent) ++Requests;
+    }
+    void TraceText(const QString&) override {}
+    int Requests = 0;
+};
+
+// Each test runs its own emulator; the device is destroyed before the emulator goes.
+class EmulatorEndToEnd : public ::testing::Test {
+protected:
+    void TearDown() override {
+        Device.reset();
+        Emulator.Stop();
+    }
+
+    QString WriteFile(const QString& name, const std::vector<uint8_t>& bytes) {
+        const QString path = Dir.filePath(name);
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(reinterpret_cast<const char*>(bytes.data()), qint64(bytes.size()));
+        return path;
+    }
+
+    std::vector<uint8_t> ReadFile(const QString& path) {
+        QFile file(path);
+        if (!file.open(QIODevice::ReadOnly)) return {};
+        const QByteArray bytes = file.readAll();
+        return std::vector<uint8_t>(bytes.begin(), bytes.end());
+    }
+
+    // Starts the emulator and a device that finds it through LIMNASET_PORT.
+    void Start(const QStringList& arguments) {
+        ASSERT_TRUE(Emulator.Start(arguments)) << "limnaset-emulator did not start";
+        ASSERT_TRUE(QFileInfo::exists(Emulator.Path())) << Emulator.Path().toStdString();
+        Device = std::make_unique<TKelbDevice>();
+    }
+
+    // Starts with a random large image and detects it.
+    std::vector<uint8_t> StartLarge(QStringList extra = {}) {
+        std::vector<uint8_t> image = RandomBytes(LargeSize, 7);
+        Start(QStringList{QStringLiteral("--image"), WriteFile(QStringLiteral("in.r72"), image)} +
+              extra);
+        bool present = false;
+        EXPECT_TRUE(Device && Device->DetectConnector(present));
+        EXPECT_TRUE(present);
+        return image;
+    }
+
+    QTemporaryDir Dir;
+    TEmulatorProcess Emulator;
+    std::unique_ptr<TKelbDevice> Device;
+};
+
+} // namespace
+
+TEST_F(EmulatorEndToEnd, LargeConnectorIsDetectedAndReadWhole) {
+    const std::vector<uint8_t> image = RandomBytes(LargeSize, 1);
+    Start({QStringLiteral("--image"), WriteFile(QStringLiteral("in.r72"), image)});
+
+    ASSERT_TRUE(Device->ReadAdapterVersion());
+    EXPECT_EQ(Device->AdapterVersion, 0x0105);
+    bool present = false;
+    ASSERT_TRUE(Device->DetectConnector(present));
+    EXPECT_TRUE(present);
+    EXPECT_FALSE(Device->SmallMemory);
+    EXPECT_EQ(Device->BlockSize, 32);
+    EXPECT_EQ(Device->MemorySize, LargeSize);
+
+    std::vector<int> progress;
+    Device->OnProgress = [&progress](int percent) { progress.push_back(percent); };
+    std::vector<uint8_t> read(LargeSize, 0);
+    ASSERT_TRUE(Device->ReadMemory(0, read.data(), LargeSize));
+    EXPECT_EQ(read, image);
+    ASSERT_EQ(progress.size(), 1025u);
+    EXPECT_EQ(progress.front(), 0);
+    EXPECT_EQ(progress.back(), 100);
+}
+
+TEST_F(EmulatorEndToEnd, SmallConnectorHasNoClock) {
+    const std::vector<uint8_t> image = RandomBytes(256, 2);
+    Start({QStringLiteral("--connector"), QStringLiteral("small"), QStringLiteral("--image"),
+           WriteFile(QStringLiteral("small.bin"), image)});
+    bool present = false;
+    ASSERT_TRUE(Device->DetectConnector(present));
+    EXPECT_TRUE(present);
+    EXPECT_TRUE(Device->SmallMemory);
+    EXPECT_EQ(Device->BlockSize, 8);
+    EXPECT_EQ(Device->MemorySize, 256);
+
+    std::vector<uint8_t> read(256, 0);
+    ASSERT_TRUE(Device->ReadMemory(0, read.data(), 256));
+    EXPECT_EQ(read, image);
+
+    const std::vector<uint8_t> data = RandomBytes(100, 3);
+    ASSERT_TRUE(Device->WriteMemory(50, data.data(), 100));
+    ASSERT_TRUE(Device->ReadMemory(50, read.data(), 100));
+    EXPECT_TRUE(std::equal(data.begin(), data.end(), read.begin()));
+
+    TConnectorTime time;
+    try {
+        Device->ReadClock(time);
+        ADD_FAILURE() << "clock read on a small Connector";
+    } catch (const TInternalError& e) {
+        EXPECT_STREQ(e.what(), "Error on file KelbDevice line 111");
+    }
+}
+
+TEST_F(EmulatorEndToEnd, NoConnectorAndTheAdapterVersionAsGiven) {
+    Start({QStringLiteral("--connector"), QStringLiteral("none"),
+           QStringLiteral("--adapter-version"), QStringLiteral("0x0203")});
+    ASSERT_TRUE(Device->ReadAdapterVersion());
+    EXPECT_EQ(Device->AdapterVersion, 0x0203);
+    bool present = true;
+    ASSERT_TRUE(Device->DetectConnector(present));
+    EXPECT_FALSE(present);
+    // Without a Connector the memory commands get no answer.
+    uint8_t block[8];
+    EXPECT_FALSE(Device->ReadBlock(0, block, 8));
+}
+
+TEST_F(EmulatorEndToEnd, WrittenMemoryReadsBackAndIsSavedOnTermination) {
+    const QString saved = Dir.filePath(QStringLiteral("out.r72"));
+    const std::vector<uint8_t> image = StartLarge({QStringLiteral("--save"), saved});
+    ASSERT_NE(Device, nullptr);
+
+    // The record's write: everything after the serial number, then a verifying read.
+    const std::vector<uint8_t> program = RandomBytes(LargeSize, 11);
+    ASSERT_TRUE(Device->WriteMemory(4, program.data() + 4, LargeSize - 4));
+    std::vector<uint8_t> copy(LargeSize - 4, 0);
+    ASSERT_TRUE(Device->ReadMemory(4, copy.data(), LargeSize - 4));
+    EXPECT_TRUE(std::equal(copy.begin(), copy.end(), program.begin() + 4));
+
+    Device.reset();
+    Emulator.Stop();
+    std::vector<uint8_t> expected = program;
+    std::copy_n(image.begin(), 4, expected.begin());
+    EXPECT_EQ(ReadFile(saved), expected);
+}
+
+TEST_F(EmulatorEndToEnd, ClockIsSetAndKeepsRunning) {
+    StartLarge();
+    ASSERT_NE(Device, nullptr);
+    TConnectorTime set;
+    set.Year = 31;
+    set.Month = 7;
+    set.Day = 14;
+    set.Hour = 23;
+    set.Minute = 59;
+    set.Second = 58;
+    ASSERT_TRUE(Device->SetClock(set));
+    TConnectorTime read;
+    ASSERT_TRUE(Device->ReadClock(read));
+    const int64_t drift = int64_t(PackTime(read)) - int64_t(PackTime(set));
+    EXPECT_GE(drift, 0);
+    EXPECT_LE(drift, 60);
+}
+
+TEST_F(EmulatorEndToEnd, PacedLineGivesTheSameAnswers) {
+    const std::vector<uint8_t> image = StartLarge({QStringLiteral("--paced")});
+    ASSERT_NE(Device, nullptr);
+    std::vector<uint8_t> read(256, 0);
+    ASSERT_TRUE(Device->ReadMemory(1000, read.data(), 256));
+    EXPECT_TRUE(std::equal(read.begin(), read.end(), image.begin() + 1000));
+    const std::vector<uint8_t> data = RandomBytes(40, 5);
+    ASSERT_TRUE(Device->WriteMemory(30, data.data(), 40));
+    ASSERT_TRUE(Device->ReadMemory(30, read.data(), 40));
+    EXPECT_TRUE(std::equal(data.begin(), data.end(), read.begin()));
+}
+
+TEST_F(EmulatorEndToEnd, DemoLogIsValidAndGrows) {
+    Start({QStringLiteral("--demo"), QStringLiteral("--demo-records"), QStringLiteral("300"),
+           QStringLiteral("--demo-interval"), QStringLiteral("100")});
+    bool present = false;
+    ASSERT_TRUE(Device->DetectConnector(present));
+    ASSERT_TRUE(present);
+
+    // Slots in use and the write marker's slot.
+    const auto scan = [this](int& marker) {
+        std::vector<uint8_t> log(size_t(LogSlots) * TLogRecord::Size);
+        EXPECT_TRUE(Device->ReadMemory(LogArea, log.data(), int(log.size())));
+        int written = 0;
+        marker = -1;
+        for (int slot = 0; slot < LogSlots; ++slot) {
+            const uint8_t* bytes = log.data() + slot * TLogRecord::Size;
+            const uint32_t time = le::Get32(bytes);
+            if (time == TLogRecord::WriteMarker) marker = slot;
+            if (time == TLogRecord::WriteMarker || time == TLogRecord::NeverWritten) continue;
+            ++written;
+            EXPECT_EQ(Crc8Maxim(bytes, TLogRecord::Size - 1), bytes[TLogRecord::Size - 1])
+                << "slot " << slot;
+        }
+        return written;
+    };
+    int marker = -1;
+    const int before = scan(marker);
+    EXPECT_GE(before, 300);
+
+    // The sampler keeps working: more records turn up.
+    int after = before;
+    for (int wait = 0; wait < 100 && after == before; ++wait) {
+        QThread::msleep(100);
+        after = scan(marker);
+    }
+    EXPECT_GT(after, before);
+}
+
+TEST_F(EmulatorEndToEnd, LostRepliesAreRetried) {
+    const std::vector<uint8_t> image = StartLarge(
+        {QStringLiteral("--seed"), QStringLiteral("3"), QStringLiteral("--fault-drop"),
+         QStringLiteral("0.1"), QStringLiteral("--fault-wrong-first"), QStringLiteral("0.1"),
+         QStringLiteral("--fault-truncate"), QStringLiteral("0.1")});
+    ASSERT_NE(Device, nullptr);
+    TRequestCounter counter;
+    Device->Monitor = &counter;
+    std::vector<uint8_t> read(256, 0);
+    ASSERT_TRUE(Device->ReadMemory(0, read.data(), 256));
+    EXPECT_TRUE(std::equal(read.begin(), read.end(), image.begin()));
+    // 8 blocks, and the broken replies were asked for again.
+    EXPECT_GT(counter.Requests, 8);
+    Device->Monitor = nullptr;
+}
+
+TEST_F(EmulatorEndToEnd, EveryReplyBrokenFailsTheExchange) {
+    for (const char* fault : {"--fault-drop", "--fault-wrong-first", "--fault-truncate"}) {
+        SCOPED_TRACE(fault);
+        Start({QString::fromLatin1(fault), QStringLiteral("1")});
+        EXPECT_FALSE(Device->ReadAdapterVersion());
+        EXPECT_EQ(Device->AdapterVersion, 0);
+        // A failed receive keeps the port.
+        EXPECT_NE(Device->Port, nullptr);
+        Device.reset();
+        Emulator.Stop();
+    }
+}
+
+TEST_F(EmulatorEndToEnd, FlippedBitsGoUnnoticed) {
+    const std::vector<uint8_t> image = RandomBytes(LargeSize, 4);
+    Start({QStringLiteral("--image"), WriteFile(QStringLiteral("in.r72"), image),
+           QStringLiteral("--fault-flip"), QStringLiteral("1")});
+    // Every reply is hit, the detection's too: take the kind as known.
+    Device->SmallMemory = false;
+    Device->BlockSize = 32;
+    Device->MemorySize = LargeSize;
+    // The frames carry no checksum: a flipped bit reaches the caller as data.
+    std::vector<uint8_t> read(32, 0);
+    ASSERT_TRUE(Device->ReadBlock(64, read.data(), 32));
+    int flipped = 0;
+    for (int i = 0; i < 32; ++i)
+        flipped += __builtin_popcount(read[size_t(i)] ^ image[size_t(64 + i)]);
+    EXPECT_EQ(flipped, 1);
+}
+
+TEST_F(EmulatorEndToEnd, RefusedWritesAndClockFail) {
+    const std::vector<uint8_t> image =
+        StartLarge({QStringLiteral("--fault-nak"), QStringLiteral("1")});
+    ASSERT_NE(Device, nullptr);
+    const std::vector<uint8_t> data = RandomBytes(32, 9);
+    EXPECT_FALSE(Device->WriteMemory(0, data.data(), 32));
+    EXPECT_FALSE(Device->SetClock(TConnectorTime{}));
+    std::vector<uint8_t> read(32, 0);
+    ASSERT_TRUE(Device->ReadMemory(0, read.data(), 32));
+    EXPECT_TRUE(std::equal(read.begin(), read.end(), image.begin()));
+}
+
+TEST_F(EmulatorEndToEnd, AdapterVanishingEndsTheConnection) {
+    Start({QStringLiteral("--vanish-after"), QStringLiteral("3")});
+    ASSERT_TRUE(Device->ReadAdapterVersion());
+    bool present = false;
+    ASSERT_TRUE(Device->DetectConnector(present));
+    EXPECT_TRUE(present);
+    EXPECT_TRUE(Emulator.WaitFinished(30000));
+    EXPECT_EQ(Emulator.ExitCode(), 0);
+    EXPECT_FALSE(QFileInfo::exists(Emulator.Path()));
+
+    uint8_t block[32];
+    EXPECT_FALSE(Device->ReadBlock(0, block, 32));
+    // The failed send dropped the port and the device search finds nothing.
+    EXPECT_EQ(Device->Port, nullptr);
+    EXPECT_FALSE(Device->ReadAdapterVersion());
+}
+
+TEST_F(EmulatorEndToEnd, PulledConnectorIsNoLongerPresent) {
+    StartLarge({QStringLiteral("--pull-after"), QStringLiteral("2")});
+    ASSERT_NE(Device, nullptr);
+    bool present = true;
+    ASSERT_TRUE(Device->DetectConnector(present));
+    EXPECT_FALSE(present);
+    uint8_t block[32];
+    EXPECT_FALSE(Device->ReadBlock(0, block, 32));
+}
+
+TEST_F(EmulatorEndToEnd, EndlessJunkNeverPassesForAReply) {
+    Start({QStringLiteral("--junk")});
+    bool ok = true;
+    try {
+        ok = Device->ReadAdapterVersion();
+    } catch (const TInternalError& e) {
+        // The purge gave up on a line that never goes quiet.
+        EXPECT_STREQ(e.what(), "Error on file UsbUart line 247");
+        ok = false;
+    }
+    EXPECT_FALSE(ok);
+    EXPECT_EQ(Device->AdapterVersion, 0);
+}
+
+TEST_F(EmulatorEndToEnd, BadOptionsAreRefused) {
+    for (const QStringList& arguments :
+         {QStringList{QStringLiteral("--connector"), QStringLiteral("huge")},
+          QStringList{QStringLiteral("--fault-drop"), QStringLiteral("1.5")},
+          QStringList{QStringLiteral("--image"), Dir.filePath(QStringLiteral("missing.r72"))}}) {
+        QProcess process;
+        process.start(BuiltProgram(QStringLiteral("limnaset-emulator")), arguments);
+        ASSERT_TRUE(process.waitForFinished(30000));
+        EXPECT_NE(process.exitCode(), 0) << arguments.join(' ').toStdString();
+        EXPECT_TRUE(process.readAllStandardOutput().isEmpty());
+    }
+}
