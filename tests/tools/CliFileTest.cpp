@@ -58,7 +58,9 @@ protected:
         sample.SampleTemperature = 250;
         sample.BoxTemperature = 1000;
         sample.Encode(record.Image.data() + 2048 + 16);
-        TLogRecord::Empty(28).Encode(record.Image.data() + 2048 + 32);
+        TLogRecord unknown = TLogRecord::Empty(28);
+        unknown.Time = 0;
+        unknown.Encode(record.Image.data() + 2048 + 32);
         record.Image[2048 + 48] = 0; // CRC broken: becomes CORRUPTED when loaded
         return Save(record, name);
     }

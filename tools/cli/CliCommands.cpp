@@ -1,0 +1,316 @@
+#include "CliCommands.h"
+
+#include "CliOutcome.h"
+#include "ConnectorCalendar.h"
+#include "KelbDevice.h"
+#include "LogExport.h"
+#include "ProgressBar.h"
+#include "R7200.h"
+#include "RecordReport.h"
+
+#include <QCommandLineParser>
+
+#include <cstdio>
+#include <functional>
+
+namespace {
+
+void Write(std::FILE* stream, const QByteArray& bytes) {
+    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stream);
+}
+
+void Out(const QString& line) {
+    Write(stdout, (line + u'\n').toUtf8());
+}
+
+struct TArguments {
+    const QCommandLineParser& Parser;
+    QStringList Files;
+};
+
+struct TCommand {
+    QString Name;
+    QString Synopsis;
+    QString Description;
+    int FileCount;
+    QList<QCommandLineOption> Options;
+    std::function<int(const TArguments&)> Run;
+};
+
+const QString PortHelp = QStringLiteral(
+    "  --port PATH   use the serial device PATH as the adapter (sets LIMNASET_PORT)\n");
+
+QString CommandHelp(const TCommand& command) {
+    QString help = QStringLiteral("Usage: limnaset-cli [--port PATH] %1\n\n%2\n\nOptions:\n")
+                       .arg(command.Synopsis, command.Description);
+    for (const QCommandLineOption& option : command.Options) {
+        QStringList names;
+        for (const QString& name : option.names())
+            names << (name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + name;
+        QString left = names.join(QStringLiteral(", "));
+        if (!option.valueName().isEmpty()) left += u' ' + option.valueName();
+        help += QStringLiteral("  %1 %2\n").arg(left, -13).arg(option.description());
+    }
+    help += PortHelp;
+    help += QStringLiteral("  --help        show this help\n\n");
+    return help + OutcomeTable();
+}
+
+TCliOutcome Load(TR7200& record, const QString& path) {
+    return record.LoadFromFile(path) ? TCliOutcome::Ok : OutcomeOfStatus(record.Status);
+}
+
+// The status monitor's probe: adapter, then Connector; only the large kind is usable.
+TCliOutcome Probe(TKelbDevice& device) {
+    if (!device.ReadAdapterVersion()) return TCliOutcome::NoAdapter;
+    bool present = false;
+    if (!device.DetectConnector(present)) return TCliOutcome::CommError;
+    if (!present) return TCliOutcome::NoConnector;
+    return device.SmallMemory ? TCliOutcome::SmallConnector : TCliOutcome::Ok;
+}
+
+QString AdapterText(const TKelbDevice& device) {
+    return QString::asprintf("%s %x.%02x", device.Description.toUtf8().constData(),
+                             device.AdapterVersion >> 8, device.AdapterVersion & 0xFF);
+}
+
+// Runs a transfer with the progress bar attached to the device.
+bool WithProgress(TKelbDevice& device, const std::function<bool()>& transfer) {
+    TProgressBar bar(stderr);
+    device.OnProgress = [&bar](int percent) { bar.Show(percent); };
+    const bool ok = transfer();
+    device.OnProgress = nullptr;
+    bar.Finish();
+    return ok;
+}
+
+int RunNew(const TArguments& a) {
+    TR7200 record;
+    record.SamplerMode = 1;
+    if (!record.SaveToFile(a.Files[0])) return Finish(OutcomeOfStatus(record.Status));
+    return 0;
+}
+
+int RunInfo(const TArguments& a) {
+    TR7200 record;
+    if (const TCliOutcome loaded = Load(record, a.Files[0]); loaded != TCliOutcome::Ok)
+        return Finish(loaded);
+    if (a.Parser.isSet(QStringLiteral("json")))
+        Write(stdout, RecordJson(record));
+    else
+        Write(stdout, RecordText(record).toUtf8());
+    return 0;
+}
+
+int RunDump(const TArguments& a) {
+    TR7200 record;
+    if (const TCliOutcome loaded = Load(record, a.Files[0]); loaded != TCliOutcome::Ok)
+        return Finish(loaded);
+    Write(stdout, RecordDump(record).toUtf8());
+    return 0;
+}
+
+int RunLog(const TArguments& a) {
+    TR7200 record;
+    if (const TCliOutcome loaded = Load(record, a.Files[0]); loaded != TCliOutcome::Ok)
+        return Finish(loaded);
+    const QString out = a.Parser.value(QStringLiteral("output"));
+    if (!out.isEmpty()) return ExportLogCsv(record, out) ? 0 : Finish(TCliOutcome::FileError);
+    Write(stdout, LogCsvBytes(record));
+    return std::fflush(stdout) == 0 && !std::ferror(stdout) ? 0 : Finish(TCliOutcome::FileError);
+}
+
+int RunStatus(const TArguments&) {
+    TKelbDevice device;
+    if (!device.ReadAdapterVersion()) return Finish(TCliOutcome::NoAdapter);
+    Out(QStringLiteral("Adapter: ") + AdapterText(device));
+    bool present = false;
+    if (!device.DetectConnector(present)) return Finish(TCliOutcome::CommError);
+    QString connector;
+    QString clock = QStringLiteral("?");
+    if (!present) {
+        connector = OutcomeText(TCliOutcome::NoConnector);
+    } else if (device.SmallMemory) {
+        connector = OutcomeText(TCliOutcome::SmallConnector);
+    } else {
+        connector = QStringLiteral("Connector OK");
+        TR7200 record;
+        record.Device = &device;
+        clock = DateTimeText(record.ReadConnectorClock());
+    }
+    Out(QStringLiteral("Connector: ") + connector);
+    Out(QStringLiteral("Connector clock: ") + clock);
+    Out(QStringLiteral("PC clock: ") + DateTimeText(TClock::Now()));
+    return 0;
+}
+
+int RunRead(const TArguments& a) {
+    TKelbDevice device;
+    if (const TCliOutcome probe = Probe(device); probe != TCliOutcome::Ok) return Finish(probe);
+    TR7200 record;
+    record.Device = &device;
+    if (!WithProgress(device, [&record] { return record.ReadFromConnector(); }))
+        return Finish(OutcomeOfStatus(record.Status));
+    if (!record.SaveToFile(a.Files[0])) return Finish(OutcomeOfStatus(record.Status));
+    return 0;
+}
+
+int RunWrite(const TArguments& a) {
+    TR7200 record;
+    if (const TCliOutcome loaded = Load(record, a.Files[0]); loaded != TCliOutcome::Ok)
+        return Finish(loaded);
+    TKelbDevice device;
+    if (const TCliOutcome probe = Probe(device); probe != TCliOutcome::Ok) return Finish(probe);
+    record.Device = &device;
+    if (!WithProgress(device, [&record] { return record.WriteToConnector(); }))
+        return Finish(OutcomeOfStatus(record.Status));
+    return 0;
+}
+
+int RunClock(const TArguments& a) {
+    TKelbDevice device;
+    if (const TCliOutcome probe = Probe(device); probe != TCliOutcome::Ok) return Finish(probe);
+    TR7200 record;
+    record.Device = &device;
+    if (a.Parser.isSet(QStringLiteral("set")) && !record.SetConnectorClock(TClock::Now()))
+        return Finish(TCliOutcome::CommError);
+    const TDateTime clock = record.ReadConnectorClock();
+    if (clock == 0) return Finish(TCliOutcome::CommError);
+    Out(DateTimeText(clock));
+    return 0;
+}
+
+QList<TCommand> Commands() {
+    using O = QCommandLineOption;
+    return {
+        {QStringLiteral("new"),
+         QStringLiteral("new FILE"),
+         QStringLiteral("Saves a new document (periodical sampling, default program) as FILE."),
+         1,
+         {},
+         RunNew},
+        {QStringLiteral("info"),
+         QStringLiteral("info FILE [--json]"),
+         QStringLiteral("Prints the Connector data, the program and a summary of the event log\n"
+                        "of FILE."),
+         1,
+         {O(QStringLiteral("json"), QStringLiteral("one JSON object keyed by field names"))},
+         RunInfo},
+        {QStringLiteral("dump"),
+         QStringLiteral("dump FILE"),
+         QStringLiteral("Prints every field of the image map of FILE with its offset, width and\n"
+                        "raw bytes."),
+         1,
+         {},
+         RunDump},
+        {QStringLiteral("log"),
+         QStringLiteral("log FILE [-o OUT.csv]"),
+         QStringLiteral("Exports the event log of FILE as CSV, to OUT.csv or standard output."),
+         1,
+         {O(QStringList{QStringLiteral("o"), QStringLiteral("output")}, QStringLiteral("CSV file"),
+            QStringLiteral("OUT.csv"))},
+         RunLog},
+        {QStringLiteral("status"),
+         QStringLiteral("status"),
+         QStringLiteral("Probes the adapter and the Connector once and prints the adapter,\n"
+                        "the Connector, its clock and the PC clock."),
+         0,
+         {},
+         RunStatus},
+        {QStringLiteral("read"),
+         QStringLiteral("read FILE"),
+         QStringLiteral("Reads the Connector into a document and saves it as FILE."),
+         1,
+         {},
+         RunRead},
+        {QStringLiteral("write"),
+         QStringLiteral("write FILE"),
+         QStringLiteral("Writes the program of FILE to the Connector, starting a new event log,\n"
+                        "and verifies the write."),
+         1,
+         {},
+         RunWrite},
+        {QStringLiteral("clock"),
+         QStringLiteral("clock [--set]"),
+         QStringLiteral("Prints the Connector clock; with --set, sets it from the PC clock first."),
+         0,
+         {O(QStringLiteral("set"), QStringLiteral("set the Connector clock to the PC clock"))},
+         RunClock},
+    };
+}
+
+QString GeneralHelp() {
+    QString help = QStringLiteral("Usage: limnaset-cli [--port PATH] COMMAND [ARGS]\n\n"
+                                  "Commands (COMMAND --help for more):\n");
+    for (const TCommand& c : Commands())
+        help += QStringLiteral("  %1\n").arg(c.Synopsis);
+    help += QStringLiteral("\nOptions:\n") + PortHelp +
+            QStringLiteral("  --help        show this help\n\n");
+    return help + OutcomeTable();
+}
+
+int UsageError(const QString& message) {
+    std::fprintf(stderr, "limnaset-cli: %s\nTry 'limnaset-cli --help'.\n",
+                 message.toUtf8().constData());
+    return int(TCliOutcome::Usage);
+}
+
+// Takes --port out of the arguments wherever it stands and hands it to the port search.
+bool TakePort(QStringList& arguments, QString& error) {
+    for (qsizetype i = 0; i < arguments.size();) {
+        QString path;
+        if (arguments[i] == QStringLiteral("--port")) {
+            if (i + 1 >= arguments.size()) {
+                error = QStringLiteral("--port needs a PATH");
+                return false;
+            }
+            path = arguments[i + 1];
+            arguments.remove(i, 2);
+        } else if (arguments[i].startsWith(QStringLiteral("--port="))) {
+            path = arguments[i].mid(7);
+            arguments.remove(i);
+        } else {
+            ++i;
+            continue;
+        }
+        if (path.isEmpty()) {
+            error = QStringLiteral("--port needs a PATH");
+            return false;
+        }
+        qputenv("LIMNASET_PORT", path.toLocal8Bit());
+    }
+    return true;
+}
+
+} // namespace
+
+int RunCli(QStringList arguments) {
+    QString error;
+    if (!TakePort(arguments, error)) return UsageError(error);
+    if (arguments.isEmpty()) return UsageError(QStringLiteral("no command given"));
+    const QString name = arguments.takeFirst();
+    if (name == QStringLiteral("--help") || name == QStringLiteral("-h") ||
+        name == QStringLiteral("help")) {
+        Write(stdout, GeneralHelp().toUtf8());
+        return 0;
+    }
+    for (const TCommand& command : Commands()) {
+        if (command.Name != name) continue;
+        QCommandLineParser parser;
+        parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+        parser.addOptions(command.Options);
+        parser.addOption(
+            QCommandLineOption(QStringList{QStringLiteral("h"), QStringLiteral("help")}));
+        if (!parser.parse(QStringList{QStringLiteral("limnaset-cli")} + arguments))
+            return UsageError(parser.errorText());
+        if (parser.isSet(QStringLiteral("help"))) {
+            Write(stdout, CommandHelp(command).toUtf8());
+            return 0;
+        }
+        const QStringList files = parser.positionalArguments();
+        if (files.size() != command.FileCount)
+            return UsageError(QStringLiteral("usage: limnaset-cli %1").arg(command.Synopsis));
+        return command.Run({parser, files});
+    }
+    return UsageError(QStringLiteral("unknown command '%1'").arg(name));
+}

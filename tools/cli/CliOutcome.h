@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QString>
+
+// How a command ends: the process exit code. Record failures map to 10 + Status.
+enum class TCliOutcome : int {
+    Ok = 0,
+    CommError = 11,     // Status 1
+    FileError = 12,     // Status 2
+    CorruptedFile = 13, // Status 3
+    WrongVersion = 14,  // Status 4
+    OutOfRange = 15,    // Status 5
+    NoAdapter = 20,
+    NoConnector = 21,
+    SmallConnector = 22,
+    Usage = 64,
+};
+
+TCliOutcome OutcomeOfStatus(int status);
+// The message for an outcome, in the application's own words; empty for Ok and Usage.
+QString OutcomeText(TCliOutcome outcome);
+// The exit-code table of the help texts.
+QString OutcomeTable();
+// Prints the outcome's message on standard error and gives the exit code.
+int Finish(TCliOutcome outcome);
