@@ -1,4 +1,495 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
+<context>
+    <name>TAboutBox</name>
+    <message>
+        <source>About</source>
+        <translation>Info</translation>
+    </message>
+    <message>
+        <source>Limnaset - Connector programmer</source>
+        <translation>Limnaset - Connector-Programmierung</translation>
+    </message>
+    <message>
+        <source>Configuration tool for automatic water samplers</source>
+        <translation>Konfigurationsprogramm für automatische Wasserprobenehmer</translation>
+    </message>
+    <message>
+        <source>Reads, edits and writes the sampler Connector</source>
+        <translation>Liest, bearbeitet und schreibt den Connector des Probenehmers</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Version : %d.%02d</source>
+        <translation>Version : %d.%02d</translation>
+    </message>
+</context>
+<context>
+    <name>TMainForm</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>&amp;Data</source>
+        <translation>Da&amp;ten</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ansicht</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Neu</translation>
+    </message>
+    <message>
+        <source>Create new file</source>
+        <translation>Neue Datei anlegen</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>Ö&amp;ffnen</translation>
+    </message>
+    <message>
+        <source>Open File</source>
+        <translation>Datei öffnen</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Speichern</translation>
+    </message>
+    <message>
+        <source>Save File</source>
+        <translation>Datei speichern</translation>
+    </message>
+    <message>
+        <source>Save &amp;As</source>
+        <translation>Speichern &amp;unter</translation>
+    </message>
+    <message>
+        <source>Save File with new name</source>
+        <translation>Datei unter neuem Namen speichern</translation>
+    </message>
+    <message>
+        <source>&amp;Export</source>
+        <translation>&amp;Exportieren</translation>
+    </message>
+    <message>
+        <source>Export File as text</source>
+        <translation>Datei als Text exportieren</translation>
+    </message>
+    <message>
+        <source>P&amp;roperties...</source>
+        <translation>Ei&amp;genschaften...</translation>
+    </message>
+    <message>
+        <source>Program Properties</source>
+        <translation>Programmeigenschaften</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>Exit Program</source>
+        <translation>Programm beenden</translation>
+    </message>
+    <message>
+        <source>&amp;Read</source>
+        <translation>&amp;Lesen</translation>
+    </message>
+    <message>
+        <source>Read data from adapter</source>
+        <translation>Daten vom Adapter lesen</translation>
+    </message>
+    <message>
+        <source>&amp;Write</source>
+        <translation>S&amp;chreiben</translation>
+    </message>
+    <message>
+        <source>Write data to adapter</source>
+        <translation>Daten zum Adapter schreiben</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>View Status panel</source>
+        <translation>Status-Seite anzeigen</translation>
+    </message>
+    <message>
+        <source>Thermostat</source>
+        <translation>Thermostat</translation>
+    </message>
+    <message>
+        <source>View Sampler panel</source>
+        <translation>Probenehmer-Seite anzeigen</translation>
+    </message>
+    <message>
+        <source>Log</source>
+        <translation>Protokoll</translation>
+    </message>
+    <message>
+        <source>View Event Log</source>
+        <translation>Ereignisprotokoll anzeigen</translation>
+    </message>
+    <message>
+        <source>&amp;About...</source>
+        <translation>Ü&amp;ber...</translation>
+    </message>
+    <message>
+        <source>Informations about program</source>
+        <translation>Informationen über das Programm</translation>
+    </message>
+    <message>
+        <source>Sampler</source>
+        <translation>Probenehmer</translation>
+    </message>
+    <message>
+        <source>Event Log</source>
+        <translation>Ereignisprotokoll</translation>
+    </message>
+    <message>
+        <source>Read data from connector</source>
+        <translation>Daten vom Connector lesen</translation>
+    </message>
+    <message>
+        <source>Write data to connector</source>
+        <translation>Daten in den Connector schreiben</translation>
+    </message>
+    <message>
+        <source>Unable to write to %1</source>
+        <translation>Schreiben nach %1 nicht möglich</translation>
+    </message>
+    <message>
+        <source>Limnaset Configuration (*.r72)</source>
+        <translation>Limnaset-Konfiguration (*.r72)</translation>
+    </message>
+    <message>
+        <source>Save file</source>
+        <translation>Datei speichern</translation>
+    </message>
+    <message>
+        <source>Export file</source>
+        <translation>Datei exportieren</translation>
+    </message>
+    <message>
+        <source>Export file (CSV) (*.csv)</source>
+        <translation>Exportdatei (CSV) (*.csv)</translation>
+    </message>
+</context>
+<context>
+    <name>TMsgTemplate</name>
+    <message>
+        <source>Confirmation</source>
+        <translation>Bestätigung</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Warnung</translation>
+    </message>
+    <message>
+        <source>&lt;noname&gt;</source>
+        <translation>&lt;unbenannt&gt;</translation>
+    </message>
+    <message>
+        <source>File already exists. Do You want to overwrite it ?</source>
+        <translation>Die Datei existiert bereits. Möchten Sie sie überschreiben?</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Ja</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nein</translation>
+    </message>
+    <message>
+        <source>noname</source>
+        <translation>unbenannt</translation>
+    </message>
+    <message>
+        <source>File modified, do You want to save it ?</source>
+        <translation>Datei geändert, möchten Sie sie speichern?</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Communication error, please try once more</source>
+        <translation>Kommunikationsfehler, bitte versuchen Sie es noch einmal</translation>
+    </message>
+    <message>
+        <source>File access error</source>
+        <translation>Fehler beim Dateizugriff</translation>
+    </message>
+    <message>
+        <source>Parameter out of range</source>
+        <translation>Parameter außerhalb des zulässigen Bereichs</translation>
+    </message>
+    <message>
+        <source>Connector OK</source>
+        <translation>Connector OK</translation>
+    </message>
+    <message>
+        <source>Connector ERROR</source>
+        <translation>Connector FEHLER</translation>
+    </message>
+    <message>
+        <source>Invalid format of parameter</source>
+        <translation>Ungültiges Format des Parameters</translation>
+    </message>
+    <message>
+        <source>Do You really want to write data into Connector ?</source>
+        <translation>Möchten Sie die Daten wirklich in den Connector schreiben?</translation>
+    </message>
+    <message>
+        <source>New language will be set after program restart</source>
+        <translation>Die neue Sprache wird nach einem Neustart des Programms wirksam</translation>
+    </message>
+    <message>
+        <source>Adapter ?</source>
+        <translation>Adapter ?</translation>
+    </message>
+    <message>
+        <source>Row</source>
+        <translation>Zeile</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Zeit</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>Bottle</source>
+        <translation>Flasche</translation>
+    </message>
+    <message>
+        <source>Sample</source>
+        <translation>Probe</translation>
+    </message>
+    <message>
+        <source>VAR/FLOW</source>
+        <translation>VAR/FLOW</translation>
+    </message>
+    <message>
+        <source>External T</source>
+        <translation>Externe T</translation>
+    </message>
+    <message>
+        <source>Box T</source>
+        <translation>Gehäuse T</translation>
+    </message>
+    <message>
+        <source>Corrupted file</source>
+        <translation>Beschädigte Datei</translation>
+    </message>
+    <message>
+        <source>export</source>
+        <translation>export</translation>
+    </message>
+    <message>
+        <source>EVENT/AUX</source>
+        <translation>EVENT/AUX</translation>
+    </message>
+    <message>
+        <source>Immediately</source>
+        <translation>Sofort</translation>
+    </message>
+    <message>
+        <source>After</source>
+        <translation>Nach</translation>
+    </message>
+    <message>
+        <source>At</source>
+        <translation>Um</translation>
+    </message>
+    <message>
+        <source>By scheduler</source>
+        <translation>Nach Zeitplan</translation>
+    </message>
+    <message>
+        <source>No Event detection</source>
+        <translation>Keine Ereigniserkennung</translation>
+    </message>
+    <message>
+        <source>Run program on Event</source>
+        <translation>Programm bei Ereignis ausführen</translation>
+    </message>
+    <message>
+        <source>Start program by Event</source>
+        <translation>Programm durch Ereignis starten</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Kein</translation>
+    </message>
+    <message>
+        <source>Digital</source>
+        <translation>Digital</translation>
+    </message>
+    <message>
+        <source>Analog</source>
+        <translation>Analog</translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <translation>Pegel</translation>
+    </message>
+    <message>
+        <source>Temperature</source>
+        <translation>Temperatur</translation>
+    </message>
+    <message>
+        <source>No Scheduled Activity</source>
+        <translation>Keine geplante Aktivität</translation>
+    </message>
+    <message>
+        <source>VAR/FLOW analog input disabled</source>
+        <translation>Analogeingang VAR/FLOW deaktiviert</translation>
+    </message>
+    <message>
+        <source>EVENT/AUX analog input disabled</source>
+        <translation>Analogeingang EVENT/AUX deaktiviert</translation>
+    </message>
+    <message>
+        <source>Wrong file version</source>
+        <translation>Falsche Dateiversion</translation>
+    </message>
+</context>
+<context>
+    <name>TPropertiesDialog</name>
+    <message>
+        <source>Program Properties</source>
+        <translation>Programmeigenschaften</translation>
+    </message>
+    <message>
+        <source>Language :</source>
+        <translation>Sprache :</translation>
+    </message>
+    <message>
+        <source>&lt;Default&gt;</source>
+        <translation>&lt;Standard&gt;</translation>
+    </message>
+    <message>
+        <source>Bulgarian</source>
+        <translation>Bulgarisch</translation>
+    </message>
+    <message>
+        <source>Czech</source>
+        <translation>Tschechisch</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <translation>Englisch</translation>
+    </message>
+    <message>
+        <source>French</source>
+        <translation>Französisch</translation>
+    </message>
+    <message>
+        <source>German</source>
+        <translation>Deutsch</translation>
+    </message>
+    <message>
+        <source>Italian</source>
+        <translation>Italienisch</translation>
+    </message>
+    <message>
+        <source>Lithuanian</source>
+        <translation>Litauisch</translation>
+    </message>
+    <message>
+        <source>Polish</source>
+        <translation>Polnisch</translation>
+    </message>
+    <message>
+        <source>Romanian</source>
+        <translation>Rumänisch</translation>
+    </message>
+    <message>
+        <source>Russian</source>
+        <translation>Russisch</translation>
+    </message>
+    <message>
+        <source>Slovak</source>
+        <translation>Slowakisch</translation>
+    </message>
+    <message>
+        <source>Spanish</source>
+        <translation>Spanisch</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>TStatusPage</name>
+    <message>
+        <source>Program start :</source>
+        <translation>Programmstart :</translation>
+    </message>
+    <message>
+        <source>Program Start</source>
+        <translation>Programmstart</translation>
+    </message>
+    <message>
+        <source>Connector clock :</source>
+        <translation>Connector-Uhr :</translation>
+    </message>
+    <message>
+        <source>PC Clock :</source>
+        <translation>PC-Uhr :</translation>
+    </message>
+    <message>
+        <source>Connector :</source>
+        <translation>Connector :</translation>
+    </message>
+    <message>
+        <source>Set Clock</source>
+        <translation>Uhr stellen</translation>
+    </message>
+    <message>
+        <source>Connector Data</source>
+        <translation>Connector-Daten</translation>
+    </message>
+    <message>
+        <source>Event control</source>
+        <translation>Ereignissteuerung</translation>
+    </message>
+    <message>
+        <source>Mode : </source>
+        <translation>Modus : </translation>
+    </message>
+    <message>
+        <source>Input : </source>
+        <translation>Eingang : </translation>
+    </message>
+    <message>
+        <source>Event Control</source>
+        <translation>Ereignissteuerung</translation>
+    </message>
+</context>
 </TS>

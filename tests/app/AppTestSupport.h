@@ -1,0 +1,102 @@
+#pragma once
+
+#include "ConnectorModel.h"
+#include "MainForm.h"
+#include "SimPortProvider.h"
+#include "Workplace.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QLabel>
+#include <QMenu>
+#include <QMessageBox>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QStackedWidget>
+#include <QString>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <deque>
+#include <functional>
+#include <gtest/gtest.h>
+#include <memory>
+#include <vector>
+
+// Answers the modal windows a command opens, in the order they appear: each answer is
+// queued before the click that opens its window. Message boxes are answered with a
+// button and recorded; other modal windows are handed to a callback.
+class TModalAnswers {
+public:
+    struct TSeenBox {
+        QString Text;
+        QString Caption;
+    };
+
+    TModalAnswers();
+    ~TModalAnswers();
+    TModalAnswers(const TModalAnswers&) = delete;
+    TModalAnswers& operator=(const TModalAnswers&) = delete;
+
+    // The next message box is answered with this button; before() runs first.
+    void Box(QMessageBox::StandardButton button, std::function<void()> before = {});
+    // The next modal window that is not a message box is handed to this callback,
+    // which must close it.
+    void Window(std::function<void(QWidget*)> handle);
+
+    std::vector<TSeenBox> Seen;
+    bool AllAnswered() const { return Pending.empty(); }
+
+private:
+    struct TAnswer {
+        bool IsBox;
+        QMessageBox::StandardButton Button;
+        std::function<void()> Before;
+        std::function<void(QWidget*)> Handle;
+    };
+    void Poll();
+
+    std::deque<TAnswer> Pending;
+    QTimer Timer;
+};
+
+// A main window on temporary settings and a simulated adapter with a large Connector.
+class TFormFixture : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // Creates and shows the form (which runs File New).
+    void Open();
+    // Closes the window without questions and drops it.
+    void Discard();
+    TWorkplaceOptions Options() const;
+
+    QString SettingsFile() const { return Dir.filePath(QStringLiteral("limnaset.INI")); }
+    QString StoreFile() const { return Dir.filePath(QStringLiteral("locales.ini")); }
+    QString FilePath(const QString& name) const { return Dir.filePath(name); }
+    // A valid image in the Connector, named so the test can recognise it.
+    void LoadConnector(const QString& name);
+    // One monitor tick in each state until the Connector is seen.
+    void Tick() { Form->TimerTimer(); }
+    // Controls by their names, as the window's forms give them.
+    QAction* Act(const char* name) const {
+        auto action = Form->findChild<QAction*>(QLatin1String(name));
+        EXPECT_TRUE(action) << name;
+        return action;
+    }
+    template <class T> T* Child(const char* name) const {
+        auto child = Form->findChild<T*>(QLatin1String(name));
+        EXPECT_TRUE(child) << name;
+        return child;
+    }
+
+    QTemporaryDir Dir;
+    std::shared_ptr<TConnectorModel> Model;
+    std::shared_ptr<TSimPortProvider> Provider;
+    std::unique_ptr<TMainForm> Form;
+    TModalAnswers Answers;
+};
+
+QString ReadText(const QString& path);
+void WriteBytes(const QString& path, const QByteArray& bytes);

@@ -1,0 +1,462 @@
+#include "AboutBox.h"
+#include "AppTestSupport.h"
+#include "Application.h"
+#include "InternalError.h"
+#include "PropertiesDialog.h"
+#include "R7200.h"
+#include "StatusPage.h"
+
+#include <QComboBox>
+#include <QFile>
+#include <QLabel>
+#include <QProgressBar>
+#include <QSettings>
+#include <QStackedWidget>
+#include <QToolButton>
+
+namespace {
+
+class MainFormTest : public TFormFixture {
+protected:
+    // Saves the current document to a file so it has a name.
+    QString SaveAs(const QString& name) {
+        const QString path = FilePath(name);
+        Form->FileSaveDialog = [path](const QString&, const QString&) { return path; };
+        Form->FileSaveAsExecute();
+        return path;
+    }
+    QString Name() const { return Form->Workplace->Record->ConnectorName; }
+    void Edit(const QString& name) {
+        Form->Workplace->Record->ConnectorName = name;
+        Form->Workplace->Modified = true;
+    }
+};
+
+TEST_F(MainFormTest, StartShowsAFreshDocument) {
+    Open();
+    EXPECT_EQ(Form->windowTitle(), "Limnaset");
+    EXPECT_EQ(Form->PanelText(0), "OK");
+    EXPECT_EQ(Form->PanelText(1), "<noname>");
+    EXPECT_EQ(Form->CurrentPage, 0);
+    EXPECT_EQ(Child<QStackedWidget>("PageControl")->currentWidget(), Child<QWidget>("StatusTab"));
+    EXPECT_TRUE(Child<QStackedWidget>("PageControl")->isVisible());
+    EXPECT_TRUE(Act("ViewStatus")->isChecked());
+    EXPECT_TRUE(Form->ToolButton("ToolStatus")->isChecked());
+    EXPECT_FALSE(Form->ToolButton("ToolLog")->isChecked());
+    EXPECT_EQ(Form->Workplace->Record->SamplerMode, 1);
+    EXPECT_FALSE(Form->Workplace->Modified);
+    EXPECT_TRUE(Form->Timer->isActive());
+    EXPECT_EQ(Form->Timer->interval(), 1000);
+    EXPECT_EQ(Form->MonitorState, 0);
+    // The connector commands wait for the monitor.
+    EXPECT_FALSE(Act("DataRead")->isEnabled());
+    EXPECT_FALSE(Act("DataWrite")->isEnabled());
+    EXPECT_FALSE(Form->ToolButton("ToolDataRead")->isEnabled());
+    EXPECT_FALSE(Child<QPushButton>("BtnSetClock")->isEnabled());
+    EXPECT_EQ(Child<QLabel>("LblConnectorName")->text(), "Limnaset");
+    EXPECT_FALSE(Child<QProgressBar>("ProgressBar")->isVisible());
+}
+
+TEST_F(MainFormTest, CommandsCarryTheirCaptionsHintsAndShortcuts) {
+    Open();
+    struct TRow {
+        const char* Name;
+        const char* Caption;
+        const char* Hint;
+        const char* Shortcut;
+    };
+    const TRow rows[] = {
+        {"FileNew", "&New", "Create new file", "Ctrl+N"},
+        {"FileOpen", "&Open", "Open File", "Ctrl+O"},
+        {"FileSave", "&Save", "Save File", "Ctrl+S"},
+        {"FileSaveAs", "Save &As", "Save File with new name", ""},
+        {"FileExport", "&Export", "Export File as text", ""},
+        {"FileProperties", "P&roperties...", "Program Properties", ""},
+        {"FileExit", "E&xit", "Exit Program", ""},
+        {"DataRead", "&Read", "Read data from adapter", ""},
+        {"DataWrite", "&Write", "Write data to adapter", ""},
+        {"ViewStatus", "Status", "View Status panel", ""},
+        {"ViewSampler", "Thermostat", "View Sampler panel", ""},
+        {"ViewLog", "Log", "View Event Log", ""},
+        {"HelpAbout", "&About...", "Informations about program", ""},
+    };
+    for (const TRow& row : rows) {
+        auto action = Form->findChild<QAction*>(row.Name);
+        ASSERT_TRUE(action) << row.Name;
+        EXPECT_EQ(action->text(), row.Caption) << row.Name;
+        EXPECT_EQ(action->statusTip(), row.Hint) << row.Name;
+        EXPECT_EQ(action->shortcut(), QKeySequence(row.Shortcut)) << row.Name;
+    }
+    const char* tools[] = {"ToolOpen",      "ToolSave",   "ToolExport",  "ToolDataRead",
+                           "ToolDataWrite", "ToolStatus", "ToolSampler", "ToolLog"};
+    for (const char* name : tools)
+        EXPECT_TRUE(Form->ToolButton(name)) << name;
+    EXPECT_EQ(Form->ToolButton("ToolDataRead")->toolTip(), "Read data from connector");
+    EXPECT_EQ(Form->ToolButton("ToolDataWrite")->toolTip(), "Write data to connector");
+    EXPECT_EQ(Act("MenuViewSampler")->text(), "Sampler");
+    EXPECT_EQ(Act("MenuViewLog")->text(), "Event Log");
+    EXPECT_EQ(Child<QMenu>("MenuFile")->title(), "&File");
+    EXPECT_EQ(Child<QMenu>("MenuHelp")->title(), "&Help");
+}
+
+TEST_F(MainFormTest, WindowPlacementComesFromTheSettingsFile) {
+    WriteBytes(SettingsFile(), "[Properties]\nVersion=256\n[MainForm]\nMainTop=30\nMainLeft=20\n"
+                               "MainWidth=900\nMainHeight=650\nMainState=0\n");
+    Open();
+    EXPECT_EQ(Form->width(), 900);
+    EXPECT_EQ(Form->height(), 650);
+    EXPECT_FALSE(Form->isMaximized());
+}
+
+TEST_F(MainFormTest, NewOnModifiedDocumentAsksAndObeys) {
+    Open();
+    Edit("Mine");
+
+    Answers.Box(QMessageBox::Cancel);
+    Act("FileNew")->trigger();
+    ASSERT_EQ(Answers.Seen.size(), 1u);
+    EXPECT_EQ(Answers.Seen[0].Text, "File modified, do You want to save it ?");
+    EXPECT_EQ(Answers.Seen[0].Caption, "Confirmation");
+    EXPECT_EQ(Name(), "Mine");
+    EXPECT_TRUE(Form->Workplace->Modified);
+
+    // Yes, but the Save As dialog is cancelled: the document stays, still marked.
+    bool offered = false;
+    Form->FileSaveDialog = [&](const QString&, const QString&) {
+        offered = true;
+        return QString();
+    };
+    Answers.Box(QMessageBox::Yes);
+    Act("FileNew")->trigger();
+    EXPECT_TRUE(offered);
+    EXPECT_EQ(Name(), "Mine");
+    EXPECT_TRUE(Form->Workplace->Modified);
+
+    Answers.Box(QMessageBox::No);
+    Act("FileNew")->trigger();
+    EXPECT_EQ(Name(), "Limnaset");
+    EXPECT_FALSE(Form->Workplace->Modified);
+    EXPECT_EQ(Answers.Seen.size(), 3u);
+}
+
+TEST_F(MainFormTest, YesSavesAndThenGoesOn) {
+    Open();
+    Edit("Kept");
+    const QString path = FilePath("kept.r72");
+    Form->FileSaveDialog = [path](const QString&, const QString&) { return path; };
+    Answers.Box(QMessageBox::Yes);
+    Act("FileNew")->trigger();
+    EXPECT_EQ(Name(), "Limnaset");
+    EXPECT_EQ(Form->PanelText(1), "<noname>");
+    TR7200 saved;
+    ASSERT_TRUE(saved.LoadFromFile(path));
+    EXPECT_EQ(saved.ConnectorName, "Kept");
+}
+
+TEST_F(MainFormTest, YesWithFailedSaveKeepsTheDocument) {
+    Open();
+    const QString path = SaveAs("named.r72");
+    ASSERT_EQ(Form->Workplace->FileName, path);
+    Edit("Unsaved");
+    // The file's place becomes a folder: the save fails.
+    QFile::remove(path);
+    ASSERT_TRUE(QDir().mkpath(path));
+    Answers.Box(QMessageBox::Yes);
+    Answers.Box(QMessageBox::Ok);
+    Act("FileNew")->trigger();
+    ASSERT_EQ(Answers.Seen.size(), 2u);
+    EXPECT_EQ(Answers.Seen[1].Text, "File access error");
+    EXPECT_EQ(Name(), "Unsaved");
+    EXPECT_TRUE(Form->Workplace->Modified);
+    EXPECT_EQ(Form->PanelText(0), "Error");
+}
+
+TEST_F(MainFormTest, NoKeepsTheMarkWhenOpenIsCancelled) {
+    Open();
+    Edit("Edited");
+    Form->FileOpenDialog = [](const QString&, const QString&) { return QString(); };
+    Answers.Box(QMessageBox::No);
+    Act("FileOpen")->trigger();
+    EXPECT_EQ(Name(), "Edited");
+    EXPECT_TRUE(Form->Workplace->Modified) << "closing later must still ask";
+
+    Answers.Box(QMessageBox::Cancel);
+    Form->close();
+    EXPECT_TRUE(Form->isVisible());
+}
+
+TEST_F(MainFormTest, OpenShowsTheFileOrReportsWhyNot) {
+    Open();
+    Edit("On disk");
+    const QString path = SaveAs("disk.r72");
+    Act("FileNew")->trigger();
+
+    Form->FileOpenDialog = [path](const QString& folder, const QString& proposed) {
+        EXPECT_TRUE(folder.isEmpty());
+        EXPECT_TRUE(proposed.isEmpty());
+        return path;
+    };
+    Act("FileOpen")->trigger();
+    EXPECT_EQ(Name(), "On disk");
+    EXPECT_EQ(Form->PanelText(1), path);
+    EXPECT_EQ(Form->PanelText(0), "OK");
+    EXPECT_FALSE(Form->Workplace->Modified);
+
+    const QString shortFile = FilePath("short.r72");
+    WriteBytes(shortFile, QByteArray(32767, '\0'));
+    Form->FileOpenDialog = [shortFile](const QString&, const QString&) { return shortFile; };
+    Answers.Box(QMessageBox::Ok);
+    Act("FileOpen")->trigger();
+    ASSERT_EQ(Answers.Seen.size(), 1u);
+    EXPECT_EQ(Answers.Seen[0].Text, "Corrupted file");
+    EXPECT_EQ(Answers.Seen[0].Caption, "Error");
+    EXPECT_EQ(Name(), "Limnaset");
+    EXPECT_TRUE(Form->Workplace->FileName.isEmpty());
+    EXPECT_EQ(Form->PanelText(1), "<noname>");
+    EXPECT_EQ(Form->PanelText(0), "OK");
+    EXPECT_FALSE(Form->Workplace->Modified);
+    EXPECT_EQ(Form->MonitorState, 0) << "File New restarted the monitor";
+}
+
+TEST_F(MainFormTest, FailedOpenAfterNoAsksNothingMore) {
+    Open();
+    Edit("Dropped");
+    const QString missing = FilePath("missing.r72");
+    Form->FileOpenDialog = [missing](const QString&, const QString&) { return missing; };
+    Answers.Box(QMessageBox::No);
+    Answers.Box(QMessageBox::Ok);
+    Act("FileOpen")->trigger();
+    ASSERT_EQ(Answers.Seen.size(), 2u);
+    EXPECT_EQ(Answers.Seen[1].Text, "File access error");
+    EXPECT_EQ(Name(), "Limnaset");
+    EXPECT_FALSE(Form->Workplace->Modified);
+}
+
+TEST_F(MainFormTest, SaveAsProposesNamesAndAsksBeforeOverwriting) {
+    Open();
+    QString seenFolder = "unset";
+    QString seenName;
+    const QString path = FilePath("first.r72");
+    Form->FileSaveDialog = [&](const QString& folder, const QString& proposed) {
+        seenFolder = folder;
+        seenName = proposed;
+        return path;
+    };
+    Act("FileSaveAs")->trigger();
+    EXPECT_TRUE(seenFolder.isEmpty());
+    EXPECT_EQ(seenName, "noname");
+    EXPECT_EQ(Form->PanelText(1), path);
+    const QByteArray before = [&] {
+        QFile f(path);
+        f.open(QIODevice::ReadOnly);
+        return f.readAll();
+    }();
+
+    Edit("Changed");
+    Answers.Box(QMessageBox::Cancel);
+    Act("FileSaveAs")->trigger();
+    EXPECT_EQ(seenFolder, Dir.path());
+    EXPECT_EQ(seenName, path);
+    ASSERT_EQ(Answers.Seen.size(), 1u);
+    EXPECT_EQ(Answers.Seen[0].Text, "File already exists. Do You want to overwrite it ?");
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(f.readAll(), before) << "Cancel saves nothing";
+    EXPECT_TRUE(Form->Workplace->Modified);
+
+    Answers.Box(QMessageBox::Ok);
+    Act("FileSaveAs")->trigger();
+    EXPECT_FALSE(Form->Workplace->Modified);
+    TR7200 saved;
+    ASSERT_TRUE(saved.LoadFromFile(path));
+    EXPECT_EQ(saved.ConnectorName, "Changed");
+}
+
+TEST_F(MainFormTest, SaveWritesToTheNamedFile) {
+    Open();
+    const QString path = SaveAs("named.r72");
+    Edit("Second");
+    Form->FileSaveDialog = [](const QString&, const QString&) {
+        ADD_FAILURE() << "a named document needs no dialog";
+        return QString();
+    };
+    Act("FileSave")->trigger();
+    EXPECT_FALSE(Form->Workplace->Modified);
+    EXPECT_EQ(Form->PanelText(0), "OK");
+    TR7200 saved;
+    ASSERT_TRUE(saved.LoadFromFile(path));
+    EXPECT_EQ(saved.ConnectorName, "Second");
+}
+
+TEST_F(MainFormTest, ExportWritesTheLogOrSaysItCannot) {
+    Open();
+    QString seenFolder = "unset";
+    QString seenName;
+    const QString csv = FilePath("log.csv");
+    Form->FileExportDialog = [&](const QString& folder, const QString& proposed) {
+        seenFolder = folder;
+        seenName = proposed;
+        return csv;
+    };
+    Act("FileExport")->trigger();
+    EXPECT_TRUE(seenFolder.isEmpty());
+    EXPECT_EQ(seenName, "export");
+    const QString text = ReadText(csv);
+    EXPECT_TRUE(text.startsWith("\"Time\",\"Status\",")) << text.toStdString();
+    EXPECT_TRUE(text.contains("CLEAR")) << text.toStdString();
+
+    SaveAs("named.r72");
+    Answers.Box(QMessageBox::Cancel);
+    Act("FileExport")->trigger();
+    EXPECT_EQ(seenFolder, Dir.path());
+    EXPECT_EQ(Answers.Seen.back().Text, "File already exists. Do You want to overwrite it ?");
+
+    Form->FileExportDialog = [&](const QString&, const QString&) { return Dir.path(); };
+    Answers.Box(QMessageBox::Ok); // the folder "exists": overwrite it
+    Answers.Box(QMessageBox::Ok);
+    Act("FileExport")->trigger();
+    EXPECT_EQ(Answers.Seen.back().Text, "File access error");
+    EXPECT_EQ(Answers.Seen.back().Caption, "Error");
+}
+
+TEST_F(MainFormTest, UnknownStatusIsAnInternalError) {
+    Open();
+    Form->Workplace->Record->Status = 6;
+    try {
+        Form->ShowResult();
+        FAIL() << "no exception";
+    } catch (const TInternalError& error) {
+        EXPECT_STREQ(error.what(), "Error switch file Main line 612");
+    }
+}
+
+TEST_F(MainFormTest, CloseStoresThePlacementUnlessCancelled) {
+    Open();
+    Form->resize(900, 650);
+    Edit("Pending");
+    Answers.Box(QMessageBox::Cancel);
+    EXPECT_FALSE(Form->close());
+    EXPECT_TRUE(Form->isVisible());
+    {
+        QSettings file(SettingsFile(), QSettings::IniFormat);
+        EXPECT_EQ(file.value("MainForm/MainWidth").toInt(), 800) << "nothing written";
+    }
+    Answers.Box(QMessageBox::No);
+    EXPECT_TRUE(Form->close());
+    QSettings file(SettingsFile(), QSettings::IniFormat);
+    EXPECT_EQ(file.value("MainForm/MainWidth").toInt(), 900);
+    EXPECT_EQ(file.value("MainForm/MainHeight").toInt(), 650);
+    EXPECT_EQ(file.value("MainForm/MainState").toInt(), 0);
+}
+
+TEST_F(MainFormTest, UnwritableSettingsAreReportedAndTheWindowStillCloses) {
+    WriteBytes(FilePath("plain"), "x");
+    TWorkplaceOptions options = Options();
+    options.SettingsFileName = FilePath("plain/limnaset.INI");
+    const QString expected = "Unable to write to " + options.SettingsFileName;
+    Form = std::make_unique<TMainForm>(options);
+    Answers.Box(QMessageBox::Ok);
+    Form->show();
+    // The start-up report comes once the window is up.
+    for (int i = 0; i < 200 && Answers.Seen.empty(); ++i)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    ASSERT_EQ(Answers.Seen.size(), 1u);
+    EXPECT_EQ(Answers.Seen[0].Text, expected);
+    EXPECT_EQ(Form->Workplace->MainWidth, 800);
+    EXPECT_FALSE(Act("DataRead")->isEnabled()) << "creation went on after the failure";
+
+    Answers.Box(QMessageBox::Ok);
+    EXPECT_TRUE(Form->close());
+    ASSERT_EQ(Answers.Seen.size(), 2u);
+    EXPECT_EQ(Answers.Seen[1].Text, expected);
+}
+
+TEST_F(MainFormTest, ViewCommandsSwitchPages) {
+    Open();
+    Act("ViewLog")->trigger();
+    EXPECT_EQ(Form->CurrentPage, 2);
+    EXPECT_EQ(Child<QStackedWidget>("PageControl")->currentWidget(), Child<QWidget>("LogTab"));
+    EXPECT_TRUE(Form->ToolButton("ToolLog")->isChecked());
+    EXPECT_FALSE(Form->ToolButton("ToolStatus")->isChecked());
+    EXPECT_TRUE(Act("MenuViewLog")->isChecked());
+    Act("MenuViewSampler")->trigger();
+    EXPECT_EQ(Form->CurrentPage, 1);
+    EXPECT_TRUE(Act("ViewSampler")->isChecked());
+    EXPECT_FALSE(Act("ViewLog")->isChecked());
+    // Pressing the button of the page already shown leaves it pressed.
+    Form->ToolButton("ToolSampler")->click();
+    EXPECT_TRUE(Form->ToolButton("ToolSampler")->isChecked());
+    Act("ViewStatus")->trigger();
+    EXPECT_EQ(Form->CurrentPage, 0);
+}
+
+TEST_F(MainFormTest, PropertiesChangesTheLanguageOnlyOnOk) {
+    Open();
+    Answers.Window([](QWidget* window) {
+        auto dialog = qobject_cast<TPropertiesDialog*>(window);
+        ASSERT_TRUE(dialog);
+        EXPECT_EQ(dialog->windowTitle(), "Program Properties");
+        QComboBox* list = dialog->findChild<QComboBox*>("PropertiesLanguage");
+        ASSERT_EQ(list->count(), 13);
+        EXPECT_EQ(list->itemText(0), "<Default>");
+        EXPECT_EQ(list->itemText(5), "German");
+        EXPECT_EQ(list->itemText(12), "Spanish");
+        EXPECT_EQ(list->currentIndex(), 0);
+        list->setCurrentIndex(5);
+        dialog->findChild<QPushButton*>("CancelBtn")->click();
+    });
+    Act("FileProperties")->trigger();
+    EXPECT_EQ(Form->Workplace->LanguageId, 0);
+    EXPECT_TRUE(Answers.Seen.empty());
+
+    Answers.Window([](QWidget* window) {
+        auto dialog = qobject_cast<TPropertiesDialog*>(window);
+        ASSERT_TRUE(dialog);
+        dialog->findChild<QComboBox*>("PropertiesLanguage")->setCurrentIndex(5);
+        dialog->findChild<QPushButton*>("OKBtn")->click();
+    });
+    Answers.Box(QMessageBox::Ok);
+    Act("FileProperties")->trigger();
+    EXPECT_EQ(Form->Workplace->LanguageId, 5);
+    ASSERT_EQ(Answers.Seen.size(), 1u);
+    EXPECT_EQ(Answers.Seen[0].Text, "New language will be set after program restart");
+    EXPECT_EQ(Form->Workplace->StoredLanguageCode(), "deu");
+
+    // OK without a change says nothing.
+    Answers.Window([](QWidget* window) {
+        auto dialog = qobject_cast<TPropertiesDialog*>(window);
+        ASSERT_TRUE(dialog);
+        EXPECT_EQ(dialog->findChild<QComboBox*>("PropertiesLanguage")->currentIndex(), 5);
+        dialog->findChild<QPushButton*>("OKBtn")->click();
+    });
+    Act("FileProperties")->trigger();
+    EXPECT_EQ(Answers.Seen.size(), 1u);
+}
+
+TEST_F(MainFormTest, AboutShowsTheVersion) {
+    Open();
+    QString version;
+    QString product;
+    Answers.Window([&](QWidget* window) {
+        auto box = qobject_cast<TAboutBox*>(window);
+        ASSERT_TRUE(box);
+        version = box->findChild<QLabel*>("Version")->text();
+        product = box->findChild<QLabel*>("ProductName")->text();
+        box->findChild<QPushButton*>("OKButton")->click();
+    });
+    Act("HelpAbout")->trigger();
+    EXPECT_EQ(version, "Version : 2.30");
+    EXPECT_EQ(product, "Limnaset - Connector programmer");
+}
+
+TEST_F(MainFormTest, ExceptionsEndInTheStandardBox) {
+    Answers.Box(QMessageBox::Ok);
+    const bool result =
+        TApplication::Guarded([]() -> bool { throw TInternalError::OnFile("R7200", 102); });
+    EXPECT_FALSE(result);
+    ASSERT_EQ(Answers.Seen.size(), 1u);
+    EXPECT_EQ(Answers.Seen[0].Text, "Error on file R7200 line 102");
+    EXPECT_TRUE(TApplication::Guarded([] { return true; }));
+}
+
+} // namespace

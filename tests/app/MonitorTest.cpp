@@ -1,0 +1,159 @@
+#include "AppTestSupport.h"
+#include "ConnectorCalendar.h"
+#include "KelbDevice.h"
+#include "R7200.h"
+#include "StatusPage.h"
+
+#include <QLabel>
+
+namespace {
+
+class MonitorTest : public TFormFixture {
+protected:
+    void SetUp() override {
+        TFormFixture::SetUp();
+        Open();
+        Form->Timer->stop(); // the test ticks by hand
+    }
+    QString Clock() const { return Child<QLabel>("LblClock")->text(); }
+    bool CommandsEnabled() const {
+        const bool read = Act("DataRead")->isEnabled();
+        EXPECT_EQ(Act("DataWrite")->isEnabled(), read);
+        EXPECT_EQ(Child<QPushButton>("BtnSetClock")->isEnabled(), read);
+        return read;
+    }
+    // Drops replies, counted from the moment of the call.
+    void DropReplies(int from, int count) {
+        TFaultPlan plan; // a new plan counts replies afresh
+        for (int i = 0; i < count; ++i)
+            plan.AtReply[from + i] = TReplyFault::Drop;
+        Model->SetFaultPlan(plan);
+    }
+};
+
+TEST_F(MonitorTest, NoAdapter) {
+    Provider->SetPlugged(false);
+    for (int tick = 0; tick < 2; ++tick) {
+        Tick();
+        EXPECT_EQ(Form->PanelText(2), "Adapter ?");
+        EXPECT_EQ(Form->PanelText(3), "");
+        EXPECT_EQ(Clock(), "?");
+        EXPECT_FALSE(CommandsEnabled());
+        EXPECT_EQ(Form->MonitorState, 1);
+    }
+}
+
+TEST_F(MonitorTest, AdapterVersionIsShownInHexWithALineFeed) {
+    Model->SetKind(TConnectorModel::TKind::None);
+    Model->AdapterVersion = 0x0105;
+    Tick();
+    EXPECT_EQ(Form->PanelText(2), "USB LIMNASET Adapter 1.05\n");
+    EXPECT_EQ(Form->MonitorState, 2);
+
+    // State 2 asks only for the Connector: a new version shows after the next probe.
+    Model->AdapterVersion = 0x010A;
+    Tick();
+    EXPECT_EQ(Form->PanelText(2), "USB LIMNASET Adapter 1.05\n");
+    Provider->SetPlugged(false);
+    Tick();
+    EXPECT_EQ(Form->MonitorState, 1);
+    Provider->SetPlugged(true);
+    Tick();
+    EXPECT_EQ(Form->PanelText(2), "USB LIMNASET Adapter 1.0a\n");
+}
+
+TEST_F(MonitorTest, ConnectorKinds) {
+    Model->SetKind(TConnectorModel::TKind::None);
+    Tick();
+    EXPECT_EQ(Form->PanelText(3), "");
+    EXPECT_EQ(Clock(), "?");
+    EXPECT_FALSE(CommandsEnabled());
+    EXPECT_EQ(Form->MonitorState, 2);
+
+    Model->SetKind(TConnectorModel::TKind::Small);
+    Tick();
+    EXPECT_EQ(Form->PanelText(3), "Connector ERROR");
+    EXPECT_EQ(Clock(), "?");
+    EXPECT_FALSE(CommandsEnabled());
+    EXPECT_EQ(Form->MonitorState, 2);
+
+    Model->SetKind(TConnectorModel::TKind::Large);
+    TConnectorTime time;
+    time.Year = 24;
+    time.Month = 3;
+    time.Day = 5;
+    time.Hour = 10;
+    time.Minute = 20;
+    time.Second = 30;
+    Model->SetClockSeconds(PackTime(time));
+    Tick();
+    EXPECT_EQ(Form->PanelText(3), "Connector OK");
+    EXPECT_TRUE(CommandsEnabled());
+    EXPECT_TRUE(Clock().startsWith("3/5/24 10:20:")) << Clock().toStdString();
+
+    // Pulled out: the commands go, the document stays.
+    Form->Workplace->Record->ConnectorName = "Kept";
+    Model->SetKind(TConnectorModel::TKind::None);
+    Tick();
+    EXPECT_EQ(Form->PanelText(3), "");
+    EXPECT_FALSE(CommandsEnabled());
+    EXPECT_EQ(Form->Workplace->Record->ConnectorName, "Kept");
+}
+
+TEST_F(MonitorTest, UnreadableClockLeavesTheClockEmpty) {
+    Tick();
+    ASSERT_EQ(Form->PanelText(3), "Connector OK");
+    // In state 2 a tick makes two probe replies, then the clock read.
+    DropReplies(3, 5);
+    Tick();
+    EXPECT_EQ(Form->PanelText(3), "Connector OK");
+    EXPECT_TRUE(CommandsEnabled());
+    EXPECT_EQ(Clock(), "");
+}
+
+TEST_F(MonitorTest, AdapterThatStopsAnsweringDropsBackStepByStep) {
+    Tick();
+    ASSERT_TRUE(CommandsEnabled());
+    const QString adapter = Form->PanelText(2);
+    Provider->SetPlugged(false);
+    Tick();
+    EXPECT_EQ(Form->MonitorState, 1);
+    EXPECT_EQ(Form->PanelText(2), adapter) << "kept until the next adapter probe";
+    EXPECT_EQ(Form->PanelText(3), "");
+    EXPECT_FALSE(CommandsEnabled());
+    Tick();
+    EXPECT_EQ(Form->PanelText(2), "Adapter ?");
+}
+
+TEST_F(MonitorTest, FirstTickAfterNewShowsTheStatusPage) {
+    TClock::SetFixed(45000.5);
+    Act("ViewLog")->trigger();
+    ASSERT_EQ(Form->CurrentPage, 2);
+    Act("FileNew")->trigger();
+    Form->Timer->stop();
+    Act("ViewLog")->trigger();
+    ASSERT_EQ(Form->MonitorState, 0);
+    Tick();
+    EXPECT_EQ(Form->CurrentPage, 0);
+    EXPECT_EQ(Form->MonitorState, 2) << "the adapter is probed in the same tick";
+    EXPECT_EQ(Child<QLabel>("LblPCClock")->text(), DateTimeText(45000.5));
+    Act("ViewLog")->trigger();
+    Tick();
+    EXPECT_EQ(Form->CurrentPage, 2) << "only the first tick switches pages";
+}
+
+TEST_F(MonitorTest, SetClockSendsThePcTimeAndRestartsTheTimer) {
+    Model->SetElapsedSource([] { return int64_t(0); }); // the Connector clock stands still
+    Tick();
+    ASSERT_TRUE(CommandsEnabled());
+    TDateTime now = 0;
+    ASSERT_TRUE(TryEncodeDateTime(2024, 1, 15, 8, 30, 0, 0, now));
+    TClock::SetFixed(now);
+    Child<QPushButton>("BtnSetClock")->click();
+    EXPECT_EQ(Model->ClockSeconds(), TR7200::ToConnectorTimestamp(now));
+    EXPECT_TRUE(Form->Timer->isActive());
+    Tick();
+    EXPECT_EQ(Clock(), DateTimeText(now));
+}
+
+} // namespace

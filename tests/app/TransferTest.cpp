@@ -1,0 +1,157 @@
+#include "AppTestSupport.h"
+#include "InternalError.h"
+#include "KelbDevice.h"
+#include "LogPage.h"
+#include "R7200.h"
+#include "StatusPage.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QProgressBar>
+#include <QTableWidget>
+
+namespace {
+
+constexpr uint8_t CmdWriteBlock = 0x40;
+
+class TransferTest : public TFormFixture {
+protected:
+    void SetUp() override {
+        TFormFixture::SetUp();
+        Open();
+        Form->Timer->stop();
+        Tick();
+        ASSERT_TRUE(Act("DataRead")->isEnabled());
+        QObject::connect(Child<QProgressBar>("ProgressBar"), &QProgressBar::valueChanged,
+                         [this](int value) { Highest = std::max(Highest, value); });
+    }
+    // The framing is gone: the window works again and the monitor runs.
+    void ExpectFramingEnded() {
+        EXPECT_TRUE(Form->isEnabled());
+        EXPECT_TRUE(Form->Timer->isActive());
+        EXPECT_FALSE(Child<QProgressBar>("ProgressBar")->isVisible());
+        EXPECT_EQ(Child<QProgressBar>("ProgressBar")->value(), 0);
+        EXPECT_FALSE(Form->Workplace->Device->OnProgress);
+        EXPECT_FALSE(QApplication::overrideCursor());
+        EXPECT_FALSE(Form->Transferring());
+    }
+    QString Name() const { return Form->Workplace->Record->ConnectorName; }
+    int Highest = -1;
+};
+
+TEST_F(TransferTest, ReadBringsTheConnectorIntoANewDocument) {
+    LoadConnector("From the field");
+    Form->Workplace->FileName = FilePath("old.r72");
+    Act("DataRead")->trigger();
+    ExpectFramingEnded();
+    EXPECT_EQ(Highest, 100) << "the progress bar followed the transfer";
+    EXPECT_EQ(Name(), "From the field");
+    EXPECT_EQ(Form->Workplace->Record->SerialNumber, 4711u);
+    EXPECT_TRUE(Form->Workplace->FileName.isEmpty());
+    EXPECT_FALSE(Form->Workplace->Modified);
+    EXPECT_EQ(Form->PanelText(0), "OK");
+    EXPECT_EQ(Form->PanelText(1), "<noname>");
+    EXPECT_EQ(Child<QLabel>("LblConnectorName")->text(), "From the field");
+    EXPECT_EQ(Form->CurrentPage, 0);
+}
+
+TEST_F(TransferTest, FailedReadReportsAndStartsANewDocument) {
+    // Erased memory: the checksum cannot match.
+    Form->Workplace->Record->ConnectorName = "Mine";
+    Answers.Box(QMessageBox::Ok);
+    Act("DataRead")->trigger();
+    ExpectFramingEnded();
+    ASSERT_EQ(Answers.Seen.size(), 1u);
+    EXPECT_EQ(Answers.Seen[0].Text, "Communication error, please try once more");
+    EXPECT_EQ(Answers.Seen[0].Caption, "Error");
+    EXPECT_EQ(Name(), "Limnaset");
+    EXPECT_TRUE(Form->Workplace->FileName.isEmpty());
+    EXPECT_FALSE(Form->Workplace->Modified);
+    EXPECT_EQ(Form->PanelText(0), "OK") << "File New followed the report";
+    EXPECT_EQ(Form->MonitorState, 0);
+}
+
+TEST_F(TransferTest, ReadAsksBeforeDroppingChanges) {
+    LoadConnector("Incoming");
+    Form->Workplace->Record->ConnectorName = "Mine";
+    Form->Workplace->Modified = true;
+    Answers.Box(QMessageBox::Cancel);
+    Act("DataRead")->trigger();
+    EXPECT_EQ(Name(), "Mine");
+    EXPECT_EQ(Model->RequestCount(0x30), 0) << "nothing was read";
+    Answers.Box(QMessageBox::No);
+    Act("DataRead")->trigger();
+    EXPECT_EQ(Name(), "Incoming");
+}
+
+TEST_F(TransferTest, ExceptionInsideATransferStillEndsTheFraming) {
+    TFaultPlan junk;
+    junk.Junk = true; // the receive queue never empties: the port cannot be purged
+    Model->SetFaultPlan(junk);
+    EXPECT_THROW(Form->DataReadExecute(), TInternalError);
+    ExpectFramingEnded();
+    Model->SetFaultPlan({});
+}
+
+TEST_F(TransferTest, WriteSendsThePagesAndShowsTheNewLog) {
+    Form->Workplace->Record->ConnectorName = "Written";
+    Form->Workplace->FileName = FilePath("doc.r72");
+    Form->Workplace->Modified = true;
+    Answers.Box(QMessageBox::Ok);
+    Act("DataWrite")->trigger();
+    ASSERT_EQ(Answers.Seen.size(), 1u);
+    EXPECT_EQ(Answers.Seen[0].Text, "Do You really want to write data into Connector ?");
+    EXPECT_EQ(Answers.Seen[0].Caption, "Confirmation");
+    ExpectFramingEnded();
+    EXPECT_EQ(Highest, 100);
+    EXPECT_EQ(Form->PanelText(0), "OK");
+    EXPECT_EQ(Form->Workplace->FileName, FilePath("doc.r72")) << "a write keeps the name";
+    EXPECT_TRUE(Form->Workplace->Modified) << "and the mark";
+    EXPECT_EQ(Form->Workplace->Record->LogCount, 1);
+    EXPECT_EQ(Child<QTableWidget>("LogTable")->rowCount(), 3) << "titles, units, one record";
+
+    TR7200 back;
+    back.Device = Form->Workplace->Device.get();
+    ASSERT_TRUE(back.ReadFromConnector());
+    EXPECT_EQ(back.ConnectorName, "Written");
+}
+
+TEST_F(TransferTest, CancelledWriteSendsNothing) {
+    Answers.Box(QMessageBox::Cancel);
+    Act("DataWrite")->trigger();
+    EXPECT_EQ(Model->RequestCount(CmdWriteBlock), 0);
+    EXPECT_TRUE(Form->isEnabled());
+}
+
+TEST_F(TransferTest, WriteRefusesAConnectorSwappedDuringTheQuestion) {
+    Answers.Box(QMessageBox::Ok, [this] { Model->SetKind(TConnectorModel::TKind::Small); });
+    Answers.Box(QMessageBox::Ok);
+    Act("DataWrite")->trigger();
+    ASSERT_EQ(Answers.Seen.size(), 2u);
+    EXPECT_EQ(Answers.Seen[1].Text, "Connector ERROR");
+    EXPECT_EQ(Answers.Seen[1].Caption, "Error");
+    EXPECT_EQ(Model->RequestCount(CmdWriteBlock), 0);
+    EXPECT_EQ(Model->RequestCount(0x60), 0) << "nothing written to the small kind either";
+    EXPECT_EQ(Form->PanelText(3), "Connector ERROR");
+    EXPECT_EQ(Form->PanelText(0), "Error");
+    EXPECT_FALSE(Act("DataWrite")->isEnabled());
+    ExpectFramingEnded();
+}
+
+TEST_F(TransferTest, ReadRefusesWhenTheConnectorIsGone) {
+    LoadConnector("Never read");
+    Form->Workplace->Record->ConnectorName = "Mine";
+    Form->Workplace->Modified = true;
+    Answers.Box(QMessageBox::No, [this] { Model->SetKind(TConnectorModel::TKind::None); });
+    Answers.Box(QMessageBox::Ok);
+    Act("DataRead")->trigger();
+    ASSERT_EQ(Answers.Seen.size(), 2u);
+    EXPECT_EQ(Answers.Seen[1].Text, "Communication error, please try once more");
+    EXPECT_EQ(Name(), "Mine") << "the document stays";
+    EXPECT_TRUE(Form->Workplace->Modified);
+    EXPECT_EQ(Form->PanelText(3), "");
+    EXPECT_FALSE(Act("DataRead")->isEnabled());
+    ExpectFramingEnded();
+}
+
+} // namespace

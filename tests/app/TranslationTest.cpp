@@ -1,0 +1,66 @@
+#include "AppTestSupport.h"
+#include "Languages.h"
+#include "MsgTemplate.h"
+
+#include <QApplication>
+#include <QTranslator>
+
+namespace {
+
+// Installs the German translation for one test and removes it afterwards.
+class TGerman {
+public:
+    TGerman() { Loaded = Translator.load(QStringLiteral(":/translations/limnaset_deu.qm")); }
+    ~TGerman() { QCoreApplication::removeTranslator(&Translator); }
+    bool Install() { return Loaded && QCoreApplication::installTranslator(&Translator); }
+    QTranslator Translator;
+    bool Loaded = false;
+};
+
+TEST(TranslationTest, EveryMessageTextHasAGermanTranslation) {
+    TGerman german;
+    ASSERT_TRUE(german.Loaded);
+    for (int i = 0; i < MsgCount; ++i) {
+        const auto id = TMsgId(i);
+        const QString text = german.Translator.translate(
+            TMsgTemplate::Context, TMsgTemplate::SourceText(id).toLatin1().constData());
+        EXPECT_FALSE(text.isEmpty()) << TMsgTemplate::Name(id).toStdString();
+    }
+}
+
+TEST(TranslationTest, GermanReachesMessagesAndForms) {
+    TGerman german;
+    ASSERT_TRUE(german.Install());
+    EXPECT_EQ(Msg(MsgError), "Fehler");
+    EXPECT_EQ(Msg(MsgFileModifiedQ), "Datei geändert, möchten Sie sie speichern?");
+    EXPECT_EQ(Msg(MsgConnectorOk), "Connector OK");
+}
+
+class TranslatedFormTest : public TFormFixture {};
+
+TEST_F(TranslatedFormTest, MainWindowShowsGermanMenus) {
+    TGerman german;
+    ASSERT_TRUE(german.Install());
+    Open();
+    EXPECT_EQ(Child<QMenu>("MenuFile")->title(), "&Datei");
+    EXPECT_EQ(Act("FileNew")->text(), "&Neu");
+    EXPECT_EQ(Act("FileNew")->statusTip(), "Neue Datei anlegen");
+    EXPECT_EQ(Form->PanelText(0), "OK");
+    EXPECT_EQ(Form->PanelText(1), "<unbenannt>");
+}
+
+TEST(TranslationTest, InstallFindsTheBuiltInGermanSet) {
+    // English has no file of its own: its texts are the program's own.
+    EXPECT_FALSE(TLanguages::Install(*QCoreApplication::instance(), "enu"));
+    EXPECT_FALSE(TLanguages::Install(*QCoreApplication::instance(), "xyz"));
+    ASSERT_TRUE(TLanguages::Install(*QCoreApplication::instance(), "deu"));
+    EXPECT_EQ(Msg(MsgWarning), "Warnung");
+    // Undo: remove every translator the call installed.
+    for (QTranslator* t : QCoreApplication::instance()->findChildren<QTranslator*>()) {
+        QCoreApplication::removeTranslator(t);
+        delete t;
+    }
+    EXPECT_EQ(Msg(MsgWarning), "Warning");
+}
+
+} // namespace

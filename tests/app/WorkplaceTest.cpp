@@ -1,0 +1,245 @@
+#include "Workplace.h"
+#include "AppTestSupport.h"
+#include "ConnectorCalendar.h"
+#include "InternalError.h"
+#include "KelbDevice.h"
+#include "Languages.h"
+#include "MsgTemplate.h"
+#include "R7200.h"
+
+#include <QFile>
+#include <QSettings>
+
+namespace {
+
+class WorkplaceTest : public TFormFixture {
+protected:
+    std::unique_ptr<TWorkplace> Make() { return std::make_unique<TWorkplace>(Options()); }
+
+    void WriteSettings(const QString& text) { WriteBytes(SettingsFile(), text.toLatin1()); }
+
+    int Stored(const QString& key) {
+        QSettings file(SettingsFile(), QSettings::IniFormat);
+        return file.value(key, -1).toInt();
+    }
+
+    void ExpectFactoryFile() {
+        EXPECT_EQ(Stored("Properties/Version"), 256);
+        EXPECT_EQ(Stored("MainForm/MainTop"), 0);
+        EXPECT_EQ(Stored("MainForm/MainLeft"), 0);
+        EXPECT_EQ(Stored("MainForm/MainWidth"), 800);
+        EXPECT_EQ(Stored("MainForm/MainHeight"), 600);
+        EXPECT_EQ(Stored("MainForm/MainState"), 0);
+        EXPECT_EQ(Stored("MainForm/LanguageId"), 0);
+    }
+};
+
+TEST_F(WorkplaceTest, AbsentSettingsFileIsCreatedWithFactoryValues) {
+    auto workplace = Make();
+    EXPECT_TRUE(workplace->LoadSettings());
+    EXPECT_EQ(workplace->Version, 256);
+    EXPECT_EQ(workplace->MainWidth, 800);
+    EXPECT_EQ(workplace->MainHeight, 600);
+    EXPECT_FALSE(workplace->MainState);
+    ExpectFactoryFile();
+    // The language value is not touched at start.
+    EXPECT_FALSE(QFile::exists(StoreFile()));
+}
+
+TEST_F(WorkplaceTest, WrongVersionResetsEverything) {
+    for (int version : {255, 257}) {
+        WriteSettings(QString("[Properties]\nVersion=%1\n[MainForm]\nMainTop=33\nMainWidth=1000\n"
+                              "MainState=1\nLanguageId=5\nOther=7\n")
+                          .arg(version));
+        auto workplace = Make();
+        EXPECT_TRUE(workplace->LoadSettings());
+        EXPECT_EQ(workplace->MainTop, 0) << version;
+        EXPECT_EQ(workplace->MainWidth, 800) << version;
+        EXPECT_EQ(workplace->LanguageId, 0) << version;
+        ExpectFactoryFile();
+        EXPECT_EQ(Stored("MainForm/Other"), -1) << "the old file is replaced, not patched";
+    }
+}
+
+TEST_F(WorkplaceTest, ValidFileIsUsedAsItIs) {
+    WriteSettings("[Properties]\nVersion=256\n[MainForm]\nMainTop=40\nMainLeft=50\n"
+                  "MainHeight=480\nMainState=1\nLanguageId=13\n");
+    auto workplace = Make();
+    EXPECT_TRUE(workplace->LoadSettings());
+    EXPECT_EQ(workplace->MainTop, 40);
+    EXPECT_EQ(workplace->MainLeft, 50);
+    EXPECT_EQ(workplace->MainWidth, 0) << "a missing key reads as 0 and is not repaired";
+    EXPECT_EQ(workplace->MainHeight, 480);
+    EXPECT_TRUE(workplace->MainState);
+    EXPECT_EQ(workplace->LanguageId, 13);
+}
+
+TEST_F(WorkplaceTest, SaveSettingsWritesAllKeysWithBooleanAsDigit) {
+    auto workplace = Make();
+    workplace->LoadSettings();
+    workplace->MainTop = 11;
+    workplace->MainLeft = 12;
+    workplace->MainWidth = 1013;
+    workplace->MainHeight = 714;
+    workplace->MainState = true;
+    workplace->LanguageId = 5;
+    EXPECT_TRUE(workplace->SaveSettings());
+    const QString text = ReadText(SettingsFile());
+    EXPECT_TRUE(text.contains("MainState=1")) << text.toStdString();
+    EXPECT_TRUE(text.contains("[Properties]")) << text.toStdString();
+    EXPECT_EQ(Stored("MainForm/MainTop"), 11);
+    EXPECT_EQ(Stored("MainForm/MainLeft"), 12);
+    EXPECT_EQ(Stored("MainForm/MainWidth"), 1013);
+    EXPECT_EQ(Stored("MainForm/MainHeight"), 714);
+    EXPECT_EQ(Stored("MainForm/LanguageId"), 5);
+}
+
+TEST_F(WorkplaceTest, UnwritableSettingsFileIsReportedNotThrown) {
+    // A regular file where the folder should be: nobody, root included, can write there.
+    WriteBytes(FilePath("plain"), "x");
+    TWorkplaceOptions options = Options();
+    options.SettingsFileName = FilePath("plain/limnaset.INI");
+    TWorkplace workplace(options);
+    EXPECT_FALSE(workplace.LoadSettings());
+    EXPECT_EQ(workplace.MainWidth, 800) << "the factory values are in use all the same";
+    EXPECT_FALSE(workplace.SaveSettings());
+}
+
+TEST_F(WorkplaceTest, DocumentOperationsKeepNameAndMark) {
+    auto workplace = Make();
+    workplace->NewDocument();
+    ASSERT_TRUE(workplace->Record);
+    EXPECT_EQ(workplace->Record->Device, workplace->Device.get());
+    workplace->Record->ConnectorName = "Saved";
+    workplace->Modified = true;
+    const QString path = FilePath("saved.r72");
+    ASSERT_TRUE(workplace->SaveFile(path));
+    EXPECT_EQ(workplace->FileName, path);
+    EXPECT_FALSE(workplace->Modified);
+
+    workplace->Modified = true;
+    EXPECT_FALSE(workplace->OpenFile(FilePath("missing.r72")));
+    EXPECT_EQ(workplace->Record->Status, StatusFileError);
+    EXPECT_EQ(workplace->FileName, path) << "a failed open keeps the old name";
+    EXPECT_TRUE(workplace->Modified);
+
+    ASSERT_TRUE(workplace->OpenFile(path));
+    EXPECT_EQ(workplace->Record->ConnectorName, "Saved");
+    EXPECT_FALSE(workplace->Modified);
+    EXPECT_EQ(workplace->Record->Device, workplace->Device.get());
+
+    workplace->Modified = true;
+    EXPECT_FALSE(workplace->SaveFile(Dir.path()));
+    EXPECT_EQ(workplace->FileName, path);
+    EXPECT_TRUE(workplace->Modified);
+}
+
+TEST_F(WorkplaceTest, FailedConnectorReadLeavesNewUnnamedDocument) {
+    auto workplace = Make();
+    workplace->NewDocument();
+    workplace->FileName = "/somewhere/old.r72";
+    workplace->Modified = true;
+    // The fresh simulated Connector holds erased memory: the checksum cannot match.
+    EXPECT_FALSE(workplace->ReadConnector());
+    EXPECT_EQ(workplace->Record->Status, StatusCommError);
+    EXPECT_TRUE(workplace->FileName.isEmpty());
+    EXPECT_FALSE(workplace->Modified);
+}
+
+TEST_F(WorkplaceTest, CalendarFollowsTheDaylightRuleWhileTheWorkplaceLives) {
+    {
+        auto workplace = Make();
+        EXPECT_EQ(DaylightRule(), 1);
+        workplace->DaylightRule = 2;
+        EXPECT_EQ(DaylightRule(), 2);
+    }
+    EXPECT_EQ(DaylightRule(), 1);
+}
+
+TEST_F(WorkplaceTest, ApplyLanguageWritesCodeAndTellsTheUser) {
+    auto workplace = Make();
+    workplace->LanguageId = 5;
+    Answers.Box(QMessageBox::Ok);
+    workplace->ApplyLanguage();
+    ASSERT_EQ(Answers.Seen.size(), 1u);
+    EXPECT_EQ(Answers.Seen[0].Text, "New language will be set after program restart");
+    EXPECT_EQ(Answers.Seen[0].Caption, "Warning");
+    EXPECT_EQ(workplace->StoredLanguageCode(), "deu");
+    EXPECT_EQ(TWorkplace::StoredLanguageCode("/opt/limnaset/bin/limnaset", StoreFile()), "deu");
+    EXPECT_EQ(TWorkplace::StoredLanguageCode("/opt/other/limnaset", StoreFile()), "")
+        << "the value belongs to one executable path";
+
+    workplace->LanguageId = 0;
+    Answers.Box(QMessageBox::Ok);
+    workplace->ApplyLanguage();
+    EXPECT_EQ(workplace->StoredLanguageCode(), "") << "<Default> deletes the value";
+    ASSERT_EQ(Answers.Seen.size(), 2u);
+    EXPECT_EQ(Answers.Seen[1].Text, "New language will be set after program restart");
+
+    // Deleting a value that is not there is no error either.
+    Answers.Box(QMessageBox::Ok);
+    workplace->ApplyLanguage();
+    EXPECT_EQ(Answers.Seen.size(), 3u);
+}
+
+TEST_F(WorkplaceTest, EveryListEntryHasItsCode) {
+    const char* codes[] = {"",    "bgr", "csy", "enu", "fra", "deu", "ita",
+                           "lth", "plk", "rom", "rus", "sky", "esp"};
+    auto workplace = Make();
+    for (int id = 0; id < TLanguages::Count; ++id) {
+        workplace->LanguageId = id;
+        Answers.Box(QMessageBox::Ok);
+        workplace->ApplyLanguage();
+        EXPECT_EQ(workplace->StoredLanguageCode(), codes[id]) << id;
+        if (id > 0) {
+            EXPECT_EQ(TLanguages::IdOfCode(codes[id]), id);
+        }
+    }
+    EXPECT_EQ(TLanguages::CodeForLocale(QLocale(QLocale::German, QLocale::Austria)), "deu");
+    EXPECT_EQ(TLanguages::CodeForLocale(QLocale(QLocale::Japanese)), "");
+}
+
+TEST_F(WorkplaceTest, UncoveredLanguageRaisesBeforeTheStoreIsTouched) {
+    auto workplace = Make();
+    workplace->LanguageId = 13;
+    try {
+        workplace->ApplyLanguage();
+        FAIL() << "no exception";
+    } catch (const TInternalError& error) {
+        EXPECT_STREQ(error.what(), "Error switch file Workplace line 237");
+    }
+    EXPECT_FALSE(QFile::exists(StoreFile()));
+}
+
+TEST_F(WorkplaceTest, UnwritableLanguageStoreShowsRegistryError) {
+    WriteBytes(FilePath("plain"), "x");
+    TWorkplaceOptions options = Options();
+    options.LanguageStoreFileName = FilePath("plain/locales.ini");
+    TWorkplace workplace(options);
+    workplace.LanguageId = 5;
+    Answers.Box(QMessageBox::Ok);
+    workplace.ApplyLanguage();
+    ASSERT_EQ(Answers.Seen.size(), 1u);
+    EXPECT_EQ(Answers.Seen[0].Text, "Windows Registry error");
+    EXPECT_EQ(Answers.Seen[0].Caption, "Error");
+    EXPECT_EQ(workplace.LanguageId, 5) << "the choice is kept for the settings file";
+}
+
+TEST(MsgTemplateTest, TextsAreFoundByNameInTheirOrder) {
+    EXPECT_EQ(TMsgTemplate::Find("MsgConfirmation"), MsgConfirmation);
+    EXPECT_EQ(TMsgTemplate::Find("MsgWrongVersion"), MsgWrongVersion);
+    EXPECT_EQ(TMsgTemplate::Find("MsgNothing"), MsgCount);
+    EXPECT_EQ(int(MsgCount), 46);
+    for (int i = 0; i < MsgCount; ++i) {
+        const auto id = TMsgId(i);
+        EXPECT_EQ(TMsgTemplate::Find(TMsgTemplate::Name(id)), id) << i;
+        EXPECT_FALSE(Msg(id).isEmpty()) << i;
+    }
+    EXPECT_EQ(Msg(MsgNoname), "<noname>");
+    EXPECT_EQ(Msg(MsgFileExistsQ), "File already exists. Do You want to overwrite it ?");
+    EXPECT_EQ(Msg(MsgSampleTemperature), "External T");
+    EXPECT_EQ(Msg(MsgEnvironmentTemperature), "Box T");
+    EXPECT_EQ(Msg(MsgAnalog2Range), "EVENT/AUX analog input disabled");
+}
+
+} // namespace
