@@ -115,47 +115,36 @@ TEST_F(CliDevice, RefusedConnectorWritesAreCommunicationErrors) {
     }
 }
 
-TEST_F(CliDevice, NoConnectorIsRefused) {
-    Start({"--connector", "none"});
-    const TCliRun status = Run({"status"});
-    ASSERT_EQ(status.Exit, 0) << status.Err.toStdString();
-    const QStringList lines = Lines(status);
-    ASSERT_EQ(lines.size(), 4);
-    EXPECT_EQ(lines[0], "Adapter: USB LIMNASET Adapter 1.05");
-    EXPECT_EQ(lines[1], "Connector: No Connector");
-    EXPECT_EQ(lines[2], "Connector clock: ?");
+// Only the large kind is usable: the status shows why, the transfers refuse to start.
+TEST_F(CliDevice, ConnectorsThatCannotBeUsedAreRefused) {
+    struct TCase {
+        const char* Kind;
+        const char* Shown;
+        int Exit;
+    };
+    for (const TCase c :
+         {TCase{"none", "No Connector", 21}, TCase{"small", "Connector ERROR", 22}}) {
+        Emulator.Stop();
+        Start({"--connector", c.Kind});
+        const TCliRun status = Run({"status"});
+        ASSERT_EQ(status.Exit, 0) << status.Err.toStdString();
+        const QStringList lines = Lines(status);
+        ASSERT_EQ(lines.size(), 4);
+        EXPECT_EQ(lines[0], "Adapter: USB LIMNASET Adapter 1.05");
+        EXPECT_EQ(lines[1], QStringLiteral("Connector: ") + c.Shown);
+        EXPECT_EQ(lines[2], "Connector clock: ?");
 
-    TR7200 program;
-    const QString file = PathOf("program.r72");
-    ASSERT_TRUE(program.SaveToFile(file));
-    const QString target = PathOf("read.r72");
-    for (const QStringList& command : {QStringList{"read", target}, QStringList{"write", file},
-                                       QStringList{"clock"}, QStringList{"clock", "--set"}}) {
-        const TCliRun run = Run(command);
-        EXPECT_EQ(run.Exit, 21) << command.join(' ').toStdString();
-        EXPECT_EQ(run.Err, "No Connector\n");
-    }
-    EXPECT_FALSE(QFile::exists(target));
-}
-
-TEST_F(CliDevice, SmallConnectorIsRefused) {
-    Start({"--connector", "small"});
-    const TCliRun status = Run({"status"});
-    ASSERT_EQ(status.Exit, 0) << status.Err.toStdString();
-    const QStringList lines = Lines(status);
-    ASSERT_EQ(lines.size(), 4);
-    EXPECT_EQ(lines[1], "Connector: Connector ERROR");
-    EXPECT_EQ(lines[2], "Connector clock: ?");
-
-    TR7200 program;
-    const QString file = PathOf("program.r72");
-    ASSERT_TRUE(program.SaveToFile(file));
-    for (const QStringList& command :
-         {QStringList{"read", PathOf("read.r72")}, QStringList{"write", file}, QStringList{"clock"},
-          QStringList{"clock", "--set"}}) {
-        const TCliRun run = Run(command);
-        EXPECT_EQ(run.Exit, 22) << command.join(' ').toStdString();
-        EXPECT_EQ(run.Err, "Connector ERROR\n");
+        TR7200 program;
+        const QString file = PathOf("program.r72");
+        ASSERT_TRUE(program.SaveToFile(file));
+        const QString target = PathOf("read.r72");
+        for (const QStringList& command : {QStringList{"read", target}, QStringList{"write", file},
+                                           QStringList{"clock"}, QStringList{"clock", "--set"}}) {
+            const TCliRun run = Run(command);
+            EXPECT_EQ(run.Exit, c.Exit) << c.Kind << " " << command.join(' ').toStdString();
+            EXPECT_EQ(run.Err, QByteArray(c.Shown) + "\n");
+        }
+        EXPECT_FALSE(QFile::exists(target));
     }
 }
 
