@@ -3,8 +3,11 @@
 #include <cmath>
 
 namespace {
-const QDate Epoch(1899, 12, 30);
 constexpr qint64 MsPerDay = 86400000;
+// A function, not a global: values may be encoded while other globals are initialised.
+QDate Epoch() {
+    return QDate(1899, 12, 30);
+}
 } // namespace
 
 std::optional<TDateTime> TClock::Fixed;
@@ -13,10 +16,9 @@ bool TryEncodeDateTime(int year, int month, int day, int hour, int minute, int s
                        TDateTime& result) {
     result = 0;
     const QDate date(year, month, day);
-    if (!date.isValid() || !QTime::isValid(hour, minute, second, msec))
-        return false;
+    if (!date.isValid() || !QTime::isValid(hour, minute, second, msec)) return false;
     const qint64 ms = ((qint64(hour) * 60 + minute) * 60 + second) * 1000 + msec;
-    result = double(Epoch.daysTo(date)) + double(ms) / double(MsPerDay);
+    result = double(Epoch().daysTo(date)) + double(ms) / double(MsPerDay);
     return true;
 }
 
@@ -28,7 +30,7 @@ void DecodeDateTime(TDateTime value, int& year, int& month, int& day, int& hour,
         ++days;
         ms -= MsPerDay;
     }
-    const QDate date = Epoch.addDays(days);
+    const QDate date = Epoch().addDays(days);
     year = date.year();
     month = date.month();
     day = date.day();
@@ -53,6 +55,10 @@ QDateTime FromDateTime(TDateTime value) {
     return QDateTime(QDate(y, mo, d), QTime(h, mi, s, ms));
 }
 
-TDateTime TClock::Now() { return Fixed ? *Fixed : ToDateTime(QDateTime::currentDateTime()); }
+TDateTime TClock::Now() {
+    return Fixed ? *Fixed : ToDateTime(QDateTime::currentDateTime());
+}
 
-void TClock::SetFixed(std::optional<TDateTime> value) { Fixed = value; }
+void TClock::SetFixed(std::optional<TDateTime> value) {
+    Fixed = value;
+}

@@ -27,3 +27,14 @@ TEST(DateTime, FixedClock) {
     TClock::SetFixed(std::nullopt);
     EXPECT_GT(TClock::Now(), 46000.0);
 }
+
+// Encoded while globals are still being set up, as a test's or a tool's constants are.
+static const TDateTime EarlyValue = [] {
+    TDateTime v = 0;
+    TryEncodeDateTime(2024, 1, 15, 0, 0, 0, 0, v);
+    return v;
+}();
+
+TEST(DateTime, EncodesDuringStaticInitialisation) {
+    EXPECT_DOUBLE_EQ(EarlyValue, 45306.0);
+}
