@@ -47,16 +47,24 @@ private:
     bool Active = true;
 };
 
-// Restarts the monitor timer when Set Clock is left, whatever happened.
+// Stops the monitor timer for a while and starts it again however the scope is left:
+// always, or only when it was running before.
 class TTimerPause {
 public:
-    explicit TTimerPause(QTimer* timer) : Timer(timer) { Timer->stop(); }
-    ~TTimerPause() { Timer->start(); }
+    enum TRestart { Always, IfRunning };
+    TTimerPause(QTimer* timer, TRestart restart)
+        : Timer(timer), Restart(restart == Always || timer->isActive()) {
+        Timer->stop();
+    }
+    ~TTimerPause() {
+        if (Restart) Timer->start();
+    }
     TTimerPause(const TTimerPause&) = delete;
     TTimerPause& operator=(const TTimerPause&) = delete;
 
 private:
     QTimer* Timer;
+    bool Restart;
 };
 
 } // namespace
@@ -559,6 +567,8 @@ void TMainForm::BtnEventControlClick() {
 // --- status monitor -----------------------------------------------------------------
 
 void TMainForm::TimerTimer() {
+    // A box opened during the tick must not let the next tick in underneath it.
+    TTimerPause pause(Timer, TTimerPause::IfRunning);
     Ui::TStatusPage* status = StatusPage()->ui.get();
     status->LblPCClock->setText(DateTimeText(TClock::Now()));
     status->LblClock->setText(QStringLiteral("?"));
@@ -615,7 +625,7 @@ void TMainForm::EnableConnectorCommands(bool on) {
 }
 
 void TMainForm::BtnSetClockClick() {
-    TTimerPause pause(Timer);
+    TTimerPause pause(Timer, TTimerPause::Always);
     Workplace->Record->SetConnectorClock(TClock::Now());
 }
 

@@ -7,12 +7,16 @@
 #include "R7200.h"
 #include "ui_LogPage.h"
 
+#include <QHeaderView>
+
 TLogPage::TLogPage(QWidget* parent) : QWidget(parent), ui(new Ui::TLogPage) {
     ui->setupUi(this);
     MakePageTitle(ui->TitleLabel);
     const int widths[] = {42, 119, 135, 67, 75, 74, 78, 77, 81};
     for (int c = 0; c < 9; ++c)
         ui->LogTable->setColumnWidth(c, widths[c]);
+    ui->LogTable->setWordWrap(false);
+    ui->LogTable->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
 }
 
 TLogPage::~TLogPage() = default;

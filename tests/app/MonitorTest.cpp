@@ -140,6 +140,10 @@ TEST_F(MonitorTest, FirstTickAfterNewShowsTheStatusPage) {
     Act("ViewLog")->trigger();
     Tick();
     EXPECT_EQ(Form->CurrentPage, 2) << "only the first tick switches pages";
+    EXPECT_FALSE(Form->Timer->isActive()) << "a tick by hand starts no timer";
+    Form->Timer->start();
+    Tick();
+    EXPECT_TRUE(Form->Timer->isActive()) << "a running timer keeps running";
 }
 
 TEST_F(MonitorTest, SetClockSendsThePcTimeAndRestartsTheTimer) {
