@@ -71,6 +71,21 @@ TEST_F(TransferTest, FailedReadReportsAndStartsANewDocument) {
     EXPECT_EQ(Form->MonitorState, 0);
 }
 
+TEST_F(TransferTest, ConnectorPulledDuringTheReadGivesACommunicationError) {
+    LoadConnector("Half read");
+    TFaultPlan pull;
+    pull.PullAfter = 40; // the probe and a few hundred bytes get through
+    Model->SetFaultPlan(pull);
+    Answers.Box(QMessageBox::Ok);
+    Form->DataReadExecute();
+    ExpectFramingEnded();
+    ASSERT_EQ(Answers.Seen.size(), 1u);
+    EXPECT_EQ(Answers.Seen[0].Text, "Communication error, please try once more");
+    EXPECT_EQ(Name(), "Limnaset") << "a fresh document, nothing half loaded";
+    EXPECT_GT(Highest, 0);
+    EXPECT_LT(Highest, 100);
+}
+
 TEST_F(TransferTest, ReadAsksBeforeDroppingChanges) {
     LoadConnector("Incoming");
     Form->Workplace->Record->ConnectorName = "Mine";
