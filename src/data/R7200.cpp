@@ -186,8 +186,12 @@ bool TR7200::LoadFromFile(const QString& name) {
         total += n;
     }
     file.close();
-    if (total < ImageSize || HeaderChecksum() != le::Get16(Image.data() + L::Checksum)) {
-        Status = StatusCorruptedFile;
+    return AcceptImage(total == ImageSize, StatusCorruptedFile);
+}
+
+bool TR7200::AcceptImage(bool complete, int failure) {
+    if (!complete || HeaderChecksum() != le::Get16(Image.data() + L::Checksum)) {
+        Status = failure;
         return false;
     }
     if (Image[L::Marker] != L::MarkerByte) {
@@ -227,19 +231,7 @@ bool TR7200::SaveToFile(const QString& name) {
 
 bool TR7200::ReadFromConnector() {
     if (!Device) throw TInternalError::OnFile("R7200", 102);
-    if (!Device->ReadMemory(0, Image.data(), ImageSize) ||
-        HeaderChecksum() != le::Get16(Image.data() + L::Checksum)) {
-        Status = StatusCommError;
-        return false;
-    }
-    if (Image[L::Marker] != L::MarkerByte) {
-        Status = StatusWrongVersion;
-        return false;
-    }
-    Unpack();
-    ScanLog();
-    Status = StatusOk;
-    return true;
+    return AcceptImage(Device->ReadMemory(0, Image.data(), ImageSize), StatusCommError);
 }
 
 bool TR7200::WriteToConnector() {

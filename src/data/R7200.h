@@ -63,4 +63,9 @@ public:
     TLogRecord LogRecordAt(int i);
     // Image offset of the slot that holds the i-th oldest record (no range check).
     int LogSlotOffset(int i) const;
+
+private:
+    // Checks a freshly filled image and takes it in; `failure` is the code for an incomplete
+    // image or a wrong checksum (a file and a Connector report them differently).
+    bool AcceptImage(bool complete, int failure);
 };
