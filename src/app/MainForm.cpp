@@ -452,17 +452,7 @@ void TMainForm::FileExportExecute() {
     const QString path = FileExportDialog ? FileExportDialog(folder, proposed)
                                           : DefaultFileDialog(ExportDialog, folder, proposed);
     if (path.isEmpty() || !AskOverwrite(path)) return;
-    TLogTitles titles;
-    titles.Row = Msg(MsgRow);
-    titles.Time = Msg(MsgTime);
-    titles.Status = Msg(MsgStatus);
-    titles.Bottle = Msg(MsgBottle);
-    titles.Sample = Msg(MsgSample);
-    titles.EnvironmentTemperature = Msg(MsgEnvironmentTemperature);
-    titles.Var = Msg(MsgVAR);
-    titles.Aux = Msg(MsgAux);
-    titles.SampleTemperature = Msg(MsgSampleTemperature);
-    if (!ExportLogCsv(*Workplace->Record, path, titles))
+    if (!ExportLogCsv(*Workplace->Record, path, TLogPage::Titles()))
         TMessageBox::Show(Msg(MsgFileError), Msg(MsgError), TMessageBox::Ok, this);
 }
 

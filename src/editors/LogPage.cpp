@@ -21,9 +21,7 @@ TLogPage::TLogPage(QWidget* parent) : QWidget(parent), ui(new Ui::TLogPage) {
 
 TLogPage::~TLogPage() = default;
 
-void TLogPage::FillLogTable() {
-    if (!Host) return;
-    const TR7200& record = Host->Record();
+TLogTitles TLogPage::Titles() {
     TLogTitles titles;
     titles.Row = Msg(MsgRow);
     titles.Time = Msg(MsgTime);
@@ -34,6 +32,12 @@ void TLogPage::FillLogTable() {
     titles.Var = Msg(MsgVAR);
     titles.Aux = Msg(MsgAux);
     titles.SampleTemperature = Msg(MsgSampleTemperature);
+    return titles;
+}
+
+void TLogPage::FillLogTable() {
+    if (!Host) return;
+    const TR7200& record = Host->Record();
 
     QTableWidget* table = ui->LogTable;
     table->setUpdatesEnabled(false);
@@ -49,7 +53,7 @@ void TLogPage::FillLogTable() {
             table->setItem(row, c, item);
         }
     };
-    putRow(0, LogTableTitles(titles), true);
+    putRow(0, LogTableTitles(Titles()), true);
     putRow(1, LogTableUnits(record), true);
     for (int i = 0; i < record.LogCount; ++i)
         putRow(i + 2, LogTableRow(record, i), false);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "LogText.h"
+
 #include <QWidget>
 #include <memory>
 
@@ -20,6 +22,8 @@ public:
     void SetHost(TDocumentHost* host) { Host = host; }
 
     void FillLogTable();
+    // Column titles of the grid and the export, in the language of the message texts.
+    static TLogTitles Titles();
 
     std::unique_ptr<Ui::TLogPage> ui;
 

@@ -1,4 +1,5 @@
 #include "ConnectorModel.h"
+#include "R7200.h"
 
 #include "ConnectorCalendar.h"
 #include "DateTime.h"
@@ -37,25 +38,12 @@ int RequestLength(uint8_t command) {
     }
 }
 
-uint32_t PcClockSeconds() {
-    int year, month, day, hour, minute, second, msec;
-    DecodeDateTime(TClock::Now(), year, month, day, hour, minute, second, msec);
-    TConnectorTime time;
-    time.Second = uint8_t(second);
-    time.Minute = uint8_t(minute);
-    time.Hour = uint8_t(hour);
-    time.Day = uint8_t(day);
-    time.Month = uint8_t(month);
-    time.Year = uint8_t(year % 100);
-    return PackLocalTime(time);
-}
-
 } // namespace
 
 TConnectorModel::TConnectorModel(TKind kind, const TFaultPlan& plan)
     : Kind(kind), Small(SmallSize, 0xFF), Large(LargeSize, 0xFF), Plan(plan), Random(plan.Seed) {
     Timer.start();
-    ClockBase = PcClockSeconds();
+    ClockBase = TR7200::ToConnectorTimestamp(TClock::Now());
     ClockBaseElapsed = Elapsed();
     if (Plan.Junk) DiscardOutput();
 }
