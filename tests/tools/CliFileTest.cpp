@@ -79,15 +79,12 @@ const QStringList JsonKeys = {"SerialNumber",
                               "PurgesCount",
                               "MaxSuctionTime",
                               "Aeration",
-                              "Reserved523",
                               "PumpPulses",
                               "Analog1Range",
                               "Analog2Range",
-                              "Reserved530",
                               "LoggerMode",
                               "DoorStatusRecord",
                               "LoggerPeriod",
-                              "Reserved540",
                               "Schedule",
                               "EventMode",
                               "EventInversion",
@@ -179,7 +176,6 @@ TEST_F(CliFiles, InfoJsonIsKeyedByFieldNames) {
     EXPECT_EQ(json["Status"].toInteger(), 0);
     EXPECT_EQ(json["SamplerMode"].toInteger(), 0);
     EXPECT_EQ(json["TemperatureUnits"].toInteger(), 1);
-    EXPECT_EQ(json["Reserved523"].toArray(), QJsonArray({0x20, 0x98, 0x3A}));
     const QJsonArray schedule = json["Schedule"].toArray();
     ASSERT_EQ(schedule.size(), 7);
     EXPECT_EQ(schedule[2].toObject(), QJsonObject({{"StartAt", 90}, {"Weeks", 0x21}}));

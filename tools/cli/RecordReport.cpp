@@ -164,8 +164,9 @@ QByteArray RecordJson(const TR7200& record) {
     root.insert(QStringLiteral("LogCount"), record.LogCount);
     root.insert(QStringLiteral("LogStart"), record.LogStart);
     root.insert(QStringLiteral("Status"), record.Status);
+    // The reserved bytes are carried, not named fields of the program: the dump shows them.
     for (const TField& f : TImageLayout::Fields())
-        Place(root, f.Name, FieldValue(f, record));
+        if (f.Kind() != TImageLayout::TKind::Bytes) Place(root, f.Name, FieldValue(f, record));
     return QJsonDocument(root).toJson(QJsonDocument::Indented);
 }
 
