@@ -217,12 +217,21 @@ private:
             ++Pos;
     }
 
+    // Some locales write digits outside the basic plane, as surrogate pairs.
     bool Number(int maxDigits, int& value, int* digits = nullptr) {
         int count = 0;
         value = 0;
-        while (count < maxDigits && Pos < Text.size() && Text[Pos].isDigit()) {
-            value = value * 10 + Text[Pos].digitValue();
-            ++Pos;
+        while (count < maxDigits && Pos < Text.size()) {
+            char32_t c = Text[Pos].unicode();
+            qsizetype width = 1;
+            if (Text[Pos].isHighSurrogate() && Pos + 1 < Text.size() &&
+                Text[Pos + 1].isLowSurrogate()) {
+                c = QChar::surrogateToUcs4(Text[Pos], Text[Pos + 1]);
+                width = 2;
+            }
+            if (!QChar::isDigit(c)) break;
+            value = value * 10 + QChar::digitValue(c);
+            Pos += width;
             ++count;
         }
         if (digits) *digits = count;

@@ -249,7 +249,7 @@ TEST(DateTimeText, ReadsBackWhatTheDisplayTextsWrite) {
         Encode(2035, 10, 5, 12, 30, 0),
     };
     for (const char* locale : {"en_US", "de_DE", "en_GB", "fi_FI", "hu_HU", "ko_KR", "bg_BG",
-                               "ar_EG", "ja_JP", "es_ES", "sk_SK"}) {
+                               "ar_EG", "ja_JP", "es_ES", "sk_SK", "ccp_BD", "ff_Adlm_SN"}) {
         TLocaleGuard guard(QString::fromLatin1(locale));
         for (const TDateTime moment : moments) {
             int y, mo, d, h, mi, s, ms;
