@@ -385,7 +385,10 @@ bool ParseMmSs(const QString& text, int& seconds) {
 }
 
 int AnalogDecimals(const TAnalogScale& scale) {
-    const double bound = std::max(scale.Min, scale.Max);
+    double bound = std::max(scale.Min, scale.Max);
+    // With no positive bound the size of the values goes by their magnitude, so that a scale
+    // such as -1..0 keeps its decimals.
+    if (!(bound > 0)) bound = std::max(std::fabs(scale.Min), std::fabs(scale.Max));
     if (!(bound > 0) || !std::isfinite(bound)) return 0;
     const double l = std::log10(bound);
     const int decimals = l >= 0 ? 4 - (int(std::floor(l)) + 1) : int(3 - std::ceil(l - 0.999999));

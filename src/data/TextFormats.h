@@ -24,7 +24,8 @@ bool ParseHhMm(const QString& text, int& seconds);
 // "m:s" or "h:m:s", read as ParseHhMm reads.
 bool ParseMmSs(const QString& text, int& seconds);
 
-// Number of decimals of the scale's texts; 0 when neither bound is positive.
+// Number of decimals of the scale's texts. When neither bound is positive, the larger
+// magnitude takes the place of the larger bound; 0 decimals for the scale 0..0.
 int AnalogDecimals(const TAnalogScale& scale);
 // The engineering value of a raw value (any raw, the rule is linear).
 QString FormatAnalogValue(int raw, const TAnalogScale& scale);

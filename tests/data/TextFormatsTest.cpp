@@ -115,9 +115,10 @@ TEST(AnalogText, DecimalsFollowTheLargerBound) {
     EXPECT_EQ(AnalogDecimals(Scale(0, 0.5)), 4);
     EXPECT_EQ(AnalogDecimals(Scale(0, 0.05)), 5);
     EXPECT_EQ(AnalogDecimals(Scale(3, 3)), 3);
-    // No positive bound: no logarithm to go by.
-    EXPECT_EQ(AnalogDecimals(Scale(-10, -1)), 0);
-    EXPECT_EQ(AnalogDecimals(Scale(-5, 0)), 0);
+    // No positive bound: the magnitude stands in for the bound.
+    EXPECT_EQ(AnalogDecimals(Scale(-10, -1)), 2);
+    EXPECT_EQ(AnalogDecimals(Scale(-5, 0)), 3);
+    EXPECT_EQ(AnalogDecimals(Scale(0, 0)), 0);
     EXPECT_EQ(AnalogDecimals(Scale(0, 1e-300)), 18);
 }
 
@@ -129,7 +130,8 @@ TEST(AnalogText, FormatsInTheLocale) {
     EXPECT_EQ(FormatAnalogValue(1000, Scale(0, 10000)), "10000");
     EXPECT_EQ(FormatAnalogValue(1000, Scale(0, 2000000)), "2.00000E+06");
     EXPECT_EQ(FormatAnalogValue(0, Scale(-0.0001, 100)), "0.0");
-    EXPECT_EQ(FormatAnalogValue(0, Scale(-10, -1)), "-10");
+    EXPECT_EQ(FormatAnalogValue(0, Scale(-10, -1)), "-10.00");
+    EXPECT_EQ(FormatAnalogValue(500, Scale(-1, 0)), "-0.500");
     EXPECT_EQ(FormatAnalogRange(Scale(0, 100)), "0.0..100.0 %");
     EXPECT_EQ(FormatAnalogRange(Scale(4, 20, "mA")), "4.00..20.00 mA");
     {
@@ -171,7 +173,8 @@ TEST(AnalogText, EveryRawReadsBackExactly) {
     const TAnalogScale scales[] = {Scale(0, 100),   Scale(4, 20),   Scale(0, 20),    Scale(0, 5),
                                    Scale(0, 1),     Scale(-50, 50), Scale(0, 10000), Scale(0, 0.5),
                                    Scale(0, 0.05),  Scale(100, 0),  Scale(0, 15),    Scale(-40, 85),
-                                   Scale(0.2, 1.7), Scale(0, 9),    Scale(0, 0.002)};
+                                   Scale(0.2, 1.7), Scale(0, 9),    Scale(0, 0.002), Scale(-1, 0),
+                                   Scale(-100, 0),  Scale(-0.05, 0)};
     for (const char* locale : {"en_US", "de_DE"}) {
         TLocaleGuard guard(QString::fromLatin1(locale));
         for (const TAnalogScale& scale : scales) {
