@@ -2,7 +2,6 @@
 
 #include "AnsiText.h"
 #include "R7200.h"
-#include "TextFormats.h"
 
 #include <QSaveFile>
 #include <QStringList>
@@ -16,9 +15,13 @@ QByteArray Ansi(const QString& text) {
     return bytes;
 }
 
-void AppendLine(QByteArray& out, const QStringList& fields) {
-    for (const QString& field : fields) {
-        QString quoted = field;
+// The export's eight fields, by their column in the log table: no row number, and the
+// analog and temperature columns in another order.
+constexpr int CsvColumns[] = {1, 2, 3, 4, 6, 8, 5, 7};
+
+void AppendLine(QByteArray& out, const QStringList& tableRow) {
+    for (const int column : CsvColumns) {
+        QString quoted = tableRow[column];
         quoted.replace(u'"', QStringLiteral("\"\""));
         out += '"';
         out += Ansi(quoted);
@@ -31,20 +34,10 @@ void AppendLine(QByteArray& out, const QStringList& fields) {
 
 QByteArray LogCsvBytes(const TR7200& record, const TLogTitles& titles) {
     QByteArray out;
-    AppendLine(out, {titles.Time, titles.Status, titles.Bottle, titles.Sample, titles.Var,
-                     titles.SampleTemperature, titles.EnvironmentTemperature, titles.Aux});
-    const QString unit = TemperatureUnitText(record.TemperatureUnits);
-    AppendLine(out, {QString(), QString(), QString(), QString(), record.Analog1.Units, unit, unit,
-                     record.Analog2.Units});
-    const int units = record.TemperatureUnits;
-    for (int i = 0; i < record.LogCount; ++i) {
-        const TLogRecord r = LogRecordOf(record, i);
-        AppendLine(out, {LogTimeText(r.Time), LogStatusText(r.Code), LogBottleText(r.Bottle),
-                         LogBottleText(r.Sample), LogAnalogText(r.Var, record.Analog1),
-                         LogTemperatureText(r.SampleTemperature, units),
-                         LogTemperatureText(r.BoxTemperature, units),
-                         LogAnalogText(r.Aux, record.Analog2)});
-    }
+    AppendLine(out, LogTableTitles(titles));
+    AppendLine(out, LogTableUnits(record));
+    for (int i = 0; i < record.LogCount; ++i)
+        AppendLine(out, LogTableRow(record, i));
     return out;
 }
 
