@@ -211,6 +211,7 @@ TEST_F(CliFiles, InfoTextAndDump) {
     TR7200 record;
     record.ConnectorName = QStringLiteral("Pump station");
     record.SamplerMode = 2;
+    record.Analog2 = {0.1, 2000000, QStringLiteral("l/s")};
     const QString path = Save(record, "text.r72");
     const TCliRun info = RunCli({"info", path});
     ASSERT_EQ(info.Exit, 0) << info.Err.toStdString();
@@ -219,6 +220,7 @@ TEST_F(CliFiles, InfoTextAndDump) {
     EXPECT_TRUE(text.contains("\nSamplerMode: 2\n"));
     EXPECT_TRUE(text.contains("\nSchedule[6].Weeks: 0\n"));
     EXPECT_TRUE(text.contains("\nAnalog1.Units: %\n"));
+    EXPECT_TRUE(text.contains("\nAnalog2.Min: 0.1\nAnalog2.Max: 2000000\n"));
     EXPECT_TRUE(text.contains("\nLogCount: 1\n"));
     EXPECT_TRUE(QRegularExpression("\nOldest: [^\n]+ \\| CLEAR\n").match(text).hasMatch());
 

@@ -9,9 +9,11 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QLocale>
 #include <QRegularExpression>
 #include <QStringList>
 
+#include <cmath>
 #include <variant>
 
 namespace {
@@ -47,7 +49,13 @@ QString ValueText(const QJsonValue& value) {
             bytes << QString::number(b.toInt(), 16).rightJustified(2, u'0').toUpper();
         return bytes.join(u' ');
     }
-    if (value.isDouble()) return QString::number(value.toDouble(), 'g', 17);
+    if (value.isDouble()) {
+        // The shortest text that reads back as the same double: 0.1, not 0.10000000000000001.
+        const double number = value.toDouble();
+        if (number == std::trunc(number) && std::fabs(number) < 1e15)
+            return QString::number(qint64(number));
+        return QString::number(number, 'g', QLocale::FloatingPointShortest);
+    }
     return QStringLiteral("null");
 }
 
