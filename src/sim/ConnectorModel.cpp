@@ -334,6 +334,17 @@ void TConnectorModel::AppendDemoRecord() {
 
 void TConnectorModel::PrefillDemoRecords(int count, int spacingSeconds) {
     const uint32_t now = ClockSeconds();
+    const uint32_t spacing = uint32_t(spacingSeconds);
+    // A freshly cleared log holds only its "CLEAR" record, stamped when it was made: the
+    // sampler started after it, so it goes before the history made up here.
+    uint8_t* first = &Large[size_t(LogOffset)];
+    const TLogRecord clear = TLogRecord::Decode(first);
+    if (count > 0 && NextLogSlot() == 1 && clear.Code == 11 &&
+        Crc8Maxim(first, LogRecordSize - 1) == clear.Crc) {
+        TLogRecord dated = clear;
+        dated.Time = now - uint32_t(count) * spacing;
+        dated.Encode(first);
+    }
     for (int i = 0; i < count; ++i)
-        WriteDemoRecord(now - uint32_t(count - 1 - i) * uint32_t(spacingSeconds));
+        WriteDemoRecord(now - uint32_t(count - 1 - i) * spacing);
 }

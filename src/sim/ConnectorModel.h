@@ -77,7 +77,8 @@ public:
     // the Connector clock, and moves the write marker behind it.
     void AppendDemoRecord();
     // Fills the ring with count records, the newest stamped now and the older ones
-    // spread back in time, as if the sampler had been at work for a while.
+    // spread back in time, as if the sampler had been at work for a while. The "CLEAR"
+    // record of a freshly cleared log is dated back to before them.
     void PrefillDemoRecords(int count, int spacingSeconds = 600);
     // Slot the next demo record goes to.
     int NextLogSlot() const;

@@ -287,6 +287,30 @@ TEST(ConnectorModel, DemoRecordsFollowAFreshlyClearedLog) {
     EXPECT_EQ(SlotTime(model, 2), TLogRecord::NeverWritten);
 }
 
+TEST(ConnectorModel, DemoHistoryFollowsTheClearRecordOfAFreshImage) {
+    TFixedNow now(40725.5);
+    TR7200 fresh; // its log: one "CLEAR" record stamped now
+    fresh.Pack();
+    TConnectorModel model(TKind::Large);
+    model.SetElapsedSource([] { return int64_t(0); });
+    model.LoadMemory(fresh.Image.data(), TR7200::ImageSize);
+    model.PrefillDemoRecords(300, 600);
+
+    TR7200 record;
+    std::copy(model.Memory().begin(), model.Memory().end(), record.Image.begin());
+    record.ScanLog();
+    ASSERT_EQ(record.LogCount, 301);
+    EXPECT_EQ(record.LogRecordAt(0).Code, 11);
+    for (int i = 1; i < record.LogCount; ++i)
+        ASSERT_GT(record.LogRecordAt(i).Time, record.LogRecordAt(i - 1).Time) << i;
+    EXPECT_EQ(record.LogRecordAt(300).Time, model.ClockSeconds());
+
+    // A log with history of its own keeps its times.
+    const uint32_t clear = record.LogRecordAt(0).Time;
+    model.PrefillDemoRecords(5, 600);
+    EXPECT_EQ(SlotTime(model, 0), clear);
+}
+
 TEST(ConnectorModel, RecordReadsTheDemoLogWithoutRepairs) {
     for (int count : {250, 1920, 2500}) {
         TConnectorModel model(TKind::Large);

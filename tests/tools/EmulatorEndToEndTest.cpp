@@ -5,6 +5,7 @@
 #include "LinkMonitor.h"
 #include "LittleEndian.h"
 #include "LogRecord.h"
+#include "R7200.h"
 #include "TestSupport.h"
 #include "Uart.h"
 
@@ -230,6 +231,15 @@ TEST_F(EmulatorEndToEnd, DemoLogIsValidAndGrows) {
     int marker = -1;
     const int before = scan(marker);
     EXPECT_GE(before, 300);
+
+    // The history reads in time order, from the record that cleared the log up to now.
+    TR7200 record;
+    record.Device = Device.get();
+    ASSERT_TRUE(record.ReadFromConnector());
+    ASSERT_GE(record.LogCount, 301);
+    EXPECT_EQ(record.LogRecordAt(0).Code, 11);
+    for (int i = 1; i < record.LogCount; ++i)
+        ASSERT_GE(record.LogRecordAt(i).Time, record.LogRecordAt(i - 1).Time) << i;
 
     // The sampler keeps working: more records turn up.
     int after = before;
