@@ -30,7 +30,7 @@ int main(int argc, char** argv) {
     TEmulator emulator(options);
     if (signalFd < 0 || !emulator.Prepare(error) || !emulator.OpenTerminal(error)) {
         std::fprintf(stderr, "limnaset-emulator: %s\n",
-                     signalFd < 0 ? "cannot watch watched" : qPrintable(error));
+                     signalFd < 0 ? "cannot watch for signals" : qPrintable(error));
         return 1;
     }
     std::printf("%s\n", qPrintable(emulator.TerminalPath()));
