@@ -53,11 +53,17 @@ bool TUsbUart::FindDevice(const QString& description, int& index) {
         index = NamedPortIndex;
         return true;
     }
-    const QList<QSerialPortInfo> ports = QSerialPortInfo::availablePorts();
+    QStringList descriptions;
+    for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts())
+        descriptions << PortDescription(info);
+    return PickDevice(descriptions, description, index);
+}
+
+bool TUsbUart::PickDevice(const QStringList& descriptions, const QString& description, int& index) {
     int matches = 0;
     int found = -1;
-    for (int i = 0; i < ports.size(); ++i) {
-        if (PortDescription(ports[i]) == description) {
+    for (int i = 0; i < descriptions.size(); ++i) {
+        if (descriptions[i] == description) {
             ++matches;
             found = i;
         }

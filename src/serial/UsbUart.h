@@ -3,6 +3,7 @@
 #include "Uart.h"
 
 #include <QString>
+#include <QStringList>
 #include <cstdint>
 #include <memory>
 
@@ -35,6 +36,9 @@ public:
 
     // Exactly one device with this description: true and its index.
     static bool FindDevice(const QString& description, int& index);
+    // The search over a listing of device descriptions: a whole, case-sensitive match,
+    // and only when exactly one device matches.
+    static bool PickDevice(const QStringList& descriptions, const QString& description, int& index);
 
     bool Open(int index) override;
     void Close() override;

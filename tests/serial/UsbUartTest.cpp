@@ -112,6 +112,20 @@ TEST(UsbUart, SearchByDescriptionFindsNoAdapterHere) {
     EXPECT_FALSE(port.IsOpen());
 }
 
+TEST(UsbUart, SearchWantsExactlyOneWholeMatch) {
+    const QString adapter = QStringLiteral("USB LIMNASET Adapter");
+    int index = -1;
+    EXPECT_TRUE(TUsbUart::PickDevice({"FT232R USB UART", adapter, "USB LIMNASET Adapter 2"},
+                                     adapter, index));
+    EXPECT_EQ(index, 1);
+    index = -1;
+    // Two equal adapters: neither is taken.
+    EXPECT_FALSE(TUsbUart::PickDevice({adapter, "FT232R USB UART", adapter}, adapter, index));
+    EXPECT_FALSE(TUsbUart::PickDevice({"usb limnaset adapter", "USB LIMNASET"}, adapter, index));
+    EXPECT_FALSE(TUsbUart::PickDevice({}, adapter, index));
+    EXPECT_EQ(index, -1);
+}
+
 TEST(UsbUart, NamedPortMustExist) {
     QTemporaryDir dir;
     TPortVariable missing{dir.path() + QStringLiteral("/ttyUSB9")};
