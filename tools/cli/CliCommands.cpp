@@ -37,8 +37,10 @@ struct TCommand {
     std::function<int(const TArguments&)> Run;
 };
 
-const QString PortHelp = QStringLiteral(
-    "  --port PATH   use the serial device PATH as the adapter (sets LIMNASET_PORT)\n");
+// The options every command takes, last in each help text.
+const QString CommonOptionsHelp = QStringLiteral(
+    "  --port PATH          use the serial device PATH as the adapter (sets LIMNASET_PORT)\n"
+    "  --help               show this help\n\n");
 
 QString CommandHelp(const TCommand& command) {
     QString help = QStringLiteral("Usage: limnaset-cli [--port PATH] %1\n\n%2\n\nOptions:\n")
@@ -49,11 +51,9 @@ QString CommandHelp(const TCommand& command) {
             names << (name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + name;
         QString left = names.join(QStringLiteral(", "));
         if (!option.valueName().isEmpty()) left += u' ' + option.valueName();
-        help += QStringLiteral("  %1 %2\n").arg(left, -13).arg(option.description());
+        help += QStringLiteral("  %1 %2\n").arg(left, -20).arg(option.description());
     }
-    help += PortHelp;
-    help += QStringLiteral("  --help        show this help\n\n");
-    return help + OutcomeTable();
+    return help + CommonOptionsHelp + OutcomeTable();
 }
 
 TCliOutcome Load(TR7200& record, const QString& path) {
@@ -244,9 +244,7 @@ QString GeneralHelp() {
                                   "Commands (COMMAND --help for more):\n");
     for (const TCommand& c : Commands())
         help += QStringLiteral("  %1\n").arg(c.Synopsis);
-    help += QStringLiteral("\nOptions:\n") + PortHelp +
-            QStringLiteral("  --help        show this help\n\n");
-    return help + OutcomeTable();
+    return help + QStringLiteral("\nOptions:\n") + CommonOptionsHelp + OutcomeTable();
 }
 
 int UsageError(const QString& message) {
