@@ -264,12 +264,14 @@ TEST_F(CliFiles, LogIsTheExportByteForByte) {
     EXPECT_TRUE(german.Out.contains("\"16.01.24 08:00:05\",\"SAMPLE\",\"2\",\"4\",\"50,5\""));
 }
 
-TEST_F(CliFiles, LogToAFolderIsAFileError) {
+TEST_F(CliFiles, LogToAFolderOrNoNameIsAFileError) {
     const QString path = LoggedFile("logged.r72");
-    const TCliRun run = RunCli({"log", path, "--output", Dir.path()});
-    EXPECT_EQ(run.Exit, 12);
-    EXPECT_EQ(run.Err, "File access error\n");
-    EXPECT_TRUE(run.Out.isEmpty());
+    for (const QString& target : {Dir.path(), QString()}) {
+        const TCliRun run = RunCli({"log", path, "--output", target});
+        EXPECT_EQ(run.Exit, 12) << target.toStdString();
+        EXPECT_EQ(run.Err, "File access error\n");
+        EXPECT_TRUE(run.Out.isEmpty());
+    }
 }
 
 TEST_F(CliFiles, BrokenFilesExitWithTheirStatus) {

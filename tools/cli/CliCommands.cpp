@@ -114,8 +114,11 @@ int RunLog(const TArguments& a) {
     TR7200 record;
     if (const TCliOutcome loaded = Load(record, a.Files[0]); loaded != TCliOutcome::Ok)
         return Finish(loaded);
-    const QString out = a.Parser.value(QStringLiteral("output"));
-    if (!out.isEmpty()) return ExportLogCsv(record, out) ? 0 : Finish(TCliOutcome::FileError);
+    if (a.Parser.isSet(QStringLiteral("output"))) {
+        return ExportLogCsv(record, a.Parser.value(QStringLiteral("output")))
+                   ? 0
+                   : Finish(TCliOutcome::FileError);
+    }
     Write(stdout, LogCsvBytes(record));
     return std::fflush(stdout) == 0 && !std::ferror(stdout) ? 0 : Finish(TCliOutcome::FileError);
 }
