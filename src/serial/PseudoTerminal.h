@@ -21,7 +21,6 @@ public:
 
     QString SlavePath() const { return Path; }
     int MasterFd() const { return Master; }
-    int SlaveFd() const { return Slave; }
 
     // Writes everything to the master side, waiting while the line is full; false when
     // the line fails or stays full for timeoutMs.

@@ -63,10 +63,6 @@ public:
 
     TTimeouts GetTimeouts() const { return Timeouts; }
     bool IsImmediateRead() const { return ImmediateRead; }
-    QString GetSerialNumber() const { return DeviceSerialNumber; }
-    bool GetDtr() const { return Dtr; }
-    bool GetRts() const { return Rts; }
-    bool GetBreak() const { return Break; }
 
     uint8_t LatencyTimer = 16;
     // How long the line must stay silent after a purge pass to count as empty. The bridge

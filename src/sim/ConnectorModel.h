@@ -68,7 +68,6 @@ public:
     bool StreamsJunk() const { return Plan.Junk; }
 
     void SetFaultPlan(const TFaultPlan& plan);
-    const TFaultPlan& FaultPlan() const { return Plan; }
     int ReplyCount() const { return Replies; }
     // Complete requests seen with this command byte.
     int RequestCount(uint8_t command) const { return Requests[command]; }
