@@ -9,14 +9,14 @@ struct TLogRecord {
     static constexpr uint32_t NeverWritten = 0xFFFFFFFF;
     static constexpr uint32_t WriteMarker = 0xFFFFFFFE;
 
-    uint32_t Time = NeverWritten;        // ConnectorTimestamp; 0 = no time
-    uint8_t Code = 0;                    // status code
-    uint8_t Bottle = 255;                // 255 = none
-    uint8_t Sample = 255;                // 255 = none
-    uint16_t Var = 0xFFFF;               // raw of Analog1; 0xFFFF = none
-    uint16_t Aux = 0xFFFF;               // raw of Analog2; 0xFFFF = none
-    int16_t SampleTemperature = 0x7FFF;  // tenths of °C; 0x7FFF = none
-    int16_t BoxTemperature = 0x7FFF;     // tenths of °C; 0x7FFF = none
+    uint32_t Time = NeverWritten;       // ConnectorTimestamp; 0 = no time
+    uint8_t Code = 0;                   // status code
+    uint8_t Bottle = 255;               // 255 = none
+    uint8_t Sample = 255;               // 255 = none
+    uint16_t Var = 0xFFFF;              // raw of Analog1; 0xFFFF = none
+    uint16_t Aux = 0xFFFF;              // raw of Analog2; 0xFFFF = none
+    int16_t SampleTemperature = 0x7FFF; // tenths of °C; 0x7FFF = none
+    int16_t BoxTemperature = 0x7FFF;    // tenths of °C; 0x7FFF = none
     uint8_t Crc = 0;
 
     bool operator==(const TLogRecord&) const = default;

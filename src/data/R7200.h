@@ -1,8 +1,8 @@
 #pragma once
 
 #include "DateTime.h"
-#include "ProgramBlock.h"
 #include "LogRecord.h"
+#include "ProgramBlock.h"
 
 #include <QString>
 #include <array>
