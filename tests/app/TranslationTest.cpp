@@ -1,9 +1,13 @@
+#include "AboutBox.h"
 #include "AppTestSupport.h"
 #include "Languages.h"
 #include "MsgTemplate.h"
+#include "PropertiesDialog.h"
 
 #include <QApplication>
+#include <QFontMetrics>
 #include <QTranslator>
+#include <climits>
 
 namespace {
 
@@ -34,6 +38,32 @@ TEST(TranslationTest, GermanReachesMessagesAndForms) {
     EXPECT_EQ(Msg(MsgError), "Fehler");
     EXPECT_EQ(Msg(MsgFileModifiedQ), "Datei geändert, möchten Sie sie speichern?");
     EXPECT_EQ(Msg(MsgConnectorOk), "Connector OK");
+}
+
+// The dialogs have a fixed size: a text that does not fit is cut off.
+void ExpectTextsFit(const QWidget& window) {
+    for (const QLabel* label : window.findChildren<QLabel*>()) {
+        if (label->text().isEmpty()) continue;
+        const QRect room = label->contentsRect();
+        const int flags = label->wordWrap() ? Qt::TextWordWrap : 0;
+        const QRect need = label->fontMetrics().boundingRect(QRect(0, 0, room.width(), INT_MAX),
+                                                             flags, label->text());
+        EXPECT_LE(need.width(), room.width()) << label->text().toStdString();
+        EXPECT_LE(need.height(), room.height()) << label->text().toStdString();
+    }
+}
+
+TEST(TranslationTest, DialogTextsFitInEnglishAndGerman) {
+    {
+        SCOPED_TRACE("English");
+        ExpectTextsFit(TAboutBox());
+        ExpectTextsFit(TPropertiesDialog());
+    }
+    TGerman german;
+    ASSERT_TRUE(german.Install());
+    SCOPED_TRACE("German");
+    ExpectTextsFit(TAboutBox());
+    ExpectTextsFit(TPropertiesDialog());
 }
 
 class TranslatedFormTest : public TFormFixture {};
