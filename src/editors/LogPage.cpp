@@ -8,13 +8,19 @@
 #include "ui_LogPage.h"
 
 #include <QHeaderView>
+#include <algorithm>
+#include <iterator>
+
+namespace {
+const int ColumnWidths[] = {42, 119, 135, 67, 75, 74, 78, 77, 81};
+} // namespace
 
 TLogPage::TLogPage(QWidget* parent) : QWidget(parent), ui(new Ui::TLogPage) {
     ui->setupUi(this);
     MakePageTitle(ui->TitleLabel);
-    const int widths[] = {42, 119, 135, 67, 75, 74, 78, 77, 81};
-    for (int c = 0; c < 9; ++c)
-        ui->LogTable->setColumnWidth(c, widths[c]);
+    ui->LogTable->setColumnCount(int(std::size(ColumnWidths)));
+    for (int c = 0; c < ui->LogTable->columnCount(); ++c)
+        ui->LogTable->setColumnWidth(c, ColumnWidths[c]);
     ui->LogTable->setWordWrap(false);
     ui->LogTable->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
 }
@@ -57,5 +63,9 @@ void TLogPage::FillLogTable() {
     putRow(1, LogTableUnits(record), true);
     for (int i = 0; i < record.LogCount; ++i)
         putRow(i + 2, LogTableRow(record, i), false);
+    // Long date and time formats do not fit the designed widths; never cut a text off.
+    const QAbstractItemView* view = table;
+    for (int c = 0; c < table->columnCount(); ++c)
+        table->setColumnWidth(c, std::max(ColumnWidths[c], view->sizeHintForColumn(c)));
     table->setUpdatesEnabled(true);
 }

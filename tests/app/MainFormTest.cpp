@@ -1,6 +1,7 @@
 #include "AboutBox.h"
 #include "AppTestSupport.h"
 #include "Application.h"
+#include "DateTime.h"
 #include "InternalError.h"
 #include "PropertiesDialog.h"
 #include "R7200.h"
@@ -388,6 +389,26 @@ TEST_F(MainFormTest, ViewCommandsSwitchPages) {
     EXPECT_TRUE(Form->ToolButton("ToolSampler")->isChecked());
     Act("ViewStatus")->trigger();
     EXPECT_EQ(Form->CurrentPage, 0);
+}
+
+TEST_F(MainFormTest, LogTableCutsNoTextOff) {
+    TDateTime late = 0;
+    ASSERT_TRUE(TryEncodeDateTime(2024, 12, 28, 23, 59, 58, 0, late));
+    TClock::SetFixed(late); // the widest time of day: the new log's record carries it
+    Open();
+    auto table = Child<QTableWidget>("LogTable");
+    ASSERT_EQ(table->rowCount(), 3);
+    ASSERT_FALSE(table->item(2, 1)->text().isEmpty());
+    for (int r = 0; r < table->rowCount(); ++r) {
+        for (int c = 0; c < table->columnCount(); ++c) {
+            const QTableWidgetItem* item = table->item(r, c);
+            if (!item) continue;
+            EXPECT_GT(table->columnWidth(c),
+                      table->fontMetrics().horizontalAdvance(item->text()) + 4)
+                << item->text().toStdString();
+        }
+    }
+    EXPECT_EQ(table->columnWidth(0), 42) << "narrow texts keep the designed width";
 }
 
 TEST_F(MainFormTest, PropertiesChangesTheLanguageOnlyOnOk) {
