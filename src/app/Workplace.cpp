@@ -33,9 +33,6 @@ int ReadInt(QSettings& settings, const QString& key) {
 
 } // namespace
 
-TWorkplace::TWorkplace(std::shared_ptr<TPortProvider> provider)
-    : TWorkplace(TWorkplaceOptions{std::move(provider), {}, {}, {}}) {}
-
 TWorkplace::TWorkplace(TWorkplaceOptions options)
     : Device(std::make_unique<TKelbDevice>(std::move(options.Provider))),
       SettingsFileName(options.SettingsFileName.isEmpty() ? DefaultSettingsFileName()

@@ -24,8 +24,7 @@ class TWorkplace {
 public:
     static constexpr int SettingsVersion = 256;
 
-    explicit TWorkplace(std::shared_ptr<TPortProvider> provider = {});
-    explicit TWorkplace(TWorkplaceOptions options);
+    explicit TWorkplace(TWorkplaceOptions options = {});
     ~TWorkplace();
     TWorkplace(const TWorkplace&) = delete;
     TWorkplace& operator=(const TWorkplace&) = delete;
