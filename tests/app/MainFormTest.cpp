@@ -350,6 +350,17 @@ TEST_F(MainFormTest, CloseStoresThePlacementUnlessCancelled) {
     EXPECT_EQ(file.value("MainForm/MainState").toInt(), 0);
 }
 
+TEST_F(MainFormTest, MaximisedWindowReopensMaximised) {
+    Open();
+    Form->showMaximized();
+    ASSERT_TRUE(Form->close());
+    EXPECT_TRUE(Form->Workplace->MainState);
+    EXPECT_TRUE(ReadText(SettingsFile()).contains("MainState=1"));
+    Form.reset();
+    Open();
+    EXPECT_TRUE(Form->isMaximized());
+}
+
 TEST_F(MainFormTest, UnwritableSettingsAreReportedAndTheWindowStillCloses) {
     WriteBytes(FilePath("plain"), "x");
     TWorkplaceOptions options = Options();
