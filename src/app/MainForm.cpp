@@ -480,14 +480,20 @@ void TMainForm::HelpAboutExecute() {
 void TMainForm::DataReadExecute() {
     if (!QuerySave()) return;
     bool ok = false;
-    {
+    bool replaced = false;
+    try {
         TTransferGuard transfer(*this);
         if (!ConfirmConnector()) {
             transfer.End();
             RefuseTransfer();
             return;
         }
+        replaced = true;
         ok = Workplace->ReadConnector();
+    } catch (...) {
+        // The document was already replaced: the pages must not go on showing the old one.
+        if (replaced) FileNewExecute();
+        throw;
     }
     if (ok) {
         DocumentLoaded();

@@ -108,6 +108,26 @@ TEST_F(TransferTest, ExceptionInsideATransferStillEndsTheFraming) {
     Model->SetFaultPlan({});
 }
 
+TEST_F(TransferTest, ExceptionDuringTheReadLeavesAFreshDocumentShown) {
+    LoadConnector("Half read");
+    Form->Workplace->Record->ConnectorName = "Mine";
+    Form->RefreshControls();
+    // Junk starts part-way through the read, after the document was replaced.
+    QObject::connect(Child<QProgressBar>("ProgressBar"), &QProgressBar::valueChanged,
+                     [this](int value) {
+                         if (value < 10 || Model->StreamsJunk()) return;
+                         TFaultPlan junk;
+                         junk.Junk = true;
+                         Model->SetFaultPlan(junk);
+                     });
+    EXPECT_THROW(Form->DataReadExecute(), TInternalError);
+    Model->SetFaultPlan({});
+    ExpectFramingEnded();
+    EXPECT_EQ(Name(), "Limnaset");
+    EXPECT_EQ(Child<QLabel>("LblConnectorName")->text(), "Limnaset");
+    EXPECT_FALSE(Form->Workplace->Modified);
+}
+
 TEST_F(TransferTest, WriteSendsThePagesAndShowsTheNewLog) {
     Form->Workplace->Record->ConnectorName = "Written";
     Form->Workplace->FileName = FilePath("doc.r72");
