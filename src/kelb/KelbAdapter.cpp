@@ -1,6 +1,7 @@
 #include "KelbAdapter.h"
 
 #include "InternalError.h"
+#include "KelbProtocol.h"
 #include "LinkMonitor.h"
 #include "PortProvider.h"
 #include "Uart.h"
@@ -10,8 +11,7 @@
 
 namespace {
 
-constexpr uint8_t RequestStart = 0x5A;
-constexpr uint8_t ReplyStart = 0xA5;
+using namespace kelb;
 constexpr int Attempts = 5;
 
 } // namespace

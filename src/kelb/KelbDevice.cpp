@@ -1,6 +1,7 @@
 #include "KelbDevice.h"
 
 #include "InternalError.h"
+#include "KelbProtocol.h"
 #include "LittleEndian.h"
 
 #include <algorithm>
@@ -9,21 +10,10 @@
 
 namespace {
 
-constexpr uint8_t CmdAdapterVersion = 0x10;
-constexpr uint8_t CmdQueryConnector = 0x20;
-constexpr uint8_t CmdReadLarge = 0x30;
-constexpr uint8_t CmdWriteLarge = 0x40;
-constexpr uint8_t CmdReadSmall = 0x50;
-constexpr uint8_t CmdWriteSmall = 0x60;
-constexpr uint8_t CmdMemoryKind = 0x70;
-constexpr uint8_t CmdReadClock = 0x80;
-constexpr uint8_t CmdSetClock = 0x90;
+using namespace kelb;
 
-constexpr uint8_t Acknowledge = 2;
 constexpr int RequestSize = 36;
 constexpr int ReplySize = 32;
-constexpr int WriteRequestSize = 36;
-constexpr int BlockDataSize = 32;
 
 using TRequest = std::array<uint8_t, RequestSize>;
 using TReply = std::array<uint8_t, ReplySize>;

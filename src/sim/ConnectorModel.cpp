@@ -3,6 +3,7 @@
 
 #include "ConnectorCalendar.h"
 #include "DateTime.h"
+#include "KelbProtocol.h"
 #include "LittleEndian.h"
 #include "LogRecord.h"
 
@@ -11,28 +12,27 @@
 
 namespace {
 
-constexpr uint8_t RequestStart = 0x5A;
-constexpr uint8_t ReplyStart = 0xA5;
-constexpr uint8_t Acknowledge = 2;
+using namespace kelb;
+
 constexpr uint8_t Refusal = 0;
 constexpr size_t JunkLevel = 64;
 
 // Request length with the command byte; 0 for a command the adapter does not know.
 int RequestLength(uint8_t command) {
     switch (command) {
-    case 0x10:
-    case 0x20:
-    case 0x70:
-    case 0x80:
+    case CmdAdapterVersion:
+    case CmdQueryConnector:
+    case CmdMemoryKind:
+    case CmdReadClock:
         return 1;
-    case 0x90:
+    case CmdSetClock:
         return 7;
-    case 0x30:
-    case 0x50:
+    case CmdReadLarge:
+    case CmdReadSmall:
         return 4;
-    case 0x40:
-    case 0x60:
-        return 36;
+    case CmdWriteLarge:
+    case CmdWriteSmall:
+        return WriteRequestSize;
     default:
         return 0;
     }
@@ -171,21 +171,21 @@ void TConnectorModel::HandleRequest(const std::vector<uint8_t>& request) {
     const int count = request.size() >= 4 ? request[3] : 0;
     bool answers = false;
     switch (command) {
-    case 0x10:
-    case 0x20:
-    case 0x70:
+    case CmdAdapterVersion:
+    case CmdQueryConnector:
+    case CmdMemoryKind:
         answers = true;
         break;
-    case 0x80:
-    case 0x90:
+    case CmdReadClock:
+    case CmdSetClock:
         answers = large;
         break;
-    case 0x30:
-    case 0x40:
+    case CmdReadLarge:
+    case CmdWriteLarge:
         answers = large && count >= 1 && count <= 32;
         break;
-    case 0x50:
-    case 0x60:
+    case CmdReadSmall:
+    case CmdWriteSmall:
         answers = small && count >= 1 && count <= 8;
         break;
     }
@@ -193,29 +193,30 @@ void TConnectorModel::HandleRequest(const std::vector<uint8_t>& request) {
 
     ++Replies;
     TReplyFault fault = DrawFault();
-    const bool acknowledged = command == 0x40 || command == 0x60 || command == 0x90;
+    const bool acknowledged =
+        command == CmdWriteLarge || command == CmdWriteSmall || command == CmdSetClock;
     if (fault == TReplyFault::Nak && !acknowledged) fault = TReplyFault::None;
     const bool refuse = fault == TReplyFault::Nak;
 
     std::vector<uint8_t> payload;
     switch (command) {
-    case 0x10:
+    case CmdAdapterVersion:
         payload = {uint8_t(AdapterVersion), uint8_t(AdapterVersion >> 8)};
         break;
-    case 0x20:
+    case CmdQueryConnector:
         payload = {Kind != TKind::None ? Acknowledge : Refusal};
         break;
-    case 0x70:
+    case CmdMemoryKind:
         payload = {large ? Acknowledge : Refusal};
         break;
-    case 0x80: {
+    case CmdReadClock: {
         TConnectorTime time;
         UnpackTime(ClockSeconds(), time);
         payload.resize(sizeof time);
         std::memcpy(payload.data(), &time, sizeof time);
         break;
     }
-    case 0x90: {
+    case CmdSetClock: {
         if (!refuse) {
             TConnectorTime time;
             std::memcpy(&time, &request[1], sizeof time);
@@ -224,16 +225,16 @@ void TConnectorModel::HandleRequest(const std::vector<uint8_t>& request) {
         payload = {refuse ? Refusal : Acknowledge};
         break;
     }
-    case 0x30:
-    case 0x50: {
+    case CmdReadLarge:
+    case CmdReadSmall: {
         const std::vector<uint8_t>& memory = Memory(Kind);
         const int address = le::Get16(&request[1]);
         for (int i = 0; i < count; ++i)
             payload.push_back(memory[size_t(address + i) % memory.size()]);
         break;
     }
-    case 0x40:
-    case 0x60: {
+    case CmdWriteLarge:
+    case CmdWriteSmall: {
         std::vector<uint8_t>& memory = Memory(Kind);
         const int address = le::Get16(&request[1]);
         if (!refuse) {
