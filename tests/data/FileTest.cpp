@@ -1,23 +1,18 @@
 #include "LittleEndian.h"
 #include "R7200.h"
+#include "TestSupport.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
-#include <csignal>
 #include <functional>
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 
 namespace {
 
 class File : public testing::Test {
 protected:
-    void SetUp() override {
-        TClock::SetFixed(40725.5);
-        ASSERT_TRUE(Dir.isValid());
-    }
-    void TearDown() override { TClock::SetFixed(std::nullopt); }
+    void SetUp() override { ASSERT_TRUE(Dir.isValid()); }
 
     QString Path(const char* name) const { return Dir.filePath(QString::fromLatin1(name)); }
 
@@ -28,10 +23,8 @@ protected:
         r.Pack();
         QByteArray bytes(reinterpret_cast<const char*>(r.Image.data()), TR7200::ImageSize);
         change(bytes);
-        QFile f(Path(name));
-        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(bytes);
-        return f.fileName();
+        WriteFileBytes(Path(name), bytes);
+        return Path(name);
     }
 
     static void FixChecksum(QByteArray& b) {
@@ -40,11 +33,7 @@ protected:
         le::Put16(reinterpret_cast<uint8_t*>(b.data()) + 1022, r.HeaderChecksum());
     }
 
-    static QByteArray Contents(const QString& path) {
-        QFile f(path);
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    }
-
+    TFixedClock Clock{40725.5};
     QTemporaryDir Dir;
 };
 
@@ -118,7 +107,7 @@ TEST_F(File, FailedSaveLeavesTheOldFileWhole) {
     const QString path = sub + QStringLiteral("/keep.r72");
     TR7200 r;
     ASSERT_TRUE(r.SaveToFile(path));
-    const QByteArray before = Contents(path);
+    const QByteArray before = FileBytes(path);
     QFile::setPermissions(sub, QFile::ReadOwner | QFile::ExeOwner);
     QFile probe(sub + QStringLiteral("/probe"));
     if (probe.open(QIODevice::WriteOnly)) { // privileged user: permission bits do not stop us
@@ -129,32 +118,22 @@ TEST_F(File, FailedSaveLeavesTheOldFileWhole) {
     r.ConnectorName = QStringLiteral("Changed");
     EXPECT_FALSE(r.SaveToFile(path));
     EXPECT_EQ(r.Status, 2);
-    EXPECT_EQ(Contents(path), before);
+    EXPECT_EQ(FileBytes(path), before);
     QFile::setPermissions(sub, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     QFile::setPermissions(path, QFile::ReadOwner);
     EXPECT_FALSE(r.SaveToFile(path));
     EXPECT_EQ(r.Status, 2);
-    EXPECT_EQ(Contents(path), before);
+    EXPECT_EQ(FileBytes(path), before);
 }
 
 TEST_F(File, ShortWriteLeavesTheOldFileWhole) {
     const QString path = Path("keep.r72");
     TR7200 r;
     ASSERT_TRUE(r.SaveToFile(path));
-    const QByteArray before = Contents(path);
-    // A file size limit makes the write stop halfway, as a full disk would.
-    rlimit saved{};
-    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
-    const auto oldHandler = signal(SIGXFSZ, SIG_IGN);
-    rlimit small = saved;
-    small.rlim_cur = 16384;
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    const QByteArray before = FileBytes(path);
     r.ConnectorName = QStringLiteral("Changed");
-    const bool saved32k = r.SaveToFile(path);
-    setrlimit(RLIMIT_FSIZE, &saved);
-    signal(SIGXFSZ, oldHandler);
-    EXPECT_FALSE(saved32k);
+    EXPECT_FALSE(WithFileSizeLimit(16384, [&] { return r.SaveToFile(path); }));
     EXPECT_EQ(r.Status, 3);
-    EXPECT_EQ(Contents(path), before);
+    EXPECT_EQ(FileBytes(path), before);
     EXPECT_EQ(QDir(Dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("keep.r72")});
 }

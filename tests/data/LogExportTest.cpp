@@ -7,19 +7,9 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 
-#include <csignal>
-#include <sys/resource.h>
-
 namespace {
-
-TDateTime Moment(int y, int mo, int d, int h, int mi, int s) {
-    TDateTime value = 0;
-    EXPECT_TRUE(TryEncodeDateTime(y, mo, d, h, mi, s, 0, value));
-    return value;
-}
 
 // A winter moment, so that daylight saving plays no part. (A function: the date helpers have
 // static state of their own.)
@@ -27,12 +17,6 @@ TDateTime Created() {
     return Moment(2024, 1, 15, 10, 20, 30);
 }
 const QByteArray CreatedText = "1/15/24 10:20:30 AM";
-
-class TFixedClock {
-public:
-    explicit TFixedClock(TDateTime now) { TClock::SetFixed(now); }
-    ~TFixedClock() { TClock::SetFixed(std::nullopt); }
-};
 
 void PutRecord(TR7200& record, int slot, const TLogRecord& r) {
     r.Encode(record.Image.data() + 2048 + 16 * slot);
@@ -48,12 +32,6 @@ TLogRecord Sample() {
     r.SampleTemperature = 1000;
     r.BoxTemperature = -500;
     return r;
-}
-
-QByteArray ReadAll(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return "<missing>";
-    return file.readAll();
 }
 
 const QByteArray Titles = "\"Time\",\"Status\",\"Bottle\",\"Sample\",\"VAR/FLOW\",\"External "
@@ -168,13 +146,9 @@ TEST(LogExport, WritesTheFileOrLeavesItAlone) {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
     const QString path = dir.filePath(QStringLiteral("log.csv"));
-    {
-        QFile old(path);
-        ASSERT_TRUE(old.open(QIODevice::WriteOnly));
-        old.write(QByteArray(5000, 'x'));
-    }
+    WriteFileBytes(path, QByteArray(5000, 'x'));
     ASSERT_TRUE(ExportLogCsv(record, path));
-    EXPECT_EQ(ReadAll(path), LogCsvBytes(record));
+    EXPECT_EQ(FileBytes(path), LogCsvBytes(record));
 
     EXPECT_FALSE(ExportLogCsv(record, dir.path()));
     EXPECT_FALSE(ExportLogCsv(record, dir.filePath(QStringLiteral("missing/log.csv"))));
@@ -188,24 +162,10 @@ TEST(LogExport, AFailedWriteKeepsTheOldFile) {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
     const QString path = dir.filePath(QStringLiteral("log.csv"));
-    {
-        QFile old(path);
-        ASSERT_TRUE(old.open(QIODevice::WriteOnly));
-        old.write("old");
-    }
+    WriteFileBytes(path, "old");
     // A file size limit makes the write fail part-way, even for root.
-    rlimit saved{};
-    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
-    const auto previous = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit small = saved;
-    small.rlim_cur = 4096;
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-    const bool written = ExportLogCsv(record, path);
-    setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, previous);
-
-    EXPECT_FALSE(written);
-    EXPECT_EQ(ReadAll(path), "old");
+    EXPECT_FALSE(WithFileSizeLimit(4096, [&] { return ExportLogCsv(record, path); }));
+    EXPECT_EQ(FileBytes(path), "old");
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
               QStringList({"log.csv"}));
 }

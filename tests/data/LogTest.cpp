@@ -1,6 +1,7 @@
 #include "LittleEndian.h"
 #include "R7200.h"
 #include "RangeError.h"
+#include "TestSupport.h"
 
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -28,8 +29,7 @@ void SetTime(TR7200& r, int k, uint32_t time) {
 
 class Log : public testing::Test {
 protected:
-    void SetUp() override { TClock::SetFixed(40725.5); } // 2011-07-01 12:00
-    void TearDown() override { TClock::SetFixed(std::nullopt); }
+    TFixedClock Clock{40725.5}; // 2011-07-01 12:00
 };
 
 } // namespace

@@ -2,8 +2,8 @@
 #include "ImageLayout.h"
 #include "LittleEndian.h"
 #include "R7200.h"
+#include "TestSupport.h"
 
-#include <QDateTime>
 #include <cstring>
 #include <functional>
 #include <gtest/gtest.h>
@@ -24,21 +24,9 @@ const uint8_t DefaultBlock[144] = {
     0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0x59, 0x40, '%', 0, 0, 0, 0, 0, 0, 0, //
     0x00};
 
-TDateTime Local(int y, int mo, int d, int h, int mi, int s = 0) {
-    TDateTime v = 0;
-    EXPECT_TRUE(TryEncodeDateTime(y, mo, d, h, mi, s, 0, v));
-    return v;
-}
-
-uint32_t Plain(int y, int mo, int d, int h, int mi, int s = 0) {
-    return uint32_t(QDateTime(QDate(2000, 1, 1), QTime(0, 0), Qt::UTC)
-                        .secsTo(QDateTime(QDate(y, mo, d), QTime(h, mi, s), Qt::UTC)));
-}
-
 class Record : public testing::Test {
 protected:
-    void SetUp() override { TClock::SetFixed(Local(2011, 7, 2, 13, 5, 9)); }
-    void TearDown() override { TClock::SetFixed(std::nullopt); }
+    TFixedClock Clock{Moment(2011, 7, 2, 13, 5, 9)};
 };
 
 } // namespace
@@ -56,7 +44,7 @@ TEST_F(Record, NewRecordPacksToTheDefaultBlock) {
     EXPECT_EQ(std::memcmp(img + 1999, DefaultBlock + 95, 49), 0);
     EXPECT_EQ(img[512], '#');
     EXPECT_EQ(img[513], 1);
-    EXPECT_EQ(le::Get32(img + 514), Plain(2011, 7, 2, 12, 5, 9)); // summer time removed
+    EXPECT_EQ(le::Get32(img + 514), SecondsSince2000(2011, 7, 2, 12, 5, 9)); // summer time removed
     EXPECT_EQ(le::Get16(img + 1022), r.HeaderChecksum());
     EXPECT_TRUE(std::all_of(img + 613, img + 1022, [](uint8_t b) { return b == 0; }));
     EXPECT_TRUE(std::all_of(img + 1024, img + 1995, [](uint8_t b) { return b == 0xFF; }));
@@ -250,12 +238,12 @@ TEST_F(Record, ProgramStartValueByMode) {
     EXPECT_EQ(r.ProgramStartDelay, 4321u);
 
     r.ProgramMode = 2; // summer under the European rule: one hour less than the plain count
-    r.ProgramStartTime = Local(2011, 8, 15, 6, 30);
+    r.ProgramStartTime = Moment(2011, 8, 15, 6, 30);
     r.Pack();
-    EXPECT_EQ(r.ProgramStartValue, Plain(2011, 8, 15, 5, 30));
+    EXPECT_EQ(r.ProgramStartValue, SecondsSince2000(2011, 8, 15, 5, 30));
     r.ProgramStartTime = 0;
     r.Unpack();
-    EXPECT_DOUBLE_EQ(r.ProgramStartTime, Local(2011, 8, 15, 6, 30));
+    EXPECT_DOUBLE_EQ(r.ProgramStartTime, Moment(2011, 8, 15, 6, 30));
     EXPECT_EQ(r.ProgramStartDelay, 600u);
 
     r.ProgramMode = 3;
@@ -271,10 +259,12 @@ TEST_F(Record, ProgramStartValueByMode) {
 TEST_F(Record, ConnectorTimestamps) {
     EXPECT_EQ(TR7200::ToConnectorTimestamp(0), 0u);
     EXPECT_EQ(TR7200::FromConnectorTimestamp(0), 0.0);
-    EXPECT_EQ(TR7200::ToConnectorTimestamp(Local(2011, 1, 10, 8, 0)), Plain(2011, 1, 10, 8, 0));
-    EXPECT_EQ(TR7200::ToConnectorTimestamp(Local(2099, 12, 31, 23, 59, 59)),
-              Plain(2099, 12, 31, 23, 59, 59));
-    EXPECT_EQ(TR7200::ToConnectorTimestamp(Local(1999, 12, 31, 8, 0)), Plain(2099, 12, 31, 8, 0));
-    const TDateTime t = Local(2040, 10, 1, 22, 17, 3);
+    EXPECT_EQ(TR7200::ToConnectorTimestamp(Moment(2011, 1, 10, 8, 0)),
+              SecondsSince2000(2011, 1, 10, 8, 0));
+    EXPECT_EQ(TR7200::ToConnectorTimestamp(Moment(2099, 12, 31, 23, 59, 59)),
+              SecondsSince2000(2099, 12, 31, 23, 59, 59));
+    EXPECT_EQ(TR7200::ToConnectorTimestamp(Moment(1999, 12, 31, 8, 0)),
+              SecondsSince2000(2099, 12, 31, 8, 0));
+    const TDateTime t = Moment(2040, 10, 1, 22, 17, 3);
     EXPECT_DOUBLE_EQ(TR7200::FromConnectorTimestamp(TR7200::ToConnectorTimestamp(t)), t);
 }

@@ -1,30 +1,19 @@
-#include "../kelb/FakeBus.h"
 #include "ConnectorCalendar.h"
-#include "ConnectorModel.h"
-#include "InternalError.h"
-#include "KelbDevice.h"
+#include "FakeBus.h"
 #include "LittleEndian.h"
 #include "R7200.h"
-#include "SimPortProvider.h"
+#include "SimRig.h"
+#include "TestSupport.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-using TKind = TConnectorModel::TKind;
-
 struct TTransferRig : ::testing::Test {
     void SetUp() override {
-        TClock::SetFixed(ToDateTime(QDateTime(QDate(2026, 1, 15), QTime(10, 0, 0))));
-        Model = std::make_shared<TConnectorModel>(TKind::Large);
-        Provider = std::make_shared<TSimPortProvider>(Model);
-        Device = std::make_unique<TKelbDevice>(Provider);
-        bool present = false;
-        ASSERT_TRUE(Device->DetectConnector(present));
-        ASSERT_TRUE(present);
-        Record.Device = Device.get();
+        ASSERT_TRUE(Rig.Detect());
+        Record.Device = &Rig.Device;
     }
-    void TearDown() override { TClock::SetFixed(std::nullopt); }
 
     // Puts a valid image with a log of `records` sampler records into the Connector.
     void PlaceImage(uint32_t serial, int records) {
@@ -40,21 +29,35 @@ struct TTransferRig : ::testing::Test {
             r.Encode(source.Image.data() + source.LogSlotOffset(0) + 16 * i);
         }
         std::fill(source.Image.begin() + 2048 + 16 * records, source.Image.end(), 0xFF);
-        Model->LoadMemory(source.Image.data(), TR7200::ImageSize);
+        Rig.Model->LoadMemory(source.Image.data(), TR7200::ImageSize);
     }
 
-    std::shared_ptr<TConnectorModel> Model;
-    std::shared_ptr<TSimPortProvider> Provider;
-    std::unique_ptr<TKelbDevice> Device;
+    TFixedClock Clock{Moment(2026, 1, 15, 10)};
+    TSimRig Rig;
     TR7200 Record;
 };
+
+// The time a record reads from a large Connector whose clock replies with these fields.
+TDateTime ClockFromReply(const TBytes& fields) {
+    auto bus = std::make_shared<TFakeBus>();
+    bus->Responder = [fields](const TBytes&) {
+        TBytes reply{0xA5};
+        reply.insert(reply.end(), fields.begin(), fields.end());
+        return reply;
+    };
+    TKelbDevice device(std::make_shared<TFakeProvider>(bus));
+    device.SmallMemory = false;
+    TR7200 record;
+    record.Device = &device;
+    return record.ReadConnectorClock();
+}
 
 } // namespace
 
 TEST_F(TTransferRig, ReadTakesTheWholeImageAndScansTheLog) {
     PlaceImage(0x01020304, 40);
     std::vector<int> progress;
-    Device->OnProgress = [&](int p) { progress.push_back(p); };
+    Rig.Device.OnProgress = [&](int p) { progress.push_back(p); };
     ASSERT_TRUE(Record.ReadFromConnector());
     EXPECT_EQ(Record.Status, StatusOk);
     EXPECT_EQ(Record.SerialNumber, 0x01020304u);
@@ -69,19 +72,20 @@ TEST_F(TTransferRig, ReadTakesTheWholeImageAndScansTheLog) {
 
 TEST_F(TTransferRig, ReadFailuresGiveTheirCodes) {
     PlaceImage(1, 3);
-    Model->Memory()[600] ^= 0x01; // checksum no longer matches: a transfer fault, not a file fault
+    Rig.Model->Memory()[600] ^=
+        0x01; // checksum no longer matches: a transfer fault, not a file fault
     EXPECT_FALSE(Record.ReadFromConnector());
     EXPECT_EQ(Record.Status, StatusCommError);
 
     PlaceImage(1, 3);
-    auto& memory = Model->Memory();
+    auto& memory = Rig.Model->Memory();
     memory[512] = '$';
     le::Put16(memory.data() + 1022, uint16_t(le::Get16(memory.data() + 1022) - ('$' - '#')));
     EXPECT_FALSE(Record.ReadFromConnector());
     EXPECT_EQ(Record.Status, StatusWrongVersion);
 
     PlaceImage(1, 3);
-    Provider->SetPlugged(false);
+    Rig.Provider->SetPlugged(false);
     EXPECT_FALSE(Record.ReadFromConnector());
     EXPECT_EQ(Record.Status, StatusCommError);
 }
@@ -91,7 +95,7 @@ TEST_F(TTransferRig, WriteKeepsTheSerialNumberAndLeavesOneClearRecord) {
     Record.SerialNumber = 0x11111111; // from a file of another Connector
     Record.ConnectorName = QStringLiteral("Outlet");
     std::vector<int> progress;
-    Device->OnProgress = [&](int p) { progress.push_back(p); };
+    Rig.Device.OnProgress = [&](int p) { progress.push_back(p); };
     ASSERT_TRUE(Record.WriteToConnector());
     EXPECT_EQ(Record.Status, StatusOk);
     // Two passes, the write and the read-back, each from 0 to 100.
@@ -102,13 +106,13 @@ TEST_F(TTransferRig, WriteKeepsTheSerialNumberAndLeavesOneClearRecord) {
             progress.begin(),
         std::find(progress.begin(), progress.end(), 100) - progress.begin());
 
-    const auto& memory = Model->Memory();
+    const auto& memory = Rig.Model->Memory();
     EXPECT_EQ(le::Get32(memory.data()), 0xCAFE0001u);
     EXPECT_TRUE(std::equal(memory.begin() + 4, memory.end(), Record.Image.begin() + 4));
     EXPECT_EQ(Record.LogCount, 1);
 
     TR7200 back;
-    back.Device = Device.get();
+    back.Device = &Rig.Device;
     ASSERT_TRUE(back.ReadFromConnector());
     EXPECT_EQ(back.ConnectorName, "Outlet");
     ASSERT_EQ(back.LogCount, 1);
@@ -124,7 +128,7 @@ TEST_F(TTransferRig, FailedWriteKeepsTheDocumentsLog) {
     // Every write block refused: the write fails part-way.
     TFaultPlan plan;
     plan.NakProbability = 1.0;
-    Model->SetFaultPlan(plan);
+    Rig.Model->SetFaultPlan(plan);
     EXPECT_FALSE(Record.WriteToConnector());
     EXPECT_EQ(Record.Status, StatusCommError);
     EXPECT_EQ(Record.LogCount, 30);
@@ -141,12 +145,12 @@ TEST_F(TTransferRig, VerificationCatchesOneDifferentByte) {
     // A bit flipped in a read-back reply: every block was written, yet the check fails.
     TFaultPlan plan;
     plan.AtReply[1024 + 500] = TReplyFault::Flip;
-    Model->SetFaultPlan(plan);
+    Rig.Model->SetFaultPlan(plan);
     EXPECT_FALSE(Record.WriteToConnector());
     EXPECT_EQ(Record.Status, StatusCommError);
-    EXPECT_EQ(Model->RequestCount(0x40), 1024);
+    EXPECT_EQ(Rig.Model->RequestCount(0x40), 1024);
     EXPECT_TRUE(std::equal(Record.Image.begin() + 4, Record.Image.begin() + 2048,
-                           Model->Memory().begin() + 4));
+                           Rig.Model->Memory().begin() + 4));
     EXPECT_EQ(Record.LogCount, 2);
 }
 
@@ -156,33 +160,23 @@ TEST_F(TTransferRig, ClockRoundTripsInLocalTime) {
     ASSERT_TRUE(TryEncodeDateTime(2026, 7, 1, 12, 30, 15, 0, summer));
     ASSERT_TRUE(Record.SetConnectorClock(summer));
     TConnectorTime onConnector;
-    UnpackTime(Model->ClockSeconds(), onConnector);
+    UnpackTime(Rig.Model->ClockSeconds(), onConnector);
     EXPECT_EQ(onConnector.Hour, 11);
-    Model->SetElapsedSource([] { return int64_t(0); });
-    Model->SetClockSeconds(Model->ClockSeconds());
+    Rig.Model->SetElapsedSource([] { return int64_t(0); });
+    Rig.Model->SetClockSeconds(Rig.Model->ClockSeconds());
     EXPECT_DOUBLE_EQ(Record.ReadConnectorClock(), summer);
 }
 
 TEST_F(TTransferRig, UnreadableClockGivesNoTime) {
-    Provider->SetPlugged(false);
+    Rig.Provider->SetPlugged(false);
     EXPECT_EQ(Record.ReadConnectorClock(), 0.0);
     EXPECT_FALSE(Record.SetConnectorClock(TClock::Now()));
 }
 
 TEST(Transfer, WithoutADeviceIsAnInternalError) {
     TR7200 record;
-    try {
-        record.ReadFromConnector();
-        FAIL();
-    } catch (const TInternalError& e) {
-        EXPECT_STREQ(e.what(), "Error on file R7200 line 102");
-    }
-    try {
-        record.WriteToConnector();
-        FAIL();
-    } catch (const TInternalError& e) {
-        EXPECT_STREQ(e.what(), "Error on file R7200 line 132");
-    }
+    EXPECT_EQ(InternalErrorOf([&] { record.ReadFromConnector(); }), "Error on file R7200 line 102");
+    EXPECT_EQ(InternalErrorOf([&] { record.WriteToConnector(); }), "Error on file R7200 line 132");
 }
 
 TEST(Transfer, GarbledClockRepliesGiveNoTime) {
@@ -196,27 +190,8 @@ TEST(Transfer, GarbledClockRepliesGiveNoTime) {
         {0, 0, 24, 1, 1, 26},
         {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF},
     };
-    for (const TBytes& fields : replies) {
-        auto bus = std::make_shared<TFakeBus>();
-        bus->Responder = [&](const TBytes& frame) {
-            TBytes reply(frame[1] == 0x80 ? 7 : 1, 0xA5);
-            std::copy(fields.begin(), fields.begin() + int(reply.size()) - 1, reply.begin() + 1);
-            return reply;
-        };
-        TKelbDevice device(std::make_shared<TFakeProvider>(bus));
-        device.SmallMemory = false;
-        TR7200 record;
-        record.Device = &device;
-        EXPECT_EQ(record.ReadConnectorClock(), 0.0) << int(fields[4]);
-    }
+    for (const TBytes& fields : replies)
+        EXPECT_EQ(ClockFromReply(fields), 0.0) << int(fields[4]);
     // A sound reply still reads: 2024-02-29 23:59:58 standard time is winter local time.
-    auto bus = std::make_shared<TFakeBus>();
-    bus->Responder = [](const TBytes&) { return TBytes{0xA5, 58, 59, 23, 29, 2, 24}; };
-    TKelbDevice device(std::make_shared<TFakeProvider>(bus));
-    device.SmallMemory = false;
-    TR7200 record;
-    record.Device = &device;
-    TDateTime expected = 0;
-    ASSERT_TRUE(TryEncodeDateTime(2024, 2, 29, 23, 59, 58, 0, expected));
-    EXPECT_DOUBLE_EQ(record.ReadConnectorClock(), expected);
+    EXPECT_DOUBLE_EQ(ClockFromReply({58, 59, 23, 29, 2, 24}), Moment(2024, 2, 29, 23, 59, 58));
 }

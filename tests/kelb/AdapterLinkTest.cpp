@@ -1,6 +1,7 @@
 #include "FakeBus.h"
 #include "InternalError.h"
 #include "KelbAdapter.h"
+#include "TestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -61,12 +62,7 @@ TEST_F(AdapterLink, ConnectFailsWithoutExactlyOneAdapterOrWhenOpenFails) {
 TEST_F(AdapterLink, StoredClosedPortIsAnInternalError) {
     ASSERT_TRUE(Link.Connect());
     Link.Port->Close();
-    try {
-        Link.Connect();
-        FAIL() << "no exception";
-    } catch (const TInternalError& e) {
-        EXPECT_STREQ(e.what(), "Error on file KelbAdapter line 137");
-    }
+    EXPECT_EQ(InternalErrorOf([&] { Link.Connect(); }), "Error on file KelbAdapter line 137");
 }
 
 TEST_F(AdapterLink, FramesOnTheWireAndTraces) {

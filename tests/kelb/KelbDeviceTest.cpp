@@ -1,6 +1,7 @@
 #include "KelbDevice.h"
 #include "FakeBus.h"
 #include "InternalError.h"
+#include "TestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -50,13 +51,6 @@ protected:
     }
     void Answer(TBytes reply) { Bus->Script.push_back({std::move(reply)}); }
 };
-
-std::vector<uint8_t> Pattern(int length) {
-    std::vector<uint8_t> data(static_cast<size_t>(length));
-    for (int i = 0; i < length; ++i)
-        data[size_t(i)] = uint8_t(i * 7 + i / 251);
-    return data;
-}
 
 } // namespace
 
@@ -140,18 +134,9 @@ TEST_F(KelbDeviceTest, ClockOnTheLargeKind) {
 
 TEST_F(KelbDeviceTest, ClockOnTheSmallKindIsAnInternalError) {
     TConnectorTime time;
-    try {
-        Device.ReadClock(time);
-        FAIL();
-    } catch (const TInternalError& e) {
-        EXPECT_STREQ(e.what(), "Error on file KelbDevice line 111");
-    }
-    try {
-        Device.SetClock(time);
-        FAIL();
-    } catch (const TInternalError& e) {
-        EXPECT_STREQ(e.what(), "Error on file KelbDevice line 86");
-    }
+    EXPECT_EQ(InternalErrorOf([&] { Device.ReadClock(time); }),
+              "Error on file KelbDevice line 111");
+    EXPECT_EQ(InternalErrorOf([&] { Device.SetClock(time); }), "Error on file KelbDevice line 86");
     EXPECT_TRUE(Bus->Frames.empty());
 }
 
@@ -185,7 +170,7 @@ TEST_F(KelbDeviceTest, BlockRequestsOfBothKinds) {
     EXPECT_EQ(Bus->Frames[2], (TBytes{0x5A, 0x50, 0xF8, 0x00, 8}));
 
     Answer({0xA5, 2});
-    const std::vector<uint8_t> eight = Pattern(8);
+    const std::vector<uint8_t> eight = BytePattern(8);
     ASSERT_TRUE(Device.WriteBlock(0x10, eight.data(), 8));
     ASSERT_EQ(Bus->Frames[3].size(), 37u); // a small block still travels in 36 bytes
     EXPECT_EQ(Bus->Frames[3][1], 0x60);
@@ -213,7 +198,7 @@ TEST_F(KelbDeviceTest, BlocksLargerThanTheKindAllowsAreRefusedUnsent) {
 
 TEST_F(KelbDeviceTest, RecordWriteStartsWithAShortBlockToTheBoundary) {
     UseMemory(true);
-    const std::vector<uint8_t> image = Pattern(32768);
+    const std::vector<uint8_t> image = BytePattern(32768, 1);
     ASSERT_TRUE(Device.WriteMemory(4, image.data() + 4, 32764));
     const auto& blocks = Memory->Blocks;
     ASSERT_EQ(blocks.size(), 1024u);
@@ -235,7 +220,7 @@ TEST_F(KelbDeviceTest, RecordWriteStartsWithAShortBlockToTheBoundary) {
 
 TEST_F(KelbDeviceTest, AlignedAndTinyWrites) {
     UseMemory(true);
-    const std::vector<uint8_t> image = Pattern(32768);
+    const std::vector<uint8_t> image = BytePattern(32768);
     ASSERT_TRUE(Device.WriteMemory(0, image.data(), 32768));
     ASSERT_EQ(Memory->Blocks.size(), 1024u);
     for (size_t k = 0; k < Memory->Blocks.size(); ++k) {
@@ -272,7 +257,7 @@ TEST_F(KelbDeviceTest, EmptyWriteSendsNothing) {
 
 TEST_F(KelbDeviceTest, WholeReadReportsProgressPerBlock) {
     UseMemory(true);
-    Memory->Bytes = Pattern(32768);
+    Memory->Bytes = BytePattern(32768);
     std::vector<uint8_t> buffer(32768, 0);
     ASSERT_TRUE(Device.ReadMemory(0, buffer.data(), 32768));
     EXPECT_EQ(buffer, Memory->Bytes);
@@ -286,7 +271,7 @@ TEST_F(KelbDeviceTest, WholeReadReportsProgressPerBlock) {
 
 TEST_F(KelbDeviceTest, ReadChunksAreNotAlignedAndEmptyReadSendsNothing) {
     UseMemory(true);
-    Memory->Bytes = Pattern(32768);
+    Memory->Bytes = BytePattern(32768);
     std::vector<uint8_t> buffer(70, 0);
     ASSERT_TRUE(Device.ReadMemory(4, buffer.data(), 70));
     ASSERT_EQ(Memory->Blocks.size(), 3u);
@@ -305,7 +290,7 @@ TEST_F(KelbDeviceTest, ReadChunksAreNotAlignedAndEmptyReadSendsNothing) {
 
 TEST_F(KelbDeviceTest, SmallKindMovesEightByteBlocks) {
     UseMemory(false);
-    const std::vector<uint8_t> data = Pattern(256);
+    const std::vector<uint8_t> data = BytePattern(256);
     ASSERT_TRUE(Device.WriteMemory(0, data.data(), 256));
     EXPECT_EQ(Memory->Blocks.size(), 32u);
     EXPECT_EQ(Memory->Blocks[0].Command, 0x60);

@@ -1,4 +1,5 @@
 #include "SysfsTty.h"
+#include "TestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -13,9 +14,7 @@ class FakeSysfs : public ::testing::Test {
 protected:
     void Write(const QString& path, const QByteArray& text) {
         ASSERT_TRUE(QDir().mkpath(QFileInfo(Root.filePath(path)).path()));
-        QFile file(Root.filePath(path));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(text);
+        WriteFileBytes(Root.filePath(path), text);
     }
     void Tty(const QString& name, const QString& deviceDir) {
         ASSERT_TRUE(QDir().mkpath(Root.filePath(deviceDir)));
@@ -64,9 +63,8 @@ TEST_F(FakeSysfs, LatencyTimerOnlyWhereTheDriverHasOne) {
 
     TSysfsTty sysfs(Root.path());
     EXPECT_TRUE(sysfs.SetLatencyTimer("ttyUSB0", 16));
-    QFile timer(Root.filePath("devices/pci0/usb1/1-1/1-1:1.0/ttyUSB0/latency_timer"));
-    ASSERT_TRUE(timer.open(QIODevice::ReadOnly));
-    EXPECT_EQ(timer.readAll().trimmed(), QByteArray("16"));
+    const QString timer = Root.filePath("devices/pci0/usb1/1-1/1-1:1.0/ttyUSB0/latency_timer");
+    EXPECT_EQ(FileBytes(timer).trimmed(), QByteArray("16"));
     EXPECT_FALSE(sysfs.SetLatencyTimer("ttyACM0", 16));
     EXPECT_FALSE(QFile::exists(Root.filePath("devices/pci0/usb1/1-2/1-2:1.0/latency_timer")));
 }

@@ -1,46 +1,17 @@
 #include "UsbUart.h"
 #include "InternalError.h"
 #include "PseudoTerminal.h"
+#include "TestSupport.h"
 #include "UsbPortProvider.h"
 
 #include <gtest/gtest.h>
 
 #include <QTemporaryDir>
 #include <atomic>
+#include <functional>
 #include <thread>
 
 namespace {
-
-// Sets LIMNASET_PORT for one test and puts the old value back.
-class TPortVariable {
-public:
-    explicit TPortVariable(const QString& value)
-        : Had(qEnvironmentVariableIsSet(TUsbUart::PortVariable)),
-          Old(qgetenv(TUsbUart::PortVariable)) {
-        qputenv(TUsbUart::PortVariable, value.toLocal8Bit());
-    }
-    ~TPortVariable() {
-        if (Had)
-            qputenv(TUsbUart::PortVariable, Old);
-        else
-            qunsetenv(TUsbUart::PortVariable);
-    }
-    TPortVariable(const TPortVariable&) = delete;
-    TPortVariable& operator=(const TPortVariable&) = delete;
-
-private:
-    bool Had;
-    QByteArray Old;
-};
-
-template <typename F> void ExpectInternalError(F action, const std::string& message) {
-    try {
-        action();
-        ADD_FAILURE() << "no exception, expected: " << message;
-    } catch (const TInternalError& e) {
-        EXPECT_EQ(e.what(), message);
-    }
-}
 
 std::string OnFile(int line) {
     return "Error on file UsbUart line " + std::to_string(line);
@@ -51,18 +22,17 @@ class UsbUartOnPty : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(Pty.Open());
-        Variable = std::make_unique<TPortVariable>(Pty.SlavePath());
+        Variable = std::make_unique<TEnvironmentGuard>(TUsbUart::PortVariable, Pty.SlavePath());
         int index = -1;
         ASSERT_TRUE(TUsbUart::FindDevice(QStringLiteral("USB LIMNASET Adapter"), index));
         ASSERT_TRUE(Port.Open(index));
     }
 
-    void Send(const QByteArray& bytes, bool waitArrival = true) {
+    // Sends the bytes from the device side and waits until the port has them queued.
+    void Send(const QByteArray& bytes) {
         ASSERT_TRUE(
             Pty.WriteAll(reinterpret_cast<const uint8_t*>(bytes.data()), int(bytes.size())));
-        if (waitArrival) {
-            ASSERT_TRUE(Pty.WaitClientQueued(int(bytes.size()), 5000));
-        }
+        ASSERT_TRUE(Pty.WaitClientQueued(int(bytes.size()), 5000));
     }
 
     QByteArray Received(int expected) {
@@ -77,7 +47,7 @@ protected:
     }
 
     TPseudoTerminal Pty;
-    std::unique_ptr<TPortVariable> Variable;
+    std::unique_ptr<TEnvironmentGuard> Variable;
     TUsbUart Port;
 };
 
@@ -86,22 +56,25 @@ protected:
 TEST(UsbUart, ClosedPortOperationsAreInternalErrors) {
     TUsbUart port;
     uint8_t buffer[4] = {};
-    ExpectInternalError([&] { port.Open(-1); }, OnFile(119));
-    ExpectInternalError([&] { port.Write(buffer, 1); }, OnFile(166));
-    ExpectInternalError([&] { port.Read(buffer, 1); }, OnFile(183));
-    ExpectInternalError([&] { port.Purge(); }, OnFile(230));
-    ExpectInternalError([&] { port.SetImmediateRead(); }, OnFile(258));
-    ExpectInternalError([&] { port.SetTimeouts(300, 20); }, OnFile(274));
-    ExpectInternalError([&] { port.SetSettings(TUartSettings{}); }, OnFile(300));
-    ExpectInternalError([&] { port.SetDtr(true); }, OnFile(513));
-    ExpectInternalError([&] { port.SetRts(true); }, OnFile(534));
-    ExpectInternalError([&] { port.SetBreak(true); }, OnFile(555));
+    const std::pair<std::function<void()>, int> cases[] = {
+        {[&] { port.Open(-1); }, 119},
+        {[&] { port.Write(buffer, 1); }, 166},
+        {[&] { port.Read(buffer, 1); }, 183},
+        {[&] { port.Purge(); }, 230},
+        {[&] { port.SetImmediateRead(); }, 258},
+        {[&] { port.SetTimeouts(300, 20); }, 274},
+        {[&] { port.SetSettings(TUartSettings{}); }, 300},
+        {[&] { port.SetDtr(true); }, 513},
+        {[&] { port.SetRts(true); }, 534},
+        {[&] { port.SetBreak(true); }, 555},
+    };
+    for (const auto& [action, line] : cases)
+        EXPECT_EQ(InternalErrorOf(action), OnFile(line));
     EXPECT_FALSE(port.IsOpen());
 }
 
 TEST(UsbUart, SearchByDescriptionFindsNoAdapterHere) {
-    TPortVariable none{QString()};
-    qunsetenv(TUsbUart::PortVariable);
+    TEnvironmentGuard none(TUsbUart::PortVariable, QString());
     int index = 12345;
     EXPECT_FALSE(TUsbUart::FindDevice(QStringLiteral("USB LIMNASET Adapter"), index));
     EXPECT_EQ(index, 12345);
@@ -128,7 +101,7 @@ TEST(UsbUart, SearchWantsExactlyOneWholeMatch) {
 
 TEST(UsbUart, NamedPortMustExist) {
     QTemporaryDir dir;
-    TPortVariable missing{dir.path() + QStringLiteral("/ttyUSB9")};
+    TEnvironmentGuard missing(TUsbUart::PortVariable, dir.path() + QStringLiteral("/ttyUSB9"));
     int index = -1;
     EXPECT_FALSE(TUsbUart::FindDevice(QStringLiteral("USB LIMNASET Adapter"), index));
     TUsbUart port;
@@ -139,7 +112,7 @@ TEST(UsbUart, NamedPortMustExist) {
 TEST(UsbUart, ProviderFindsTheNamedPortAndMakesClosedPorts) {
     TPseudoTerminal pty;
     ASSERT_TRUE(pty.Open());
-    TPortVariable named{pty.SlavePath()};
+    TEnvironmentGuard named(TUsbUart::PortVariable, pty.SlavePath());
     TUsbPortProvider provider;
     int index = -1;
     // The named device is used whatever the description.
@@ -176,7 +149,7 @@ TEST_F(UsbUartOnPty, TimeoutsAreStoredTheWayTheBridgeKeepsThem) {
     EXPECT_EQ(Port.GetTimeouts().ReadConstant, 400u);
     EXPECT_EQ(Port.GetTimeouts().ReadMultiplier, 20u);
 
-    ExpectInternalError([&] { Port.SetTimeouts(0, 0); }, OnFile(277));
+    EXPECT_EQ(InternalErrorOf([&] { Port.SetTimeouts(0, 0); }), OnFile(277));
 
     const TUsbUart::TTimeouts before = Port.GetTimeouts();
     EXPECT_TRUE(Port.SetImmediateRead());
@@ -229,20 +202,12 @@ TEST_F(UsbUartOnPty, BadSettingsFailOrAreInternalErrors) {
 
     bad = link;
     bad.Parity = 5;
-    try {
-        Port.SetSettings(bad);
-        ADD_FAILURE() << "parity 5 accepted";
-    } catch (const TInternalError& e) {
-        EXPECT_STREQ(e.what(), "Error switch file UsbUart line 347");
-    }
+    EXPECT_EQ(InternalErrorOf([&] { Port.SetSettings(bad); }),
+              "Error switch file UsbUart line 347");
     bad = link;
     bad.FlowControl = 4;
-    try {
-        Port.SetSettings(bad);
-        ADD_FAILURE() << "flow control 4 accepted";
-    } catch (const TInternalError& e) {
-        EXPECT_STREQ(e.what(), "Error switch file UsbUart line 368");
-    }
+    EXPECT_EQ(InternalErrorOf([&] { Port.SetSettings(bad); }),
+              "Error switch file UsbUart line 368");
     Port.GetSettings(got);
     EXPECT_EQ(got, link);
 }
@@ -331,10 +296,10 @@ TEST_F(UsbUartOnPty, PurgeOfADeviceThatKeepsSendingIsAnInternalError) {
         while (!stop)
             Pty.WriteAll(reinterpret_cast<const uint8_t*>(junk.data()), int(junk.size()), 100);
     });
-    Send("first", true);
+    Send("first");
     // Our writer thread may be slow to wake after each purge on a busy machine.
     Port.PurgeQuietMs = 25;
-    ExpectInternalError([&] { Port.Purge(); }, OnFile(247));
+    EXPECT_EQ(InternalErrorOf([&] { Port.Purge(); }), OnFile(247));
     stop = true;
     chatter.join();
 }

@@ -4,10 +4,9 @@
 #include "LittleEndian.h"
 #include "LogRecord.h"
 #include "R7200.h"
+#include "TestSupport.h"
 
 #include <gtest/gtest.h>
-
-#include <optional>
 
 namespace {
 
@@ -27,12 +26,6 @@ TBytes WriteRequest(uint8_t command, int address, const TBytes& data) {
     request.resize(37, 0);
     return request;
 }
-
-// Pins "now" for the clock seeding and restores the running clock afterwards.
-struct TFixedNow {
-    explicit TFixedNow(TDateTime now) { TClock::SetFixed(now); }
-    ~TFixedNow() { TClock::SetFixed(std::nullopt); }
-};
 
 uint32_t Seconds(int year, int month, int day, int hour, int minute, int second) {
     return PackTime({uint8_t(second), uint8_t(minute), uint8_t(hour), uint8_t(day), uint8_t(month),
@@ -100,7 +93,7 @@ TEST(ConnectorModel, MemoryBlocksOfEachKind) {
 }
 
 TEST(ConnectorModel, ClockIsSeededFromThePcAndKeepsStandardTime) {
-    TFixedNow now(40725.5); // 2011-07-01 12:00 local, summer time
+    TFixedClock now(40725.5); // 2011-07-01 12:00 local, summer time
     int64_t elapsed = 0;
     TConnectorModel model(TKind::Large);
     model.SetElapsedSource([&] { return elapsed; });
@@ -131,10 +124,7 @@ TEST(ConnectorModel, FixedFaultsShapeTheReply) {
     const TBytes flipped = Send(model, {0x5A, 0x30, 0, 0, 32});
     ASSERT_EQ(flipped.size(), 33u);
     EXPECT_EQ(flipped[0], 0xA5);
-    int bits = 0;
-    for (size_t i = 1; i < flipped.size(); ++i)
-        bits += __builtin_popcount(flipped[i]);
-    EXPECT_EQ(bits, 1);
+    EXPECT_EQ(DifferingBits(flipped.data() + 1, model.Memory().data(), 32), 1);
     // A refused write leaves the memory alone; a refusal drawn for a query is no fault.
     EXPECT_EQ(Send(model, WriteRequest(0x40, 0, {0x11})), (TBytes{0xA5, 0}));
     EXPECT_EQ(model.Memory()[0], 0);
@@ -233,7 +223,7 @@ TEST(ConnectorModel, JunkNeverStops) {
 }
 
 TEST(ConnectorModel, DemoLogFillsTheRingWithValidRecords) {
-    TFixedNow now(40725.5);
+    TFixedClock now(40725.5);
     TConnectorModel model(TKind::Large);
     model.SetElapsedSource([] { return int64_t(0); });
     const uint32_t clock = model.ClockSeconds();
@@ -288,7 +278,7 @@ TEST(ConnectorModel, DemoRecordsFollowAFreshlyClearedLog) {
 }
 
 TEST(ConnectorModel, DemoHistoryFollowsTheClearRecordOfAFreshImage) {
-    TFixedNow now(40725.5);
+    TFixedClock now(40725.5);
     TR7200 fresh; // its log: one "CLEAR" record stamped now
     fresh.Pack();
     TConnectorModel model(TKind::Large);

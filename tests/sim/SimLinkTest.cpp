@@ -1,38 +1,9 @@
-#include "ConnectorModel.h"
-#include "InternalError.h"
-#include "KelbDevice.h"
-#include "SimPortProvider.h"
+#include "SimRig.h"
+#include "TestSupport.h"
 
 #include <gtest/gtest.h>
 
-namespace {
-
 using TKind = TConnectorModel::TKind;
-
-std::vector<uint8_t> Pattern(int length, int seed = 0) {
-    std::vector<uint8_t> data(static_cast<size_t>(length));
-    for (int i = 0; i < length; ++i)
-        data[size_t(i)] = uint8_t(i * 13 + seed + i / 256);
-    return data;
-}
-
-// The shape other code uses: a shared model, a provider on it, a device on the provider.
-struct TSimRig {
-    explicit TSimRig(TKind kind = TKind::Large, const TFaultPlan& plan = {})
-        : Model(std::make_shared<TConnectorModel>(kind, plan)),
-          Provider(std::make_shared<TSimPortProvider>(Model)), Device(Provider) {}
-
-    bool Detect() {
-        bool present = false;
-        return Device.DetectConnector(present) && present;
-    }
-
-    std::shared_ptr<TConnectorModel> Model;
-    std::shared_ptr<TSimPortProvider> Provider;
-    TKelbDevice Device;
-};
-
-} // namespace
 
 TEST(SimLink, DetectsEachKindAndFollowsAChange) {
     TSimRig rig(TKind::None);
@@ -58,7 +29,7 @@ TEST(SimLink, DetectsEachKindAndFollowsAChange) {
 TEST(SimLink, WholeMemoryRoundTripOnBothKinds) {
     TSimRig rig;
     ASSERT_TRUE(rig.Detect());
-    const std::vector<uint8_t> image = Pattern(32768);
+    const std::vector<uint8_t> image = BytePattern(32768);
     ASSERT_TRUE(rig.Device.WriteMemory(4, image.data() + 4, 32764));
     EXPECT_EQ(rig.Model->Memory()[3], 0xFF); // bytes before the address stay
     EXPECT_TRUE(std::equal(image.begin() + 4, image.end(), rig.Model->Memory().begin() + 4));
@@ -70,7 +41,7 @@ TEST(SimLink, WholeMemoryRoundTripOnBothKinds) {
 
     rig.Model->SetKind(TKind::Small);
     ASSERT_TRUE(rig.Detect());
-    const std::vector<uint8_t> small = Pattern(256, 5);
+    const std::vector<uint8_t> small = BytePattern(256, 5);
     ASSERT_TRUE(rig.Device.WriteMemory(0, small.data(), 256));
     std::vector<uint8_t> smallBack(256, 0);
     ASSERT_TRUE(rig.Device.ReadMemory(0, smallBack.data(), 256));
@@ -113,7 +84,7 @@ TEST(SimLink, LostWriteAcknowledgementRepeatsTheWrite) {
     plan.AtReply = {{3, TReplyFault::Drop}};
     TSimRig rig(TKind::Large, plan);
     ASSERT_TRUE(rig.Detect());
-    const std::vector<uint8_t> data = Pattern(64);
+    const std::vector<uint8_t> data = BytePattern(64);
     ASSERT_TRUE(rig.Device.WriteMemory(0, data.data(), 64));
     EXPECT_EQ(rig.Model->RequestCount(0x40), 3);
     EXPECT_TRUE(std::equal(data.begin(), data.end(), rig.Model->Memory().begin()));
@@ -125,13 +96,10 @@ TEST(SimLink, FlippedBitPassesTheLinkUnnoticed) {
     plan.AtReply = {{3, TReplyFault::Flip}};
     TSimRig rig(TKind::Large, plan);
     ASSERT_TRUE(rig.Detect());
-    rig.Model->LoadMemory(Pattern(32768).data(), 32768);
+    rig.Model->LoadMemory(BytePattern(32768).data(), 32768);
     std::vector<uint8_t> back(64, 0);
     ASSERT_TRUE(rig.Device.ReadMemory(0, back.data(), 64));
-    int differing = 0;
-    for (int i = 0; i < 64; ++i)
-        differing += __builtin_popcount(back[size_t(i)] ^ rig.Model->Memory()[size_t(i)]);
-    EXPECT_EQ(differing, 1);
+    EXPECT_EQ(DifferingBits(back.data(), rig.Model->Memory().data(), 64), 1);
 }
 
 TEST(SimLink, RefusalsFailWriteAndClock) {
@@ -139,7 +107,7 @@ TEST(SimLink, RefusalsFailWriteAndClock) {
     plan.AtReply = {{3, TReplyFault::Nak}, {5, TReplyFault::Nak}};
     TSimRig rig(TKind::Large, plan);
     ASSERT_TRUE(rig.Detect());
-    const std::vector<uint8_t> data = Pattern(64);
+    const std::vector<uint8_t> data = BytePattern(64);
     EXPECT_FALSE(rig.Device.WriteMemory(0, data.data(), 64));
     EXPECT_EQ(rig.Model->RequestCount(0x40), 1); // a refusal is an answer: no retry
     EXPECT_EQ(rig.Model->Memory()[0], 0xFF);
@@ -155,7 +123,7 @@ TEST(SimLink, SeededNoiseStillMovesTheWholeMemory) {
     plan.TruncateProbability = 0.02;
     TSimRig rig(TKind::Large, plan);
     ASSERT_TRUE(rig.Detect());
-    const std::vector<uint8_t> image = Pattern(32768, 9);
+    const std::vector<uint8_t> image = BytePattern(32768, 9);
     ASSERT_TRUE(rig.Device.WriteMemory(0, image.data(), 32768));
     std::vector<uint8_t> back(32768, 0);
     ASSERT_TRUE(rig.Device.ReadMemory(0, back.data(), 32768));
@@ -207,12 +175,8 @@ TEST(SimLink, EndlessJunkEndsInThePortsInternalError) {
     TFaultPlan plan;
     plan.Junk = true;
     TSimRig rig(TKind::Large, plan);
-    try {
-        rig.Device.ReadAdapterVersion();
-        FAIL() << "no exception";
-    } catch (const TInternalError& e) {
-        EXPECT_STREQ(e.what(), "Error on file SimUart line 247");
-    }
+    EXPECT_EQ(InternalErrorOf([&] { rig.Device.ReadAdapterVersion(); }),
+              "Error on file SimUart line 247");
     // The port that could not be purged was not kept.
     EXPECT_EQ(rig.Device.Port, nullptr);
 }
