@@ -22,27 +22,10 @@ protected:
 
     QString PathOf(const QString& name) const { return Dir.filePath(name); }
 
-    static TDateTime Moment(int y, int mo, int d, int h, int mi, int s) {
-        TDateTime value = 0;
-        EXPECT_TRUE(TryEncodeDateTime(y, mo, d, h, mi, s, 0, value));
-        return value;
-    }
-
     QString Save(TR7200& record, const QString& name) const {
         const QString path = PathOf(name);
         EXPECT_TRUE(record.SaveToFile(path));
         return path;
-    }
-
-    static QByteArray ReadAll(const QString& path) {
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-    }
-
-    static void WriteAll(const QString& path, const QByteArray& bytes) {
-        QFile file(path);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        ASSERT_EQ(file.write(bytes), bytes.size());
     }
 
     // A record with a log of a sample, an unknown code and a replaced record.
@@ -66,56 +49,17 @@ protected:
     }
 };
 
-const QStringList JsonKeys = {"SerialNumber",
-                              "ConnectorName",
-                              "ConnectorComment",
-                              "ProgramStartTime",
-                              "ProgramStartDelay",
-                              "LogCount",
-                              "LogStart",
-                              "Status",
-                              "PrePurge",
-                              "PostPurge",
-                              "PurgesCount",
-                              "MaxSuctionTime",
-                              "Aeration",
-                              "PumpPulses",
-                              "Analog1Range",
-                              "Analog2Range",
-                              "LoggerMode",
-                              "DoorStatusRecord",
-                              "LoggerPeriod",
-                              "Schedule",
-                              "EventMode",
-                              "EventInversion",
-                              "EventLowLimit",
-                              "EventHighLimit",
-                              "EventDelay",
-                              "EventRun",
-                              "EventChangeBottle",
-                              "PreSampling",
-                              "PreSamplingDisableVar",
-                              "PreSamplingInterval",
-                              "PreSamplingSamples",
-                              "EnableVar",
-                              "VarMaximum",
-                              "SamplerMode",
-                              "SamplesRate",
-                              "FlowMaximum",
-                              "MaximumInterval",
-                              "PulsesPerSample",
-                              "SamplingPeriod",
-                              "ProgramMode",
-                              "ProgramStartValue",
-                              "BottleChangeBy",
-                              "Capacity",
-                              "BottlesLimit",
-                              "BottlesPerGroup",
-                              "SamplesPerBottle",
-                              "ChangeInterval",
-                              "Analog1",
-                              "Analog2",
-                              "TemperatureUnits"};
+const QStringList JsonKeys =
+    QStringLiteral(
+        "SerialNumber ConnectorName ConnectorComment ProgramStartTime ProgramStartDelay LogCount "
+        "LogStart Status PrePurge PostPurge PurgesCount MaxSuctionTime Aeration PumpPulses "
+        "Analog1Range Analog2Range LoggerMode DoorStatusRecord LoggerPeriod Schedule EventMode "
+        "EventInversion EventLowLimit EventHighLimit EventDelay EventRun EventChangeBottle "
+        "PreSampling PreSamplingDisableVar PreSamplingInterval PreSamplingSamples EnableVar "
+        "VarMaximum SamplerMode SamplesRate FlowMaximum MaximumInterval PulsesPerSample "
+        "SamplingPeriod ProgramMode ProgramStartValue BottleChangeBy Capacity BottlesLimit "
+        "BottlesPerGroup SamplesPerBottle ChangeInterval Analog1 Analog2 TemperatureUnits")
+        .split(u' ');
 
 QJsonObject Json(const TCliRun& run) {
     QJsonParseError error{};
@@ -153,10 +97,10 @@ TEST_F(CliFiles, InfoJsonIsKeyedByFieldNames) {
     record.TemperatureUnits = 1;
     const QString path = Save(record, "info.r72");
     // The pump report lies outside the checksum; the sampler writes it with its complement.
-    QByteArray bytes = ReadAll(path);
+    QByteArray bytes = FileBytes(path);
     le::Put16(reinterpret_cast<uint8_t*>(bytes.data()) + 1995, 1234);
     le::Put16(reinterpret_cast<uint8_t*>(bytes.data()) + 1997, uint16_t(~1234));
-    WriteAll(path, bytes);
+    WriteFileBytes(path, bytes);
 
     const TCliRun run = RunCli({"info", path, "--json"});
     ASSERT_EQ(run.Exit, 0) << run.Err.toStdString();
@@ -251,11 +195,11 @@ TEST_F(CliFiles, LogIsTheExportByteForByte) {
     EXPECT_TRUE(run.Out.endsWith("\"\",\"CORRUPTED\",\"\",\"\",\"\",\"\",\"\",\"\",\n"));
 
     const QString out = PathOf("out.csv");
-    WriteAll(out, QByteArray(100000, 'x'));
+    WriteFileBytes(out, QByteArray(100000, 'x'));
     const TCliRun toFile = RunCli({"log", path, "-o", out});
     ASSERT_EQ(toFile.Exit, 0) << toFile.Err.toStdString();
     EXPECT_TRUE(toFile.Out.isEmpty());
-    EXPECT_EQ(ReadAll(out), run.Out);
+    EXPECT_EQ(FileBytes(out), run.Out);
 
     const TCliRun german = RunCli({"log", path}, CliEnvironment("de_DE.UTF-8"));
     ASSERT_EQ(german.Exit, 0);
@@ -277,21 +221,21 @@ TEST_F(CliFiles, LogToAFolderOrNoNameIsAFileError) {
 TEST_F(CliFiles, BrokenFilesExitWithTheirStatus) {
     TR7200 record;
     const QString good = Save(record, "good.r72");
-    const QByteArray image = ReadAll(good);
+    const QByteArray image = FileBytes(good);
 
     const QString shortFile = PathOf("short.r72");
-    WriteAll(shortFile, image.left(32767));
+    WriteFileBytes(shortFile, image.left(32767));
     const QString badChecksum = PathOf("checksum.r72");
     QByteArray changed = image;
     changed[600] = char(changed[600] ^ 1);
-    WriteAll(badChecksum, changed);
+    WriteFileBytes(badChecksum, changed);
     const QString badMarker = PathOf("marker.r72");
     QByteArray marker = image;
     marker[512] = '$';
     // The marker grows by one, so the complemented sum drops by one: the checksum holds.
     uint8_t* sum = reinterpret_cast<uint8_t*>(marker.data()) + 1022;
     le::Put16(sum, uint16_t(le::Get16(sum) - 1));
-    WriteAll(badMarker, marker);
+    WriteFileBytes(badMarker, marker);
     QDir(Dir.path()).mkdir("folder.r72");
 
     struct TCase {

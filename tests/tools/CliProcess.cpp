@@ -13,10 +13,11 @@ QProcessEnvironment CliEnvironment(const QString& locale) {
     return environment;
 }
 
-TCliRun RunCli(const QStringList& arguments, const QProcessEnvironment& environment) {
+TCliRun RunProgram(const QString& name, const QStringList& arguments,
+                   const QProcessEnvironment& environment) {
     QProcess process;
     process.setProcessEnvironment(environment);
-    process.start(BuiltProgram(QStringLiteral("limnaset-cli")), arguments);
+    process.start(BuiltProgram(name), arguments);
     TCliRun run;
     if (!process.waitForStarted(30000) || !process.waitForFinished(120000)) {
         process.kill();

@@ -4,7 +4,7 @@
 #include <QProcessEnvironment>
 #include <QStringList>
 
-// One run of the built limnaset-cli: exit code and both output streams.
+// One run of a built tool: exit code (-1 when it did not end in time) and both output streams.
 struct TCliRun {
     int Exit = -1;
     QByteArray Out;
@@ -15,5 +15,9 @@ struct TCliRun {
 // LIMNASET_PORT unless the caller sets one.
 QProcessEnvironment CliEnvironment(const QString& locale = QStringLiteral("en_US.UTF-8"));
 
-TCliRun RunCli(const QStringList& arguments,
-               const QProcessEnvironment& environment = CliEnvironment());
+TCliRun RunProgram(const QString& name, const QStringList& arguments,
+                   const QProcessEnvironment& environment = CliEnvironment());
+inline TCliRun RunCli(const QStringList& arguments,
+                      const QProcessEnvironment& environment = CliEnvironment()) {
+    return RunProgram(QStringLiteral("limnaset-cli"), arguments, environment);
+}

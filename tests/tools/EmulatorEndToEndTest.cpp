@@ -1,3 +1,4 @@
+#include "CliProcess.h"
 #include "ConnectorCalendar.h"
 #include "EmulatorProcess.h"
 #include "InternalError.h"
@@ -11,11 +12,9 @@
 
 #include <gtest/gtest.h>
 
-#include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <QThread>
-#include <random>
 #include <vector>
 
 namespace {
@@ -24,12 +23,8 @@ constexpr int LargeSize = 32768;
 constexpr int LogArea = 2048;
 constexpr int LogSlots = 1920;
 
-std::vector<uint8_t> RandomBytes(int count, uint32_t seed) {
-    std::mt19937 random(seed);
-    std::vector<uint8_t> bytes(static_cast<size_t>(count));
-    for (uint8_t& b : bytes)
-        b = uint8_t(random());
-    return bytes;
+QByteArray Bytes(const std::vector<uint8_t>& bytes) {
+    return QByteArray(reinterpret_cast<const char*>(bytes.data()), qsizetype(bytes.size()));
 }
 
 // Counts the requests the link sends, retries included.
@@ -52,17 +47,8 @@ protected:
 
     QString WriteFile(const QString& name, const std::vector<uint8_t>& bytes) {
         const QString path = Dir.filePath(name);
-        QFile file(path);
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(reinterpret_cast<const char*>(bytes.data()), qint64(bytes.size()));
+        WriteFileBytes(path, Bytes(bytes));
         return path;
-    }
-
-    std::vector<uint8_t> ReadFile(const QString& path) {
-        QFile file(path);
-        if (!file.open(QIODevice::ReadOnly)) return {};
-        const QByteArray bytes = file.readAll();
-        return std::vector<uint8_t>(bytes.begin(), bytes.end());
     }
 
     // Starts the emulator and a device that finds it through LIMNASET_PORT.
@@ -74,9 +60,8 @@ protected:
 
     // Starts with a random large image and detects it.
     std::vector<uint8_t> StartLarge(QStringList extra = {}) {
-        std::vector<uint8_t> image = RandomBytes(LargeSize, 7);
-        Start(QStringList{QStringLiteral("--image"), WriteFile(QStringLiteral("in.r72"), image)} +
-              extra);
+        std::vector<uint8_t> image = BytePattern(LargeSize, 7);
+        Start(QStringList{"--image", WriteFile("in.r72", image)} + extra);
         bool present = false;
         EXPECT_TRUE(Device && Device->DetectConnector(present));
         EXPECT_TRUE(present);
@@ -91,8 +76,8 @@ protected:
 } // namespace
 
 TEST_F(EmulatorEndToEnd, LargeConnectorIsDetectedAndReadWhole) {
-    const std::vector<uint8_t> image = RandomBytes(LargeSize, 1);
-    Start({QStringLiteral("--image"), WriteFile(QStringLiteral("in.r72"), image)});
+    const std::vector<uint8_t> image = BytePattern(LargeSize, 1);
+    Start({"--image", WriteFile("in.r72", image)});
 
     ASSERT_TRUE(Device->ReadAdapterVersion());
     EXPECT_EQ(Device->AdapterVersion, 0x0105);
@@ -114,9 +99,8 @@ TEST_F(EmulatorEndToEnd, LargeConnectorIsDetectedAndReadWhole) {
 }
 
 TEST_F(EmulatorEndToEnd, SmallConnectorHasNoClock) {
-    const std::vector<uint8_t> image = RandomBytes(256, 2);
-    Start({QStringLiteral("--connector"), QStringLiteral("small"), QStringLiteral("--image"),
-           WriteFile(QStringLiteral("small.bin"), image)});
+    const std::vector<uint8_t> image = BytePattern(256, 2);
+    Start({"--connector", "small", "--image", WriteFile("small.bin", image)});
     bool present = false;
     ASSERT_TRUE(Device->DetectConnector(present));
     EXPECT_TRUE(present);
@@ -128,23 +112,18 @@ TEST_F(EmulatorEndToEnd, SmallConnectorHasNoClock) {
     ASSERT_TRUE(Device->ReadMemory(0, read.data(), 256));
     EXPECT_EQ(read, image);
 
-    const std::vector<uint8_t> data = RandomBytes(100, 3);
+    const std::vector<uint8_t> data = BytePattern(100, 3);
     ASSERT_TRUE(Device->WriteMemory(50, data.data(), 100));
     ASSERT_TRUE(Device->ReadMemory(50, read.data(), 100));
     EXPECT_TRUE(std::equal(data.begin(), data.end(), read.begin()));
 
     TConnectorTime time;
-    try {
-        Device->ReadClock(time);
-        ADD_FAILURE() << "clock read on a small Connector";
-    } catch (const TInternalError& e) {
-        EXPECT_STREQ(e.what(), "Error on file KelbDevice line 111");
-    }
+    EXPECT_EQ(InternalErrorOf([&] { Device->ReadClock(time); }),
+              "Error on file KelbDevice line 111");
 }
 
 TEST_F(EmulatorEndToEnd, NoConnectorAndTheAdapterVersionAsGiven) {
-    Start({QStringLiteral("--connector"), QStringLiteral("none"),
-           QStringLiteral("--adapter-version"), QStringLiteral("0x0203")});
+    Start({"--connector", "none", "--adapter-version", "0x0203"});
     ASSERT_TRUE(Device->ReadAdapterVersion());
     EXPECT_EQ(Device->AdapterVersion, 0x0203);
     bool present = true;
@@ -156,12 +135,12 @@ TEST_F(EmulatorEndToEnd, NoConnectorAndTheAdapterVersionAsGiven) {
 }
 
 TEST_F(EmulatorEndToEnd, WrittenMemoryReadsBackAndIsSavedOnTermination) {
-    const QString saved = Dir.filePath(QStringLiteral("out.r72"));
-    const std::vector<uint8_t> image = StartLarge({QStringLiteral("--save"), saved});
+    const QString saved = Dir.filePath("out.r72");
+    const std::vector<uint8_t> image = StartLarge({"--save", saved});
     ASSERT_NE(Device, nullptr);
 
     // The record's write: everything after the serial number, then a verifying read.
-    const std::vector<uint8_t> program = RandomBytes(LargeSize, 11);
+    const std::vector<uint8_t> program = BytePattern(LargeSize, 11);
     ASSERT_TRUE(Device->WriteMemory(4, program.data() + 4, LargeSize - 4));
     std::vector<uint8_t> copy(LargeSize - 4, 0);
     ASSERT_TRUE(Device->ReadMemory(4, copy.data(), LargeSize - 4));
@@ -171,19 +150,13 @@ TEST_F(EmulatorEndToEnd, WrittenMemoryReadsBackAndIsSavedOnTermination) {
     Emulator.Stop();
     std::vector<uint8_t> expected = program;
     std::copy_n(image.begin(), 4, expected.begin());
-    EXPECT_EQ(ReadFile(saved), expected);
+    EXPECT_EQ(FileBytes(saved), Bytes(expected));
 }
 
 TEST_F(EmulatorEndToEnd, ClockIsSetAndKeepsRunning) {
     StartLarge();
     ASSERT_NE(Device, nullptr);
-    TConnectorTime set;
-    set.Year = 31;
-    set.Month = 7;
-    set.Day = 14;
-    set.Hour = 23;
-    set.Minute = 59;
-    set.Second = 58;
+    const TConnectorTime set{58, 59, 23, 14, 7, 31}; // 2031-07-14 23:59:58
     ASSERT_TRUE(Device->SetClock(set));
     TConnectorTime read;
     ASSERT_TRUE(Device->ReadClock(read));
@@ -193,20 +166,19 @@ TEST_F(EmulatorEndToEnd, ClockIsSetAndKeepsRunning) {
 }
 
 TEST_F(EmulatorEndToEnd, PacedLineGivesTheSameAnswers) {
-    const std::vector<uint8_t> image = StartLarge({QStringLiteral("--paced")});
+    const std::vector<uint8_t> image = StartLarge({"--paced"});
     ASSERT_NE(Device, nullptr);
     std::vector<uint8_t> read(256, 0);
     ASSERT_TRUE(Device->ReadMemory(1000, read.data(), 256));
     EXPECT_TRUE(std::equal(read.begin(), read.end(), image.begin() + 1000));
-    const std::vector<uint8_t> data = RandomBytes(40, 5);
+    const std::vector<uint8_t> data = BytePattern(40, 5);
     ASSERT_TRUE(Device->WriteMemory(30, data.data(), 40));
     ASSERT_TRUE(Device->ReadMemory(30, read.data(), 40));
     EXPECT_TRUE(std::equal(data.begin(), data.end(), read.begin()));
 }
 
 TEST_F(EmulatorEndToEnd, DemoLogIsValidAndGrows) {
-    Start({QStringLiteral("--demo"), QStringLiteral("--demo-records"), QStringLiteral("300"),
-           QStringLiteral("--demo-interval"), QStringLiteral("100")});
+    Start({"--demo", "--demo-records", "300", "--demo-interval", "100"});
     bool present = false;
     ASSERT_TRUE(Device->DetectConnector(present));
     ASSERT_TRUE(present);
@@ -251,10 +223,9 @@ TEST_F(EmulatorEndToEnd, DemoLogIsValidAndGrows) {
 }
 
 TEST_F(EmulatorEndToEnd, LostRepliesAreRetried) {
-    const std::vector<uint8_t> image = StartLarge(
-        {QStringLiteral("--seed"), QStringLiteral("3"), QStringLiteral("--fault-drop"),
-         QStringLiteral("0.1"), QStringLiteral("--fault-wrong-first"), QStringLiteral("0.1"),
-         QStringLiteral("--fault-truncate"), QStringLiteral("0.1")});
+    const std::vector<uint8_t> image =
+        StartLarge({"--seed", "3", "--fault-drop", "0.1", "--fault-wrong-first", "0.1",
+                    "--fault-truncate", "0.1"});
     ASSERT_NE(Device, nullptr);
     TRequestCounter counter;
     Device->Monitor = &counter;
@@ -269,7 +240,7 @@ TEST_F(EmulatorEndToEnd, LostRepliesAreRetried) {
 TEST_F(EmulatorEndToEnd, EveryReplyBrokenFailsTheExchange) {
     for (const char* fault : {"--fault-drop", "--fault-wrong-first", "--fault-truncate"}) {
         SCOPED_TRACE(fault);
-        Start({QString::fromLatin1(fault), QStringLiteral("1")});
+        Start({QString::fromLatin1(fault), "1"});
         EXPECT_FALSE(Device->ReadAdapterVersion());
         EXPECT_EQ(Device->AdapterVersion, 0);
         // A failed receive keeps the port.
@@ -280,9 +251,8 @@ TEST_F(EmulatorEndToEnd, EveryReplyBrokenFailsTheExchange) {
 }
 
 TEST_F(EmulatorEndToEnd, FlippedBitsGoUnnoticed) {
-    const std::vector<uint8_t> image = RandomBytes(LargeSize, 4);
-    Start({QStringLiteral("--image"), WriteFile(QStringLiteral("in.r72"), image),
-           QStringLiteral("--fault-flip"), QStringLiteral("1")});
+    const std::vector<uint8_t> image = BytePattern(LargeSize, 4);
+    Start({"--image", WriteFile("in.r72", image), "--fault-flip", "1"});
     // Every reply is hit, the detection's too: take the kind as known.
     Device->SmallMemory = false;
     Device->BlockSize = 32;
@@ -290,17 +260,13 @@ TEST_F(EmulatorEndToEnd, FlippedBitsGoUnnoticed) {
     // The frames carry no checksum: a flipped bit reaches the caller as data.
     std::vector<uint8_t> read(32, 0);
     ASSERT_TRUE(Device->ReadBlock(64, read.data(), 32));
-    int flipped = 0;
-    for (int i = 0; i < 32; ++i)
-        flipped += __builtin_popcount(read[size_t(i)] ^ image[size_t(64 + i)]);
-    EXPECT_EQ(flipped, 1);
+    EXPECT_EQ(DifferingBits(read.data(), image.data() + 64, 32), 1);
 }
 
 TEST_F(EmulatorEndToEnd, RefusedWritesAndClockFail) {
-    const std::vector<uint8_t> image =
-        StartLarge({QStringLiteral("--fault-nak"), QStringLiteral("1")});
+    const std::vector<uint8_t> image = StartLarge({"--fault-nak", "1"});
     ASSERT_NE(Device, nullptr);
-    const std::vector<uint8_t> data = RandomBytes(32, 9);
+    const std::vector<uint8_t> data = BytePattern(32, 9);
     EXPECT_FALSE(Device->WriteMemory(0, data.data(), 32));
     EXPECT_FALSE(Device->SetClock(TConnectorTime{}));
     std::vector<uint8_t> read(32, 0);
@@ -309,7 +275,7 @@ TEST_F(EmulatorEndToEnd, RefusedWritesAndClockFail) {
 }
 
 TEST_F(EmulatorEndToEnd, AdapterVanishingEndsTheConnection) {
-    Start({QStringLiteral("--vanish-after"), QStringLiteral("3")});
+    Start({"--vanish-after", "3"});
     ASSERT_TRUE(Device->ReadAdapterVersion());
     bool present = false;
     ASSERT_TRUE(Device->DetectConnector(present));
@@ -326,7 +292,7 @@ TEST_F(EmulatorEndToEnd, AdapterVanishingEndsTheConnection) {
 }
 
 TEST_F(EmulatorEndToEnd, PulledConnectorIsNoLongerPresent) {
-    StartLarge({QStringLiteral("--pull-after"), QStringLiteral("2")});
+    StartLarge({"--pull-after", "2"});
     ASSERT_NE(Device, nullptr);
     bool present = true;
     ASSERT_TRUE(Device->DetectConnector(present));
@@ -336,7 +302,7 @@ TEST_F(EmulatorEndToEnd, PulledConnectorIsNoLongerPresent) {
 }
 
 TEST_F(EmulatorEndToEnd, EndlessJunkNeverPassesForAReply) {
-    Start({QStringLiteral("--junk")});
+    Start({"--junk"});
     bool ok = true;
     try {
         ok = Device->ReadAdapterVersion();
@@ -351,13 +317,10 @@ TEST_F(EmulatorEndToEnd, EndlessJunkNeverPassesForAReply) {
 
 TEST_F(EmulatorEndToEnd, BadOptionsAreRefused) {
     for (const QStringList& arguments :
-         {QStringList{QStringLiteral("--connector"), QStringLiteral("huge")},
-          QStringList{QStringLiteral("--fault-drop"), QStringLiteral("1.5")},
-          QStringList{QStringLiteral("--image"), Dir.filePath(QStringLiteral("missing.r72"))}}) {
-        QProcess process;
-        process.start(BuiltProgram(QStringLiteral("limnaset-emulator")), arguments);
-        ASSERT_TRUE(process.waitForFinished(30000));
-        EXPECT_NE(process.exitCode(), 0) << arguments.join(' ').toStdString();
-        EXPECT_TRUE(process.readAllStandardOutput().isEmpty());
+         {QStringList{"--connector", "huge"}, QStringList{"--fault-drop", "1.5"},
+          QStringList{"--image", Dir.filePath("missing.r72")}}) {
+        const TCliRun run = RunProgram("limnaset-emulator", arguments);
+        EXPECT_GT(run.Exit, 0) << arguments.join(' ').toStdString();
+        EXPECT_TRUE(run.Out.isEmpty());
     }
 }

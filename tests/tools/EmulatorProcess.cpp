@@ -1,6 +1,5 @@
 #include "EmulatorProcess.h"
 
-#include "TestSupport.h"
 #include "UsbUart.h"
 
 #include <QDeadlineTimer>
@@ -22,10 +21,7 @@ bool TEmulatorProcess::Start(const QStringList& arguments) {
         Process.waitForReadyRead(int(std::max<qint64>(1, deadline.remainingTime())));
     }
     TerminalPath = QString::fromLocal8Bit(Process.readLine()).trimmed();
-    HadVariable = qEnvironmentVariableIsSet(TUsbUart::PortVariable);
-    OldVariable = qgetenv(TUsbUart::PortVariable);
-    VariableSet = true;
-    qputenv(TUsbUart::PortVariable, TerminalPath.toLocal8Bit());
+    Variable.emplace(TUsbUart::PortVariable, TerminalPath);
     return !TerminalPath.isEmpty();
 }
 
@@ -42,14 +38,5 @@ void TEmulatorProcess::Stop() {
             Process.waitForFinished(30000);
         }
     }
-    RestoreVariable();
-}
-
-void TEmulatorProcess::RestoreVariable() {
-    if (!VariableSet) return;
-    if (HadVariable)
-        qputenv(TUsbUart::PortVariable, OldVariable);
-    else
-        qunsetenv(TUsbUart::PortVariable);
-    VariableSet = false;
+    Variable.reset();
 }

@@ -1,9 +1,11 @@
 #pragma once
 
-#include <QByteArray>
+#include "TestSupport.h"
+
 #include <QProcess>
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 // limnaset-emulator running as a child process, with LIMNASET_PORT pointing at its
 // pseudo-terminal for as long as it runs.
@@ -25,11 +27,7 @@ public:
     QString Path() const { return TerminalPath; }
 
 private:
-    void RestoreVariable();
-
     QProcess Process;
     QString TerminalPath;
-    bool VariableSet = false;
-    bool HadVariable = false;
-    QByteArray OldVariable;
+    std::optional<TEnvironmentGuard> Variable;
 };
