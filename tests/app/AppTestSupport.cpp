@@ -5,7 +5,6 @@
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QFile>
 #include <QStandardPaths>
 
 TModalAnswers::TModalAnswers() {
@@ -98,16 +97,4 @@ void TFormFixture::LoadConnector(const QString& name) {
     record.SerialNumber = 4711;
     record.Pack();
     Model->LoadMemory(record.Image.data(), TR7200::ImageSize);
-}
-
-QString ReadText(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return {};
-    return QString::fromUtf8(file.readAll());
-}
-
-void WriteBytes(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    ASSERT_EQ(file.write(bytes), bytes.size());
 }

@@ -3,6 +3,7 @@
 #include "ConnectorModel.h"
 #include "MainForm.h"
 #include "SimPortProvider.h"
+#include "TestSupport.h"
 #include "Workplace.h"
 
 #include <QAction>
@@ -97,6 +98,3 @@ protected:
     std::unique_ptr<TMainForm> Form;
     TModalAnswers Answers;
 };
-
-QString ReadText(const QString& path);
-void WriteBytes(const QString& path, const QByteArray& bytes);

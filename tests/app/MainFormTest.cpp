@@ -8,7 +8,6 @@
 #include "StatusPage.h"
 
 #include <QComboBox>
-#include <QFile>
 #include <QLabel>
 #include <QProgressBar>
 #include <QSettings>
@@ -31,6 +30,18 @@ protected:
         Form->Workplace->Record->ConnectorName = name;
         Form->Workplace->Modified = true;
     }
+    // A file dialog that notes the folder and name it was offered and answers with a path.
+    struct TDialogSpy {
+        QString Folder = QStringLiteral("unset");
+        QString Proposed;
+        TMainForm::TFileDialog Answering(const QString& path) {
+            return [this, path](const QString& folder, const QString& proposed) {
+                Folder = folder;
+                Proposed = proposed;
+                return path;
+            };
+        }
+    };
 };
 
 TEST_F(MainFormTest, StartShowsAFreshDocument) {
@@ -101,8 +112,9 @@ TEST_F(MainFormTest, CommandsCarryTheirCaptionsHintsAndShortcuts) {
 }
 
 TEST_F(MainFormTest, WindowPlacementComesFromTheSettingsFile) {
-    WriteBytes(SettingsFile(), "[Properties]\nVersion=256\n[MainForm]\nMainTop=30\nMainLeft=20\n"
-                               "MainWidth=900\nMainHeight=650\nMainState=0\n");
+    WriteFileBytes(SettingsFile(),
+                   "[Properties]\nVersion=256\n[MainForm]\nMainTop=30\nMainLeft=20\n"
+                   "MainWidth=900\nMainHeight=650\nMainState=0\n");
     Open();
     EXPECT_EQ(Form->width(), 900);
     EXPECT_EQ(Form->height(), 650);
@@ -204,7 +216,7 @@ TEST_F(MainFormTest, OpenShowsTheFileOrReportsWhyNot) {
     EXPECT_FALSE(Form->Workplace->Modified);
 
     const QString shortFile = FilePath("short.r72");
-    WriteBytes(shortFile, QByteArray(32767, '\0'));
+    WriteFileBytes(shortFile, QByteArray(32767, '\0'));
     Form->FileOpenDialog = [shortFile](const QString&, const QString&) { return shortFile; };
     Answers.Box(QMessageBox::Ok);
     Act("FileOpen")->trigger();
@@ -235,34 +247,23 @@ TEST_F(MainFormTest, FailedOpenAfterNoAsksNothingMore) {
 
 TEST_F(MainFormTest, SaveAsProposesNamesAndAsksBeforeOverwriting) {
     Open();
-    QString seenFolder = "unset";
-    QString seenName;
+    TDialogSpy dialog;
     const QString path = FilePath("first.r72");
-    Form->FileSaveDialog = [&](const QString& folder, const QString& proposed) {
-        seenFolder = folder;
-        seenName = proposed;
-        return path;
-    };
+    Form->FileSaveDialog = dialog.Answering(path);
     Act("FileSaveAs")->trigger();
-    EXPECT_TRUE(seenFolder.isEmpty());
-    EXPECT_EQ(seenName, "noname");
+    EXPECT_TRUE(dialog.Folder.isEmpty());
+    EXPECT_EQ(dialog.Proposed, "noname");
     EXPECT_EQ(Form->PanelText(1), path);
-    const QByteArray before = [&] {
-        QFile f(path);
-        f.open(QIODevice::ReadOnly);
-        return f.readAll();
-    }();
+    const QByteArray before = FileBytes(path);
 
     Edit("Changed");
     Answers.Box(QMessageBox::Cancel);
     Act("FileSaveAs")->trigger();
-    EXPECT_EQ(seenFolder, Dir.path());
-    EXPECT_EQ(seenName, path);
+    EXPECT_EQ(dialog.Folder, Dir.path());
+    EXPECT_EQ(dialog.Proposed, path);
     ASSERT_EQ(Answers.Seen.size(), 1u);
     EXPECT_EQ(Answers.Seen[0].Text, "File already exists. Do You want to overwrite it ?");
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-    EXPECT_EQ(f.readAll(), before) << "Cancel saves nothing";
+    EXPECT_EQ(FileBytes(path), before) << "Cancel saves nothing";
     EXPECT_TRUE(Form->Workplace->Modified);
 
     Answers.Box(QMessageBox::Ok);
@@ -291,28 +292,23 @@ TEST_F(MainFormTest, SaveWritesToTheNamedFile) {
 
 TEST_F(MainFormTest, ExportWritesTheLogOrSaysItCannot) {
     Open();
-    QString seenFolder = "unset";
-    QString seenName;
+    TDialogSpy dialog;
     const QString csv = FilePath("log.csv");
-    Form->FileExportDialog = [&](const QString& folder, const QString& proposed) {
-        seenFolder = folder;
-        seenName = proposed;
-        return csv;
-    };
+    Form->FileExportDialog = dialog.Answering(csv);
     Act("FileExport")->trigger();
-    EXPECT_TRUE(seenFolder.isEmpty());
-    EXPECT_EQ(seenName, "export");
-    const QString text = ReadText(csv);
+    EXPECT_TRUE(dialog.Folder.isEmpty());
+    EXPECT_EQ(dialog.Proposed, "export");
+    const QString text = FileBytes(csv);
     EXPECT_TRUE(text.startsWith("\"Time\",\"Status\",")) << text.toStdString();
     EXPECT_TRUE(text.contains("CLEAR")) << text.toStdString();
 
     SaveAs("named.r72");
     Answers.Box(QMessageBox::Cancel);
     Act("FileExport")->trigger();
-    EXPECT_EQ(seenFolder, Dir.path());
+    EXPECT_EQ(dialog.Folder, Dir.path());
     EXPECT_EQ(Answers.Seen.back().Text, "File already exists. Do You want to overwrite it ?");
 
-    Form->FileExportDialog = [&](const QString&, const QString&) { return Dir.path(); };
+    Form->FileExportDialog = dialog.Answering(Dir.path());
     Answers.Box(QMessageBox::Ok); // the folder "exists": overwrite it
     Answers.Box(QMessageBox::Ok);
     Act("FileExport")->trigger();
@@ -323,12 +319,7 @@ TEST_F(MainFormTest, ExportWritesTheLogOrSaysItCannot) {
 TEST_F(MainFormTest, UnknownStatusIsAnInternalError) {
     Open();
     Form->Workplace->Record->Status = 6;
-    try {
-        Form->ShowResult();
-        FAIL() << "no exception";
-    } catch (const TInternalError& error) {
-        EXPECT_STREQ(error.what(), "Error switch file Main line 612");
-    }
+    EXPECT_EQ(InternalErrorOf([&] { Form->ShowResult(); }), "Error switch file Main line 612");
 }
 
 TEST_F(MainFormTest, CloseStoresThePlacementUnlessCancelled) {
@@ -355,14 +346,14 @@ TEST_F(MainFormTest, MaximisedWindowReopensMaximised) {
     Form->showMaximized();
     ASSERT_TRUE(Form->close());
     EXPECT_TRUE(Form->Workplace->MainState);
-    EXPECT_TRUE(ReadText(SettingsFile()).contains("MainState=1"));
+    EXPECT_TRUE(FileBytes(SettingsFile()).contains("MainState=1"));
     Form.reset();
     Open();
     EXPECT_TRUE(Form->isMaximized());
 }
 
 TEST_F(MainFormTest, UnwritableSettingsAreReportedAndTheWindowStillCloses) {
-    WriteBytes(FilePath("plain"), "x");
+    WriteFileBytes(FilePath("plain"), "x");
     TWorkplaceOptions options = Options();
     options.SettingsFileName = FilePath("plain/limnaset.INI");
     const QString expected = "Unable to write to " + options.SettingsFileName;
@@ -403,9 +394,8 @@ TEST_F(MainFormTest, ViewCommandsSwitchPages) {
 }
 
 TEST_F(MainFormTest, LogTableCutsNoTextOff) {
-    TDateTime late = 0;
-    ASSERT_TRUE(TryEncodeDateTime(2024, 12, 28, 23, 59, 58, 0, late));
-    TClock::SetFixed(late); // the widest time of day: the new log's record carries it
+    TClock::SetFixed(Moment(2024, 12, 28, 23, 59,
+                            58)); // the widest time of day: the new log's record carries it
     Open();
     auto table = Child<QTableWidget>("LogTable");
     ASSERT_EQ(table->rowCount(), 3);

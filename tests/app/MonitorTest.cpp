@@ -63,29 +63,19 @@ TEST_F(MonitorTest, AdapterVersionIsShownInHexWithALineFeed) {
 }
 
 TEST_F(MonitorTest, ConnectorKinds) {
-    Model->SetKind(TConnectorModel::TKind::None);
-    Tick();
-    EXPECT_EQ(Form->PanelText(3), "");
-    EXPECT_EQ(Clock(), "?");
-    EXPECT_FALSE(CommandsEnabled());
-    EXPECT_EQ(Form->MonitorState, 2);
-
-    Model->SetKind(TConnectorModel::TKind::Small);
-    Tick();
-    EXPECT_EQ(Form->PanelText(3), "Connector ERROR");
-    EXPECT_EQ(Clock(), "?");
-    EXPECT_FALSE(CommandsEnabled());
-    EXPECT_EQ(Form->MonitorState, 2);
+    for (const auto& [kind, shown] :
+         {std::pair{TConnectorModel::TKind::None, ""},
+          std::pair{TConnectorModel::TKind::Small, "Connector ERROR"}}) {
+        Model->SetKind(kind);
+        Tick();
+        EXPECT_EQ(Form->PanelText(3), shown);
+        EXPECT_EQ(Clock(), "?") << shown;
+        EXPECT_FALSE(CommandsEnabled()) << shown;
+        EXPECT_EQ(Form->MonitorState, 2) << shown;
+    }
 
     Model->SetKind(TConnectorModel::TKind::Large);
-    TConnectorTime time;
-    time.Year = 24;
-    time.Month = 3;
-    time.Day = 5;
-    time.Hour = 10;
-    time.Minute = 20;
-    time.Second = 30;
-    Model->SetClockSeconds(PackTime(time));
+    Model->SetClockSeconds(SecondsSince2000(2024, 3, 5, 10, 20, 30));
     Tick();
     EXPECT_EQ(Form->PanelText(3), "Connector OK");
     EXPECT_TRUE(CommandsEnabled());
@@ -150,8 +140,7 @@ TEST_F(MonitorTest, SetClockSendsThePcTimeAndRestartsTheTimer) {
     Model->SetElapsedSource([] { return int64_t(0); }); // the Connector clock stands still
     Tick();
     ASSERT_TRUE(CommandsEnabled());
-    TDateTime now = 0;
-    ASSERT_TRUE(TryEncodeDateTime(2024, 1, 15, 8, 30, 0, 0, now));
+    const TDateTime now = Moment(2024, 1, 15, 8, 30);
     TClock::SetFixed(now);
     Child<QPushButton>("BtnSetClock")->click();
     EXPECT_EQ(Model->ClockSeconds(), TR7200::ToConnectorTimestamp(now));

@@ -16,21 +16,25 @@ class WorkplaceTest : public TFormFixture {
 protected:
     std::unique_ptr<TWorkplace> Make() { return std::make_unique<TWorkplace>(Options()); }
 
-    void WriteSettings(const QString& text) { WriteBytes(SettingsFile(), text.toLatin1()); }
+    void WriteSettings(const QString& text) { WriteFileBytes(SettingsFile(), text.toLatin1()); }
 
     int Stored(const QString& key) {
         QSettings file(SettingsFile(), QSettings::IniFormat);
         return file.value(key, -1).toInt();
     }
 
+    void ExpectStored(const std::vector<std::pair<const char*, int>>& values) {
+        for (const auto& [key, value] : values)
+            EXPECT_EQ(Stored(key), value) << key;
+    }
     void ExpectFactoryFile() {
-        EXPECT_EQ(Stored("Properties/Version"), 256);
-        EXPECT_EQ(Stored("MainForm/MainTop"), 0);
-        EXPECT_EQ(Stored("MainForm/MainLeft"), 0);
-        EXPECT_EQ(Stored("MainForm/MainWidth"), 800);
-        EXPECT_EQ(Stored("MainForm/MainHeight"), 600);
-        EXPECT_EQ(Stored("MainForm/MainState"), 0);
-        EXPECT_EQ(Stored("MainForm/LanguageId"), 0);
+        ExpectStored({{"Properties/Version", 256},
+                      {"MainForm/MainTop", 0},
+                      {"MainForm/MainLeft", 0},
+                      {"MainForm/MainWidth", 800},
+                      {"MainForm/MainHeight", 600},
+                      {"MainForm/MainState", 0},
+                      {"MainForm/LanguageId", 0}});
     }
 };
 
@@ -84,19 +88,19 @@ TEST_F(WorkplaceTest, SaveSettingsWritesAllKeysWithBooleanAsDigit) {
     workplace->MainState = true;
     workplace->LanguageId = 5;
     EXPECT_TRUE(workplace->SaveSettings());
-    const QString text = ReadText(SettingsFile());
+    const QByteArray text = FileBytes(SettingsFile());
     EXPECT_TRUE(text.contains("MainState=1")) << text.toStdString();
     EXPECT_TRUE(text.contains("[Properties]")) << text.toStdString();
-    EXPECT_EQ(Stored("MainForm/MainTop"), 11);
-    EXPECT_EQ(Stored("MainForm/MainLeft"), 12);
-    EXPECT_EQ(Stored("MainForm/MainWidth"), 1013);
-    EXPECT_EQ(Stored("MainForm/MainHeight"), 714);
-    EXPECT_EQ(Stored("MainForm/LanguageId"), 5);
+    ExpectStored({{"MainForm/MainTop", 11},
+                  {"MainForm/MainLeft", 12},
+                  {"MainForm/MainWidth", 1013},
+                  {"MainForm/MainHeight", 714},
+                  {"MainForm/LanguageId", 5}});
 }
 
 TEST_F(WorkplaceTest, UnwritableSettingsFileIsReportedNotThrown) {
     // A regular file where the folder should be: nobody, root included, can write there.
-    WriteBytes(FilePath("plain"), "x");
+    WriteFileBytes(FilePath("plain"), "x");
     TWorkplaceOptions options = Options();
     options.SettingsFileName = FilePath("plain/limnaset.INI");
     TWorkplace workplace(options);
@@ -202,17 +206,13 @@ TEST_F(WorkplaceTest, EveryListEntryHasItsCode) {
 TEST_F(WorkplaceTest, UncoveredLanguageRaisesBeforeTheStoreIsTouched) {
     auto workplace = Make();
     workplace->LanguageId = 13;
-    try {
-        workplace->ApplyLanguage();
-        FAIL() << "no exception";
-    } catch (const TInternalError& error) {
-        EXPECT_STREQ(error.what(), "Error switch file Workplace line 237");
-    }
+    EXPECT_EQ(InternalErrorOf([&] { workplace->ApplyLanguage(); }),
+              "Error switch file Workplace line 237");
     EXPECT_FALSE(QFile::exists(StoreFile()));
 }
 
 TEST_F(WorkplaceTest, UnwritableLanguageStoreShowsRegistryError) {
-    WriteBytes(FilePath("plain"), "x");
+    WriteFileBytes(FilePath("plain"), "x");
     TWorkplaceOptions options = Options();
     options.LanguageStoreFileName = FilePath("plain/locales.ini");
     TWorkplace workplace(options);
