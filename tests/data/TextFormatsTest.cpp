@@ -39,52 +39,36 @@ int Tenths(const QString& text, int units) {
     return tenths;
 }
 
-TDateTime Encode(int y, int mo, int d, int h = 0, int mi = 0, int s = 0) {
-    TDateTime value = 0;
-    EXPECT_TRUE(TryEncodeDateTime(y, mo, d, h, mi, s, 0, value));
-    return value;
-}
-
 } // namespace
 
 TEST(DurationText, FormatsHoursMinutesAndSeconds) {
-    EXPECT_EQ(FormatHhMm(0), "00:00");
-    EXPECT_EQ(FormatHhMm(600), "00:10");
-    EXPECT_EQ(FormatHhMm(3600), "01:00");
-    EXPECT_EQ(FormatHhMm(90), "00:01:30");
-    EXPECT_EQ(FormatHhMm(2160000), "600:00");
-    EXPECT_EQ(FormatHhMm(359940), "99:59");
-    EXPECT_EQ(FormatMmSs(0), "00:00");
-    EXPECT_EQ(FormatMmSs(60), "01:00");
-    EXPECT_EQ(FormatMmSs(5), "00:05");
-    EXPECT_EQ(FormatMmSs(3600), "01:00:00");
-    EXPECT_EQ(FormatMmSs(57600), "16:00:00");
+    const std::pair<int, const char*> hhmm[] = {{0, "00:00"},        {600, "00:10"},
+                                                {3600, "01:00"},     {90, "00:01:30"},
+                                                {2160000, "600:00"}, {359940, "99:59"}};
+    for (const auto& [seconds, text] : hhmm)
+        EXPECT_EQ(FormatHhMm(seconds), text) << seconds;
+    const std::pair<int, const char*> mmss[] = {
+        {0, "00:00"}, {60, "01:00"}, {5, "00:05"}, {3600, "01:00:00"}, {57600, "16:00:00"}};
+    for (const auto& [seconds, text] : mmss)
+        EXPECT_EQ(FormatMmSs(seconds), text) << seconds;
     EXPECT_EQ(FormatHhMmRange(120, 359940), "00:02..99:59");
     EXPECT_EQ(FormatMmSsRange(5, 57600), "00:05..16:00:00");
 }
 
 TEST(DurationText, ParsesLikeAtol) {
-    EXPECT_EQ(Seconds(ParseHhMm, "1:30"), 5400);
-    EXPECT_EQ(Seconds(ParseHhMm, "1:"), 3600);
-    EXPECT_EQ(Seconds(ParseHhMm, ":45"), 2700);
-    EXPECT_EQ(Seconds(ParseHhMm, " 2:05"), 7500);
-    EXPECT_EQ(Seconds(ParseHhMm, "2:5"), 7500);
-    EXPECT_EQ(Seconds(ParseHhMm, "-1:00"), -3600);
-    EXPECT_EQ(Seconds(ParseHhMm, "1:02:03"), 3723);
-    EXPECT_EQ(Seconds(ParseHhMm, "01:00 h"), 3600);
-    EXPECT_TRUE(Rejects(ParseHhMm, "0:90"));
-    EXPECT_TRUE(Rejects(ParseHhMm, "90"));
-    EXPECT_TRUE(Rejects(ParseHhMm, "1:-1"));
-    EXPECT_TRUE(Rejects(ParseHhMm, "1:00:60"));
-    EXPECT_TRUE(Rejects(ParseHhMm, ""));
+    const std::pair<const char*, int> hhmm[] = {
+        {"1:30", 5400}, {"1:", 3600},     {":45", 2700},     {" 2:05", 7500},
+        {"2:5", 7500},  {"-1:00", -3600}, {"1:02:03", 3723}, {"01:00 h", 3600}};
+    for (const auto& [text, seconds] : hhmm)
+        EXPECT_EQ(Seconds(ParseHhMm, text), seconds) << text;
+    for (const char* text : {"0:90", "90", "1:-1", "1:00:60", ""})
+        EXPECT_TRUE(Rejects(ParseHhMm, text)) << text;
 
-    EXPECT_EQ(Seconds(ParseMmSs, "05:00"), 300);
-    EXPECT_EQ(Seconds(ParseMmSs, "59:59"), 3599);
-    EXPECT_EQ(Seconds(ParseMmSs, "1:00:00"), 3600);
-    EXPECT_TRUE(Rejects(ParseMmSs, "90:00"));
-    EXPECT_TRUE(Rejects(ParseMmSs, "60:00"));
-    EXPECT_TRUE(Rejects(ParseMmSs, "1:60:00"));
-    EXPECT_TRUE(Rejects(ParseMmSs, "5"));
+    const std::pair<const char*, int> mmss[] = {{"05:00", 300}, {"59:59", 3599}, {"1:00:00", 3600}};
+    for (const auto& [text, seconds] : mmss)
+        EXPECT_EQ(Seconds(ParseMmSs, text), seconds) << text;
+    for (const char* text : {"90:00", "60:00", "1:60:00", "5"})
+        EXPECT_TRUE(Rejects(ParseMmSs, text)) << text;
 }
 
 TEST(DurationText, LargeHoursSaturateInsteadOfWrapping) {
@@ -106,32 +90,28 @@ TEST(DurationText, EveryFormattedDurationReadsBack) {
 }
 
 TEST(AnalogText, DecimalsFollowTheLargerBound) {
-    EXPECT_EQ(AnalogDecimals(Scale(0, 100)), 1);
-    EXPECT_EQ(AnalogDecimals(Scale(100, 0)), 1);
-    EXPECT_EQ(AnalogDecimals(Scale(0, 20)), 2);
-    EXPECT_EQ(AnalogDecimals(Scale(0, 5)), 3);
-    EXPECT_EQ(AnalogDecimals(Scale(0, 1)), 3);
-    EXPECT_EQ(AnalogDecimals(Scale(0, 10000)), 0);
-    EXPECT_EQ(AnalogDecimals(Scale(0, 0.5)), 4);
-    EXPECT_EQ(AnalogDecimals(Scale(0, 0.05)), 5);
-    EXPECT_EQ(AnalogDecimals(Scale(3, 3)), 3);
     // No positive bound: the magnitude stands in for the bound.
-    EXPECT_EQ(AnalogDecimals(Scale(-10, -1)), 2);
-    EXPECT_EQ(AnalogDecimals(Scale(-5, 0)), 3);
-    EXPECT_EQ(AnalogDecimals(Scale(0, 0)), 0);
-    EXPECT_EQ(AnalogDecimals(Scale(0, 1e-300)), 18);
+    const struct {
+        double Min, Max;
+        int Decimals;
+    } cases[] = {{0, 100, 1},   {100, 0, 1}, {0, 20, 2},     {0, 5, 3}, {0, 1, 3},
+                 {0, 10000, 0}, {0, 0.5, 4}, {0, 0.05, 5},   {3, 3, 3}, {-10, -1, 2},
+                 {-5, 0, 3},    {0, 0, 0},   {0, 1e-300, 18}};
+    for (const auto& c : cases)
+        EXPECT_EQ(AnalogDecimals(Scale(c.Min, c.Max)), c.Decimals) << c.Min << ".." << c.Max;
 }
 
 TEST(AnalogText, FormatsInTheLocale) {
-    EXPECT_EQ(FormatAnalogValue(500, Scale(0, 100)), "50.0");
-    EXPECT_EQ(FormatAnalogValue(1000, Scale(4, 20)), "20.00");
-    EXPECT_EQ(FormatAnalogValue(0, Scale(0, 100)), "0.0");
-    EXPECT_EQ(FormatAnalogValue(1234, Scale(0, 100)), "123.4");
-    EXPECT_EQ(FormatAnalogValue(1000, Scale(0, 10000)), "10000");
-    EXPECT_EQ(FormatAnalogValue(1000, Scale(0, 2000000)), "2.00000E+06");
-    EXPECT_EQ(FormatAnalogValue(0, Scale(-0.0001, 100)), "0.0");
-    EXPECT_EQ(FormatAnalogValue(0, Scale(-10, -1)), "-10.00");
-    EXPECT_EQ(FormatAnalogValue(500, Scale(-1, 0)), "-0.500");
+    const struct {
+        int Raw;
+        double Min, Max;
+        const char* Text;
+    } cases[] = {
+        {500, 0, 100, "50.0"},    {1000, 4, 20, "20.00"},    {0, 0, 100, "0.0"},
+        {1234, 0, 100, "123.4"},  {1000, 0, 10000, "10000"}, {1000, 0, 2000000, "2.00000E+06"},
+        {0, -0.0001, 100, "0.0"}, {0, -10, -1, "-10.00"},    {500, -1, 0, "-0.500"}};
+    for (const auto& c : cases)
+        EXPECT_EQ(FormatAnalogValue(c.Raw, Scale(c.Min, c.Max)), c.Text) << c.Raw;
     EXPECT_EQ(FormatAnalogRange(Scale(0, 100)), "0.0..100.0 %");
     EXPECT_EQ(FormatAnalogRange(Scale(4, 20, "mA")), "4.00..20.00 mA");
     {
@@ -144,16 +124,13 @@ TEST(AnalogText, FormatsInTheLocale) {
 
 TEST(AnalogText, ParsesRoundedAndNeverWrapsIntoRange) {
     const TAnalogScale percent = Scale(0, 100);
-    EXPECT_EQ(Raw("50", percent), 500);
-    EXPECT_EQ(Raw(" 2.9 ", percent), 29);
-    EXPECT_EQ(Raw("2.96", percent), 30);
-    EXPECT_EQ(Raw("1e1", percent), 100);
-    EXPECT_EQ(Raw("-1", percent), 65535);
-    EXPECT_EQ(Raw("6553.6", percent), 65535);
-    EXPECT_EQ(Raw("-6553.6", percent), 65535);
-    EXPECT_EQ(Raw("1e300", percent), 65535);
-    EXPECT_EQ(Raw("6553.5", percent), 65535);
-    EXPECT_EQ(Raw("6553.4", percent), 65534);
+    // Out of range, either way, is the "no value" word, never a value that wrapped.
+    const std::pair<const char*, int> cases[] = {
+        {"50", 500},       {" 2.9 ", 29},     {"2.96", 30},       {"1e1", 100},
+        {"-1", 65535},     {"6553.6", 65535}, {"-6553.6", 65535}, {"1e300", 65535},
+        {"6553.5", 65535}, {"6553.4", 65534}};
+    for (const auto& [text, raw] : cases)
+        EXPECT_EQ(Raw(text, percent), raw) << text;
     EXPECT_EQ(Raw("4.02", Scale(4, 20)), 1);
     EXPECT_EQ(Raw("0", Scale(100, 0)), 1000);
 
@@ -193,19 +170,15 @@ TEST(TemperatureText, FormatsClampedInTheUnit) {
     EXPECT_EQ(TemperatureUnitText(0), " \u00B0C");
     EXPECT_EQ(TemperatureUnitText(1), " F");
     EXPECT_EQ(TemperatureUnitText(7), " \u00B0C");
-    EXPECT_EQ(FormatTemperature(250, 0), "25.0");
-    EXPECT_EQ(FormatTemperature(250, 1), "77.0");
-    EXPECT_EQ(FormatTemperature(251, 1), "77.1");
-    EXPECT_EQ(FormatTemperature(850, 1), "185.0");
-    EXPECT_EQ(FormatTemperature(-400, 0), "-40.0");
-    EXPECT_EQ(FormatTemperature(-400, 1), "-40.0");
-    EXPECT_EQ(FormatTemperature(1000, 0), "85.0");
-    EXPECT_EQ(FormatTemperature(-500, 0), "-40.0");
-    EXPECT_EQ(FormatTemperature(-5, 0), "-0.5");
-    EXPECT_EQ(FormatTemperature(-1, 1), "31.9");
-    EXPECT_EQ(FormatTemperature(0, 0), "0.0");
     // Taken as 16 bits: 0xFFFF is -0.1.
-    EXPECT_EQ(FormatTemperature(0xFFFF, 0), "-0.1");
+    const struct {
+        int Tenths, Units;
+        const char* Text;
+    } cases[] = {{250, 0, "25.0"},   {250, 1, "77.0"},   {251, 1, "77.1"},  {850, 1, "185.0"},
+                 {-400, 0, "-40.0"}, {-400, 1, "-40.0"}, {1000, 0, "85.0"}, {-500, 0, "-40.0"},
+                 {-5, 0, "-0.5"},    {-1, 1, "31.9"},    {0, 0, "0.0"},     {0xFFFF, 0, "-0.1"}};
+    for (const auto& c : cases)
+        EXPECT_EQ(FormatTemperature(c.Tenths, c.Units), c.Text) << c.Tenths << " " << c.Units;
     EXPECT_EQ(FormatTemperatureRange(-400, 850, 0), "-40.0..85.0  \u00B0C");
     EXPECT_EQ(FormatTemperatureRange(-400, 850, 1), "-40.0..185.0  F");
     TLocaleGuard german(QStringLiteral("de_DE"));
@@ -214,15 +187,14 @@ TEST(TemperatureText, FormatsClampedInTheUnit) {
 }
 
 TEST(TemperatureText, ParsesRoundedToTheNearestTenth) {
-    EXPECT_EQ(Tenths("25.06", 0), 251);
-    EXPECT_EQ(Tenths("25.04", 0), 250);
-    EXPECT_EQ(Tenths("-25.06", 0), -251);
-    EXPECT_EQ(Tenths("212", 1), 1000);
-    EXPECT_EQ(Tenths("77", 1), 250);
-    EXPECT_EQ(Tenths("77.1", 1), 251);
-    EXPECT_EQ(Tenths("-40", 1), -400);
-    EXPECT_EQ(Tenths("1e12", 0), INT_MAX);
-    EXPECT_EQ(Tenths("-1e12", 1), INT_MIN);
+    const struct {
+        const char* Text;
+        int Units, Tenths;
+    } cases[] = {{"25.06", 0, 251}, {"25.04", 0, 250},    {"-25.06", 0, -251},
+                 {"212", 1, 1000},  {"77", 1, 250},       {"77.1", 1, 251},
+                 {"-40", 1, -400},  {"1e12", 0, INT_MAX}, {"-1e12", 1, INT_MIN}};
+    for (const auto& c : cases)
+        EXPECT_EQ(Tenths(c.Text, c.Units), c.Tenths) << c.Text;
     int tenths = 3;
     EXPECT_FALSE(ParseTemperature("", 0, tenths));
     EXPECT_FALSE(ParseTemperature("25 C", 0, tenths));
@@ -244,12 +216,12 @@ TEST(TemperatureText, EveryShownTemperatureReadsBackExactly) {
 
 TEST(DateTimeText, ReadsBackWhatTheDisplayTextsWrite) {
     const TDateTime moments[] = {
-        Encode(2000, 1, 1),
-        Encode(2000, 2, 29, 12, 0, 0),
-        Encode(2024, 12, 31, 23, 59, 59),
-        Encode(2099, 6, 15, 1, 2, 3),
-        Encode(2011, 3, 27, 0, 30, 15),
-        Encode(2035, 10, 5, 12, 30, 0),
+        Moment(2000, 1, 1),
+        Moment(2000, 2, 29, 12, 0, 0),
+        Moment(2024, 12, 31, 23, 59, 59),
+        Moment(2099, 6, 15, 1, 2, 3),
+        Moment(2011, 3, 27, 0, 30, 15),
+        Moment(2035, 10, 5, 12, 30, 0),
     };
     for (const char* locale : {"en_US", "de_DE", "en_GB", "fi_FI", "hu_HU", "ko_KR", "bg_BG",
                                "ar_EG", "ja_JP", "es_ES", "sk_SK", "ccp_BD", "ff_Adlm_SN"}) {
@@ -261,7 +233,7 @@ TEST(DateTimeText, ReadsBackWhatTheDisplayTextsWrite) {
             const QString shortText = DateShortTimeText(moment);
             ASSERT_TRUE(ParseDateTime(shortText, value))
                 << locale << " " << shortText.toStdString();
-            EXPECT_EQ(value, Encode(y, mo, d, h, mi)) << locale << " " << shortText.toStdString();
+            EXPECT_EQ(value, Moment(y, mo, d, h, mi)) << locale << " " << shortText.toStdString();
             const QString longText = DateTimeText(moment);
             ASSERT_TRUE(ParseDateTime(longText, value)) << locale << " " << longText.toStdString();
             EXPECT_EQ(value, moment) << locale << " " << longText.toStdString();
@@ -272,19 +244,19 @@ TEST(DateTimeText, ReadsBackWhatTheDisplayTextsWrite) {
 TEST(DateTimeText, TwoDigitYearsAreThisCentury) {
     TDateTime value = 0;
     ASSERT_TRUE(ParseDateTime("1/2/99 3:04 PM", value));
-    EXPECT_EQ(value, Encode(2099, 1, 2, 15, 4));
+    EXPECT_EQ(value, Moment(2099, 1, 2, 15, 4));
     ASSERT_TRUE(ParseDateTime("2/29/00 12:00 AM", value));
-    EXPECT_EQ(value, Encode(2000, 2, 29));
+    EXPECT_EQ(value, Moment(2000, 2, 29));
     ASSERT_TRUE(ParseDateTime(" 1/2/2024 15:04 ", value));
-    EXPECT_EQ(value, Encode(2024, 1, 2, 15, 4));
+    EXPECT_EQ(value, Moment(2024, 1, 2, 15, 4));
     ASSERT_TRUE(ParseDateTime("1/2/24", value));
-    EXPECT_EQ(value, Encode(2024, 1, 2));
+    EXPECT_EQ(value, Moment(2024, 1, 2));
 
     TLocaleGuard german(QStringLiteral("de_DE"));
     ASSERT_TRUE(ParseDateTime("29.02.00 13:05:09", value));
-    EXPECT_EQ(value, Encode(2000, 2, 29, 13, 5, 9));
+    EXPECT_EQ(value, Moment(2000, 2, 29, 13, 5, 9));
     ASSERT_TRUE(ParseDateTime("1.2.24 7:05", value));
-    EXPECT_EQ(value, Encode(2024, 2, 1, 7, 5));
+    EXPECT_EQ(value, Moment(2024, 2, 1, 7, 5));
 }
 
 TEST(DateTimeText, RejectsWhatIsNotADate) {
