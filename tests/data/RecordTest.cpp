@@ -34,10 +34,6 @@ protected:
 TEST_F(Record, NewRecordPacksToTheDefaultBlock) {
     TR7200 r;
     EXPECT_EQ(r.ConnectorName, QStringLiteral("Limnaset"));
-    EXPECT_EQ(r.Status, 0);
-    EXPECT_EQ(r.EventChangeBottle, 1);
-    EXPECT_EQ(r.PreSamplingDisableVar, 1);
-    EXPECT_EQ(r.Analog2, TAnalogScale{});
     r.Pack();
     const uint8_t* img = r.Image.data();
     EXPECT_EQ(std::memcmp(img + 518, DefaultBlock, 95), 0);
