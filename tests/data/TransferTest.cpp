@@ -143,9 +143,7 @@ TEST_F(TTransferRig, VerificationCatchesOneDifferentByte) {
     PlaceImage(7, 2);
     ASSERT_TRUE(Record.ReadFromConnector());
     // A bit flipped in a read-back reply: every block was written, yet the check fails.
-    TFaultPlan plan;
-    plan.AtReply[1024 + 500] = TReplyFault::Flip;
-    Rig.Model->SetFaultPlan(plan);
+    Rig.Model->SetFaultPlan({.AtReply = {{1024 + 500, TReplyFault::Flip}}});
     EXPECT_FALSE(Record.WriteToConnector());
     EXPECT_EQ(Record.Status, StatusCommError);
     EXPECT_EQ(Rig.Model->RequestCount(0x40), 1024);

@@ -108,11 +108,12 @@ TEST(ConnectorModel, ClockIsSeededFromThePcAndKeepsStandardTime) {
 }
 
 TEST(ConnectorModel, FixedFaultsShapeTheReply) {
-    TFaultPlan plan;
-    plan.AtReply = {{1, TReplyFault::Drop},     {2, TReplyFault::WrongFirst},
-                    {3, TReplyFault::Truncate}, {4, TReplyFault::Flip},
-                    {5, TReplyFault::Nak},      {6, TReplyFault::Nak}};
-    TConnectorModel model(TKind::Large, plan);
+    TConnectorModel model(TKind::Large, {.AtReply = {{1, TReplyFault::Drop},
+                                                     {2, TReplyFault::WrongFirst},
+                                                     {3, TReplyFault::Truncate},
+                                                     {4, TReplyFault::Flip},
+                                                     {5, TReplyFault::Nak},
+                                                     {6, TReplyFault::Nak}}});
     model.LoadMemory(TBytes(32, 0).data(), 32);
 
     EXPECT_TRUE(Send(model, {0x5A, 0x10}).empty());
@@ -133,9 +134,7 @@ TEST(ConnectorModel, FixedFaultsShapeTheReply) {
 }
 
 TEST(ConnectorModel, RefusedClockSettingKeepsTheClock) {
-    TFaultPlan plan;
-    plan.AtReply = {{1, TReplyFault::Nak}};
-    TConnectorModel model(TKind::Large, plan);
+    TConnectorModel model(TKind::Large, {.AtReply = {{1, TReplyFault::Nak}}});
     model.SetElapsedSource([] { return int64_t(0); });
     model.SetClockSeconds(1000);
     EXPECT_EQ(Send(model, {0x5A, 0x90, 0, 0, 0, 1, 1, 5}), (TBytes{0xA5, 0}));

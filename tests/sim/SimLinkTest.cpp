@@ -63,8 +63,7 @@ TEST(SimLink, ClockSetAndReadBack) {
 
 TEST(SimLink, LostOrBrokenRepliesAreRetried) {
     for (TReplyFault fault : {TReplyFault::Drop, TReplyFault::WrongFirst, TReplyFault::Truncate}) {
-        TFaultPlan plan;
-        plan.AtReply = {{1, fault}, {2, fault}, {3, fault}, {4, fault}};
+        TFaultPlan plan{.AtReply = {{1, fault}, {2, fault}, {3, fault}, {4, fault}}};
         TSimRig rig(TKind::Large, plan);
         ASSERT_TRUE(rig.Device.ReadAdapterVersion()) << int(fault);
         EXPECT_EQ(rig.Device.AdapterVersion, 0x0105);
@@ -80,9 +79,7 @@ TEST(SimLink, LostOrBrokenRepliesAreRetried) {
 }
 
 TEST(SimLink, LostWriteAcknowledgementRepeatsTheWrite) {
-    TFaultPlan plan;
-    plan.AtReply = {{3, TReplyFault::Drop}};
-    TSimRig rig(TKind::Large, plan);
+    TSimRig rig(TKind::Large, {.AtReply = {{3, TReplyFault::Drop}}});
     ASSERT_TRUE(rig.Detect());
     const std::vector<uint8_t> data = BytePattern(64);
     ASSERT_TRUE(rig.Device.WriteMemory(0, data.data(), 64));
@@ -92,9 +89,7 @@ TEST(SimLink, LostWriteAcknowledgementRepeatsTheWrite) {
 
 TEST(SimLink, FlippedBitPassesTheLinkUnnoticed) {
     // There is no checksum on the wire: only a comparison further up finds this.
-    TFaultPlan plan;
-    plan.AtReply = {{3, TReplyFault::Flip}};
-    TSimRig rig(TKind::Large, plan);
+    TSimRig rig(TKind::Large, {.AtReply = {{3, TReplyFault::Flip}}});
     ASSERT_TRUE(rig.Detect());
     rig.Model->LoadMemory(BytePattern(32768).data(), 32768);
     std::vector<uint8_t> back(64, 0);
@@ -103,9 +98,7 @@ TEST(SimLink, FlippedBitPassesTheLinkUnnoticed) {
 }
 
 TEST(SimLink, RefusalsFailWriteAndClock) {
-    TFaultPlan plan;
-    plan.AtReply = {{3, TReplyFault::Nak}, {5, TReplyFault::Nak}};
-    TSimRig rig(TKind::Large, plan);
+    TSimRig rig(TKind::Large, {.AtReply = {{3, TReplyFault::Nak}, {5, TReplyFault::Nak}}});
     ASSERT_TRUE(rig.Detect());
     const std::vector<uint8_t> data = BytePattern(64);
     EXPECT_FALSE(rig.Device.WriteMemory(0, data.data(), 64));
