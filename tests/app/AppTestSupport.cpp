@@ -26,6 +26,13 @@ void TModalAnswers::Window(std::function<void(QWidget*)> handle) {
     Timer.start();
 }
 
+QStringList TModalAnswers::Boxes() const {
+    QStringList boxes;
+    for (const TSeenBox& box : Seen)
+        boxes << box.Caption + QStringLiteral(": ") + box.Text;
+    return boxes;
+}
+
 void TModalAnswers::Poll() {
     QWidget* modal = QApplication::activeModalWidget();
     if (!modal || !modal->isVisible() || Pending.empty()) return;

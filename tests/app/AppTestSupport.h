@@ -15,6 +15,7 @@
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QString>
+#include <QStringList>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -46,6 +47,8 @@ public:
     void Window(std::function<void(QWidget*)> handle);
 
     std::vector<TSeenBox> Seen;
+    // The boxes seen so far, each as "caption: text".
+    QStringList Boxes() const;
     bool AllAnswered() const { return Pending.empty(); }
 
 private:

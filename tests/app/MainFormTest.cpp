@@ -127,9 +127,8 @@ TEST_F(MainFormTest, NewOnModifiedDocumentAsksAndObeys) {
 
     Answers.Box(QMessageBox::Cancel);
     Act("FileNew")->trigger();
-    ASSERT_EQ(Answers.Seen.size(), 1u);
-    EXPECT_EQ(Answers.Seen[0].Text, "File modified, do You want to save it ?");
-    EXPECT_EQ(Answers.Seen[0].Caption, "Confirmation");
+    EXPECT_EQ(Answers.Boxes(),
+              QStringList{"Confirmation: File modified, do You want to save it ?"});
     EXPECT_EQ(Name(), "Mine");
     EXPECT_TRUE(Form->Workplace->Modified);
 
@@ -177,8 +176,8 @@ TEST_F(MainFormTest, YesWithFailedSaveKeepsTheDocument) {
     Answers.Box(QMessageBox::Yes);
     Answers.Box(QMessageBox::Ok);
     Act("FileNew")->trigger();
-    ASSERT_EQ(Answers.Seen.size(), 2u);
-    EXPECT_EQ(Answers.Seen[1].Text, "File access error");
+    EXPECT_EQ(Answers.Boxes(), QStringList({"Confirmation: File modified, do You want to save it ?",
+                                            "Error: File access error"}));
     EXPECT_EQ(Name(), "Unsaved");
     EXPECT_TRUE(Form->Workplace->Modified);
     EXPECT_EQ(Form->PanelText(0), "Error");
@@ -220,9 +219,7 @@ TEST_F(MainFormTest, OpenShowsTheFileOrReportsWhyNot) {
     Form->FileOpenDialog = [shortFile](const QString&, const QString&) { return shortFile; };
     Answers.Box(QMessageBox::Ok);
     Act("FileOpen")->trigger();
-    ASSERT_EQ(Answers.Seen.size(), 1u);
-    EXPECT_EQ(Answers.Seen[0].Text, "Corrupted file");
-    EXPECT_EQ(Answers.Seen[0].Caption, "Error");
+    EXPECT_EQ(Answers.Boxes(), QStringList{"Error: Corrupted file"});
     EXPECT_EQ(Name(), "Limnaset");
     EXPECT_TRUE(Form->Workplace->FileName.isEmpty());
     EXPECT_EQ(Form->PanelText(1), "<noname>");
@@ -239,8 +236,8 @@ TEST_F(MainFormTest, FailedOpenAfterNoAsksNothingMore) {
     Answers.Box(QMessageBox::No);
     Answers.Box(QMessageBox::Ok);
     Act("FileOpen")->trigger();
-    ASSERT_EQ(Answers.Seen.size(), 2u);
-    EXPECT_EQ(Answers.Seen[1].Text, "File access error");
+    EXPECT_EQ(Answers.Boxes(), QStringList({"Confirmation: File modified, do You want to save it ?",
+                                            "Error: File access error"}));
     EXPECT_EQ(Name(), "Limnaset");
     EXPECT_FALSE(Form->Workplace->Modified);
 }
@@ -261,8 +258,8 @@ TEST_F(MainFormTest, SaveAsProposesNamesAndAsksBeforeOverwriting) {
     Act("FileSaveAs")->trigger();
     EXPECT_EQ(dialog.Folder, Dir.path());
     EXPECT_EQ(dialog.Proposed, path);
-    ASSERT_EQ(Answers.Seen.size(), 1u);
-    EXPECT_EQ(Answers.Seen[0].Text, "File already exists. Do You want to overwrite it ?");
+    EXPECT_EQ(Answers.Boxes(),
+              QStringList{"Confirmation: File already exists. Do You want to overwrite it ?"});
     EXPECT_EQ(FileBytes(path), before) << "Cancel saves nothing";
     EXPECT_TRUE(Form->Workplace->Modified);
 
@@ -306,14 +303,14 @@ TEST_F(MainFormTest, ExportWritesTheLogOrSaysItCannot) {
     Answers.Box(QMessageBox::Cancel);
     Act("FileExport")->trigger();
     EXPECT_EQ(dialog.Folder, Dir.path());
-    EXPECT_EQ(Answers.Seen.back().Text, "File already exists. Do You want to overwrite it ?");
+    EXPECT_EQ(Answers.Boxes().last(),
+              "Confirmation: File already exists. Do You want to overwrite it ?");
 
     Form->FileExportDialog = dialog.Answering(Dir.path());
     Answers.Box(QMessageBox::Ok); // the folder "exists": overwrite it
     Answers.Box(QMessageBox::Ok);
     Act("FileExport")->trigger();
-    EXPECT_EQ(Answers.Seen.back().Text, "File access error");
-    EXPECT_EQ(Answers.Seen.back().Caption, "Error");
+    EXPECT_EQ(Answers.Boxes().last(), "Error: File access error");
 }
 
 TEST_F(MainFormTest, UnknownStatusIsAnInternalError) {
@@ -440,8 +437,8 @@ TEST_F(MainFormTest, PropertiesChangesTheLanguageOnlyOnOk) {
     Answers.Box(QMessageBox::Ok);
     Act("FileProperties")->trigger();
     EXPECT_EQ(Form->Workplace->LanguageId, 5);
-    ASSERT_EQ(Answers.Seen.size(), 1u);
-    EXPECT_EQ(Answers.Seen[0].Text, "New language will be set after program restart");
+    EXPECT_EQ(Answers.Boxes(),
+              QStringList{"Warning: New language will be set after program restart"});
     EXPECT_EQ(Form->Workplace->StoredLanguageCode(), "deu");
 
     // OK without a change says nothing.

@@ -61,9 +61,7 @@ TEST_F(TransferTest, FailedReadReportsAndStartsANewDocument) {
     Answers.Box(QMessageBox::Ok);
     Act("DataRead")->trigger();
     ExpectFramingEnded();
-    ASSERT_EQ(Answers.Seen.size(), 1u);
-    EXPECT_EQ(Answers.Seen[0].Text, "Communication error, please try once more");
-    EXPECT_EQ(Answers.Seen[0].Caption, "Error");
+    EXPECT_EQ(Answers.Boxes(), QStringList{"Error: Communication error, please try once more"});
     EXPECT_EQ(Name(), "Limnaset");
     EXPECT_TRUE(Form->Workplace->FileName.isEmpty());
     EXPECT_FALSE(Form->Workplace->Modified);
@@ -79,8 +77,7 @@ TEST_F(TransferTest, ConnectorPulledDuringTheReadGivesACommunicationError) {
     Answers.Box(QMessageBox::Ok);
     Form->DataReadExecute();
     ExpectFramingEnded();
-    ASSERT_EQ(Answers.Seen.size(), 1u);
-    EXPECT_EQ(Answers.Seen[0].Text, "Communication error, please try once more");
+    EXPECT_EQ(Answers.Boxes(), QStringList{"Error: Communication error, please try once more"});
     EXPECT_EQ(Name(), "Limnaset") << "a fresh document, nothing half loaded";
     EXPECT_GT(Highest, 0);
     EXPECT_LT(Highest, 100);
@@ -134,9 +131,8 @@ TEST_F(TransferTest, WriteSendsThePagesAndShowsTheNewLog) {
     Form->Workplace->Modified = true;
     Answers.Box(QMessageBox::Ok);
     Act("DataWrite")->trigger();
-    ASSERT_EQ(Answers.Seen.size(), 1u);
-    EXPECT_EQ(Answers.Seen[0].Text, "Do You really want to write data into Connector ?");
-    EXPECT_EQ(Answers.Seen[0].Caption, "Confirmation");
+    EXPECT_EQ(Answers.Boxes(),
+              QStringList{"Confirmation: Do You really want to write data into Connector ?"});
     ExpectFramingEnded();
     EXPECT_EQ(Highest, 100);
     EXPECT_EQ(Form->PanelText(0), "OK");
@@ -162,9 +158,9 @@ TEST_F(TransferTest, WriteRefusesAConnectorSwappedDuringTheQuestion) {
     Answers.Box(QMessageBox::Ok, [this] { Model->SetKind(TConnectorModel::TKind::Small); });
     Answers.Box(QMessageBox::Ok);
     Act("DataWrite")->trigger();
-    ASSERT_EQ(Answers.Seen.size(), 2u);
-    EXPECT_EQ(Answers.Seen[1].Text, "Connector ERROR");
-    EXPECT_EQ(Answers.Seen[1].Caption, "Error");
+    EXPECT_EQ(Answers.Boxes(),
+              QStringList({"Confirmation: Do You really want to write data into Connector ?",
+                           "Error: Connector ERROR"}));
     EXPECT_EQ(Model->RequestCount(CmdWriteBlock), 0);
     EXPECT_EQ(Model->RequestCount(0x60), 0) << "nothing written to the small kind either";
     EXPECT_EQ(Form->PanelText(3), "Connector ERROR");
@@ -180,8 +176,8 @@ TEST_F(TransferTest, ReadRefusesWhenTheConnectorIsGone) {
     Answers.Box(QMessageBox::No, [this] { Model->SetKind(TConnectorModel::TKind::None); });
     Answers.Box(QMessageBox::Ok);
     Act("DataRead")->trigger();
-    ASSERT_EQ(Answers.Seen.size(), 2u);
-    EXPECT_EQ(Answers.Seen[1].Text, "Communication error, please try once more");
+    EXPECT_EQ(Answers.Boxes(), QStringList({"Confirmation: File modified, do You want to save it ?",
+                                            "Error: Communication error, please try once more"}));
     EXPECT_EQ(Name(), "Mine") << "the document stays";
     EXPECT_TRUE(Form->Workplace->Modified);
     EXPECT_EQ(Form->PanelText(3), "");

@@ -165,9 +165,8 @@ TEST_F(WorkplaceTest, ApplyLanguageWritesCodeAndTellsTheUser) {
     workplace->LanguageId = 5;
     Answers.Box(QMessageBox::Ok);
     workplace->ApplyLanguage();
-    ASSERT_EQ(Answers.Seen.size(), 1u);
-    EXPECT_EQ(Answers.Seen[0].Text, "New language will be set after program restart");
-    EXPECT_EQ(Answers.Seen[0].Caption, "Warning");
+    EXPECT_EQ(Answers.Boxes(),
+              QStringList{"Warning: New language will be set after program restart"});
     EXPECT_EQ(workplace->StoredLanguageCode(), "deu");
     EXPECT_EQ(TWorkplace::StoredLanguageCode("/opt/limnaset/bin/limnaset", StoreFile()), "deu");
     EXPECT_EQ(TWorkplace::StoredLanguageCode("/opt/other/limnaset", StoreFile()), "")
@@ -177,8 +176,8 @@ TEST_F(WorkplaceTest, ApplyLanguageWritesCodeAndTellsTheUser) {
     Answers.Box(QMessageBox::Ok);
     workplace->ApplyLanguage();
     EXPECT_EQ(workplace->StoredLanguageCode(), "") << "<Default> deletes the value";
-    ASSERT_EQ(Answers.Seen.size(), 2u);
-    EXPECT_EQ(Answers.Seen[1].Text, "New language will be set after program restart");
+    EXPECT_EQ(Answers.Boxes(),
+              QStringList(2, "Warning: New language will be set after program restart"));
 
     // Deleting a value that is not there is no error either.
     Answers.Box(QMessageBox::Ok);
@@ -219,9 +218,7 @@ TEST_F(WorkplaceTest, UnwritableLanguageStoreShowsRegistryError) {
     workplace.LanguageId = 5;
     Answers.Box(QMessageBox::Ok);
     workplace.ApplyLanguage();
-    ASSERT_EQ(Answers.Seen.size(), 1u);
-    EXPECT_EQ(Answers.Seen[0].Text, "Windows Registry error");
-    EXPECT_EQ(Answers.Seen[0].Caption, "Error");
+    EXPECT_EQ(Answers.Boxes(), QStringList{"Error: Windows Registry error"});
     EXPECT_EQ(workplace.LanguageId, 5) << "the choice is kept for the settings file";
 }
 
