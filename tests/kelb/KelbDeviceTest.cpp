@@ -1,4 +1,5 @@
 #include "KelbDevice.h"
+#include "DeviceChecks.h"
 #include "FakeBus.h"
 #include "InternalError.h"
 #include "TestSupport.h"
@@ -81,27 +82,18 @@ TEST_F(KelbDeviceTest, OnlyTwoMeansAConnectorIsPresent) {
 TEST_F(KelbDeviceTest, DetectsBothKindsAndLeavesTheKindAloneWithoutAConnector) {
     Answer({0xA5, 2});
     Answer({0xA5, 2});
-    bool present = false;
-    ASSERT_TRUE(Device.DetectConnector(present));
-    EXPECT_TRUE(present);
-    EXPECT_FALSE(Device.SmallMemory);
-    EXPECT_EQ(Device.BlockSize, 32);
-    EXPECT_EQ(Device.MemorySize, 32768);
+    ASSERT_EQ(Detection(Device), "present");
+    EXPECT_EQ(MemoryKind(Device), "large: 32-byte blocks of 32768");
     EXPECT_EQ(Bus->Frames[1], (TBytes{0x5A, 0x70}));
 
     Answer({0xA5, 0});
-    ASSERT_TRUE(Device.DetectConnector(present));
-    EXPECT_FALSE(present);
-    EXPECT_FALSE(Device.SmallMemory);
-    EXPECT_EQ(Device.BlockSize, 32);
+    ASSERT_EQ(Detection(Device), "absent");
+    EXPECT_EQ(MemoryKind(Device), "large: 32-byte blocks of 32768");
 
     Answer({0xA5, 2});
     Answer({0xA5, 1});
-    ASSERT_TRUE(Device.DetectConnector(present));
-    EXPECT_TRUE(present);
-    EXPECT_TRUE(Device.SmallMemory);
-    EXPECT_EQ(Device.BlockSize, 8);
-    EXPECT_EQ(Device.MemorySize, 256);
+    ASSERT_EQ(Detection(Device), "present");
+    EXPECT_EQ(MemoryKind(Device), "small: 8-byte blocks of 256");
 }
 
 TEST_F(KelbDeviceTest, DetectionFailsWhenAnExchangeFails) {
@@ -152,14 +144,8 @@ TEST_F(KelbDeviceTest, BlockRequestsOfBothKinds) {
     Answer({0xA5, 2});
     const uint8_t data[2] = {0xAA, 0xBB};
     ASSERT_TRUE(Device.WriteBlock(0x0204, data, 2));
-    TBytes expected(37, 0);
-    expected[0] = 0x5A;
-    expected[1] = 0x40;
-    expected[2] = 0x04;
-    expected[3] = 0x02;
-    expected[4] = 2;
-    expected[5] = 0xAA;
-    expected[6] = 0xBB;
+    TBytes expected{0x5A, 0x40, 0x04, 0x02, 2, 0xAA, 0xBB};
+    expected.resize(37, 0); // a write frame always carries 32 data bytes
     EXPECT_EQ(Bus->Frames[1], expected);
 
     Device.SmallMemory = true;

@@ -1,3 +1,4 @@
+#include "DeviceChecks.h"
 #include "SimRig.h"
 #include "TestSupport.h"
 
@@ -7,18 +8,13 @@ using TKind = TConnectorModel::TKind;
 
 TEST(SimLink, DetectsEachKindAndFollowsAChange) {
     TSimRig rig(TKind::None);
-    bool present = true;
-    ASSERT_TRUE(rig.Device.DetectConnector(present));
-    EXPECT_FALSE(present);
+    ASSERT_EQ(Detection(rig.Device), "absent");
     rig.Model->SetKind(TKind::Small);
-    ASSERT_TRUE(rig.Device.DetectConnector(present));
-    EXPECT_TRUE(present);
-    EXPECT_TRUE(rig.Device.SmallMemory);
-    EXPECT_EQ(rig.Device.MemorySize, 256);
+    ASSERT_EQ(Detection(rig.Device), "present");
+    EXPECT_EQ(MemoryKind(rig.Device), "small: 8-byte blocks of 256");
     rig.Model->SetKind(TKind::Large);
-    ASSERT_TRUE(rig.Device.DetectConnector(present));
-    EXPECT_FALSE(rig.Device.SmallMemory);
-    EXPECT_EQ(rig.Device.BlockSize, 32);
+    ASSERT_EQ(Detection(rig.Device), "present");
+    EXPECT_EQ(MemoryKind(rig.Device), "large: 32-byte blocks of 32768");
     ASSERT_TRUE(rig.Device.ReadAdapterVersion());
     EXPECT_EQ(rig.Device.AdapterVersion, 0x0105);
     // One port served every exchange.
@@ -159,9 +155,7 @@ TEST(SimLink, PulledConnectorShowsAsAbsentAndMemoryGoesUnanswered) {
     ASSERT_TRUE(rig.Device.ReadMemory(0, buffer.data(), 32));
     EXPECT_FALSE(rig.Device.ReadMemory(0, buffer.data(), 32));
     EXPECT_EQ(rig.Model->RequestCount(0x30), 1 + 5);
-    bool present = true;
-    ASSERT_TRUE(rig.Device.DetectConnector(present));
-    EXPECT_FALSE(present);
+    EXPECT_EQ(Detection(rig.Device), "absent");
 }
 
 TEST(SimLink, EndlessJunkEndsInThePortsInternalError) {

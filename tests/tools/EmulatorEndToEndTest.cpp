@@ -1,5 +1,6 @@
 #include "CliProcess.h"
 #include "ConnectorCalendar.h"
+#include "DeviceChecks.h"
 #include "EmulatorProcess.h"
 #include "InternalError.h"
 #include "KelbDevice.h"
@@ -62,9 +63,7 @@ protected:
     std::vector<uint8_t> StartLarge(QStringList extra = {}) {
         std::vector<uint8_t> image = BytePattern(LargeSize, 7);
         Start(QStringList{"--image", WriteFile("in.r72", image)} + extra);
-        bool present = false;
-        EXPECT_TRUE(Device && Device->DetectConnector(present));
-        EXPECT_TRUE(present);
+        EXPECT_TRUE(Device && Detection(*Device) == "present");
         return image;
     }
 
@@ -81,12 +80,8 @@ TEST_F(EmulatorEndToEnd, LargeConnectorIsDetectedAndReadWhole) {
 
     ASSERT_TRUE(Device->ReadAdapterVersion());
     EXPECT_EQ(Device->AdapterVersion, 0x0105);
-    bool present = false;
-    ASSERT_TRUE(Device->DetectConnector(present));
-    EXPECT_TRUE(present);
-    EXPECT_FALSE(Device->SmallMemory);
-    EXPECT_EQ(Device->BlockSize, 32);
-    EXPECT_EQ(Device->MemorySize, LargeSize);
+    ASSERT_EQ(Detection(*Device), "present");
+    EXPECT_EQ(MemoryKind(*Device), "large: 32-byte blocks of 32768");
 
     std::vector<int> progress;
     Device->OnProgress = [&progress](int percent) { progress.push_back(percent); };
@@ -101,12 +96,8 @@ TEST_F(EmulatorEndToEnd, LargeConnectorIsDetectedAndReadWhole) {
 TEST_F(EmulatorEndToEnd, SmallConnectorHasNoClock) {
     const std::vector<uint8_t> image = BytePattern(256, 2);
     Start({"--connector", "small", "--image", WriteFile("small.bin", image)});
-    bool present = false;
-    ASSERT_TRUE(Device->DetectConnector(present));
-    EXPECT_TRUE(present);
-    EXPECT_TRUE(Device->SmallMemory);
-    EXPECT_EQ(Device->BlockSize, 8);
-    EXPECT_EQ(Device->MemorySize, 256);
+    ASSERT_EQ(Detection(*Device), "present");
+    EXPECT_EQ(MemoryKind(*Device), "small: 8-byte blocks of 256");
 
     std::vector<uint8_t> read(256, 0);
     ASSERT_TRUE(Device->ReadMemory(0, read.data(), 256));
@@ -126,9 +117,7 @@ TEST_F(EmulatorEndToEnd, NoConnectorAndTheAdapterVersionAsGiven) {
     Start({"--connector", "none", "--adapter-version", "0x0203"});
     ASSERT_TRUE(Device->ReadAdapterVersion());
     EXPECT_EQ(Device->AdapterVersion, 0x0203);
-    bool present = true;
-    ASSERT_TRUE(Device->DetectConnector(present));
-    EXPECT_FALSE(present);
+    ASSERT_EQ(Detection(*Device), "absent");
     // Without a Connector the memory commands get no answer.
     uint8_t block[8];
     EXPECT_FALSE(Device->ReadBlock(0, block, 8));
@@ -179,9 +168,7 @@ TEST_F(EmulatorEndToEnd, PacedLineGivesTheSameAnswers) {
 
 TEST_F(EmulatorEndToEnd, DemoLogIsValidAndGrows) {
     Start({"--demo", "--demo-records", "300", "--demo-interval", "100"});
-    bool present = false;
-    ASSERT_TRUE(Device->DetectConnector(present));
-    ASSERT_TRUE(present);
+    ASSERT_EQ(Detection(*Device), "present");
 
     // Slots in use and the write marker's slot.
     const auto scan = [this](int& marker) {
@@ -277,9 +264,7 @@ TEST_F(EmulatorEndToEnd, RefusedWritesAndClockFail) {
 TEST_F(EmulatorEndToEnd, AdapterVanishingEndsTheConnection) {
     Start({"--vanish-after", "3"});
     ASSERT_TRUE(Device->ReadAdapterVersion());
-    bool present = false;
-    ASSERT_TRUE(Device->DetectConnector(present));
-    EXPECT_TRUE(present);
+    ASSERT_EQ(Detection(*Device), "present");
     EXPECT_TRUE(Emulator.WaitFinished(30000));
     EXPECT_EQ(Emulator.ExitCode(), 0);
     EXPECT_FALSE(QFileInfo::exists(Emulator.Path()));
@@ -294,9 +279,7 @@ TEST_F(EmulatorEndToEnd, AdapterVanishingEndsTheConnection) {
 TEST_F(EmulatorEndToEnd, PulledConnectorIsNoLongerPresent) {
     StartLarge({"--pull-after", "2"});
     ASSERT_NE(Device, nullptr);
-    bool present = true;
-    ASSERT_TRUE(Device->DetectConnector(present));
-    EXPECT_FALSE(present);
+    ASSERT_EQ(Detection(*Device), "absent");
     uint8_t block[32];
     EXPECT_FALSE(Device->ReadBlock(0, block, 32));
 }
