@@ -136,8 +136,7 @@ TEST(Calendar, UnknownRuleIsAnInternalError) {
 }
 
 TEST(Calendar, DisplayTextsInLocaleFormatsWithoutZone) {
-    TDateTime v;
-    ASSERT_TRUE(TryEncodeDateTime(2011, 7, 2, 13, 5, 9, 0, v));
+    const TDateTime v = Moment(2011, 7, 2, 13, 5, 9);
     {
         TLocaleGuard locale(QStringLiteral("en_US"));
         EXPECT_EQ(DateTimeText(v), QStringLiteral("7/2/11 1:05:09 PM"));
