@@ -20,6 +20,14 @@ protected:
         reply.assign(size_t(replyCount), 0);
         return Link.Transact(request, 1, reply.data(), replyCount);
     }
+
+    // The bytes of every reply the link traced as bad.
+    std::vector<TBytes> BadReplies() const {
+        std::vector<TBytes> bad;
+        for (const auto& trace : Monitor.Data)
+            if (trace.Kind == TLinkMonitor::BadReply) bad.push_back(trace.Bytes);
+        return bad;
+    }
 };
 
 } // namespace
@@ -30,11 +38,7 @@ TEST_F(AdapterLink, ConnectFindsOpensAndConfiguresThePort) {
     EXPECT_EQ(Bus->Calls,
               QStringList({"create", "search", "open", "settings", "timeouts", "purge"}));
     ASSERT_TRUE(Bus->AppliedSettings);
-    EXPECT_EQ(Bus->AppliedSettings->BaudRate, 19200);
-    EXPECT_EQ(Bus->AppliedSettings->DataBits, 8);
-    EXPECT_EQ(Bus->AppliedSettings->StopBits, 10);
-    EXPECT_EQ(Bus->AppliedSettings->Parity, 0);
-    EXPECT_EQ(Bus->AppliedSettings->FlowControl, 0);
+    EXPECT_EQ(*Bus->AppliedSettings, (TUartSettings{19200, 8, 10, 0, 0}));
     EXPECT_EQ(Bus->TimeoutTotal, 300);
     EXPECT_EQ(Bus->TimeoutPerByte, 20);
     EXPECT_EQ(Link.Port->DeviceIndex, 3);
@@ -109,14 +113,7 @@ TEST_F(AdapterLink, WrongFirstByteIsTracedAndTheRequestRepeated) {
     EXPECT_EQ(reply, (TBytes{0x05, 0x01}));
     ASSERT_EQ(Bus->Frames.size(), 2u);
     EXPECT_EQ(Bus->Frames[1], (TBytes{0x5A, 0x10}));
-    int bad = 0;
-    for (const auto& trace : Monitor.Data) {
-        if (trace.Kind == TLinkMonitor::BadReply) {
-            ++bad;
-            EXPECT_EQ(trace.Bytes, TBytes{0x00});
-        }
-    }
-    EXPECT_EQ(bad, 1);
+    EXPECT_EQ(BadReplies(), std::vector<TBytes>{TBytes{0x00}});
     // The rest of the bad reply was purged, not taken for the second reply.
     EXPECT_TRUE(Bus->Rx.empty());
     EXPECT_EQ(Bus->Count("search"), 1);
@@ -142,11 +139,7 @@ TEST_F(AdapterLink, ShortAndEmptyRepliesAreTracedDifferently) {
     EXPECT_FALSE(Exchange(reply));
     EXPECT_EQ(Bus->Frames.size(), 5u);
     EXPECT_EQ(Monitor.Texts, QStringList{"Rx timeout\n"});
-    std::vector<TRecordingMonitor::TTrace> bad;
-    for (const auto& trace : Monitor.Data)
-        if (trace.Kind == TLinkMonitor::BadReply) bad.push_back(trace);
-    ASSERT_EQ(bad.size(), 1u);
-    EXPECT_EQ(bad[0].Bytes, TBytes{0x07});
+    EXPECT_EQ(BadReplies(), std::vector<TBytes>{TBytes{0x07}});
     EXPECT_NE(Link.Port, nullptr);
 }
 
