@@ -79,6 +79,11 @@ protected:
     QString SettingsFile() const { return Dir.filePath(QStringLiteral("limnaset.INI")); }
     QString StoreFile() const { return Dir.filePath(QStringLiteral("locales.ini")); }
     QString FilePath(const QString& name) const { return Dir.filePath(name); }
+    // A path nobody, root included, can write: its folder is a plain file.
+    QString UnwritablePath(const QString& name) const {
+        WriteFileBytes(FilePath(QStringLiteral("plain")), "x");
+        return FilePath(QStringLiteral("plain/") + name);
+    }
     // A valid image in the Connector, named so the test can recognise it.
     void LoadConnector(const QString& name);
     // One monitor tick in each state until the Connector is seen.

@@ -26,6 +26,10 @@ protected:
         return path;
     }
     QString Name() const { return Form->Workplace->Record->ConnectorName; }
+    static QString SavedName(const QString& path) {
+        TR7200 saved;
+        return saved.LoadFromFile(path) ? saved.ConnectorName : QStringLiteral("<unreadable>");
+    }
     void Edit(const QString& name) {
         Form->Workplace->Record->ConnectorName = name;
         Form->Workplace->Modified = true;
@@ -160,9 +164,7 @@ TEST_F(MainFormTest, YesSavesAndThenGoesOn) {
     Act("FileNew")->trigger();
     EXPECT_EQ(Name(), "Limnaset");
     EXPECT_EQ(Form->PanelText(1), "<noname>");
-    TR7200 saved;
-    ASSERT_TRUE(saved.LoadFromFile(path));
-    EXPECT_EQ(saved.ConnectorName, "Kept");
+    EXPECT_EQ(SavedName(path), "Kept");
 }
 
 TEST_F(MainFormTest, YesWithFailedSaveKeepsTheDocument) {
@@ -266,9 +268,7 @@ TEST_F(MainFormTest, SaveAsProposesNamesAndAsksBeforeOverwriting) {
     Answers.Box(QMessageBox::Ok);
     Act("FileSaveAs")->trigger();
     EXPECT_FALSE(Form->Workplace->Modified);
-    TR7200 saved;
-    ASSERT_TRUE(saved.LoadFromFile(path));
-    EXPECT_EQ(saved.ConnectorName, "Changed");
+    EXPECT_EQ(SavedName(path), "Changed");
 }
 
 TEST_F(MainFormTest, SaveWritesToTheNamedFile) {
@@ -282,9 +282,7 @@ TEST_F(MainFormTest, SaveWritesToTheNamedFile) {
     Act("FileSave")->trigger();
     EXPECT_FALSE(Form->Workplace->Modified);
     EXPECT_EQ(Form->PanelText(0), "OK");
-    TR7200 saved;
-    ASSERT_TRUE(saved.LoadFromFile(path));
-    EXPECT_EQ(saved.ConnectorName, "Second");
+    EXPECT_EQ(SavedName(path), "Second");
 }
 
 TEST_F(MainFormTest, ExportWritesTheLogOrSaysItCannot) {
@@ -350,9 +348,8 @@ TEST_F(MainFormTest, MaximisedWindowReopensMaximised) {
 }
 
 TEST_F(MainFormTest, UnwritableSettingsAreReportedAndTheWindowStillCloses) {
-    WriteFileBytes(FilePath("plain"), "x");
     TWorkplaceOptions options = Options();
-    options.SettingsFileName = FilePath("plain/limnaset.INI");
+    options.SettingsFileName = UnwritablePath("limnaset.INI");
     const QString expected = "Unable to write to " + options.SettingsFileName;
     Form = std::make_unique<TMainForm>(options);
     Answers.Box(QMessageBox::Ok);

@@ -99,10 +99,8 @@ TEST_F(WorkplaceTest, SaveSettingsWritesAllKeysWithBooleanAsDigit) {
 }
 
 TEST_F(WorkplaceTest, UnwritableSettingsFileIsReportedNotThrown) {
-    // A regular file where the folder should be: nobody, root included, can write there.
-    WriteFileBytes(FilePath("plain"), "x");
     TWorkplaceOptions options = Options();
-    options.SettingsFileName = FilePath("plain/limnaset.INI");
+    options.SettingsFileName = UnwritablePath("limnaset.INI");
     TWorkplace workplace(options);
     EXPECT_FALSE(workplace.LoadSettings());
     EXPECT_EQ(workplace.MainWidth, 800) << "the factory values are in use all the same";
@@ -211,9 +209,8 @@ TEST_F(WorkplaceTest, UncoveredLanguageRaisesBeforeTheStoreIsTouched) {
 }
 
 TEST_F(WorkplaceTest, UnwritableLanguageStoreShowsRegistryError) {
-    WriteFileBytes(FilePath("plain"), "x");
     TWorkplaceOptions options = Options();
-    options.LanguageStoreFileName = FilePath("plain/locales.ini");
+    options.LanguageStoreFileName = UnwritablePath("locales.ini");
     TWorkplace workplace(options);
     workplace.LanguageId = 5;
     Answers.Box(QMessageBox::Ok);
