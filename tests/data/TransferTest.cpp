@@ -40,8 +40,9 @@ struct TTransferRig : ::testing::Test {
 TDateTime ClockFromReply(const TBytes& fields) {
     auto bus = std::make_shared<TFakeBus>();
     bus->Responder = [fields](const TBytes&) {
-        TBytes reply{0xA5};
-        reply.insert(reply.end(), fields.begin(), fields.end());
+        // Built by copy: GCC 12 at -O2 misreads an insert into a one-byte vector.
+        TBytes reply(fields.size() + 1, 0xA5);
+        std::copy(fields.begin(), fields.end(), reply.begin() + 1);
         return reply;
     };
     TKelbDevice device(std::make_shared<TFakeProvider>(bus));
