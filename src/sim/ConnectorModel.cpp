@@ -132,8 +132,12 @@ void TConnectorModel::DiscardOutput() {
 
 void TConnectorModel::TopUpJunk() {
     if (!Plan.Junk || !Plugged) return;
-    while (Output.size() < JunkLevel)
-        Output.push_back(uint8_t(Random()));
+    // Line noise that never starts a reply frame, so a run with junk fails the same way
+    // whatever the timing.
+    while (Output.size() < JunkLevel) {
+        const uint8_t byte = uint8_t(Random());
+        Output.push_back(byte == ReplyStart ? uint8_t(~byte) : byte);
+    }
 }
 
 void TConnectorModel::SetFaultPlan(const TFaultPlan& plan) {
@@ -252,6 +256,8 @@ void TConnectorModel::HandleRequest(const std::vector<uint8_t>& request) {
 }
 
 void TConnectorModel::Emit(std::vector<uint8_t> payload, TReplyFault fault) {
+    // A babbling adapter drowns its replies in the noise.
+    if (Plan.Junk) return;
     std::vector<uint8_t> reply;
     reply.push_back(ReplyStart);
     reply.insert(reply.end(), payload.begin(), payload.end());

@@ -33,6 +33,7 @@ struct TFaultPlan {
     int VanishAfter = 0;
     // The Connector is pulled out of the adapter after this many replies (0 = never).
     int PullAfter = 0;
-    // The adapter sends junk without end, so the receive queue never empties.
+    // The adapter sends junk without end, so the receive queue never empties; its replies
+    // are lost in it, and the junk never holds the byte that starts a reply.
     bool Junk = false;
 };
