@@ -11,6 +11,8 @@ class TSamplerPage;
 
 // The Sampler page: the sampler's timing, the analog input scales, the logger and the
 // temperature units, edited as a working copy of the record.
+// The page has no program editors yet: its fill and store steps leave the record as it
+// is, so every command already runs them in their final order.
 class TSamplerPage : public QWidget {
     Q_OBJECT
 

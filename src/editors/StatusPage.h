@@ -12,6 +12,8 @@ class TStatusPage;
 // The Status page: the sampler mode and its settings, the connector panel and the
 // summaries of the dialog settings. It edits a working copy: Fill copies the record in,
 // Store validates and copies it back.
+// The page has no program editors yet: its fill and store steps leave the record as it
+// is, so every command already runs them in their final order.
 class TStatusPage : public QWidget {
     Q_OBJECT
 
