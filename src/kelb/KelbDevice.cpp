@@ -37,20 +37,19 @@ bool TKelbDevice::ReadAdapterVersion() {
 }
 
 bool TKelbDevice::QueryConnector(bool& present) {
-    TRequest request{};
-    TReply reply{};
-    request[0] = CmdQueryConnector;
-    if (!Transact(request.data(), 1, reply.data(), 1)) return false;
-    present = reply[0] == Acknowledge;
-    return true;
+    return AskYesNo(CmdQueryConnector, present);
 }
 
 bool TKelbDevice::QueryMemoryKind(bool& large) {
+    return AskYesNo(CmdMemoryKind, large);
+}
+
+bool TKelbDevice::AskYesNo(uint8_t command, bool& yes) {
     TRequest request{};
     TReply reply{};
-    request[0] = CmdMemoryKind;
+    request[0] = command;
     if (!Transact(request.data(), 1, reply.data(), 1)) return false;
-    large = reply[0] == Acknowledge;
+    yes = reply[0] == Acknowledge;
     return true;
 }
 

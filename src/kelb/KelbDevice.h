@@ -27,4 +27,8 @@ public:
     bool WriteBlock(int address, const uint8_t* data, int count);
     bool ReadMemory(int address, uint8_t* buffer, int length);
     bool WriteMemory(int address, const uint8_t* data, int length);
+
+private:
+    // A one-byte question whose answer is yes when the adapter acknowledges.
+    bool AskYesNo(uint8_t command, bool& yes);
 };
