@@ -522,12 +522,7 @@ void TMainForm::DataWriteExecute() {
 }
 
 void TMainForm::ViewStatusExecute() {
-    if (CurrentPage == 1 && !LeaveSamplerPage()) {
-        SyncViewChecks();
-        return;
-    }
-    if (StorePages()) ShowStatusPage();
-    SyncViewChecks();
+    ViewFromAnyPage(&TMainForm::ShowStatusPage);
 }
 
 void TMainForm::ViewSamplerExecute() {
@@ -536,11 +531,12 @@ void TMainForm::ViewSamplerExecute() {
 }
 
 void TMainForm::ViewLogExecute() {
-    if (CurrentPage == 1 && !LeaveSamplerPage()) {
-        SyncViewChecks();
-        return;
-    }
-    if (StorePages()) ShowLogPage();
+    ViewFromAnyPage(&TMainForm::ShowLogPage);
+}
+
+void TMainForm::ViewFromAnyPage(void (TMainForm::*show)()) {
+    // Leaving the Sampler page first takes its analog inputs, which the Status page uses.
+    if ((CurrentPage != 1 || LeaveSamplerPage()) && StorePages()) (this->*show)();
     SyncViewChecks();
 }
 

@@ -117,6 +117,7 @@ private:
     void CreateStatusBar();
     void ConnectCommands();
     void SyncViewChecks();
+    void ViewFromAnyPage(void (TMainForm::*show)());
     void RunDialogButton(const std::function<bool()>& execute);
     bool AskOverwrite(const QString& path);
     // Asks the adapter again which Connector it holds; false unless a Connector with the
