@@ -13,9 +13,7 @@
 #include "R7200.h"
 #include "SamplerPage.h"
 #include "StatusPage.h"
-#include "ui_LogPage.h"
 #include "ui_MainForm.h"
-#include "ui_StatusPage.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -47,30 +45,22 @@ private:
     bool Active = true;
 };
 
-// Stops the monitor timer for a while and starts it again however the scope is left:
-// always, or only when it was running before.
-class TTimerPause {
+// Runs a call however the scope is left, exceptions included.
+template <class F> class TOnExit {
 public:
-    enum TRestart { Always, IfRunning };
-    TTimerPause(QTimer* timer, TRestart restart)
-        : Timer(timer), Restart(restart == Always || timer->isActive()) {
-        Timer->stop();
-    }
-    ~TTimerPause() {
-        if (Restart) Timer->start();
-    }
-    TTimerPause(const TTimerPause&) = delete;
-    TTimerPause& operator=(const TTimerPause&) = delete;
+    explicit TOnExit(F call) : Call(std::move(call)) {}
+    ~TOnExit() { Call(); }
+    TOnExit(const TOnExit&) = delete;
+    TOnExit& operator=(const TOnExit&) = delete;
 
 private:
-    QTimer* Timer;
-    bool Restart;
+    F Call;
 };
 
 } // namespace
 
-TMainForm::TMainForm(TWorkplaceOptions options, QWidget* parent)
-    : QMainWindow(parent), ui(new Ui::TMainForm) {
+TMainForm::TMainForm(TWorkplace& workplace, TTicks ticks, QWidget* parent)
+    : QMainWindow(parent), ui(new Ui::TMainForm), Workplace(&workplace), Ticks(ticks) {
     ui->setupUi(this);
     ui->Logo->setPixmap(TLogo::Pixmap(160));
     StatusPage()->SetHost(this);
@@ -84,11 +74,20 @@ TMainForm::TMainForm(TWorkplaceOptions options, QWidget* parent)
     ConnectCommands();
     AboutBox = new TAboutBox(this);
     PropertiesDialog = new TPropertiesDialog(this);
-    Workplace = std::make_unique<TWorkplace>(std::move(options));
     FormCreate();
 }
 
 TMainForm::~TMainForm() = default;
+
+void TMainForm::StartTimer() {
+    TimerRunning = true;
+    if (Ticks == TTicks::Timer) Timer->start();
+}
+
+void TMainForm::StopTimer() {
+    TimerRunning = false;
+    Timer->stop();
+}
 
 void TMainForm::FormCreate() {
     SettingsWriteFailed = !Workplace->LoadSettings();
@@ -106,6 +105,14 @@ TSamplerPage* TMainForm::SamplerPage() const {
 }
 TLogPage* TMainForm::LogPage() const {
     return ui->LogTab;
+}
+
+TPage TMainForm::ShownPage() const {
+    QWidget* shown = ui->PageControl->currentWidget();
+    if (shown == ui->StatusTab) return TPage::Status;
+    if (shown == ui->SamplerTab) return TPage::Sampler;
+    if (shown == ui->LogTab) return TPage::Log;
+    return TPage::None;
 }
 
 QString TMainForm::PanelText(int index) const {
@@ -197,12 +204,11 @@ void TMainForm::ConnectCommands() {
     forward(ui->MenuViewSampler, ui->ViewSampler);
     forward(ui->MenuViewLog, ui->ViewLog);
 
-    Ui::TStatusPage* status = StatusPage()->ui.get();
-    connect(status->BtnSetClock, &QPushButton::clicked, this, &TMainForm::BtnSetClockClick);
-    connect(status->BtnConnectorData, &QPushButton::clicked, this,
-            &TMainForm::BtnConnectorDataClick);
-    connect(status->BtnProgramStart, &QPushButton::clicked, this, &TMainForm::BtnProgramStartClick);
-    connect(status->BtnEventControl, &QPushButton::clicked, this, &TMainForm::BtnEventControlClick);
+    TStatusPage* status = StatusPage();
+    connect(status, &TStatusPage::SetClockClicked, this, &TMainForm::BtnSetClockClick);
+    connect(status, &TStatusPage::ConnectorDataClicked, this, &TMainForm::BtnConnectorDataClick);
+    connect(status, &TStatusPage::ProgramStartClicked, this, &TMainForm::BtnProgramStartClick);
+    connect(status, &TStatusPage::EventControlClicked, this, &TMainForm::BtnEventControlClick);
     connect(Timer, &QTimer::timeout, this, &TMainForm::TimerTimer);
 }
 
@@ -274,16 +280,8 @@ void TMainForm::RefreshControls() {
 }
 
 void TMainForm::UpdateDependentControls() {
-    TStatusPage* status = StatusPage();
-    status->CbxSamplerModeChange();
-    status->CbxCapacityChange();
-    status->CbEnableBottlesLimitClick();
-    status->CbEnableVarClick();
-    status->CbEnableExternalVarClick();
-    status->CbRateEnableMaximumIntervalClick();
-    status->CbPulsesEnableMaximumIntervalClick();
-    status->RgBottleChangeByClick();
-    SamplerPage()->LomnarLoggerModeClick();
+    StatusPage()->UpdateDependentControls();
+    SamplerPage()->UpdateDependentControls();
 }
 
 bool TMainForm::StorePages() {
@@ -307,30 +305,30 @@ void TMainForm::SetRangeHints() {
 }
 
 void TMainForm::SyncViewChecks() {
-    ui->ViewStatus->setChecked(CurrentPage == 0);
-    ui->ViewSampler->setChecked(CurrentPage == 1);
-    ui->MenuViewSampler->setChecked(CurrentPage == 1);
-    ui->ViewLog->setChecked(CurrentPage == 2);
-    ui->MenuViewLog->setChecked(CurrentPage == 2);
+    ui->ViewStatus->setChecked(CurrentPage == TPage::Status);
+    ui->ViewSampler->setChecked(CurrentPage == TPage::Sampler);
+    ui->MenuViewSampler->setChecked(CurrentPage == TPage::Sampler);
+    ui->ViewLog->setChecked(CurrentPage == TPage::Log);
+    ui->MenuViewLog->setChecked(CurrentPage == TPage::Log);
 }
 
 void TMainForm::ShowStatusPage() {
     ui->PageControl->setCurrentWidget(ui->StatusTab);
-    CurrentPage = 0;
+    CurrentPage = TPage::Status;
     SyncViewChecks();
 }
 
 void TMainForm::ShowSamplerPage() {
     ui->PageControl->setCurrentWidget(ui->SamplerTab);
-    CurrentPage = 1;
+    CurrentPage = TPage::Sampler;
     SyncViewChecks();
 }
 
 void TMainForm::ShowLogPage() {
     ui->PageControl->setCurrentWidget(ui->LogTab);
-    CurrentPage = 2;
+    CurrentPage = TPage::Log;
     SyncViewChecks();
-    LogPage()->ui->LogTable->setFocus();
+    LogPage()->FocusTable();
 }
 
 void TMainForm::SetDirty() {
@@ -344,7 +342,7 @@ void TMainForm::BeginTransfer() {
     ui->ProgressBar->setValue(0);
     ui->ProgressBar->setVisible(true);
     ui->ProgressBar->repaint();
-    Timer->stop();
+    StopTimer();
     setEnabled(false);
     QCoreApplication::processEvents();
     QApplication::setOverrideCursor(Qt::WaitCursor);
@@ -364,7 +362,7 @@ void TMainForm::EndTransfer() {
     ui->ProgressBar->setVisible(false);
     Workplace->Device->OnProgress = nullptr;
     setEnabled(true);
-    Timer->start();
+    StartTimer();
     if (BusyCursor) QApplication::restoreOverrideCursor();
     BusyCursor = false;
     InTransfer = false;
@@ -375,7 +373,7 @@ bool TMainForm::ConfirmConnector() {
     const bool answered = Workplace->Device->DetectConnector(present);
     if (answered && present && !Workplace->Device->SmallMemory) return true;
     // Show what the monitor would show.
-    if (!answered) MonitorState = 1;
+    if (!answered) MonitorState = TMonitorState::FindAdapter;
     const bool small = answered && present;
     Panels[3]->setText(small ? Msg(MsgConnectorErr) : QString());
     EnableConnectorCommands(false);
@@ -395,11 +393,11 @@ void TMainForm::FileNewExecute() {
     if (!QuerySave()) return;
     Workplace->NewDocument();
     ui->PageControl->setCurrentWidget(ui->EmptyTab);
-    Timer->stop();
+    StopTimer();
     Timer->setInterval(1000);
-    MonitorState = 0;
-    Timer->start();
-    Workplace->Record->SamplerMode = 1;
+    MonitorState = TMonitorState::Start;
+    StartTimer();
+    Workplace->Record->SamplerMode = TR7200::NewDocumentSamplerMode;
     DocumentLoaded();
 }
 
@@ -536,7 +534,7 @@ void TMainForm::ViewLogExecute() {
 
 void TMainForm::ViewFromAnyPage(void (TMainForm::*show)()) {
     // Leaving the Sampler page first takes its analog inputs, which the Status page uses.
-    if ((CurrentPage != 1 || LeaveSamplerPage()) && StorePages()) (this->*show)();
+    if ((CurrentPage != TPage::Sampler || LeaveSamplerPage()) && StorePages()) (this->*show)();
     SyncViewChecks();
 }
 
@@ -560,18 +558,22 @@ void TMainForm::BtnEventControlClick() {
 
 void TMainForm::TimerTimer() {
     // A box opened during the tick must not let the next tick in underneath it.
-    TTimerPause pause(Timer, TTimerPause::IfRunning);
-    Ui::TStatusPage* status = StatusPage()->ui.get();
-    status->LblPCClock->setText(DateTimeText(TClock::Now()));
-    status->LblClock->setText(QStringLiteral("?"));
+    const bool running = TimerRunning;
+    StopTimer();
+    TOnExit restart([this, running] {
+        if (running) StartTimer();
+    });
+    TStatusPage* status = StatusPage();
+    status->ShowPcClock(DateTimeText(TClock::Now()));
+    status->ShowConnectorClock(QStringLiteral("?"));
     TKelbDevice& device = *Workplace->Device;
     switch (MonitorState) {
-    case 0:
+    case TMonitorState::Start:
         ViewStatusExecute();
         [[fallthrough]];
-    case 1:
+    case TMonitorState::FindAdapter:
         if (!device.ReadAdapterVersion()) {
-            MonitorState = 1;
+            MonitorState = TMonitorState::FindAdapter;
             Panels[2]->setText(Msg(MsgNoAdapter));
             Panels[3]->clear();
             EnableConnectorCommands(false);
@@ -581,16 +583,14 @@ void TMainForm::TimerTimer() {
                                .arg(device.Description)
                                .arg(device.AdapterVersion >> 8, 0, 16)
                                .arg(device.AdapterVersion & 0xFF, 2, 16, QLatin1Char('0')));
-        MonitorState = 2;
+        MonitorState = TMonitorState::FindConnector;
         break;
-    case 2:
+    case TMonitorState::FindConnector:
         break;
-    default:
-        return;
     }
     bool present = false;
     if (!device.DetectConnector(present)) {
-        MonitorState = 1;
+        MonitorState = TMonitorState::FindAdapter;
         Panels[3]->clear();
         EnableConnectorCommands(false);
         return;
@@ -605,19 +605,20 @@ void TMainForm::TimerTimer() {
         EnableConnectorCommands(false);
         return;
     }
-    status->LblClock->setText(DateTimeText(Workplace->Record->ReadConnectorClock()));
+    status->ShowConnectorClock(DateTimeText(Workplace->Record->ReadConnectorClock()));
     Panels[3]->setText(Msg(MsgConnectorOk));
     EnableConnectorCommands(true);
 }
 
 void TMainForm::EnableConnectorCommands(bool on) {
-    StatusPage()->ui->BtnSetClock->setEnabled(on);
+    StatusPage()->EnableConnectorCommands(on);
     ui->DataRead->setEnabled(on);
     ui->DataWrite->setEnabled(on);
 }
 
 void TMainForm::BtnSetClockClick() {
-    TTimerPause pause(Timer, TTimerPause::Always);
+    StopTimer();
+    TOnExit restart([this] { StartTimer(); });
     Workplace->Record->SetConnectorClock(TClock::Now());
 }
 
@@ -657,7 +658,7 @@ bool TMainForm::FormCloseQuery() {
 }
 
 void TMainForm::FormClose() {
-    Timer->stop();
+    StopTimer();
     Workplace->MainTop = y();
     Workplace->MainLeft = x();
     Workplace->MainHeight = height();

@@ -28,7 +28,12 @@ class TMainForm : public QMainWindow, public TDocumentHost {
     Q_OBJECT
 
 public:
-    explicit TMainForm(TWorkplaceOptions options = {}, QWidget* parent = nullptr);
+    // Who drives the status monitor: its one-second timer, or the caller through TimerTimer
+    // (the timer is then only switched on and off, never fired).
+    enum class TTicks { Timer, Manual };
+    // The window works on the workplace, which outlives it.
+    explicit TMainForm(TWorkplace& workplace, TTicks ticks = TTicks::Timer,
+                       QWidget* parent = nullptr);
     ~TMainForm() override;
 
     // A file dialog: initial folder ("" = as last time) and proposed name in, chosen path
@@ -43,19 +48,10 @@ public:
     std::function<bool()> ProgramDialogExecute;
     std::function<bool()> EventDialogExecute;
 
-    std::unique_ptr<Ui::TMainForm> ui;
-    std::unique_ptr<TWorkplace> Workplace;
-    QTimer* Timer = nullptr;
-    TAboutBox* AboutBox = nullptr;
-    TPropertiesDialog* PropertiesDialog = nullptr;
-    int CurrentPage = 3;
-    int MonitorState = 0;
-
-    TStatusPage* StatusPage() const;
-    TSamplerPage* SamplerPage() const;
-    TLogPage* LogPage() const;
-    QLabel* Panel(int index) const { return Panels[index]; }
+    // What the user sees: the page shown, the status bar texts, whether the monitor runs.
+    TPage ShownPage() const;
     QString PanelText(int index) const;
+    bool MonitorRunning() const { return TimerRunning; }
     QToolButton* ToolButton(const QString& name) const;
 
     // Document and page operations.
@@ -102,13 +98,22 @@ public:
     // TDocumentHost
     TR7200& Record() override;
     void SetModified() override { SetDirty(); }
-    int ActivePage() const override { return CurrentPage; }
+    TPage ActivePage() const override { return CurrentPage; }
 
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // 0: the next tick shows the Status page and looks for the adapter; 1: looking for the
+    // adapter; 2: the adapter answered, looking for the Connector.
+    enum class TMonitorState { Start, FindAdapter, FindConnector };
+
+    TStatusPage* StatusPage() const;
+    TSamplerPage* SamplerPage() const;
+    TLogPage* LogPage() const;
+    void StartTimer();
+    void StopTimer();
     void FormCreate();
     void FormShow();
     bool FormCloseQuery();
@@ -127,6 +132,15 @@ private:
     void ShowSettingsWriteError();
     QString DefaultFileDialog(int kind, const QString& folder, const QString& proposed);
 
+    std::unique_ptr<Ui::TMainForm> ui;
+    TWorkplace* Workplace;
+    QTimer* Timer = nullptr;
+    TTicks Ticks;
+    bool TimerRunning = false;
+    TAboutBox* AboutBox = nullptr;
+    TPropertiesDialog* PropertiesDialog = nullptr;
+    TPage CurrentPage = TPage::None;
+    TMonitorState MonitorState = TMonitorState::Start;
     QLabel* Panels[4] = {};
     bool FirstShow = true;
     bool InTransfer = false;

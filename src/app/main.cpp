@@ -18,7 +18,8 @@ int main(int argc, char** argv) {
 
     int result = 0;
     TApplication::Guarded([&] {
-        TMainForm form;
+        TWorkplace workplace;
+        TMainForm form(workplace);
         form.show();
         result = TApplication::exec();
         return true;

@@ -3,6 +3,38 @@
 #include <QString>
 #include <cstdint>
 
+// Status codes of the event-log records; a code outside these reads as "?".
+enum TLogCode : uint8_t {
+    LogSample = 1,
+    LogManual,
+    LogRemote,
+    LogMissing,
+    LogBottle1,
+    LogBottleNext,
+    LogCalibration,
+    LogLogger,
+    LogEvent,
+    LogNoEvent,
+    LogClear,
+    LogInsert,
+    LogStart,
+    LogExpiration,
+    LogStop,
+    LogExhaust,
+    LogTimeout,
+    LogDisabled,
+    LogNoBottle,
+    LogNoCalibration,
+    LogBottlesCount,
+    LogPower,
+    LogOpen,
+    LogClosed,
+    // Written by the program over records it had to repair.
+    LogCorrupted,
+    LogMarker,
+    LogMarkerX,
+};
+
 // One 16-byte event-log record of the Connector image, decoded.
 struct TLogRecord {
     static constexpr int Size = 16;

@@ -4,6 +4,37 @@
 #include <array>
 #include <cstdint>
 
+// What triggers a sample (SamplerMode).
+enum TSamplerMode : uint8_t {
+    SamplerExternalControl = 0,
+    SamplerPeriodical = 1,
+    SamplerFlowPulses = 2,
+    SamplerFlowRate = 3,
+};
+
+// When the sampler starts its program (ProgramMode).
+enum TProgramMode : uint8_t {
+    ProgramImmediately = 0,
+    ProgramAfterDelay = 1,
+    ProgramAtTime = 2,
+    ProgramByScheduler = 3,
+};
+
+// Which input signals an event (EventMode).
+enum TEventMode : uint8_t {
+    EventDisabled = 0,
+    EventDigital = 1,
+    EventAnalog = 2,
+    EventLevel = 3,
+    EventTemperature = 4,
+};
+
+// How bottles are changed in the flow modes (BottleChangeBy).
+enum TBottleChange : uint8_t {
+    ChangeBySamplesCount = 0,
+    ChangeByTimeInterval = 1,
+};
+
 // Engineering scale of an analog input: Min at raw 0, Max at raw 1000.
 struct TAnalogScale {
     double Min = 0.0;
@@ -20,8 +51,11 @@ struct TScheduleEntry {
 };
 
 // The sampler program: the typed fields of image bytes 518..612 and 1999..2047.
-// Values are stored as given; the editors enforce the ranges.
+// Values are stored as given (a Connector may hold any byte); the editors enforce the ranges.
 struct TProgramBlock {
+    // A new document samples periodically, whatever the image's own default says.
+    static constexpr uint8_t NewDocumentSamplerMode = SamplerPeriodical;
+
     uint8_t PrePurge = 0;
     uint8_t PostPurge = 0;
     uint8_t PurgesCount = 0;

@@ -109,7 +109,7 @@ TDateTime TR7200::FromConnectorTimestamp(uint32_t s) {
 
 void TR7200::ResetLog() {
     std::fill(Image.begin() + L::LogArea, Image.end(), uint8_t(0xFF));
-    TLogRecord clear = TLogRecord::Empty(11);
+    TLogRecord clear = TLogRecord::Empty(LogClear);
     clear.Time = ToConnectorTimestamp(TClock::Now());
     clear.Encode(Image.data() + L::LogArea);
     LogCount = 1;
@@ -143,11 +143,11 @@ void TR7200::ScanLog() {
         const TLogRecord r = TLogRecord::Decode(bytes);
         uint8_t code = 0;
         if (r.Time == TLogRecord::NeverWritten)
-            code = 26; // MARKER
+            code = LogMarker;
         else if (r.Time == TLogRecord::WriteMarker)
-            code = 27; // MARKERX
+            code = LogMarkerX;
         else if (Crc8Maxim(bytes, TLogRecord::Size - 1) != r.Crc)
-            code = 25; // CORRUPTED
+            code = LogCorrupted;
         if (code == 0) continue;
         // Time 0, not the blank-slot word, so a saved and reloaded log keeps its length.
         TLogRecord repaired = TLogRecord::Empty(code);
@@ -189,7 +189,7 @@ bool TR7200::LoadFromFile(const QString& name) {
     return AcceptImage(total == ImageSize, StatusCorruptedFile);
 }
 
-bool TR7200::AcceptImage(bool complete, int failure) {
+bool TR7200::AcceptImage(bool complete, TRecordStatus failure) {
     if (!complete || HeaderChecksum() != le::Get16(Image.data() + L::Checksum)) {
         Status = failure;
         return false;

@@ -37,7 +37,7 @@ public:
     uint32_t ProgramStartDelay = 600;
     int LogCount = 0;
     int LogStart = 0;
-    int Status = StatusOk;
+    TRecordStatus Status = StatusOk;
     TKelbDevice* Device = nullptr; // not owned
 
     void LoadDefaults();
@@ -67,5 +67,5 @@ public:
 private:
     // Checks a freshly filled image and takes it in; `failure` is the code for an incomplete
     // image or a wrong checksum (a file and a Connector report them differently).
-    bool AcceptImage(bool complete, int failure);
+    bool AcceptImage(bool complete, TRecordStatus failure);
 };

@@ -2,6 +2,9 @@
 
 class TR7200;
 
+// The working pages of the main window; None until the first document is shown.
+enum class TPage { Status, Sampler, Log, None };
+
 // What the pages and dialogs need from the window that holds them: the current document,
 // the modified mark and the page commands they run before and after their own work.
 class TDocumentHost {
@@ -14,6 +17,5 @@ public:
     virtual void RefreshControls() = 0;
     virtual void ShowStatusPage() = 0;
     virtual void ShowSamplerPage() = 0;
-    // 0 Status, 1 Sampler, 2 Log, 3 none yet.
-    virtual int ActivePage() const = 0;
+    virtual TPage ActivePage() const = 0;
 };

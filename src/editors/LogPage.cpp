@@ -69,3 +69,7 @@ void TLogPage::FillLogTable() {
         table->setColumnWidth(c, std::max(ColumnWidths[c], view->sizeHintForColumn(c)));
     table->setUpdatesEnabled(true);
 }
+
+void TLogPage::FocusTable() {
+    ui->LogTable->setFocus();
+}

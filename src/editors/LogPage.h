@@ -24,9 +24,9 @@ public:
     void FillLogTable();
     // Column titles of the grid and the export, in the language of the message texts.
     static TLogTitles Titles();
-
-    std::unique_ptr<Ui::TLogPage> ui;
+    void FocusTable();
 
 private:
+    std::unique_ptr<Ui::TLogPage> ui;
     TDocumentHost* Host = nullptr;
 };

@@ -24,3 +24,7 @@ bool TSamplerPage::StoreSamplerTiming() {
 void TSamplerPage::SetRangeHints() {}
 
 void TSamplerPage::LomnarLoggerModeClick() {}
+
+void TSamplerPage::UpdateDependentControls() {
+    LomnarLoggerModeClick();
+}

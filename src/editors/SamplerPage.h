@@ -27,9 +27,9 @@ public:
     bool StoreSamplerTiming();
     void SetRangeHints();
     void LomnarLoggerModeClick();
-
-    std::unique_ptr<Ui::TSamplerPage> ui;
+    void UpdateDependentControls();
 
 private:
+    std::unique_ptr<Ui::TSamplerPage> ui;
     TDocumentHost* Host = nullptr;
 };

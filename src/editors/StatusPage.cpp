@@ -12,6 +12,10 @@ TStatusPage::TStatusPage(QWidget* parent) : QWidget(parent), ui(new Ui::TStatusP
     bold.setBold(true);
     ui->ProgramStartTitle->setFont(bold);
     ui->EventControlTitle->setFont(bold);
+    connect(ui->BtnSetClock, &QPushButton::clicked, this, &TStatusPage::SetClockClicked);
+    connect(ui->BtnConnectorData, &QPushButton::clicked, this, &TStatusPage::ConnectorDataClicked);
+    connect(ui->BtnProgramStart, &QPushButton::clicked, this, &TStatusPage::ProgramStartClicked);
+    connect(ui->BtnEventControl, &QPushButton::clicked, this, &TStatusPage::EventControlClicked);
 }
 
 TStatusPage::~TStatusPage() = default;
@@ -53,3 +57,26 @@ void TStatusPage::CbRateEnableMaximumIntervalClick() {}
 void TStatusPage::CbPulsesEnableMaximumIntervalClick() {}
 
 void TStatusPage::RgBottleChangeByClick() {}
+
+void TStatusPage::UpdateDependentControls() {
+    CbxSamplerModeChange();
+    CbxCapacityChange();
+    CbEnableBottlesLimitClick();
+    CbEnableVarClick();
+    CbEnableExternalVarClick();
+    CbRateEnableMaximumIntervalClick();
+    CbPulsesEnableMaximumIntervalClick();
+    RgBottleChangeByClick();
+}
+
+void TStatusPage::ShowPcClock(const QString& text) {
+    ui->LblPCClock->setText(text);
+}
+
+void TStatusPage::ShowConnectorClock(const QString& text) {
+    ui->LblClock->setText(text);
+}
+
+void TStatusPage::EnableConnectorCommands(bool on) {
+    ui->BtnSetClock->setEnabled(on);
+}

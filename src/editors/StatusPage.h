@@ -39,9 +39,22 @@ public:
     void CbRateEnableMaximumIntervalClick();
     void CbPulsesEnableMaximumIntervalClick();
     void RgBottleChangeByClick();
+    // Runs the handlers above in their order, so shown and enabled controls match the
+    // record after a fill.
+    void UpdateDependentControls();
 
-    std::unique_ptr<Ui::TStatusPage> ui;
+    // The connector panel, driven by the status monitor.
+    void ShowPcClock(const QString& text);
+    void ShowConnectorClock(const QString& text);
+    void EnableConnectorCommands(bool on);
+
+signals:
+    void SetClockClicked();
+    void ConnectorDataClicked();
+    void ProgramStartClicked();
+    void EventControlClicked();
 
 private:
+    std::unique_ptr<Ui::TStatusPage> ui;
     TDocumentHost* Host = nullptr;
 };

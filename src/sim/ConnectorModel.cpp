@@ -302,7 +302,7 @@ void TConnectorModel::WriteDemoRecord(uint32_t time) {
     const int kind = std::uniform_int_distribution<int>(0, 9)(DemoRandom);
     std::uniform_int_distribution<int> raw(0, 1000);
     if (kind < 6) {
-        record.Code = 1; // SAMPLE
+        record.Code = LogSample;
         ++DemoSample;
         record.Bottle = uint8_t(1 + (DemoSample / 4) % 24);
         record.Sample = uint8_t(1 + DemoSample % 4);
@@ -311,16 +311,16 @@ void TConnectorModel::WriteDemoRecord(uint32_t time) {
         record.SampleTemperature = int16_t(std::uniform_int_distribution<int>(80, 180)(DemoRandom));
         record.BoxTemperature = int16_t(std::uniform_int_distribution<int>(150, 260)(DemoRandom));
     } else if (kind < 8) {
-        record.Code = 8; // LOGGER
+        record.Code = LogLogger;
         record.Var = uint16_t(raw(DemoRandom));
         record.Aux = uint16_t(raw(DemoRandom));
         record.SampleTemperature = int16_t(std::uniform_int_distribution<int>(80, 180)(DemoRandom));
         record.BoxTemperature = int16_t(std::uniform_int_distribution<int>(150, 260)(DemoRandom));
     } else if (kind == 8) {
-        record.Code = 6; // BOTTLE NEXT
+        record.Code = LogBottleNext;
         record.Bottle = uint8_t(1 + (DemoSample / 4) % 24);
     } else {
-        record.Code = DemoSample % 2 ? 23 : 24; // OPEN, CLOSED
+        record.Code = DemoSample % 2 ? LogOpen : LogClosed;
     }
     uint8_t* bytes = &Large[size_t(LogOffset + slot * LogRecordSize)];
     record.Encode(bytes);
@@ -346,7 +346,7 @@ void TConnectorModel::PrefillDemoRecords(int count, int spacingSeconds) {
     // sampler started after it, so it goes before the history made up here.
     uint8_t* first = &Large[size_t(LogOffset)];
     const TLogRecord clear = TLogRecord::Decode(first);
-    if (count > 0 && NextLogSlot() == 1 && clear.Code == 11 &&
+    if (count > 0 && NextLogSlot() == 1 && clear.Code == LogClear &&
         Crc8Maxim(first, LogRecordSize - 1) == clear.Crc) {
         TLogRecord dated = clear;
         dated.Time = now - uint32_t(count) * spacing;

@@ -85,17 +85,26 @@ TWorkplaceOptions TFormFixture::Options() const {
     return options;
 }
 
-void TFormFixture::Open() {
-    Form = std::make_unique<TMainForm>(Options());
+void TFormFixture::Open(TWorkplaceOptions options) {
+    Form.reset();
+    Workplace = std::make_unique<TWorkplace>(std::move(options));
+    Form = std::make_unique<TMainForm>(*Workplace, TMainForm::TTicks::Manual);
     Form->show();
+}
+
+void TFormFixture::ExpectMonitorRestarted() {
+    Act("ViewLog")->trigger();
+    ASSERT_EQ(Form->ShownPage(), TPage::Log);
+    Tick();
+    EXPECT_EQ(Form->ShownPage(), TPage::Status);
 }
 
 void TFormFixture::Discard() {
     if (!Form) return;
-    Form->Timer->stop();
-    Form->Workplace->Modified = false;
+    Workplace->Modified = false;
     Form->hide();
     Form.reset();
+    Workplace.reset();
 }
 
 void TFormFixture::LoadConnector(const QString& name) {

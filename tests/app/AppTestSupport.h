@@ -70,8 +70,12 @@ protected:
     void SetUp() override;
     void TearDown() override;
 
-    // Creates and shows the form (which runs File New).
-    void Open();
+    // Creates the workplace and shows the form on it (which runs File New); the test ticks
+    // the status monitor by hand.
+    void Open(TWorkplaceOptions options);
+    void Open() { Open(Options()); }
+    // The next tick starts the monitor afresh: it brings up the Status page.
+    void ExpectMonitorRestarted();
     // Closes the window without questions and drops it.
     void Discard();
     TWorkplaceOptions Options() const;
@@ -103,6 +107,7 @@ protected:
     QTemporaryDir Dir;
     std::shared_ptr<TConnectorModel> Model;
     std::shared_ptr<TSimPortProvider> Provider;
+    std::unique_ptr<TWorkplace> Workplace;
     std::unique_ptr<TMainForm> Form;
     TModalAnswers Answers;
 };

@@ -16,7 +16,6 @@ protected:
             {"--image", FilePath("connector.r72"), "--save", FilePath("after.r72")}));
         Provider.reset(); // the USB search, which LIMNASET_PORT points at the emulator
         Open();
-        Form->Timer->stop();
         Tick();
     }
     void TearDown() override {
@@ -33,10 +32,10 @@ TEST_F(EmulatorFormTest, ReadAndWriteThroughTheSerialPort) {
 
     Act("DataRead")->trigger();
     EXPECT_EQ(Form->PanelText(0), "OK");
-    EXPECT_EQ(Form->Workplace->Record->ConnectorName, "Pumping station");
-    EXPECT_EQ(Form->Workplace->Record->SerialNumber, 0x0BADF00Du);
+    EXPECT_EQ(Workplace->Record->ConnectorName, "Pumping station");
+    EXPECT_EQ(Workplace->Record->SerialNumber, 0x0BADF00Du);
 
-    Form->Workplace->Record->ConnectorName = QStringLiteral("Renamed");
+    Workplace->Record->ConnectorName = QStringLiteral("Renamed");
     Answers.Box(QMessageBox::Ok);
     Act("DataWrite")->trigger();
     EXPECT_EQ(Form->PanelText(0), "OK");

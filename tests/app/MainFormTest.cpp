@@ -25,14 +25,14 @@ protected:
         Form->FileSaveAsExecute();
         return path;
     }
-    QString Name() const { return Form->Workplace->Record->ConnectorName; }
+    QString Name() const { return Workplace->Record->ConnectorName; }
     static QString SavedName(const QString& path) {
         TR7200 saved;
         return saved.LoadFromFile(path) ? saved.ConnectorName : QStringLiteral("<unreadable>");
     }
     void Edit(const QString& name) {
-        Form->Workplace->Record->ConnectorName = name;
-        Form->Workplace->Modified = true;
+        Workplace->Record->ConnectorName = name;
+        Workplace->Modified = true;
     }
     // A file dialog that notes the folder and name it was offered and answers with a path.
     struct TDialogSpy {
@@ -53,17 +53,15 @@ TEST_F(MainFormTest, StartShowsAFreshDocument) {
     EXPECT_EQ(Form->windowTitle(), "Limnaset");
     EXPECT_EQ(Form->PanelText(0), "OK");
     EXPECT_EQ(Form->PanelText(1), "<noname>");
-    EXPECT_EQ(Form->CurrentPage, 0);
+    EXPECT_EQ(Form->ShownPage(), TPage::Status);
     EXPECT_EQ(Child<QStackedWidget>("PageControl")->currentWidget(), Child<QWidget>("StatusTab"));
     EXPECT_TRUE(Child<QStackedWidget>("PageControl")->isVisible());
     EXPECT_TRUE(Act("ViewStatus")->isChecked());
     EXPECT_TRUE(Form->ToolButton("ToolStatus")->isChecked());
     EXPECT_FALSE(Form->ToolButton("ToolLog")->isChecked());
-    EXPECT_EQ(Form->Workplace->Record->SamplerMode, 1);
-    EXPECT_FALSE(Form->Workplace->Modified);
-    EXPECT_TRUE(Form->Timer->isActive());
-    EXPECT_EQ(Form->Timer->interval(), 1000);
-    EXPECT_EQ(Form->MonitorState, 0);
+    EXPECT_EQ(Workplace->Record->SamplerMode, 1);
+    EXPECT_FALSE(Workplace->Modified);
+    EXPECT_TRUE(Form->MonitorRunning());
     // The connector commands wait for the monitor.
     EXPECT_FALSE(Act("DataRead")->isEnabled());
     EXPECT_FALSE(Act("DataWrite")->isEnabled());
@@ -134,7 +132,7 @@ TEST_F(MainFormTest, NewOnModifiedDocumentAsksAndObeys) {
     EXPECT_EQ(Answers.Boxes(),
               QStringList{"Confirmation: File modified, do You want to save it ?"});
     EXPECT_EQ(Name(), "Mine");
-    EXPECT_TRUE(Form->Workplace->Modified);
+    EXPECT_TRUE(Workplace->Modified);
 
     // Yes, but the Save As dialog is cancelled: the document stays, still marked.
     bool offered = false;
@@ -146,12 +144,12 @@ TEST_F(MainFormTest, NewOnModifiedDocumentAsksAndObeys) {
     Act("FileNew")->trigger();
     EXPECT_TRUE(offered);
     EXPECT_EQ(Name(), "Mine");
-    EXPECT_TRUE(Form->Workplace->Modified);
+    EXPECT_TRUE(Workplace->Modified);
 
     Answers.Box(QMessageBox::No);
     Act("FileNew")->trigger();
     EXPECT_EQ(Name(), "Limnaset");
-    EXPECT_FALSE(Form->Workplace->Modified);
+    EXPECT_FALSE(Workplace->Modified);
     EXPECT_EQ(Answers.Seen.size(), 3u);
 }
 
@@ -170,7 +168,7 @@ TEST_F(MainFormTest, YesSavesAndThenGoesOn) {
 TEST_F(MainFormTest, YesWithFailedSaveKeepsTheDocument) {
     Open();
     const QString path = SaveAs("named.r72");
-    ASSERT_EQ(Form->Workplace->FileName, path);
+    ASSERT_EQ(Workplace->FileName, path);
     Edit("Unsaved");
     // The file's place becomes a folder: the save fails.
     QFile::remove(path);
@@ -181,7 +179,7 @@ TEST_F(MainFormTest, YesWithFailedSaveKeepsTheDocument) {
     EXPECT_EQ(Answers.Boxes(), QStringList({"Confirmation: File modified, do You want to save it ?",
                                             "Error: File access error"}));
     EXPECT_EQ(Name(), "Unsaved");
-    EXPECT_TRUE(Form->Workplace->Modified);
+    EXPECT_TRUE(Workplace->Modified);
     EXPECT_EQ(Form->PanelText(0), "Error");
 }
 
@@ -192,7 +190,7 @@ TEST_F(MainFormTest, NoKeepsTheMarkWhenOpenIsCancelled) {
     Answers.Box(QMessageBox::No);
     Act("FileOpen")->trigger();
     EXPECT_EQ(Name(), "Edited");
-    EXPECT_TRUE(Form->Workplace->Modified) << "closing later must still ask";
+    EXPECT_TRUE(Workplace->Modified) << "closing later must still ask";
 
     Answers.Box(QMessageBox::Cancel);
     Form->close();
@@ -214,7 +212,7 @@ TEST_F(MainFormTest, OpenShowsTheFileOrReportsWhyNot) {
     EXPECT_EQ(Name(), "On disk");
     EXPECT_EQ(Form->PanelText(1), path);
     EXPECT_EQ(Form->PanelText(0), "OK");
-    EXPECT_FALSE(Form->Workplace->Modified);
+    EXPECT_FALSE(Workplace->Modified);
 
     const QString shortFile = FilePath("short.r72");
     WriteFileBytes(shortFile, QByteArray(32767, '\0'));
@@ -223,11 +221,11 @@ TEST_F(MainFormTest, OpenShowsTheFileOrReportsWhyNot) {
     Act("FileOpen")->trigger();
     EXPECT_EQ(Answers.Boxes(), QStringList{"Error: Corrupted file"});
     EXPECT_EQ(Name(), "Limnaset");
-    EXPECT_TRUE(Form->Workplace->FileName.isEmpty());
+    EXPECT_TRUE(Workplace->FileName.isEmpty());
     EXPECT_EQ(Form->PanelText(1), "<noname>");
     EXPECT_EQ(Form->PanelText(0), "OK");
-    EXPECT_FALSE(Form->Workplace->Modified);
-    EXPECT_EQ(Form->MonitorState, 0) << "File New restarted the monitor";
+    EXPECT_FALSE(Workplace->Modified);
+    ExpectMonitorRestarted(); // File New restarted it
 }
 
 TEST_F(MainFormTest, FailedOpenAfterNoAsksNothingMore) {
@@ -241,7 +239,7 @@ TEST_F(MainFormTest, FailedOpenAfterNoAsksNothingMore) {
     EXPECT_EQ(Answers.Boxes(), QStringList({"Confirmation: File modified, do You want to save it ?",
                                             "Error: File access error"}));
     EXPECT_EQ(Name(), "Limnaset");
-    EXPECT_FALSE(Form->Workplace->Modified);
+    EXPECT_FALSE(Workplace->Modified);
 }
 
 TEST_F(MainFormTest, SaveAsProposesNamesAndAsksBeforeOverwriting) {
@@ -263,11 +261,11 @@ TEST_F(MainFormTest, SaveAsProposesNamesAndAsksBeforeOverwriting) {
     EXPECT_EQ(Answers.Boxes(),
               QStringList{"Confirmation: File already exists. Do You want to overwrite it ?"});
     EXPECT_EQ(FileBytes(path), before) << "Cancel saves nothing";
-    EXPECT_TRUE(Form->Workplace->Modified);
+    EXPECT_TRUE(Workplace->Modified);
 
     Answers.Box(QMessageBox::Ok);
     Act("FileSaveAs")->trigger();
-    EXPECT_FALSE(Form->Workplace->Modified);
+    EXPECT_FALSE(Workplace->Modified);
     EXPECT_EQ(SavedName(path), "Changed");
 }
 
@@ -280,7 +278,7 @@ TEST_F(MainFormTest, SaveWritesToTheNamedFile) {
         return QString();
     };
     Act("FileSave")->trigger();
-    EXPECT_FALSE(Form->Workplace->Modified);
+    EXPECT_FALSE(Workplace->Modified);
     EXPECT_EQ(Form->PanelText(0), "OK");
     EXPECT_EQ(SavedName(path), "Second");
 }
@@ -313,7 +311,7 @@ TEST_F(MainFormTest, ExportWritesTheLogOrSaysItCannot) {
 
 TEST_F(MainFormTest, UnknownStatusIsAnInternalError) {
     Open();
-    Form->Workplace->Record->Status = 6;
+    Workplace->Record->Status = TRecordStatus(6);
     EXPECT_EQ(InternalErrorOf([&] { Form->ShowResult(); }), "Error switch file Main line 612");
 }
 
@@ -340,7 +338,7 @@ TEST_F(MainFormTest, MaximisedWindowReopensMaximised) {
     Open();
     Form->showMaximized();
     ASSERT_TRUE(Form->close());
-    EXPECT_TRUE(Form->Workplace->MainState);
+    EXPECT_TRUE(Workplace->MainState);
     EXPECT_TRUE(FileBytes(SettingsFile()).contains("MainState=1"));
     Form.reset();
     Open();
@@ -351,15 +349,14 @@ TEST_F(MainFormTest, UnwritableSettingsAreReportedAndTheWindowStillCloses) {
     TWorkplaceOptions options = Options();
     options.SettingsFileName = UnwritablePath("limnaset.INI");
     const QString expected = "Unable to write to " + options.SettingsFileName;
-    Form = std::make_unique<TMainForm>(options);
     Answers.Box(QMessageBox::Ok);
-    Form->show();
+    Open(options);
     // The start-up report comes once the window is up.
     for (int i = 0; i < 200 && Answers.Seen.empty(); ++i)
         QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
     ASSERT_EQ(Answers.Seen.size(), 1u);
     EXPECT_EQ(Answers.Seen[0].Text, expected);
-    EXPECT_EQ(Form->Workplace->MainWidth, 800);
+    EXPECT_EQ(Workplace->MainWidth, 800);
     EXPECT_FALSE(Act("DataRead")->isEnabled()) << "creation went on after the failure";
 
     Answers.Box(QMessageBox::Ok);
@@ -371,20 +368,20 @@ TEST_F(MainFormTest, UnwritableSettingsAreReportedAndTheWindowStillCloses) {
 TEST_F(MainFormTest, ViewCommandsSwitchPages) {
     Open();
     Act("ViewLog")->trigger();
-    EXPECT_EQ(Form->CurrentPage, 2);
+    EXPECT_EQ(Form->ShownPage(), TPage::Log);
     EXPECT_EQ(Child<QStackedWidget>("PageControl")->currentWidget(), Child<QWidget>("LogTab"));
     EXPECT_TRUE(Form->ToolButton("ToolLog")->isChecked());
     EXPECT_FALSE(Form->ToolButton("ToolStatus")->isChecked());
     EXPECT_TRUE(Act("MenuViewLog")->isChecked());
     Act("MenuViewSampler")->trigger();
-    EXPECT_EQ(Form->CurrentPage, 1);
+    EXPECT_EQ(Form->ShownPage(), TPage::Sampler);
     EXPECT_TRUE(Act("ViewSampler")->isChecked());
     EXPECT_FALSE(Act("ViewLog")->isChecked());
     // Pressing the button of the page already shown leaves it pressed.
     Form->ToolButton("ToolSampler")->click();
     EXPECT_TRUE(Form->ToolButton("ToolSampler")->isChecked());
     Act("ViewStatus")->trigger();
-    EXPECT_EQ(Form->CurrentPage, 0);
+    EXPECT_EQ(Form->ShownPage(), TPage::Status);
 }
 
 TEST_F(MainFormTest, LogTableCutsNoTextOff) {
@@ -422,7 +419,7 @@ TEST_F(MainFormTest, PropertiesChangesTheLanguageOnlyOnOk) {
         dialog->findChild<QPushButton*>("CancelBtn")->click();
     });
     Act("FileProperties")->trigger();
-    EXPECT_EQ(Form->Workplace->LanguageId, 0);
+    EXPECT_EQ(Workplace->LanguageId, 0);
     EXPECT_TRUE(Answers.Seen.empty());
 
     Answers.Window([](QWidget* window) {
@@ -433,10 +430,10 @@ TEST_F(MainFormTest, PropertiesChangesTheLanguageOnlyOnOk) {
     });
     Answers.Box(QMessageBox::Ok);
     Act("FileProperties")->trigger();
-    EXPECT_EQ(Form->Workplace->LanguageId, 5);
+    EXPECT_EQ(Workplace->LanguageId, 5);
     EXPECT_EQ(Answers.Boxes(),
               QStringList{"Warning: New language will be set after program restart"});
-    EXPECT_EQ(Form->Workplace->StoredLanguageCode(), "deu");
+    EXPECT_EQ(Workplace->StoredLanguageCode(), "deu");
 
     // OK without a change says nothing.
     Answers.Window([](QWidget* window) {

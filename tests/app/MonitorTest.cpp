@@ -13,7 +13,6 @@ protected:
     void SetUp() override {
         TFormFixture::SetUp();
         Open();
-        Form->Timer->stop(); // the test ticks by hand
     }
     QString Clock() const { return Child<QLabel>("LblClock")->text(); }
     bool CommandsEnabled() const {
@@ -39,7 +38,6 @@ TEST_F(MonitorTest, NoAdapter) {
         EXPECT_EQ(Form->PanelText(3), "");
         EXPECT_EQ(Clock(), "?");
         EXPECT_FALSE(CommandsEnabled());
-        EXPECT_EQ(Form->MonitorState, 1);
     }
 }
 
@@ -48,7 +46,6 @@ TEST_F(MonitorTest, AdapterVersionIsShownInHexWithALineFeed) {
     Model->AdapterVersion = 0x0105;
     Tick();
     EXPECT_EQ(Form->PanelText(2), "USB LIMNASET Adapter 1.05\n");
-    EXPECT_EQ(Form->MonitorState, 2);
 
     // State 2 asks only for the Connector: a new version shows after the next probe.
     Model->AdapterVersion = 0x010A;
@@ -56,7 +53,6 @@ TEST_F(MonitorTest, AdapterVersionIsShownInHexWithALineFeed) {
     EXPECT_EQ(Form->PanelText(2), "USB LIMNASET Adapter 1.05\n");
     Provider->SetPlugged(false);
     Tick();
-    EXPECT_EQ(Form->MonitorState, 1);
     Provider->SetPlugged(true);
     Tick();
     EXPECT_EQ(Form->PanelText(2), "USB LIMNASET Adapter 1.0a\n");
@@ -71,7 +67,6 @@ TEST_F(MonitorTest, ConnectorKinds) {
         EXPECT_EQ(Form->PanelText(3), shown);
         EXPECT_EQ(Clock(), "?") << shown;
         EXPECT_FALSE(CommandsEnabled()) << shown;
-        EXPECT_EQ(Form->MonitorState, 2) << shown;
     }
 
     Model->SetKind(TConnectorModel::TKind::Large);
@@ -82,12 +77,12 @@ TEST_F(MonitorTest, ConnectorKinds) {
     EXPECT_TRUE(Clock().startsWith("3/5/24 10:20:")) << Clock().toStdString();
 
     // Pulled out: the commands go, the document stays.
-    Form->Workplace->Record->ConnectorName = "Kept";
+    Workplace->Record->ConnectorName = "Kept";
     Model->SetKind(TConnectorModel::TKind::None);
     Tick();
     EXPECT_EQ(Form->PanelText(3), "");
     EXPECT_FALSE(CommandsEnabled());
-    EXPECT_EQ(Form->Workplace->Record->ConnectorName, "Kept");
+    EXPECT_EQ(Workplace->Record->ConnectorName, "Kept");
 }
 
 TEST_F(MonitorTest, UnreadableClockLeavesTheClockEmpty) {
@@ -107,7 +102,6 @@ TEST_F(MonitorTest, AdapterThatStopsAnsweringDropsBackStepByStep) {
     const QString adapter = Form->PanelText(2);
     Provider->SetPlugged(false);
     Tick();
-    EXPECT_EQ(Form->MonitorState, 1);
     EXPECT_EQ(Form->PanelText(2), adapter) << "kept until the next adapter probe";
     EXPECT_EQ(Form->PanelText(3), "");
     EXPECT_FALSE(CommandsEnabled());
@@ -118,22 +112,16 @@ TEST_F(MonitorTest, AdapterThatStopsAnsweringDropsBackStepByStep) {
 TEST_F(MonitorTest, FirstTickAfterNewShowsTheStatusPage) {
     TClock::SetFixed(45000.5);
     Act("ViewLog")->trigger();
-    ASSERT_EQ(Form->CurrentPage, 2);
+    ASSERT_EQ(Form->ShownPage(), TPage::Log);
     Act("FileNew")->trigger();
-    Form->Timer->stop();
-    Act("ViewLog")->trigger();
-    ASSERT_EQ(Form->MonitorState, 0);
-    Tick();
-    EXPECT_EQ(Form->CurrentPage, 0);
-    EXPECT_EQ(Form->MonitorState, 2) << "the adapter is probed in the same tick";
+    ExpectMonitorRestarted();
+    EXPECT_EQ(Form->PanelText(2), "USB LIMNASET Adapter 1.05\n")
+        << "the adapter is probed in the same tick";
     EXPECT_EQ(Child<QLabel>("LblPCClock")->text(), DateTimeText(45000.5));
     Act("ViewLog")->trigger();
     Tick();
-    EXPECT_EQ(Form->CurrentPage, 2) << "only the first tick switches pages";
-    EXPECT_FALSE(Form->Timer->isActive()) << "a tick by hand starts no timer";
-    Form->Timer->start();
-    Tick();
-    EXPECT_TRUE(Form->Timer->isActive()) << "a running timer keeps running";
+    EXPECT_EQ(Form->ShownPage(), TPage::Log) << "only the first tick switches pages";
+    EXPECT_TRUE(Form->MonitorRunning()) << "a running timer keeps running";
 }
 
 TEST_F(MonitorTest, SetClockSendsThePcTimeAndRestartsTheTimer) {
@@ -144,7 +132,7 @@ TEST_F(MonitorTest, SetClockSendsThePcTimeAndRestartsTheTimer) {
     TClock::SetFixed(now);
     Child<QPushButton>("BtnSetClock")->click();
     EXPECT_EQ(Model->ClockSeconds(), TR7200::ToConnectorTimestamp(now));
-    EXPECT_TRUE(Form->Timer->isActive());
+    EXPECT_TRUE(Form->MonitorRunning());
     Tick();
     EXPECT_EQ(Clock(), DateTimeText(now));
 }

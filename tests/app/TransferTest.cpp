@@ -19,7 +19,6 @@ protected:
     void SetUp() override {
         TFormFixture::SetUp();
         Open();
-        Form->Timer->stop();
         Tick();
         ASSERT_TRUE(Act("DataRead")->isEnabled());
         QObject::connect(Child<QProgressBar>("ProgressBar"), &QProgressBar::valueChanged,
@@ -28,45 +27,45 @@ protected:
     // The framing is gone: the window works again and the monitor runs.
     void ExpectFramingEnded() {
         EXPECT_TRUE(Form->isEnabled());
-        EXPECT_TRUE(Form->Timer->isActive());
+        EXPECT_TRUE(Form->MonitorRunning());
         EXPECT_FALSE(Child<QProgressBar>("ProgressBar")->isVisible());
         EXPECT_EQ(Child<QProgressBar>("ProgressBar")->value(), 0);
-        EXPECT_FALSE(Form->Workplace->Device->OnProgress);
+        EXPECT_FALSE(Workplace->Device->OnProgress);
         EXPECT_FALSE(QApplication::overrideCursor());
         EXPECT_FALSE(Form->Transferring());
     }
-    QString Name() const { return Form->Workplace->Record->ConnectorName; }
+    QString Name() const { return Workplace->Record->ConnectorName; }
     int Highest = -1;
 };
 
 TEST_F(TransferTest, ReadBringsTheConnectorIntoANewDocument) {
     LoadConnector("From the field");
-    Form->Workplace->FileName = FilePath("old.r72");
+    Workplace->FileName = FilePath("old.r72");
     Act("DataRead")->trigger();
     ExpectFramingEnded();
     EXPECT_EQ(Highest, 100) << "the progress bar followed the transfer";
     EXPECT_EQ(Name(), "From the field");
-    EXPECT_EQ(Form->Workplace->Record->SerialNumber, 4711u);
-    EXPECT_TRUE(Form->Workplace->FileName.isEmpty());
-    EXPECT_FALSE(Form->Workplace->Modified);
+    EXPECT_EQ(Workplace->Record->SerialNumber, 4711u);
+    EXPECT_TRUE(Workplace->FileName.isEmpty());
+    EXPECT_FALSE(Workplace->Modified);
     EXPECT_EQ(Form->PanelText(0), "OK");
     EXPECT_EQ(Form->PanelText(1), "<noname>");
     EXPECT_EQ(Child<QLabel>("LblConnectorName")->text(), "From the field");
-    EXPECT_EQ(Form->CurrentPage, 0);
+    EXPECT_EQ(Form->ShownPage(), TPage::Status);
 }
 
 TEST_F(TransferTest, FailedReadReportsAndStartsANewDocument) {
     // Erased memory: the checksum cannot match.
-    Form->Workplace->Record->ConnectorName = "Mine";
+    Workplace->Record->ConnectorName = "Mine";
     Answers.Box(QMessageBox::Ok);
     Act("DataRead")->trigger();
     ExpectFramingEnded();
     EXPECT_EQ(Answers.Boxes(), QStringList{"Error: Communication error, please try once more"});
     EXPECT_EQ(Name(), "Limnaset");
-    EXPECT_TRUE(Form->Workplace->FileName.isEmpty());
-    EXPECT_FALSE(Form->Workplace->Modified);
+    EXPECT_TRUE(Workplace->FileName.isEmpty());
+    EXPECT_FALSE(Workplace->Modified);
     EXPECT_EQ(Form->PanelText(0), "OK") << "File New followed the report";
-    EXPECT_EQ(Form->MonitorState, 0);
+    ExpectMonitorRestarted();
 }
 
 TEST_F(TransferTest, ConnectorPulledDuringTheReadGivesACommunicationError) {
@@ -85,8 +84,8 @@ TEST_F(TransferTest, ConnectorPulledDuringTheReadGivesACommunicationError) {
 
 TEST_F(TransferTest, ReadAsksBeforeDroppingChanges) {
     LoadConnector("Incoming");
-    Form->Workplace->Record->ConnectorName = "Mine";
-    Form->Workplace->Modified = true;
+    Workplace->Record->ConnectorName = "Mine";
+    Workplace->Modified = true;
     Answers.Box(QMessageBox::Cancel);
     Act("DataRead")->trigger();
     EXPECT_EQ(Name(), "Mine");
@@ -107,7 +106,7 @@ TEST_F(TransferTest, ExceptionInsideATransferStillEndsTheFraming) {
 
 TEST_F(TransferTest, ExceptionDuringTheReadLeavesAFreshDocumentShown) {
     LoadConnector("Half read");
-    Form->Workplace->Record->ConnectorName = "Mine";
+    Workplace->Record->ConnectorName = "Mine";
     Form->RefreshControls();
     // Junk starts part-way through the read, after the document was replaced.
     QObject::connect(Child<QProgressBar>("ProgressBar"), &QProgressBar::valueChanged,
@@ -122,13 +121,13 @@ TEST_F(TransferTest, ExceptionDuringTheReadLeavesAFreshDocumentShown) {
     ExpectFramingEnded();
     EXPECT_EQ(Name(), "Limnaset");
     EXPECT_EQ(Child<QLabel>("LblConnectorName")->text(), "Limnaset");
-    EXPECT_FALSE(Form->Workplace->Modified);
+    EXPECT_FALSE(Workplace->Modified);
 }
 
 TEST_F(TransferTest, WriteSendsThePagesAndShowsTheNewLog) {
-    Form->Workplace->Record->ConnectorName = "Written";
-    Form->Workplace->FileName = FilePath("doc.r72");
-    Form->Workplace->Modified = true;
+    Workplace->Record->ConnectorName = "Written";
+    Workplace->FileName = FilePath("doc.r72");
+    Workplace->Modified = true;
     Answers.Box(QMessageBox::Ok);
     Act("DataWrite")->trigger();
     EXPECT_EQ(Answers.Boxes(),
@@ -136,13 +135,13 @@ TEST_F(TransferTest, WriteSendsThePagesAndShowsTheNewLog) {
     ExpectFramingEnded();
     EXPECT_EQ(Highest, 100);
     EXPECT_EQ(Form->PanelText(0), "OK");
-    EXPECT_EQ(Form->Workplace->FileName, FilePath("doc.r72")) << "a write keeps the name";
-    EXPECT_TRUE(Form->Workplace->Modified) << "and the mark";
-    EXPECT_EQ(Form->Workplace->Record->LogCount, 1);
+    EXPECT_EQ(Workplace->FileName, FilePath("doc.r72")) << "a write keeps the name";
+    EXPECT_TRUE(Workplace->Modified) << "and the mark";
+    EXPECT_EQ(Workplace->Record->LogCount, 1);
     EXPECT_EQ(Child<QTableWidget>("LogTable")->rowCount(), 3) << "titles, units, one record";
 
     TR7200 back;
-    back.Device = Form->Workplace->Device.get();
+    back.Device = Workplace->Device.get();
     ASSERT_TRUE(back.ReadFromConnector());
     EXPECT_EQ(back.ConnectorName, "Written");
 }
@@ -171,15 +170,15 @@ TEST_F(TransferTest, WriteRefusesAConnectorSwappedDuringTheQuestion) {
 
 TEST_F(TransferTest, ReadRefusesWhenTheConnectorIsGone) {
     LoadConnector("Never read");
-    Form->Workplace->Record->ConnectorName = "Mine";
-    Form->Workplace->Modified = true;
+    Workplace->Record->ConnectorName = "Mine";
+    Workplace->Modified = true;
     Answers.Box(QMessageBox::No, [this] { Model->SetKind(TConnectorModel::TKind::None); });
     Answers.Box(QMessageBox::Ok);
     Act("DataRead")->trigger();
     EXPECT_EQ(Answers.Boxes(), QStringList({"Confirmation: File modified, do You want to save it ?",
                                             "Error: Communication error, please try once more"}));
     EXPECT_EQ(Name(), "Mine") << "the document stays";
-    EXPECT_TRUE(Form->Workplace->Modified);
+    EXPECT_TRUE(Workplace->Modified);
     EXPECT_EQ(Form->PanelText(3), "");
     EXPECT_FALSE(Act("DataRead")->isEnabled());
     ExpectFramingEnded();

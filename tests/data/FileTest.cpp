@@ -47,7 +47,7 @@ TEST_F(File, SaveAndLoadKeepTheDocument) {
     EXPECT_EQ(a.Status, 0);
     EXPECT_EQ(QFileInfo(Path("a.r72")).size(), 32768);
     TR7200 b;
-    b.Status = 9;
+    b.Status = TRecordStatus(9);
     ASSERT_TRUE(b.LoadFromFile(Path("a.r72")));
     EXPECT_EQ(b.Status, 0);
     EXPECT_EQ(static_cast<TProgramBlock&>(b), static_cast<TProgramBlock&>(a));

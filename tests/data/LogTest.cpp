@@ -150,7 +150,7 @@ TEST_F(Log, IndexOutsideTheLogIsARangeError) {
     TR7200 r;
     EXPECT_THROW(r.LogRecordAt(1), ERangeError);
     EXPECT_EQ(r.Status, 5);
-    r.Status = 0;
+    r.Status = StatusOk;
     EXPECT_THROW(r.LogRecordAt(-1), ERangeError);
     EXPECT_EQ(r.Status, 5);
 }

@@ -86,7 +86,7 @@ bool WithProgress(TKelbDevice& device, const std::function<bool()>& transfer) {
 
 int RunNew(const TArguments& a) {
     TR7200 record;
-    record.SamplerMode = 1;
+    record.SamplerMode = TR7200::NewDocumentSamplerMode;
     if (!record.SaveToFile(a.Files[0])) return Finish(OutcomeOfStatus(record.Status));
     return 0;
 }
