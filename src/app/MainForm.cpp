@@ -285,8 +285,11 @@ void TMainForm::UpdateDependentControls() {
 }
 
 bool TMainForm::StorePages() {
-    return SamplerPage()->StoreAnalogInputs() && StatusPage()->StoreStatusPage() &&
-           SamplerPage()->StoreSamplerTiming();
+    // From the Sampler page a changed scale of analog input 1 reaches the Status page's maxima
+    // before they are read, as leaving the page does: they keep their raw values.
+    const bool analog =
+        CurrentPage == TPage::Sampler ? LeaveSamplerPage() : SamplerPage()->StoreAnalogInputs();
+    return analog && StatusPage()->StoreStatusPage() && SamplerPage()->StoreSamplerTiming();
 }
 
 bool TMainForm::LeaveSamplerPage() {

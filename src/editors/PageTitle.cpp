@@ -9,3 +9,12 @@ void MakePageTitle(QLabel* label) {
     font.setPixelSize(19);
     label->setFont(font);
 }
+
+void MakePanelTitlesBold(QWidget* root) {
+    for (QLabel* label : root->findChildren<QLabel*>()) {
+        if (!label->objectName().endsWith(QLatin1String("Title"))) continue;
+        QFont font = label->font();
+        font.setBold(true);
+        label->setFont(font);
+    }
+}

@@ -1,8 +1,12 @@
 #pragma once
 
+#include "FieldEditor.h"
+
 #include <QWidget>
 #include <memory>
+#include <vector>
 
+class QButtonGroup;
 class TDocumentHost;
 
 namespace Ui {
@@ -11,8 +15,6 @@ class TSamplerPage;
 
 // The Sampler page: the sampler's timing, the analog input scales, the logger and the
 // temperature units, edited as a working copy of the record.
-// The page has no program editors yet: its fill and store steps leave the record as it
-// is, so every command already runs them in their final order.
 class TSamplerPage : public QWidget {
     Q_OBJECT
 
@@ -30,6 +32,12 @@ public:
     void UpdateDependentControls();
 
 private:
+    void Modified();
+
     std::unique_ptr<Ui::TSamplerPage> ui;
     TDocumentHost* Host = nullptr;
+    QButtonGroup* LoggerMode;
+    TFieldEditor Editor;
+    std::vector<TStoreStep> AnalogSteps;
+    std::vector<TStoreStep> TimingSteps;
 };

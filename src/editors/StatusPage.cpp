@@ -1,62 +1,334 @@
 #include "StatusPage.h"
 
+#include "ConnectorCalendar.h"
 #include "DocumentHost.h"
+#include "MsgTemplate.h"
 #include "PageTitle.h"
 #include "R7200.h"
+#include "TextFormats.h"
 #include "ui_StatusPage.h"
 
-TStatusPage::TStatusPage(QWidget* parent) : QWidget(parent), ui(new Ui::TStatusPage) {
+#include <QButtonGroup>
+
+namespace {
+
+const int Capacities[] = {0, 1, 4, 8, 12, 24};
+
+TStoreStep::TCondition InMode(int mode) {
+    return [mode](const TR7200& r) { return r.SamplerMode == mode; };
+}
+
+bool FlowMode(const TR7200& r) {
+    return r.SamplerMode == SamplerFlowPulses || r.SamplerMode == SamplerFlowRate;
+}
+
+TStoreStep::TCondition Checked(QAbstractButton* box) {
+    return [box](const TR7200&) { return box->isChecked(); };
+}
+
+void EnableAll(std::initializer_list<QWidget*> widgets, bool on) {
+    for (QWidget* w : widgets)
+        w->setEnabled(on);
+}
+
+} // namespace
+
+TStatusPage::TStatusPage(QWidget* parent)
+    : QWidget(parent), ui(new Ui::TStatusPage), ChangeBy(new QButtonGroup(this)),
+      Editor(this, [this] {
+          if (Host) Host->ShowStatusPage();
+      }) {
     ui->setupUi(this);
     MakePageTitle(ui->TitleLabel);
-    QFont bold = ui->ProgramStartTitle->font();
-    bold.setBold(true);
-    ui->ProgramStartTitle->setFont(bold);
-    ui->EventControlTitle->setFont(bold);
+    MakePanelTitlesBold(this);
+    for (int mode = 0; mode < ui->CbxSamplerMode->count(); ++mode)
+        ui->CbxSamplerMode->setItemData(mode, mode);
+    for (int i = 0; i < ui->CbxCapacity->count(); ++i)
+        ui->CbxCapacity->setItemData(i, Capacities[i]);
+    ChangeBy->addButton(ui->RgBottleChangeBy0, ChangeBySamplesCount);
+    ChangeBy->addButton(ui->RgBottleChangeBy1, ChangeByTimeInterval);
+
+    using F = TField;
+    Editor.Bind(ui->CbxSamplerMode, F::SamplerMode);
+    Editor.Bind(ui->CbxCapacity, F::Capacity);
+    Editor.Bind(ui->EdtBottlesLimit, F::BottlesLimit);
+    Editor.Bind(ui->EdtBottlesPerGroup, F::BottlesPerGroup);
+    Editor.Bind(ui->EdtSamplesPerBottle, F::SamplesPerBottle);
+    Editor.Bind(ui->CbEnableExternalVar, F::EnableVar);
+    Editor.Bind(ui->EdtExternalVarMaximum, F::VarMaximum);
+    Editor.Bind(ui->EdtSamplingPeriod, F::SamplingPeriod);
+    Editor.Bind(ui->CbEnableVar, F::EnableVar);
+    Editor.Bind(ui->EdtVarMaximum, F::VarMaximum);
+    Editor.Bind(ui->EdtPulsesPerSample, F::PulsesPerSample);
+    Editor.Bind(ui->EdtPulsesMaximumInterval, F::MaximumInterval);
+    Editor.Bind(ui->EdtFlowMaximum, F::FlowMaximum);
+    Editor.Bind(ui->EdtSamplesRate, F::SamplesRate);
+    Editor.Bind(ui->EdtRateMaximumInterval, F::MaximumInterval);
+    Editor.Bind(ChangeBy, F::BottleChangeBy);
+    Editor.Bind(ui->EdtChangeInterval, F::ChangeInterval);
+
+    // The bottles settings count in every mode, even where their panel is hidden; a mode's
+    // own settings only in that mode.
+    Steps = {
+        {ui->CbxSamplerMode},
+        {ui->CbxCapacity},
+        {ui->EdtBottlesLimit, {}, Checked(ui->CbEnableBottlesLimit), 255},
+        {ui->EdtBottlesPerGroup},
+        {ui->EdtSamplesPerBottle},
+        {ui->CbEnableExternalVar, InMode(SamplerExternalControl)},
+        {ui->EdtExternalVarMaximum, InMode(SamplerExternalControl)},
+        {ui->EdtSamplingPeriod, InMode(SamplerPeriodical)},
+        {ui->CbEnableVar, InMode(SamplerPeriodical)},
+        {ui->EdtVarMaximum, InMode(SamplerPeriodical)},
+        {ui->EdtPulsesPerSample, InMode(SamplerFlowPulses)},
+        {ui->EdtPulsesMaximumInterval, InMode(SamplerFlowPulses),
+         Checked(ui->CbPulsesEnableMaximumInterval), 0},
+        {ui->EdtFlowMaximum, InMode(SamplerFlowRate)},
+        {ui->EdtSamplesRate, InMode(SamplerFlowRate)},
+        {ui->EdtRateMaximumInterval, InMode(SamplerFlowRate),
+         Checked(ui->CbRateEnableMaximumInterval), 0},
+        {ChangeBy, FlowMode},
+        {ui->EdtChangeInterval, FlowMode,
+         [](const TR7200& r) { return r.BottleChangeBy == ChangeByTimeInterval; }, 3600},
+    };
+
     connect(ui->BtnSetClock, &QPushButton::clicked, this, &TStatusPage::SetClockClicked);
     connect(ui->BtnConnectorData, &QPushButton::clicked, this, &TStatusPage::ConnectorDataClicked);
     connect(ui->BtnProgramStart, &QPushButton::clicked, this, &TStatusPage::ProgramStartClicked);
     connect(ui->BtnEventControl, &QPushButton::clicked, this, &TStatusPage::EventControlClicked);
+
+    connect(ui->CbxSamplerMode, &QComboBox::activated, this, &TStatusPage::CbxSamplerModeChange);
+    connect(ui->CbxCapacity, &QComboBox::activated, this, &TStatusPage::CbxCapacityChange);
+    // A box set from code runs its handler as a click does.
+    connect(ui->CbEnableBottlesLimit, &QCheckBox::toggled, this,
+            &TStatusPage::CbEnableBottlesLimitClick);
+    connect(ui->CbEnableVar, &QCheckBox::toggled, this, &TStatusPage::CbEnableVarClick);
+    connect(ui->CbEnableExternalVar, &QCheckBox::toggled, this,
+            &TStatusPage::CbEnableExternalVarClick);
+    connect(ui->CbRateEnableMaximumInterval, &QCheckBox::toggled, this,
+            &TStatusPage::CbRateEnableMaximumIntervalClick);
+    connect(ui->CbPulsesEnableMaximumInterval, &QCheckBox::toggled, this,
+            &TStatusPage::CbPulsesEnableMaximumIntervalClick);
+    connect(ChangeBy, &QButtonGroup::idToggled, this, [this](int, bool on) {
+        if (on) RgBottleChangeByClick();
+    });
+    for (QLineEdit* edit :
+         {ui->EdtExternalVarMaximum, ui->EdtFlowMaximum, ui->EdtSamplesRate,
+          ui->EdtRateMaximumInterval, ui->EdtPulsesPerSample, ui->EdtPulsesMaximumInterval,
+          ui->EdtSamplingPeriod, ui->EdtVarMaximum, ui->EdtBottlesLimit, ui->EdtSamplesPerBottle,
+          ui->EdtBottlesPerGroup, ui->EdtChangeInterval})
+        connect(edit, &QLineEdit::textEdited, this, &TStatusPage::Modified);
 }
 
 TStatusPage::~TStatusPage() = default;
 
+void TStatusPage::Modified() {
+    if (Host) Host->SetModified();
+}
+
 void TStatusPage::FillStatusPage() {
     if (!Host) return;
-    ui->LblConnectorName->setText(Host->Record().ConnectorName);
+    const TR7200& r = Host->Record();
+    ui->LblConnectorName->setText(r.ConnectorName);
+    switch (r.ProgramMode) {
+    case ProgramImmediately:
+        ui->LblProgramStart->setText(Msg(MsgImmediately));
+        break;
+    case ProgramAfterDelay:
+        ui->LblProgramStart->setText(Msg(MsgAfter) + ' ' + FormatHhMm(int(r.ProgramStartDelay)));
+        break;
+    case ProgramAtTime:
+        ui->LblProgramStart->setText(Msg(MsgAt) + ' ' + DateShortTimeText(r.ProgramStartTime));
+        break;
+    case ProgramByScheduler:
+        ui->LblProgramStart->setText(Msg(MsgByScheduler));
+        break;
+    default:
+        break;
+    }
+    ui->LblEventMode->setText(r.EventMode == EventDisabled ? Msg(MsgNoEvent)
+                              : r.EventRun == 0            ? Msg(MsgRunOnEvent)
+                                                           : Msg(MsgStartByEvent));
+    const TMsgId inputs[] = {MsgNone, MsgDigital, MsgAnalog, MsgLevel, MsgTemperature};
+    if (r.EventMode < std::size(inputs)) ui->LblEventInput->setText(Msg(inputs[r.EventMode]));
+
+    Editor.Fill({ui->CbxSamplerMode, ui->CbxCapacity}, r);
+    if (r.BottlesLimit == 255) {
+        ui->CbEnableBottlesLimit->setChecked(false);
+        ui->EdtBottlesLimit->clear();
+    } else {
+        // The box first: its handler proposes a text that the record's value replaces.
+        ui->CbEnableBottlesLimit->setChecked(true);
+        Editor.Fill(ui->EdtBottlesLimit, r);
+    }
+    Editor.Fill({ui->EdtBottlesPerGroup, ui->EdtSamplesPerBottle}, r);
+    switch (r.SamplerMode) {
+    case SamplerPeriodical:
+        Editor.Fill({ui->EdtSamplingPeriod, ui->CbEnableVar}, r);
+        FillVarMaximum();
+        break;
+    case SamplerExternalControl:
+        Editor.Fill(ui->CbEnableExternalVar, r);
+        FillVarMaximum();
+        break;
+    case SamplerFlowRate:
+        FillFlowMaximum();
+        Editor.Fill(ui->EdtSamplesRate, r);
+        FillMaximumInterval(ui->CbRateEnableMaximumInterval, ui->EdtRateMaximumInterval);
+        break;
+    case SamplerFlowPulses:
+        Editor.Fill(ui->EdtPulsesPerSample, r);
+        FillMaximumInterval(ui->CbPulsesEnableMaximumInterval, ui->EdtPulsesMaximumInterval);
+        break;
+    default:
+        break;
+    }
+    if (FlowMode(r)) Editor.Fill({ChangeBy, ui->EdtChangeInterval}, r);
+}
+
+void TStatusPage::FillMaximumInterval(QAbstractButton* box, QObject* edit) {
+    const TR7200& r = Host->Record();
+    box->setChecked(r.MaximumInterval != 0);
+    if (r.MaximumInterval != 0)
+        Editor.Fill(edit, r);
+    else
+        static_cast<QLineEdit*>(edit)->clear();
 }
 
 bool TStatusPage::StoreStatusPage() {
-    return true;
+    return !Host || Editor.Store(Steps, Host->Record());
 }
 
-void TStatusPage::FillVarMaximum() {}
+void TStatusPage::FillVarMaximum() {
+    const TR7200& r = Host->Record();
+    if (r.SamplerMode == SamplerPeriodical) {
+        Editor.Fill(ui->EdtVarMaximum, r);
+        ui->VarUnitsLabel->setText(r.Analog1.Units);
+    } else if (r.SamplerMode == SamplerExternalControl) {
+        Editor.Fill(ui->EdtExternalVarMaximum, r);
+        ui->ExternalVarUnitsLabel->setText(r.Analog1.Units);
+    }
+}
 
-void TStatusPage::FillFlowMaximum() {}
+void TStatusPage::FillFlowMaximum() {
+    const TR7200& r = Host->Record();
+    if (r.SamplerMode != SamplerFlowRate) return;
+    Editor.Fill(ui->EdtFlowMaximum, r);
+    ui->FlowMaximumUnitsLabel->setText(r.Analog1.Units);
+}
 
 void TStatusPage::SetRangeHints() {
+    const TR7200& r = Host->Record();
+    for (QWidget* edit :
+         {ui->EdtBottlesLimit, ui->EdtBottlesPerGroup, ui->EdtSamplesPerBottle,
+          ui->EdtSamplingPeriod, ui->EdtPulsesPerSample, ui->EdtPulsesMaximumInterval,
+          ui->EdtSamplesRate, ui->EdtRateMaximumInterval, ui->EdtChangeInterval})
+        Editor.SetHint(edit, r);
     SetVarHints();
     SetFlowHints();
 }
 
-void TStatusPage::SetVarHints() {}
+void TStatusPage::SetVarHints() {
+    Editor.SetHint(ui->EdtVarMaximum, Host->Record());
+    Editor.SetHint(ui->EdtExternalVarMaximum, Host->Record());
+}
 
-void TStatusPage::SetFlowHints() {}
+void TStatusPage::SetFlowHints() {
+    Editor.SetHint(ui->EdtFlowMaximum, Host->Record());
+}
 
-void TStatusPage::CbxSamplerModeChange() {}
+int TStatusPage::SelectedCapacity() const {
+    const int i = ui->CbxCapacity->currentIndex();
+    return i >= 1 && i < int(std::size(Capacities)) ? Capacities[i] : 0;
+}
 
-void TStatusPage::CbxCapacityChange() {}
+void TStatusPage::ShowModePanels(int mode) {
+    if (mode < SamplerExternalControl || mode > SamplerFlowRate) return;
+    const bool external = mode == SamplerExternalControl;
+    const bool flow = mode == SamplerFlowPulses || mode == SamplerFlowRate;
+    ui->PanelStart->setVisible(!external);
+    ui->PanelBottles->setVisible(!external);
+    ui->PanelBottlesChange->setVisible(flow);
+    ui->PanelPeriodicalSampling->setVisible(mode == SamplerPeriodical);
+    ui->PanelFlowPulses->setVisible(mode == SamplerFlowPulses);
+    ui->PanelFlowRate->setVisible(mode == SamplerFlowRate);
+    ui->PanelEventControl->setVisible(!external);
+    ui->PanelExternalVar->setVisible(external);
+}
 
-void TStatusPage::CbEnableBottlesLimitClick() {}
+void TStatusPage::CbxSamplerModeChange() {
+    if (!Host) return;
+    TR7200& r = Host->Record();
+    // The new mode is taken only once the pages are stored under the old one.
+    const int picked = ui->CbxSamplerMode->currentIndex();
+    Editor.Fill(ui->CbxSamplerMode, r);
+    if (!Host->StorePages()) return;
+    ui->CbxSamplerMode->setCurrentIndex(picked);
+    if (picked >= 0) r.SamplerMode = uint8_t(ui->CbxSamplerMode->itemData(picked).toInt());
+    Modified();
+    ShowModePanels(picked);
+    Host->RefreshControls();
+}
 
-void TStatusPage::CbEnableVarClick() {}
+void TStatusPage::CbxCapacityChange() {
+    Modified();
+    const bool automatic = ui->CbxCapacity->currentIndex() == 0;
+    if (automatic) {
+        ui->CbEnableBottlesLimit->setChecked(false);
+        ui->EdtBottlesPerGroup->setText(QStringLiteral("1"));
+    }
+    CbEnableBottlesLimitClick();
+    EnableAll({ui->CbEnableBottlesLimit, ui->EdtBottlesPerGroup, ui->BottlesPerGroupLabel},
+              !automatic);
+}
 
-void TStatusPage::CbEnableExternalVarClick() {}
+void TStatusPage::CbEnableBottlesLimitClick() {
+    Modified();
+    const bool on = ui->CbEnableBottlesLimit->isChecked();
+    ui->EdtBottlesLimit->clear();
+    const int capacity = SelectedCapacity();
+    if (on && capacity != 0 && Host) {
+        // The proposal comes from the record, not from what the edit held.
+        const int limit = Host->Record().BottlesLimit;
+        ui->EdtBottlesLimit->setText(
+            QString::number(limit != 255 && limit <= capacity ? limit : capacity));
+    }
+    EnableAll({ui->BottlesLimitLabel, ui->EdtBottlesLimit}, on);
+}
 
-void TStatusPage::CbRateEnableMaximumIntervalClick() {}
+void TStatusPage::CbEnableVarClick() {
+    Modified();
+    EnableAll({ui->VarMaximumLabel, ui->EdtVarMaximum, ui->VarUnitsLabel},
+              ui->CbEnableVar->isChecked());
+}
 
-void TStatusPage::CbPulsesEnableMaximumIntervalClick() {}
+void TStatusPage::CbEnableExternalVarClick() {
+    Modified();
+    EnableAll({ui->ExternalVarMaximumLabel, ui->EdtExternalVarMaximum, ui->ExternalVarUnitsLabel},
+              ui->CbEnableExternalVar->isChecked());
+}
 
-void TStatusPage::RgBottleChangeByClick() {}
+void TStatusPage::CbRateEnableMaximumIntervalClick() {
+    Modified();
+    EnableAll({ui->RateMaximumIntervalLabel, ui->EdtRateMaximumInterval,
+               ui->RateMaximumIntervalHhMmLabel},
+              ui->CbRateEnableMaximumInterval->isChecked());
+}
+
+void TStatusPage::CbPulsesEnableMaximumIntervalClick() {
+    Modified();
+    EnableAll({ui->PulsesMaximumIntervalLabel, ui->EdtPulsesMaximumInterval,
+               ui->PulsesMaximumIntervalHhMmLabel},
+              ui->CbPulsesEnableMaximumInterval->isChecked());
+}
+
+void TStatusPage::RgBottleChangeByClick() {
+    Modified();
+    const int by = ChangeBy->checkedId();
+    if (by != ChangeBySamplesCount && by != ChangeByTimeInterval) return;
+    EnableAll({ui->ChangeIntervalLabel, ui->EdtChangeInterval, ui->ChangeIntervalHhMmLabel},
+              by == ChangeByTimeInterval);
+}
 
 void TStatusPage::UpdateDependentControls() {
     CbxSamplerModeChange();

@@ -1,8 +1,13 @@
 #pragma once
 
+#include "FieldEditor.h"
+
 #include <QWidget>
 #include <memory>
+#include <vector>
 
+class QAbstractButton;
+class QButtonGroup;
 class TDocumentHost;
 
 namespace Ui {
@@ -12,8 +17,6 @@ class TStatusPage;
 // The Status page: the sampler mode and its settings, the connector panel and the
 // summaries of the dialog settings. It edits a working copy: Fill copies the record in,
 // Store validates and copies it back.
-// The page has no program editors yet: its fill and store steps leave the record as it
-// is, so every command already runs them in their final order.
 class TStatusPage : public QWidget {
     Q_OBJECT
 
@@ -30,6 +33,8 @@ public:
     void SetRangeHints();
     void SetVarHints();
     void SetFlowHints();
+    // The Capacity of the chosen distributor item; 0 for "Auto" or no item.
+    int SelectedCapacity() const;
 
     void CbxSamplerModeChange();
     void CbxCapacityChange();
@@ -55,6 +60,13 @@ signals:
     void EventControlClicked();
 
 private:
+    void ShowModePanels(int mode);
+    void Modified();
+    void FillMaximumInterval(QAbstractButton* box, QObject* edit);
+
     std::unique_ptr<Ui::TStatusPage> ui;
     TDocumentHost* Host = nullptr;
+    QButtonGroup* ChangeBy;
+    TFieldEditor Editor;
+    std::vector<TStoreStep> Steps;
 };

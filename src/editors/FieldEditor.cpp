@@ -1,0 +1,167 @@
+#include "FieldEditor.h"
+
+#include "InternalError.h"
+#include "MessageBox.h"
+#include "MsgTemplate.h"
+#include "R7200.h"
+
+#include <QAbstractButton>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+
+namespace {
+
+bool IsText(TField field) {
+    return FieldRule(field).Form == TFieldForm::Text;
+}
+
+// The widget a refusal points at; a group is represented by its first button.
+QWidget* Widget(QObject* control) {
+    if (auto group = qobject_cast<QButtonGroup*>(control))
+        return group->buttons().isEmpty() ? nullptr : group->buttons().constFirst();
+    return qobject_cast<QWidget*>(control);
+}
+
+} // namespace
+
+TFieldEditor::TFieldEditor(QWidget* owner, std::function<void()> bringUp)
+    : Owner(owner), BringUp(std::move(bringUp)) {}
+
+void TFieldEditor::Bind(QLineEdit* edit, TField field, int index) {
+    Bindings.push_back({edit, field, index, {}, 0});
+}
+
+void TFieldEditor::Bind(QPlainTextEdit* memo, TField field) {
+    Bindings.push_back({memo, field, 0, {}, 0});
+}
+
+void TFieldEditor::Bind(QComboBox* list, TField field) {
+    Bindings.push_back({list, field, 0, {}, 0});
+}
+
+void TFieldEditor::Bind(QCheckBox* box, TField field) {
+    Bindings.push_back({box, field, 0, {}, 0});
+}
+
+void TFieldEditor::Bind(QButtonGroup* group, TField field) {
+    Bindings.push_back({group, field, 0, {}, 0});
+}
+
+TFieldEditor::TBinding& TFieldEditor::Find(QObject* control) {
+    for (TBinding& b : Bindings)
+        if (b.Control == control) return b;
+    throw TInternalError::OnFile("FieldEditor", 1);
+}
+
+void TFieldEditor::Fill(std::initializer_list<QObject*> controls, const TR7200& record) {
+    for (QObject* control : controls)
+        Fill(control, record);
+}
+
+void TFieldEditor::Fill(QObject* control, const TR7200& record) {
+    TBinding& b = Find(control);
+    if (auto memo = qobject_cast<QPlainTextEdit*>(control)) {
+        QString text = FieldString(b.Field, record);
+        memo->setPlainText(text.replace(QLatin1String("\r\n"), QLatin1String("\n")));
+        return;
+    }
+    if (auto edit = qobject_cast<QLineEdit*>(control)) {
+        const bool text = IsText(b.Field);
+        b.CleanText = text ? FieldString(b.Field, record) : FieldText(b.Field, record, b.Index);
+        b.CleanValue = text ? 0 : FieldValue(b.Field, record, b.Index);
+        edit->setText(b.CleanText);
+        return;
+    }
+    const int value = int(FieldValue(b.Field, record, b.Index));
+    if (auto list = qobject_cast<QComboBox*>(control)) {
+        const int i = list->findData(value);
+        if (i >= 0) list->setCurrentIndex(i);
+    } else if (auto box = qobject_cast<QCheckBox*>(control)) {
+        box->setChecked(value != 0);
+    } else if (auto group = qobject_cast<QButtonGroup*>(control)) {
+        if (QAbstractButton* button = group->button(value)) button->setChecked(true);
+    }
+}
+
+bool TFieldEditor::Store(QObject* control, TR7200& record) {
+    TBinding& b = Find(control);
+    if (auto memo = qobject_cast<QPlainTextEdit*>(control)) {
+        const QString text = memo->toPlainText();
+        if (const TFieldCheck c = CheckFieldString(b.Field, text); c != TFieldCheck::Accepted) {
+            Reject(memo, c);
+            return false;
+        }
+        SetFieldString(b.Field, record, text);
+        return true;
+    }
+    if (auto edit = qobject_cast<QLineEdit*>(control)) {
+        const QString text = edit->text();
+        if (IsText(b.Field)) {
+            if (const TFieldCheck c = CheckFieldString(b.Field, text); c != TFieldCheck::Accepted) {
+                Reject(edit, c);
+                return false;
+            }
+            SetFieldString(b.Field, record, text);
+            return true;
+        }
+        double value = b.CleanValue;
+        const TFieldCheck c = text == b.CleanText ? CheckFieldValue(b.Field, record, value)
+                                                  : ReadFieldText(b.Field, text, record, value);
+        if (c != TFieldCheck::Accepted) {
+            Reject(edit, c);
+            return false;
+        }
+        SetFieldValue(b.Field, record, value, b.Index);
+        b.CleanText = text;
+        b.CleanValue = value;
+        return true;
+    }
+    double value = 0;
+    if (auto list = qobject_cast<QComboBox*>(control)) {
+        value = list->currentData().toInt();
+    } else if (auto box = qobject_cast<QCheckBox*>(control)) {
+        value = box->isChecked() ? 1 : 0;
+    } else if (auto group = qobject_cast<QButtonGroup*>(control)) {
+        if (group->checkedId() < 0) return true; // nothing chosen: the field stays
+        value = group->checkedId();
+    }
+    return StoreValue(b, record, value);
+}
+
+bool TFieldEditor::StoreValue(TBinding& b, TR7200& record, double value) {
+    if (const TFieldCheck c = CheckFieldValue(b.Field, record, value); c != TFieldCheck::Accepted) {
+        Reject(Widget(b.Control), c);
+        return false;
+    }
+    SetFieldValue(b.Field, record, value, b.Index);
+    return true;
+}
+
+bool TFieldEditor::Store(const std::vector<TStoreStep>& steps, TR7200& record) {
+    for (const TStoreStep& step : steps) {
+        if (step.When && !step.When(record)) continue;
+        if (step.Active && !step.Active(record)) {
+            SetFieldValue(Find(step.Control).Field, record, step.Otherwise);
+            continue;
+        }
+        if (!Store(step.Control, record)) return false;
+        if (step.Rewrite) Fill(step.Control, record);
+    }
+    return true;
+}
+
+void TFieldEditor::SetHint(QWidget* edit, const TR7200& record) {
+    edit->setToolTip(FieldHint(Find(edit).Field, record));
+}
+
+void TFieldEditor::Reject(QWidget* control, TFieldCheck check) {
+    if (BringUp) BringUp();
+    if (control && control->isVisible() && control->isEnabled() &&
+        control->focusPolicy() != Qt::NoFocus)
+        control->setFocus();
+    TMessageBox::Show(Msg(check == TFieldCheck::BadFormat ? MsgParameterFormat : MsgParameterOut),
+                      Msg(MsgError), TMessageBox::Ok, Owner->window());
+}
