@@ -262,6 +262,8 @@ void TStatusPage::CbxSamplerModeChange() {
     // The new mode is taken only once the pages are stored under the old one.
     const int picked = ui->CbxSamplerMode->currentIndex();
     Editor.Fill(ui->CbxSamplerMode, r);
+    // After a load the panels show the record's mode, even when one of its values is refused.
+    if (picked == ui->CbxSamplerMode->currentIndex()) ShowModePanels(picked);
     if (!Host->StorePages()) return;
     ui->CbxSamplerMode->setCurrentIndex(picked);
     if (picked >= 0) r.SamplerMode = uint8_t(ui->CbxSamplerMode->itemData(picked).toInt());

@@ -26,6 +26,12 @@ void TModalAnswers::Window(std::function<void(QWidget*)> handle) {
     Timer.start();
 }
 
+void TModalAnswers::Forget() {
+    Pending.clear();
+    Seen.clear();
+    Timer.stop();
+}
+
 QStringList TModalAnswers::Boxes() const {
     QStringList boxes;
     for (const TSeenBox& box : Seen)

@@ -46,6 +46,9 @@ public:
     // which must close it.
     void Window(std::function<void(QWidget*)> handle);
 
+    // Drops the answers still queued and the boxes seen.
+    void Forget();
+
     std::vector<TSeenBox> Seen;
     // The boxes seen so far, each as "caption: text".
     QStringList Boxes() const;
