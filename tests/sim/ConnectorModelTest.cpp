@@ -22,9 +22,12 @@ TBytes Send(TConnectorModel& model, const TBytes& bytes) {
 }
 
 TBytes WriteRequest(uint8_t command, int address, const TBytes& data) {
-    TBytes request{0x5A, command, uint8_t(address), uint8_t(address >> 8), uint8_t(data.size())};
-    request.insert(request.end(), data.begin(), data.end());
-    request.resize(37, 0);
+    // The frame has its full size before the data goes in: never grown, never cut.
+    TBytes request(37, 0);
+    const uint8_t head[] = {0x5A, command, uint8_t(address), uint8_t(address >> 8),
+                            uint8_t(data.size())};
+    std::copy(std::begin(head), std::end(head), request.begin());
+    std::copy_n(data.begin(), std::min<size_t>(data.size(), 32), request.begin() + 5);
     return request;
 }
 
