@@ -87,22 +87,11 @@ uint16_t TR7200::HeaderChecksum() const {
 }
 
 uint32_t TR7200::ToConnectorTimestamp(TDateTime t) {
-    if (t == 0) return 0;
-    int year, month, day, hour, minute, second, msec;
-    DecodeDateTime(t, year, month, day, hour, minute, second, msec);
-    const TConnectorTime time{uint8_t(second), uint8_t(minute), uint8_t(hour),
-                              uint8_t(day),    uint8_t(month),  uint8_t((year % 100 + 100) % 100)};
-    return PackLocalTime(time);
+    return ::ToConnectorTimestamp(t);
 }
 
 TDateTime TR7200::FromConnectorTimestamp(uint32_t s) {
-    if (s == 0) return 0;
-    TConnectorTime time;
-    UnpackLocalTime(s, time);
-    TDateTime result = 0;
-    TryEncodeDateTime(time.Year + 2000, time.Month, time.Day, time.Hour, time.Minute, time.Second,
-                      0, result);
-    return result;
+    return ::FromConnectorTimestamp(s);
 }
 
 // ---- Event log ----

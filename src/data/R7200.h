@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ConnectorImage.h"
 #include "DateTime.h"
 #include "LogRecord.h"
 #include "ProgramBlock.h"
@@ -24,8 +25,8 @@ enum TRecordStatus : int {
 // The program block fields come from TProgramBlock and are read and written directly.
 class TR7200 : public TProgramBlock {
 public:
-    static constexpr int ImageSize = 32768;
-    static constexpr int LogSlots = 1920;
+    static constexpr int ImageSize = connector::ImageSize;
+    static constexpr int LogSlots = connector::LogSlots;
 
     TR7200();
 
