@@ -194,7 +194,7 @@ void TMainForm::ConnectCommands() {
     bind(ui->HelpAbout, &TMainForm::HelpAboutExecute);
 
     // Entries that show a command under a text or hint of their own.
-    auto forward = [this](QAction* proxy, QAction* target) {
+    auto forward = [](QAction* proxy, QAction* target) {
         connect(proxy, &QAction::triggered, target, [target] { target->trigger(); });
         connect(target, &QAction::enabledChanged, proxy, &QAction::setEnabled);
         proxy->setEnabled(target->isEnabled());
