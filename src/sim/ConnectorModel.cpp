@@ -234,8 +234,11 @@ void TConnectorModel::HandleRequest(const std::vector<uint8_t>& request) {
     case CmdReadSmall: {
         const std::vector<uint8_t>& memory = Memory(Kind);
         const int address = le::Get16(&request[1]);
-        for (int i = 0; i < count; ++i)
-            payload.push_back(memory[size_t(address + i) % memory.size()]);
+        for (int i = 0; i < count; ++i) {
+            const size_t at = size_t(address + i) % memory.size();
+            const bool stuck = int(at) >= Plan.StuckAt && int(at) < Plan.StuckAt + Plan.StuckCount;
+            payload.push_back(stuck ? 0 : memory[at]);
+        }
         break;
     }
     case CmdWriteLarge:
