@@ -232,6 +232,7 @@ bool TR7200::WriteToConnector() {
     const int oldCount = LogCount;
     const int oldStart = LogStart;
     ResetLog();
+    LastVerify = {};
     if (Device->WriteMemory(4, Image.data() + 4, ImageSize - 4) && VerifyConnector()) {
         Status = StatusOk;
         return true;
@@ -244,9 +245,21 @@ bool TR7200::WriteToConnector() {
 }
 
 bool TR7200::VerifyConnector() {
+    LastVerify = {};
     std::vector<uint8_t> copy(ImageSize - 4);
-    return Device && Device->ReadMemory(4, copy.data(), ImageSize - 4) &&
-           std::equal(copy.begin(), copy.end(), Image.begin() + 4);
+    if (!Device || !Device->ReadMemory(4, copy.data(), ImageSize - 4)) {
+        LastVerify.Outcome = TVerifyResult::ReadFailed;
+        return false;
+    }
+    LastVerify.Outcome = TVerifyResult::Equal;
+    for (int i = 0; i < int(copy.size()); ++i) {
+        if (copy[size_t(i)] == Image[size_t(4 + i)]) continue;
+        if (LastVerify.DifferingBytes++ == 0) {
+            LastVerify.Outcome = TVerifyResult::Mismatch;
+            LastVerify.FirstAddress = 4 + i;
+        }
+    }
+    return LastVerify.Outcome == TVerifyResult::Equal;
 }
 
 bool TR7200::SetConnectorClock(TDateTime t) {

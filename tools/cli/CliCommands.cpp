@@ -172,9 +172,13 @@ int RunWrite(const TArguments& a) {
     TKelbDevice device;
     if (const TCliOutcome probe = Probe(device); probe != TCliOutcome::Ok) return Finish(probe);
     record.Device = &device;
-    if (!WithProgress(device, [&record] { return record.WriteToConnector(); }))
-        return Finish(OutcomeOfStatus(record.Status));
-    return 0;
+    if (WithProgress(device, [&record] { return record.WriteToConnector(); })) return 0;
+    const TVerifyResult& verify = record.LastVerify;
+    if (verify.Outcome == TVerifyResult::Mismatch)
+        std::fprintf(stderr, "verification failed at 0x%04X: %d %s\n", verify.FirstAddress,
+                     verify.DifferingBytes,
+                     verify.DifferingBytes == 1 ? "byte differs" : "bytes differ");
+    return Finish(OutcomeOfStatus(record.Status));
 }
 
 int RunClock(const TArguments& a) {
