@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Version.h"
+
 #include <QDialog>
 #include <memory>
 
@@ -12,8 +14,8 @@ class TAboutBox : public QDialog {
     Q_OBJECT
 
 public:
-    static constexpr int MajorVersion = 2;
-    static constexpr int MinorVersion = 30;
+    static constexpr int MajorVersion = LIMNASET_VERSION_MAJOR;
+    static constexpr int MinorVersion = LIMNASET_VERSION_MINOR;
 
     explicit TAboutBox(QWidget* parent = nullptr);
     ~TAboutBox() override;

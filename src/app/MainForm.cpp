@@ -194,7 +194,7 @@ void TMainForm::ConnectCommands() {
     bind(ui->HelpAbout, &TMainForm::HelpAboutExecute);
 
     // Entries that show a command under a text or hint of their own.
-    auto forward = [this](QAction* proxy, QAction* target) {
+    auto forward = [](QAction* proxy, QAction* target) {
         connect(proxy, &QAction::triggered, target, [target] { target->trigger(); });
         connect(target, &QAction::enabledChanged, proxy, &QAction::setEnabled);
         proxy->setEnabled(target->isEnabled());
@@ -237,28 +237,10 @@ bool TMainForm::QuerySave() {
 
 void TMainForm::ShowResult() {
     Panels[1]->setText(Workplace->FileName.isEmpty() ? Msg(MsgNoname) : Workplace->FileName);
-    TMsgId text;
-    switch (Workplace->Record->Status) {
-    case StatusOk:
+    const TMsgId text = StatusMessage(Workplace->Record->Status);
+    if (text == MsgOK) {
         Panels[0]->setText(Msg(MsgOK));
         return;
-    case StatusCommError:
-        text = MsgCommError;
-        break;
-    case StatusFileError:
-        text = MsgFileError;
-        break;
-    case StatusCorruptedFile:
-        text = MsgCorruptedFile;
-        break;
-    case StatusWrongVersion:
-        text = MsgWrongVersion;
-        break;
-    case StatusOutOfRange:
-        text = MsgParameterOut;
-        break;
-    default:
-        throw TInternalError::Switch("Main", 612);
     }
     Panels[0]->setText(Msg(MsgError));
     TMessageBox::Show(Msg(text), Msg(MsgError), TMessageBox::Ok, this);

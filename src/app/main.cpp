@@ -1,6 +1,7 @@
 #include "Application.h"
 #include "Languages.h"
 #include "MainForm.h"
+#include "Version.h"
 #include "Workplace.h"
 
 #include <QLocale>
@@ -9,7 +10,7 @@ int main(int argc, char** argv) {
     TApplication app(argc, argv);
     TApplication::setApplicationName(QStringLiteral("Limnaset"));
     TApplication::setOrganizationName(QStringLiteral("Limnaset"));
-    TApplication::setApplicationVersion(QStringLiteral("2.30"));
+    TApplication::setApplicationVersion(QStringLiteral(LIMNASET_VERSION));
 
     // The language chosen in Properties, else the one that fits the user's locale.
     QString code = TWorkplace::StoredLanguageCode(QCoreApplication::applicationFilePath());

@@ -31,11 +31,13 @@ namespace {
 
 using TField = TImageLayout::TField;
 
-// One generic lambda serves as both the mutable and the const accessor.
-template <typename F> TImageLayout::TAccessor Member(F f) {
-    using T = std::remove_cvref_t<std::invoke_result_t<F, TProgramBlock&>>;
-    return TImageLayout::TAccess<T>{f, f};
-}
+// A member of the block, reached by a path such as Schedule[2].Weeks, for both constnesses.
+// clang-format off
+#define LIMNASET_MEMBER(m)                                                                        \
+    TImageLayout::TAccess<std::remove_cvref_t<decltype(std::declval<TProgramBlock&>().m)>>{      \
+        [](TProgramBlock& b) -> auto& { return b.m; },                                            \
+        [](const TProgramBlock& b) -> const auto& { return b.m; }}
+// clang-format on
 
 template <auto M> TImageLayout::TAccessor Bytes() {
     return TImageLayout::TBytesAccess{
@@ -43,24 +45,19 @@ template <auto M> TImageLayout::TAccessor Bytes() {
         [](const TProgramBlock& b) { return std::span<const uint8_t>(b.*M); }};
 }
 
-template <typename F> TField Number(const char* name, int offset, F f, uint8_t mask = 0xFF) {
-    using T = std::remove_cvref_t<std::invoke_result_t<F, TProgramBlock&>>;
-    return TField{QString::fromLatin1(name), offset, int(sizeof(T)), Member(f), mask};
+template <typename T>
+TField Number(const char* name, int offset, TImageLayout::TAccess<T> access, uint8_t mask = 0xFF) {
+    return TField{QString::fromLatin1(name), offset, int(sizeof(T)), access, mask};
 }
-
-#define LIMNASET_MEMBER(m)                                                                         \
-    [](auto& b) -> auto& {                                                                         \
-        return b.m;                                                                                \
-    }
 
 template <size_t Day> void AddScheduleDay(std::vector<TField>& fields) {
     const int offset = 542 + 3 * int(Day);
     const QString name = QStringLiteral("Schedule[%1].").arg(Day);
     fields.push_back(TField{name + QStringLiteral("StartAt"), offset, 2,
-                            Member(LIMNASET_MEMBER(Schedule[Day].StartAt))});
+                            LIMNASET_MEMBER(Schedule[Day].StartAt)});
     // Bits 4, 6 and 7 have no meaning; they are written as 0 and ignored when read.
     fields.push_back(TField{name + QStringLiteral("Weeks"), offset + 2, 1,
-                            Member(LIMNASET_MEMBER(Schedule[Day].Weeks)), 0x2F});
+                            LIMNASET_MEMBER(Schedule[Day].Weeks), 0x2F});
 }
 
 std::vector<TField> BuildFields() {
@@ -112,12 +109,12 @@ std::vector<TField> BuildFields() {
     f.push_back(Number("ChangeInterval", 609, LIMNASET_MEMBER(ChangeInterval)));
     f.push_back(Number("Analog1.Min", 1999, LIMNASET_MEMBER(Analog1.Min)));
     f.push_back(Number("Analog1.Max", 2007, LIMNASET_MEMBER(Analog1.Max)));
-    f.push_back(TField{"Analog1.Units", 2015, TImageLayout::UnitsSize,
-                       Member(LIMNASET_MEMBER(Analog1.Units))});
+    f.push_back(
+        TField{"Analog1.Units", 2015, TImageLayout::UnitsSize, LIMNASET_MEMBER(Analog1.Units)});
     f.push_back(Number("Analog2.Min", 2023, LIMNASET_MEMBER(Analog2.Min)));
     f.push_back(Number("Analog2.Max", 2031, LIMNASET_MEMBER(Analog2.Max)));
-    f.push_back(TField{"Analog2.Units", 2039, TImageLayout::UnitsSize,
-                       Member(LIMNASET_MEMBER(Analog2.Units))});
+    f.push_back(
+        TField{"Analog2.Units", 2039, TImageLayout::UnitsSize, LIMNASET_MEMBER(Analog2.Units)});
     f.push_back(Number("TemperatureUnits", 2047, LIMNASET_MEMBER(TemperatureUnits)));
     return f;
 }

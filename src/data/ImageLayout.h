@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ConnectorImage.h"
 #include "ProgramBlock.h"
 
 #include <QString>
@@ -33,7 +34,7 @@ public:
     static constexpr int PumpReportComplement = 1997;
     static constexpr int BlockTail = 1999;
     static constexpr int BlockTailSize = 49;
-    static constexpr int LogArea = 2048;
+    static constexpr int LogArea = connector::LogArea;
     static constexpr int UnitsSize = 8;
     static constexpr int DefaultSize = BlockHeadSize + BlockTailSize;
 

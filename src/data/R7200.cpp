@@ -87,22 +87,11 @@ uint16_t TR7200::HeaderChecksum() const {
 }
 
 uint32_t TR7200::ToConnectorTimestamp(TDateTime t) {
-    if (t == 0) return 0;
-    int year, month, day, hour, minute, second, msec;
-    DecodeDateTime(t, year, month, day, hour, minute, second, msec);
-    const TConnectorTime time{uint8_t(second), uint8_t(minute), uint8_t(hour),
-                              uint8_t(day),    uint8_t(month),  uint8_t((year % 100 + 100) % 100)};
-    return PackLocalTime(time);
+    return ::ToConnectorTimestamp(t);
 }
 
 TDateTime TR7200::FromConnectorTimestamp(uint32_t s) {
-    if (s == 0) return 0;
-    TConnectorTime time;
-    UnpackLocalTime(s, time);
-    TDateTime result = 0;
-    TryEncodeDateTime(time.Year + 2000, time.Month, time.Day, time.Hour, time.Minute, time.Second,
-                      0, result);
-    return result;
+    return ::FromConnectorTimestamp(s);
 }
 
 // ---- Event log ----
@@ -243,6 +232,7 @@ bool TR7200::WriteToConnector() {
     const int oldCount = LogCount;
     const int oldStart = LogStart;
     ResetLog();
+    LastVerify = {};
     if (Device->WriteMemory(4, Image.data() + 4, ImageSize - 4) && VerifyConnector()) {
         Status = StatusOk;
         return true;
@@ -255,9 +245,21 @@ bool TR7200::WriteToConnector() {
 }
 
 bool TR7200::VerifyConnector() {
+    LastVerify = {};
     std::vector<uint8_t> copy(ImageSize - 4);
-    return Device && Device->ReadMemory(4, copy.data(), ImageSize - 4) &&
-           std::equal(copy.begin(), copy.end(), Image.begin() + 4);
+    if (!Device || !Device->ReadMemory(4, copy.data(), ImageSize - 4)) {
+        LastVerify.Outcome = TVerifyResult::ReadFailed;
+        return false;
+    }
+    LastVerify.Outcome = TVerifyResult::Equal;
+    for (int i = 0; i < int(copy.size()); ++i) {
+        if (copy[size_t(i)] == Image[size_t(4 + i)]) continue;
+        if (LastVerify.DifferingBytes++ == 0) {
+            LastVerify.Outcome = TVerifyResult::Mismatch;
+            LastVerify.FirstAddress = 4 + i;
+        }
+    }
+    return LastVerify.Outcome == TVerifyResult::Equal;
 }
 
 bool TR7200::SetConnectorClock(TDateTime t) {

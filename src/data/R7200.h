@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ConnectorImage.h"
 #include "DateTime.h"
 #include "LogRecord.h"
 #include "ProgramBlock.h"
@@ -20,12 +21,20 @@ enum TRecordStatus : int {
     StatusOutOfRange = 5,    // log index out of range
 };
 
+// What the read-back after a write found; the record's Status tells only that it failed.
+struct TVerifyResult {
+    enum TOutcome { NotRun, Equal, ReadFailed, Mismatch };
+    TOutcome Outcome = NotRun;
+    int FirstAddress = 0; // Connector address of the first byte that differs
+    int DifferingBytes = 0;
+};
+
 // The document: one Connector image plus the typed fields the editors work on.
 // The program block fields come from TProgramBlock and are read and written directly.
 class TR7200 : public TProgramBlock {
 public:
-    static constexpr int ImageSize = 32768;
-    static constexpr int LogSlots = 1920;
+    static constexpr int ImageSize = connector::ImageSize;
+    static constexpr int LogSlots = connector::LogSlots;
 
     TR7200();
 
@@ -38,6 +47,7 @@ public:
     int LogCount = 0;
     int LogStart = 0;
     TRecordStatus Status = StatusOk;
+    TVerifyResult LastVerify;
     TKelbDevice* Device = nullptr; // not owned
 
     void LoadDefaults();

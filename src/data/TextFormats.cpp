@@ -1,5 +1,7 @@
 #include "TextFormats.h"
 
+#include "ConnectorCalendar.h"
+
 #include <QLocale>
 #include <QRegularExpression>
 #include <QStringList>
@@ -157,29 +159,6 @@ QList<TToken> Tokenize(const QString& format) {
         }
         tokens.push_back({field, count, QString()});
         i += count;
-    }
-    return tokens;
-}
-
-// The display texts leave the time zone out, and with it the brackets some locales put
-// around it.
-QList<TToken> WithoutZone(QList<TToken> tokens) {
-    for (qsizetype k = 0; k < tokens.size();) {
-        if (tokens[k].Field != u't') {
-            ++k;
-            continue;
-        }
-        tokens.removeAt(k);
-        const bool before = k > 0 && tokens[k - 1].Field.isNull();
-        const bool after = k < tokens.size() && tokens[k].Field.isNull();
-        if (before && after && tokens[k - 1].Literal.trimmed().endsWith(u'(') &&
-            tokens[k].Literal.startsWith(u')')) {
-            QString& left = tokens[k - 1].Literal;
-            while (left.endsWith(u' '))
-                left.chop(1);
-            left.chop(1);
-            tokens[k].Literal.remove(0, 1);
-        }
     }
     return tokens;
 }
@@ -443,17 +422,17 @@ QString FormatTemperatureRange(int a, int b, int units) {
 bool ParseDateTime(const QString& text, TDateTime& value) {
     const QLocale locale;
     const QString date = locale.dateFormat(QLocale::ShortFormat);
+    // The display texts leave the time zone out.
     const QStringList formats = {
-        date + u' ' + locale.timeFormat(QLocale::ShortFormat),
-        date + u' ' + locale.timeFormat(QLocale::LongFormat),
+        date + u' ' + WithoutZone(locale.timeFormat(QLocale::ShortFormat)),
+        date + u' ' + WithoutZone(locale.timeFormat(QLocale::LongFormat)),
         date,
     };
     const QString trimmed = text.trimmed();
     for (const QString& format : formats) {
         TDateParts parts;
         TDateScanner scanner(trimmed);
-        if (scanner.Match(WithoutZone(Tokenize(format)), parts) && EncodeParts(parts, value))
-            return true;
+        if (scanner.Match(Tokenize(format), parts) && EncodeParts(parts, value)) return true;
     }
     value = 0;
     return false;

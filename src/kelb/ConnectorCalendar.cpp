@@ -60,35 +60,6 @@ void SetDate(TConnectorTime& time, uint16_t dayNumber) {
     time.Day = uint8_t(day);
 }
 
-// Drops the zone name from a time format: these are Connector times under its own rule.
-// Some locales put the zone first ("t HH:mm:ss") or in brackets ("H:mm:ss (t)").
-QString WithoutZone(const QString& format) {
-    QString result;
-    bool quoted = false;
-    for (qsizetype i = 0; i < format.size(); ++i) {
-        const QChar c = format.at(i);
-        if (c == u'\'') quoted = !quoted;
-        if (quoted || c != u't') {
-            result += c;
-            continue;
-        }
-        while (i + 1 < format.size() && format.at(i + 1) == u't')
-            ++i;
-        if (result.endsWith(u'(') && i + 1 < format.size() && format.at(i + 1) == u')') {
-            result.chop(1);
-            ++i;
-        }
-        if (!result.isEmpty() && result.back().isSpace()) {
-            while (!result.isEmpty() && result.back().isSpace())
-                result.chop(1);
-        } else {
-            while (i + 1 < format.size() && format.at(i + 1).isSpace())
-                ++i;
-        }
-    }
-    return result.trimmed();
-}
-
 QString DateAndTime(TDateTime value, const QString& timeFormat) {
     if (value == 0) return QString();
     const QDateTime dt = FromDateTime(value);
@@ -204,6 +175,53 @@ int DaylightRule() {
 
 void SetDaylightRuleSource(std::function<int()> source) {
     RuleSource() = std::move(source);
+}
+
+// Some locales put the zone first ("t HH:mm:ss") or in brackets ("H:mm:ss (t)").
+QString WithoutZone(const QString& format) {
+    QString result;
+    bool quoted = false;
+    for (qsizetype i = 0; i < format.size(); ++i) {
+        const QChar c = format.at(i);
+        if (c == u'\'') quoted = !quoted;
+        if (quoted || c != u't') {
+            result += c;
+            continue;
+        }
+        while (i + 1 < format.size() && format.at(i + 1) == u't')
+            ++i;
+        if (result.endsWith(u'(') && i + 1 < format.size() && format.at(i + 1) == u')') {
+            result.chop(1);
+            ++i;
+        }
+        if (!result.isEmpty() && result.back().isSpace()) {
+            while (!result.isEmpty() && result.back().isSpace())
+                result.chop(1);
+        } else {
+            while (i + 1 < format.size() && format.at(i + 1).isSpace())
+                ++i;
+        }
+    }
+    return result.trimmed();
+}
+
+uint32_t ToConnectorTimestamp(TDateTime t) {
+    if (t == 0) return 0;
+    int year, month, day, hour, minute, second, msec;
+    DecodeDateTime(t, year, month, day, hour, minute, second, msec);
+    const TConnectorTime time{uint8_t(second), uint8_t(minute), uint8_t(hour),
+                              uint8_t(day),    uint8_t(month),  uint8_t((year % 100 + 100) % 100)};
+    return PackLocalTime(time);
+}
+
+TDateTime FromConnectorTimestamp(uint32_t s) {
+    if (s == 0) return 0;
+    TConnectorTime time;
+    UnpackLocalTime(s, time);
+    TDateTime result = 0;
+    TryEncodeDateTime(time.Year + 2000, time.Month, time.Day, time.Hour, time.Minute, time.Second,
+                      0, result);
+    return result;
 }
 
 QString DateTimeText(TDateTime value) {

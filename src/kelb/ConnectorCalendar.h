@@ -36,10 +36,17 @@ bool IsSummerTime(const TConnectorTime& time);
 uint32_t PackLocalTime(TConnectorTime time);
 void UnpackLocalTime(uint32_t seconds, TConnectorTime& time);
 
+// Local time to Connector seconds and back, under the rule in force; 0 stays 0 both ways.
+uint32_t ToConnectorTimestamp(TDateTime t);
+TDateTime FromConnectorTimestamp(uint32_t s);
+
 // The daylight-saving rule in force: 0 none, 1 European, 2 United States. It is read at
 // every conversion from the installed source; with none installed the European rule holds.
 int DaylightRule();
 void SetDaylightRuleSource(std::function<int()> source);
+
+// A time format without its zone name: these are Connector times under its own rule.
+QString WithoutZone(const QString& timeFormat);
 
 // Display texts in the default locale's formats; empty for the value 0.
 QString DateTimeText(TDateTime value);

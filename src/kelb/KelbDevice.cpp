@@ -1,5 +1,6 @@
 #include "KelbDevice.h"
 
+#include "ConnectorImage.h"
 #include "InternalError.h"
 #include "KelbProtocol.h"
 #include "LittleEndian.h"
@@ -62,9 +63,28 @@ bool TKelbDevice::DetectConnector(bool& present) {
     if (!QueryMemoryKind(large)) return false;
     SmallMemory = !large;
     BlockSize = SmallMemory ? 8 : 32;
-    MemorySize = SmallMemory ? 256 : 32768;
+    MemorySize = SmallMemory ? connector::SmallSize : connector::ImageSize;
     present = true;
     return true;
+}
+
+TConnectorState TKelbDevice::ProbeConnector() {
+    bool present = false;
+    if (!DetectConnector(present)) return TConnectorState::Lost;
+    if (!present) return TConnectorState::Absent;
+    return SmallMemory ? TConnectorState::Small : TConnectorState::Usable;
+}
+
+TConnectorProbe TKelbDevice::Probe() {
+    TConnectorProbe probe;
+    probe.Adapter = ReadAdapterVersion();
+    if (probe.Adapter) probe.Connector = ProbeConnector();
+    return probe;
+}
+
+QString TKelbDevice::AdapterText() const {
+    return QString::asprintf("%s %x.%02x\n", Description.toUtf8().constData(), AdapterVersion >> 8,
+                             AdapterVersion & 0xFF);
 }
 
 bool TKelbDevice::ReadClock(TConnectorTime& time) {

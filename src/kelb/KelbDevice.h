@@ -6,6 +6,15 @@
 #include <cstdint>
 #include <functional>
 
+// What the Connector questions find in the adapter; Lost when the adapter stopped answering.
+enum class TConnectorState { Lost, Absent, Small, Usable };
+
+// One look at the adapter and its Connector, as the status monitor and the tool make it.
+struct TConnectorProbe {
+    bool Adapter = false; // the adapter told its version
+    TConnectorState Connector = TConnectorState::Lost;
+};
+
 // The Connector command set on top of the adapter link.
 class TKelbDevice : public TKelbAdapter {
 public:
@@ -21,6 +30,11 @@ public:
     bool QueryConnector(bool& present);
     bool QueryMemoryKind(bool& large);
     bool DetectConnector(bool& present);
+    TConnectorState ProbeConnector();
+    // The adapter's version, then its Connector.
+    TConnectorProbe Probe();
+    // The status bar's text for the adapter, line feed included: "USB LIMNASET Adapter 1.05\n".
+    QString AdapterText() const;
     bool ReadClock(TConnectorTime& time);
     bool SetClock(const TConnectorTime& time);
     bool ReadBlock(int address, uint8_t* buffer, int count);

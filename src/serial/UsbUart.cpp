@@ -75,7 +75,7 @@ bool TUsbUart::PickDevice(const QStringList& descriptions, const QString& descri
 }
 
 bool TUsbUart::Open(int index) {
-    if (index == -1) throw TInternalError::OnFile(Unit, 119);
+    if (index == -1) throw TInternalError::OnFile(Unit, CheckOpenIndex);
     if (IsOpen()) Close();
 
     QString location;
@@ -119,7 +119,7 @@ void TUsbUart::Close() {
 }
 
 int32_t TUsbUart::Write(const uint8_t* data, int32_t count) {
-    if (!IsOpen()) throw TInternalError::OnFile(Unit, 166);
+    if (!IsOpen()) throw TInternalError::OnFile(Unit, CheckWrite);
     if (count <= 0) return 0;
     if (Handle->write(reinterpret_cast<const char*>(data), count) != count) {
         Handle->clear(QSerialPort::Output);
@@ -163,7 +163,7 @@ int32_t TUsbUart::ReadWithin(uint8_t* buffer, int32_t count, int64_t ms) {
 }
 
 int32_t TUsbUart::Read(uint8_t* buffer, int32_t count) {
-    if (!IsOpen()) throw TInternalError::OnFile(Unit, 183);
+    if (!IsOpen()) throw TInternalError::OnFile(Unit, CheckRead);
     if (count <= 0) return 0;
     if (ImmediateRead) {
         int64_t waiting = 0;
@@ -192,7 +192,7 @@ bool TUsbUart::QueueStatus(int64_t& waiting, int graceMs) {
 }
 
 void TUsbUart::Purge() {
-    if (!IsOpen()) throw TInternalError::OnFile(Unit, 230);
+    if (!IsOpen()) throw TInternalError::OnFile(Unit, CheckPurge);
     for (int pass = 0; pass < 10; ++pass) {
         if (pass > 0) std::this_thread::sleep_for(std::chrono::milliseconds(50));
         Handle->clear(QSerialPort::AllDirections);
@@ -200,11 +200,11 @@ void TUsbUart::Purge() {
         if (!QueueStatus(waiting, PurgeQuietMs) || waiting == 0) return;
     }
     // A device that will not stop talking: fail loudly instead of keeping stale bytes.
-    throw TInternalError::OnFile(Unit, 247);
+    throw TInternalError::OnFile(Unit, CheckPurgeFlood);
 }
 
 bool TUsbUart::SetImmediateRead() {
-    if (!IsOpen()) throw TInternalError::OnFile(Unit, 258);
+    if (!IsOpen()) throw TInternalError::OnFile(Unit, CheckImmediateRead);
     ImmediateRead = true;
     Timeouts.ReadInterval = 0xFFFFFFFF;
     Timeouts.ReadMultiplier = 0;
@@ -213,17 +213,16 @@ bool TUsbUart::SetImmediateRead() {
 }
 
 void TUsbUart::SetTimeouts(int32_t total, int32_t perByte) {
-    if (!IsOpen()) throw TInternalError::OnFile(Unit, 274);
-    if (total == 0 && perByte == 0) throw TInternalError::OnFile(Unit, 277);
+    if (!IsOpen()) throw TInternalError::OnFile(Unit, CheckTimeouts);
+    if (total == 0 && perByte == 0) throw TInternalError::OnFile(Unit, CheckNoTimeouts);
     ImmediateRead = false;
-    if (total <= perByte) total = perByte * 20;
     Timeouts.ReadInterval = 0;
     Timeouts.ReadMultiplier = uint32_t(perByte);
-    Timeouts.ReadConstant = uint32_t(total);
+    Timeouts.ReadConstant = uint32_t(ReadTotal(total, perByte));
 }
 
 bool TUsbUart::SetSettings(const TUartSettings& settings) {
-    if (!IsOpen()) throw TInternalError::OnFile(Unit, 300);
+    if (!IsOpen()) throw TInternalError::OnFile(Unit, CheckSettings);
     // Each step that fails leaves the steps before it in force. A pseudo-terminal has no
     // line to set up (the kernel keeps it at 8 bits without parity), so there the line
     // calls cannot fail the settings; the checks of the values still apply.
@@ -272,7 +271,7 @@ bool TUsbUart::SetSettings(const TUartSettings& settings) {
         parity = QSerialPort::SpaceParity;
         break;
     default:
-        throw TInternalError::Switch(Unit, 347);
+        throw TInternalError::Switch(Unit, CheckParity);
     }
 
     if (!applied(Handle->setDataBits(dataBits)) || !applied(Handle->setStopBits(stopBits)) ||
@@ -292,7 +291,7 @@ bool TUsbUart::SetSettings(const TUartSettings& settings) {
         flow = QSerialPort::SoftwareControl;
         break;
     default:
-        throw TInternalError::Switch(Unit, 368);
+        throw TInternalError::Switch(Unit, CheckFlowControl);
     }
     if (!Handle->setFlowControl(flow)) return false;
 
@@ -303,13 +302,10 @@ bool TUsbUart::SetSettings(const TUartSettings& settings) {
 }
 
 void TUsbUart::SetWriteTimeouts() {
-    if (!IsOpen()) throw TInternalError::OnFile(Unit, 577);
-    int64_t charUs = 1;
-    if (Settings.BaudRate > 0 && Settings.DataBits > 0)
-        charUs = int64_t(1000000 / Settings.BaudRate) * Settings.DataBits + 3;
-    const int64_t charMs = std::max<int64_t>(1, std::max<int64_t>(1, charUs) / 1000);
-    Timeouts.WriteMultiplier = uint32_t(2 * charMs);
-    Timeouts.WriteConstant = 100;
+    if (!IsOpen()) throw TInternalError::OnFile(Unit, CheckWriteTimeouts);
+    const TWriteTimeouts write = WriteTimeouts(Settings);
+    Timeouts.WriteMultiplier = write.Multiplier;
+    Timeouts.WriteConstant = write.Constant;
 }
 
 bool TUsbUart::ModemBit(int signal) {
@@ -334,19 +330,19 @@ bool TUsbUart::GetRlsd() {
 }
 
 void TUsbUart::SetDtr(bool on) {
-    if (!IsOpen()) throw TInternalError::OnFile(Unit, 513);
+    if (!IsOpen()) throw TInternalError::OnFile(Unit, CheckDtr);
     Handle->setDataTerminalReady(on);
     Dtr = on;
 }
 
 void TUsbUart::SetRts(bool on) {
-    if (!IsOpen()) throw TInternalError::OnFile(Unit, 534);
+    if (!IsOpen()) throw TInternalError::OnFile(Unit, CheckRts);
     Handle->setRequestToSend(on);
     Rts = on;
 }
 
 void TUsbUart::SetBreak(bool on) {
-    if (!IsOpen()) throw TInternalError::OnFile(Unit, 555);
+    if (!IsOpen()) throw TInternalError::OnFile(Unit, CheckBreak);
     Handle->setBreakEnabled(on);
     Break = on;
 }

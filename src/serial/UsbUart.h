@@ -51,7 +51,6 @@ public:
     bool SetImmediateRead() override;
     void SetTimeouts(int32_t total, int32_t perByte) override;
     bool SetSettings(const TUartSettings& settings) override;
-    void GetSettings(TUartSettings& settings) override { settings = Settings; }
 
     bool GetCts() override;
     bool GetDsr() override;

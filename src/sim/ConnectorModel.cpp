@@ -1,7 +1,7 @@
 #include "ConnectorModel.h"
-#include "R7200.h"
 
 #include "ConnectorCalendar.h"
+#include "ConnectorImage.h"
 #include "DateTime.h"
 #include "KelbProtocol.h"
 #include "LittleEndian.h"
@@ -41,9 +41,10 @@ int RequestLength(uint8_t command) {
 } // namespace
 
 TConnectorModel::TConnectorModel(TKind kind, const TFaultPlan& plan)
-    : Kind(kind), Small(SmallSize, 0xFF), Large(LargeSize, 0xFF), Plan(plan), Random(plan.Seed) {
+    : Kind(kind), Small(connector::SmallSize, 0xFF), Large(connector::ImageSize, 0xFF), Plan(plan),
+      Random(plan.Seed) {
     Timer.start();
-    ClockBase = TR7200::ToConnectorTimestamp(TClock::Now());
+    ClockBase = ToConnectorTimestamp(TClock::Now());
     ClockBaseElapsed = Elapsed();
     if (Plan.Junk) DiscardOutput();
 }
@@ -233,8 +234,11 @@ void TConnectorModel::HandleRequest(const std::vector<uint8_t>& request) {
     case CmdReadSmall: {
         const std::vector<uint8_t>& memory = Memory(Kind);
         const int address = le::Get16(&request[1]);
-        for (int i = 0; i < count; ++i)
-            payload.push_back(memory[size_t(address + i) % memory.size()]);
+        for (int i = 0; i < count; ++i) {
+            const size_t at = size_t(address + i) % memory.size();
+            const bool stuck = int(at) >= Plan.StuckAt && int(at) < Plan.StuckAt + Plan.StuckCount;
+            payload.push_back(stuck ? 0 : memory[at]);
+        }
         break;
     }
     case CmdWriteLarge:
@@ -287,8 +291,9 @@ void TConnectorModel::Emit(std::vector<uint8_t> payload, TReplyFault fault) {
 
 int TConnectorModel::NextLogSlot() const {
     // The first slot holding either marker ends the log, as the reader sees it.
-    for (int slot = 0; slot < LogSlots; ++slot) {
-        const uint32_t time = le::Get32(&Large[size_t(LogOffset + slot * LogRecordSize)]);
+    for (int slot = 0; slot < connector::LogSlots; ++slot) {
+        const uint32_t time =
+            le::Get32(&Large[size_t(connector::LogArea + slot * TLogRecord::Size)]);
         if (time == TLogRecord::NeverWritten || time == TLogRecord::WriteMarker) return slot;
     }
     // A full ring without a marker: the oldest record, in slot 0, goes first.
@@ -322,15 +327,15 @@ void TConnectorModel::WriteDemoRecord(uint32_t time) {
     } else {
         record.Code = DemoSample % 2 ? LogOpen : LogClosed;
     }
-    uint8_t* bytes = &Large[size_t(LogOffset + slot * LogRecordSize)];
+    uint8_t* bytes = &Large[size_t(connector::LogArea + slot * TLogRecord::Size)];
     record.Encode(bytes);
 
     // The marker goes only over a slot that holds an older record; an unwritten slot
     // already ends the log.
-    const int next = (slot + 1) % LogSlots;
-    uint8_t* marker = &Large[size_t(LogOffset + next * LogRecordSize)];
+    const int next = (slot + 1) % connector::LogSlots;
+    uint8_t* marker = &Large[size_t(connector::LogArea + next * TLogRecord::Size)];
     if (le::Get32(marker) != TLogRecord::NeverWritten) {
-        std::fill_n(marker, LogRecordSize, uint8_t(0xFF));
+        std::fill_n(marker, TLogRecord::Size, uint8_t(0xFF));
         le::Put32(marker, TLogRecord::WriteMarker);
     }
 }
@@ -344,10 +349,10 @@ void TConnectorModel::PrefillDemoRecords(int count, int spacingSeconds) {
     const uint32_t spacing = uint32_t(spacingSeconds);
     // A freshly cleared log holds only its "CLEAR" record, stamped when it was made: the
     // sampler started after it, so it goes before the history made up here.
-    uint8_t* first = &Large[size_t(LogOffset)];
+    uint8_t* first = &Large[size_t(connector::LogArea)];
     const TLogRecord clear = TLogRecord::Decode(first);
     if (count > 0 && NextLogSlot() == 1 && clear.Code == LogClear &&
-        Crc8Maxim(first, LogRecordSize - 1) == clear.Crc) {
+        Crc8Maxim(first, TLogRecord::Size - 1) == clear.Crc) {
         TLogRecord dated = clear;
         dated.Time = now - uint32_t(count) * spacing;
         dated.Encode(first);

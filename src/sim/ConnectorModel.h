@@ -28,12 +28,6 @@ class TConnectorModel {
 public:
     enum class TKind { None, Small, Large };
 
-    static constexpr int SmallSize = 256;
-    static constexpr int LargeSize = 32768;
-    static constexpr int LogOffset = 2048;
-    static constexpr int LogSlots = 1920;
-    static constexpr int LogRecordSize = 16;
-
     explicit TConnectorModel(TKind kind = TKind::Large, const TFaultPlan& plan = {});
 
     // The adapter.

@@ -26,13 +26,16 @@ struct TFaultPlan {
     double NakProbability = 0;
 
     // A fixed fault for reply number N; it wins over the drawn one.
-    std::map<int, TReplyFault> AtReply;
+    std::map<int, TReplyFault> AtReply{};
 
     // The adapter vanishes from the bus after this many replies (0 = never): the last one
     // still reaches the PC, the next request finds no adapter.
     int VanishAfter = 0;
     // The Connector is pulled out of the adapter after this many replies (0 = never).
     int PullAfter = 0;
+    // Worn cells: StuckCount bytes from address StuckAt read as 0 whatever was written.
+    int StuckAt = 0;
+    int StuckCount = 0;
     // The adapter sends junk without end, so the receive queue never empties; its replies
     // are lost in it, and the junk never holds the byte that starts a reply.
     bool Junk = false;

@@ -5,6 +5,7 @@
 
 namespace {
 
+constexpr const char* Unit = "SimUart";
 constexpr int PurgePasses = 10;
 
 } // namespace
@@ -17,7 +18,7 @@ TSimUart::~TSimUart() {
 }
 
 void TSimUart::RequireOpen(int line) const {
-    if (DeviceIndex == -1) throw TInternalError::OnFile("SimUart", line);
+    if (DeviceIndex == -1) throw TInternalError::OnFile(Unit, line);
 }
 
 bool TSimUart::Alive() const {
@@ -25,7 +26,7 @@ bool TSimUart::Alive() const {
 }
 
 bool TSimUart::Open(int index) {
-    if (index == -1) throw TInternalError::OnFile("SimUart", 119);
+    if (index == -1) throw TInternalError::OnFile(Unit, CheckOpenIndex);
     Close();
     // The simulated bus holds one device.
     if (index != 0 || !Model->IsPlugged()) return false;
@@ -39,64 +40,49 @@ void TSimUart::Close() {
 }
 
 int32_t TSimUart::Write(const uint8_t* data, int32_t count) {
-    RequireOpen(166);
+    RequireOpen(CheckWrite);
     if (!Alive() || !Model->Feed(data, count)) return 0;
     return count;
 }
 
 int32_t TSimUart::Read(uint8_t* buffer, int32_t count) {
-    RequireOpen(183);
+    RequireOpen(CheckRead);
     if (!Alive()) return 0;
     return Model->Take(buffer, count);
 }
 
 void TSimUart::Purge() {
-    RequireOpen(230);
+    RequireOpen(CheckPurge);
     for (int pass = 0; pass < PurgePasses; ++pass) {
         if (!Alive()) return;
         Model->DiscardOutput();
         if (Model->Pending() == 0) return;
     }
     // A device that keeps sending: no pause between passes, there is no line to wait for.
-    throw TInternalError::OnFile("SimUart", 247);
+    throw TInternalError::OnFile(Unit, CheckPurgeFlood);
 }
 
 bool TSimUart::SetImmediateRead() {
-    RequireOpen(258);
+    RequireOpen(CheckImmediateRead);
     ImmediateRead = true;
     return true;
 }
 
 void TSimUart::SetTimeouts(int32_t total, int32_t perByte) {
-    RequireOpen(274);
-    if (total == 0 && perByte == 0) throw TInternalError::OnFile("SimUart", 277);
+    RequireOpen(CheckTimeouts);
+    if (total == 0 && perByte == 0) throw TInternalError::OnFile(Unit, CheckNoTimeouts);
     ImmediateRead = false;
-    TimeoutTotal = total <= perByte ? perByte * 20 : total;
+    TimeoutTotal = ReadTotal(total, perByte);
     TimeoutPerByte = perByte;
 }
 
 bool TSimUart::SetSettings(const TUartSettings& settings) {
-    RequireOpen(300);
+    RequireOpen(CheckSettings);
     if (settings.DataBits != 7 && settings.DataBits != 8) return false;
     if (settings.StopBits != 10 && settings.StopBits != 20) return false;
-    if (settings.Parity < 0 || settings.Parity > 4) throw TInternalError::Switch("SimUart", 347);
+    if (settings.Parity < 0 || settings.Parity > 4) throw TInternalError::Switch(Unit, CheckParity);
     if (settings.FlowControl < 0 || settings.FlowControl > 3)
-        throw TInternalError::Switch("SimUart", 368);
+        throw TInternalError::Switch(Unit, CheckFlowControl);
     Settings = settings;
     return SetImmediateRead();
-}
-
-void TSimUart::SetDtr(bool on) {
-    RequireOpen(513);
-    Dtr = on;
-}
-
-void TSimUart::SetRts(bool on) {
-    RequireOpen(534);
-    Rts = on;
-}
-
-void TSimUart::SetBreak(bool on) {
-    RequireOpen(555);
-    Break = on;
 }

@@ -26,15 +26,6 @@ public:
     bool SetImmediateRead() override;
     void SetTimeouts(int32_t total, int32_t perByte) override;
     bool SetSettings(const TUartSettings& settings) override;
-    void GetSettings(TUartSettings& settings) override { settings = Settings; }
-
-    bool GetCts() override { return false; }
-    bool GetDsr() override { return false; }
-    bool GetRing() override { return false; }
-    bool GetRlsd() override { return false; }
-    void SetDtr(bool on) override;
-    void SetRts(bool on) override;
-    void SetBreak(bool on) override;
 
     bool ImmediateRead = true;
     int32_t TimeoutTotal = 0;

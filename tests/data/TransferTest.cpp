@@ -146,10 +146,35 @@ TEST_F(TTransferRig, VerificationCatchesOneDifferentByte) {
     Rig.Model->SetFaultPlan({.AtReply = {{1024 + 500, TReplyFault::Flip}}});
     EXPECT_FALSE(Record.WriteToConnector());
     EXPECT_EQ(Record.Status, StatusCommError);
+    EXPECT_EQ(Record.LastVerify.Outcome, TVerifyResult::Mismatch);
+    EXPECT_EQ(Record.LastVerify.DifferingBytes, 1);
     EXPECT_EQ(Rig.Model->RequestCount(0x40), 1024);
     EXPECT_TRUE(std::equal(Record.Image.begin() + 4, Record.Image.begin() + 2048,
                            Rig.Model->Memory().begin() + 4));
     EXPECT_EQ(Record.LogCount, 2);
+}
+
+// Worn cells and a Connector pulled before the read-back fail alike for the user, not below.
+TEST_F(TTransferRig, VerificationTellsAMismatchFromAFailedReadBack) {
+    struct TCase {
+        TFaultPlan Plan;
+        TVerifyResult::TOutcome Outcome;
+        int FirstAddress;
+        int DifferingBytes;
+    };
+    const TCase cases[] = {
+        {{.StuckAt = 0x1F00, .StuckCount = 3}, TVerifyResult::Mismatch, 0x1F00, 3},
+        {{.PullAfter = 1024}, TVerifyResult::ReadFailed, 0, 0},
+    };
+    for (const TCase& c : cases) {
+        Rig.Model->SetKind(TConnectorModel::TKind::Large);
+        Rig.Model->SetFaultPlan(c.Plan);
+        EXPECT_FALSE(Record.WriteToConnector());
+        EXPECT_EQ(Record.Status, StatusCommError);
+        EXPECT_EQ(Record.LastVerify.Outcome, c.Outcome);
+        EXPECT_EQ(Record.LastVerify.FirstAddress, c.FirstAddress);
+        EXPECT_EQ(Record.LastVerify.DifferingBytes, c.DifferingBytes);
+    }
 }
 
 TEST_F(TTransferRig, ClockRoundTripsInLocalTime) {

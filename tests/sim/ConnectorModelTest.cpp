@@ -22,9 +22,12 @@ TBytes Send(TConnectorModel& model, const TBytes& bytes) {
 }
 
 TBytes WriteRequest(uint8_t command, int address, const TBytes& data) {
-    TBytes request{0x5A, command, uint8_t(address), uint8_t(address >> 8), uint8_t(data.size())};
-    request.insert(request.end(), data.begin(), data.end());
-    request.resize(37, 0);
+    // The frame has its full size before the data goes in: never grown, never cut.
+    TBytes request(37, 0);
+    const uint8_t head[] = {0x5A, command, uint8_t(address), uint8_t(address >> 8),
+                            uint8_t(data.size())};
+    std::copy(std::begin(head), std::end(head), request.begin());
+    std::copy_n(data.begin(), std::min<size_t>(data.size(), 32), request.begin() + 5);
     return request;
 }
 
@@ -34,7 +37,7 @@ uint32_t Seconds(int year, int month, int day, int hour, int minute, int second)
 }
 
 uint32_t SlotTime(TConnectorModel& model, int slot) {
-    return le::Get32(&model.Memory()[size_t(TConnectorModel::LogOffset + 16 * slot)]);
+    return le::Get32(&model.Memory()[size_t(connector::LogArea + 16 * slot)]);
 }
 
 } // namespace
@@ -236,7 +239,7 @@ TEST(ConnectorModel, DemoLogFillsTheRingWithValidRecords) {
     EXPECT_EQ(model.NextLogSlot(), 300);
     EXPECT_EQ(SlotTime(model, 300), TLogRecord::NeverWritten);
     for (int slot = 0; slot < 300; ++slot) {
-        const uint8_t* bytes = &model.Memory()[size_t(TConnectorModel::LogOffset + 16 * slot)];
+        const uint8_t* bytes = &model.Memory()[size_t(connector::LogArea + 16 * slot)];
         ASSERT_EQ(Crc8Maxim(bytes, 15), bytes[15]) << slot;
         ASSERT_EQ(le::Get32(bytes), clock - uint32_t(299 - slot) * 600) << slot;
         ASSERT_NE(TLogRecord::CodeWord(bytes[4]), "?") << slot;
@@ -257,7 +260,7 @@ TEST(ConnectorModel, DemoLogWrapsWithTheWriteMarker) {
     EXPECT_EQ(SlotTime(model, 81), model.ClockSeconds() - 1918 * 60);
     int valid = 0;
     for (int slot = 0; slot < 1920; ++slot) {
-        const uint8_t* bytes = &model.Memory()[size_t(TConnectorModel::LogOffset + 16 * slot)];
+        const uint8_t* bytes = &model.Memory()[size_t(connector::LogArea + 16 * slot)];
         valid += Crc8Maxim(bytes, 15) == bytes[15];
     }
     EXPECT_EQ(valid, 1919);
@@ -272,10 +275,10 @@ TEST(ConnectorModel, DemoRecordsFollowAFreshlyClearedLog) {
     model.PrefillDemoRecords(1925);
     // The PC starts a new log: one record in slot 0, the rest erased.
     std::vector<uint8_t>& memory = model.Memory();
-    std::fill(memory.begin() + TConnectorModel::LogOffset, memory.end(), uint8_t(0xFF));
+    std::fill(memory.begin() + connector::LogArea, memory.end(), uint8_t(0xFF));
     TLogRecord clear = TLogRecord::Empty(11);
     clear.Time = 1234;
-    clear.Encode(&memory[TConnectorModel::LogOffset]);
+    clear.Encode(&memory[connector::LogArea]);
     model.AppendDemoRecord();
     EXPECT_EQ(SlotTime(model, 0), 1234u);
     EXPECT_NE(SlotTime(model, 1), TLogRecord::NeverWritten);

@@ -104,14 +104,6 @@ public:
         Bus->AppliedSettings = settings;
         return true;
     }
-    void GetSettings(TUartSettings& settings) override { settings = Settings; }
-    bool GetCts() override { return false; }
-    bool GetDsr() override { return false; }
-    bool GetRing() override { return false; }
-    bool GetRlsd() override { return false; }
-    void SetDtr(bool) override {}
-    void SetRts(bool) override {}
-    void SetBreak(bool) override {}
 
 private:
     std::shared_ptr<TFakeBus> Bus;

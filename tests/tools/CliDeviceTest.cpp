@@ -115,6 +115,17 @@ TEST_F(CliDevice, RefusedConnectorWritesAreCommunicationErrors) {
     }
 }
 
+TEST_F(CliDevice, FailedVerificationNamesTheFirstDifferingAddress) {
+    Start({"--fault-stuck-at", "0x1F00", "--fault-stuck-count", "3"});
+    TR7200 program;
+    const QString file = PathOf("program.r72");
+    ASSERT_TRUE(program.SaveToFile(file));
+    const TCliRun run = Run({"write", file});
+    EXPECT_EQ(run.Exit, 11);
+    EXPECT_EQ(run.Err, "verification failed at 0x1F00: 3 bytes differ\n"
+                       "Communication error, please try once more\n");
+}
+
 // Only the large kind is usable: the status shows why, the transfers refuse to start.
 TEST_F(CliDevice, ConnectorsThatCannotBeUsedAreRefused) {
     struct TCase {

@@ -4,9 +4,11 @@
 #include "ConnectorCalendar.h"
 #include "KelbDevice.h"
 #include "LogExport.h"
+#include "MsgTemplate.h"
 #include "ProgressBar.h"
 #include "R7200.h"
 #include "RecordReport.h"
+#include "Version.h"
 
 #include <QCommandLineParser>
 
@@ -60,18 +62,24 @@ TCliOutcome Load(TR7200& record, const QString& path) {
     return record.LoadFromFile(path) ? TCliOutcome::Ok : OutcomeOfStatus(record.Status);
 }
 
-// The status monitor's probe: adapter, then Connector; only the large kind is usable.
-TCliOutcome Probe(TKelbDevice& device) {
-    if (!device.ReadAdapterVersion()) return TCliOutcome::NoAdapter;
-    bool present = false;
-    if (!device.DetectConnector(present)) return TCliOutcome::CommError;
-    if (!present) return TCliOutcome::NoConnector;
-    return device.SmallMemory ? TCliOutcome::SmallConnector : TCliOutcome::Ok;
+TCliOutcome OutcomeOfProbe(const TConnectorProbe& probe) {
+    if (!probe.Adapter) return TCliOutcome::NoAdapter;
+    switch (probe.Connector) {
+    case TConnectorState::Lost:
+        return TCliOutcome::CommError;
+    case TConnectorState::Absent:
+        return TCliOutcome::NoConnector;
+    case TConnectorState::Small:
+        return TCliOutcome::SmallConnector;
+    case TConnectorState::Usable:
+        break;
+    }
+    return TCliOutcome::Ok;
 }
 
-QString AdapterText(const TKelbDevice& device) {
-    return QString::asprintf("%s %x.%02x", device.Description.toUtf8().constData(),
-                             device.AdapterVersion >> 8, device.AdapterVersion & 0xFF);
+// Only the large kind is usable.
+TCliOutcome Probe(TKelbDevice& device) {
+    return OutcomeOfProbe(device.Probe());
 }
 
 // Runs a transfer with the progress bar attached to the device.
@@ -125,18 +133,17 @@ int RunLog(const TArguments& a) {
 
 int RunStatus(const TArguments&) {
     TKelbDevice device;
-    if (!device.ReadAdapterVersion()) return Finish(TCliOutcome::NoAdapter);
-    Out(QStringLiteral("Adapter: ") + AdapterText(device));
-    bool present = false;
-    if (!device.DetectConnector(present)) return Finish(TCliOutcome::CommError);
-    QString connector;
+    const TConnectorProbe probe = device.Probe();
+    if (!probe.Adapter) return Finish(TCliOutcome::NoAdapter);
+    QString adapter = device.AdapterText();
+    if (adapter.endsWith(u'\n')) adapter.chop(1);
+    Out(QStringLiteral("Adapter: ") + adapter);
+    const TCliOutcome outcome = OutcomeOfProbe(probe);
+    if (outcome == TCliOutcome::CommError) return Finish(outcome);
+    QString connector = OutcomeText(outcome);
     QString clock = QStringLiteral("?");
-    if (!present) {
-        connector = OutcomeText(TCliOutcome::NoConnector);
-    } else if (device.SmallMemory) {
-        connector = OutcomeText(TCliOutcome::SmallConnector);
-    } else {
-        connector = QStringLiteral("Connector OK");
+    if (outcome == TCliOutcome::Ok) {
+        connector = TMsgTemplate::SourceText(MsgConnectorOk);
         TR7200 record;
         record.Device = &device;
         clock = DateTimeText(record.ReadConnectorClock());
@@ -165,9 +172,13 @@ int RunWrite(const TArguments& a) {
     TKelbDevice device;
     if (const TCliOutcome probe = Probe(device); probe != TCliOutcome::Ok) return Finish(probe);
     record.Device = &device;
-    if (!WithProgress(device, [&record] { return record.WriteToConnector(); }))
-        return Finish(OutcomeOfStatus(record.Status));
-    return 0;
+    if (WithProgress(device, [&record] { return record.WriteToConnector(); })) return 0;
+    const TVerifyResult& verify = record.LastVerify;
+    if (verify.Outcome == TVerifyResult::Mismatch)
+        std::fprintf(stderr, "verification failed at 0x%04X: %d %s\n", verify.FirstAddress,
+                     verify.DifferingBytes,
+                     verify.DifferingBytes == 1 ? "byte differs" : "bytes differ");
+    return Finish(OutcomeOfStatus(record.Status));
 }
 
 int RunClock(const TArguments& a) {
@@ -247,7 +258,8 @@ QString GeneralHelp() {
                                   "Commands (COMMAND --help for more):\n");
     for (const TCommand& c : Commands())
         help += QStringLiteral("  %1\n").arg(c.Synopsis);
-    return help + QStringLiteral("\nOptions:\n") + CommonOptionsHelp + OutcomeTable();
+    return help + QStringLiteral("\nOptions:\n") + CommonOptionsHelp.chopped(1) +
+           QStringLiteral("  --version            show the version\n\n") + OutcomeTable();
 }
 
 int UsageError(const QString& message) {
@@ -293,6 +305,10 @@ int RunCli(QStringList arguments) {
     if (name == QStringLiteral("--help") || name == QStringLiteral("-h") ||
         name == QStringLiteral("help")) {
         Write(stdout, GeneralHelp().toUtf8());
+        return 0;
+    }
+    if (name == QStringLiteral("--version")) {
+        Out(QStringLiteral("limnaset-cli ") + QStringLiteral(LIMNASET_VERSION));
         return 0;
     }
     for (const TCommand& command : Commands()) {

@@ -1,63 +1,56 @@
 #include "CliOutcome.h"
 
-#include "R7200.h"
+#include "MsgTemplate.h"
 
 #include <cstdio>
 
 namespace {
 
+constexpr int StatusBase = 10;
+
 struct TEntry {
     TCliOutcome Outcome;
-    const char* Text;
     const char* Note = "";
 };
 
-// The one place where outcomes become words.
 constexpr TEntry Entries[] = {
-    {TCliOutcome::CommError, "Communication error, please try once more"},
-    {TCliOutcome::FileError, "File access error"},
-    {TCliOutcome::CorruptedFile, "Corrupted file"},
-    {TCliOutcome::WrongVersion, "Wrong file version"},
-    {TCliOutcome::OutOfRange, "Parameter out of range"},
-    {TCliOutcome::NoAdapter, "Adapter ?", "no adapter answers"},
-    {TCliOutcome::NoConnector, "No Connector", "no Connector in the adapter"},
-    {TCliOutcome::SmallConnector, "Connector ERROR", "a Connector of the small kind"},
+    {TCliOutcome::CommError},
+    {TCliOutcome::FileError},
+    {TCliOutcome::CorruptedFile},
+    {TCliOutcome::WrongVersion},
+    {TCliOutcome::OutOfRange},
+    {TCliOutcome::NoAdapter, "no adapter answers"},
+    {TCliOutcome::NoConnector, "no Connector in the adapter"},
+    {TCliOutcome::SmallConnector, "a Connector of the small kind"},
 };
 
 } // namespace
 
-TCliOutcome OutcomeOfStatus(int status) {
-    switch (status) {
-    case StatusOk:
-        return TCliOutcome::Ok;
-    case StatusCommError:
-        return TCliOutcome::CommError;
-    case StatusFileError:
-        return TCliOutcome::FileError;
-    case StatusCorruptedFile:
-        return TCliOutcome::CorruptedFile;
-    case StatusWrongVersion:
-        return TCliOutcome::WrongVersion;
-    case StatusOutOfRange:
-        return TCliOutcome::OutOfRange;
-    default:
-        // A code no operation sets: report it as the failure it must have been.
-        return TCliOutcome::CommError;
-    }
+TCliOutcome OutcomeOfStatus(TRecordStatus status) {
+    return status == StatusOk ? TCliOutcome::Ok : TCliOutcome(StatusBase + int(status));
 }
 
 QString OutcomeText(TCliOutcome outcome) {
-    for (const TEntry& e : Entries) {
-        if (e.Outcome == outcome) return QString::fromLatin1(e.Text);
+    switch (outcome) {
+    case TCliOutcome::Ok:
+    case TCliOutcome::Usage:
+        return QString();
+    case TCliOutcome::NoAdapter:
+        return TMsgTemplate::SourceText(MsgNoAdapter);
+    case TCliOutcome::NoConnector:
+        // The window leaves its Connector panel empty; a shell needs a word.
+        return QStringLiteral("No Connector");
+    case TCliOutcome::SmallConnector:
+        return TMsgTemplate::SourceText(MsgConnectorErr);
+    default:
+        return TMsgTemplate::SourceText(StatusMessage(TRecordStatus(int(outcome) - StatusBase)));
     }
-    return QString();
 }
 
 QString OutcomeTable() {
     QString table = QStringLiteral("Exit codes:\n  0   success\n");
     for (const TEntry& e : Entries) {
-        QString line =
-            QStringLiteral("  %1  %2").arg(int(e.Outcome)).arg(QString::fromLatin1(e.Text));
+        QString line = QStringLiteral("  %1  %2").arg(int(e.Outcome)).arg(OutcomeText(e.Outcome));
         if (*e.Note)
             line = line.leftJustified(24) + QStringLiteral("(%1)").arg(QString::fromLatin1(e.Note));
         table += line + u'\n';

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "R7200.h"
+
 #include <QString>
 
 // How a command ends: the process exit code. Record failures map to 10 + Status.
@@ -16,8 +18,8 @@ enum class TCliOutcome : int {
     Usage = 64,
 };
 
-TCliOutcome OutcomeOfStatus(int status);
-// The message for an outcome, in the application's own words; empty for Ok and Usage.
+TCliOutcome OutcomeOfStatus(TRecordStatus status);
+// The message for an outcome, the window's own in English; empty for Ok and Usage.
 QString OutcomeText(TCliOutcome outcome);
 // The exit-code table of the help texts.
 QString OutcomeTable();

@@ -89,6 +89,13 @@ bool TEmulatorOptions::Parse(const QStringList& arguments, TEmulatorOptions& opt
         {QStringLiteral("pull-after"),
          QStringLiteral("The Connector is pulled out of the adapter after n replies."),
          QStringLiteral("n")},
+        {QStringLiteral("fault-stuck-at"),
+         QStringLiteral(
+             "Worn Connector cells from this address read as 0 (see --fault-stuck-count)."),
+         QStringLiteral("address")},
+        {QStringLiteral("fault-stuck-count"),
+         QStringLiteral("Number of worn cells from --fault-stuck-at (default 0)."),
+         QStringLiteral("n")},
         {QStringLiteral("junk"), QStringLiteral("The adapter sends junk bytes without end.")},
     });
     if (!parser.parse(arguments)) {
@@ -149,5 +156,7 @@ bool TEmulatorOptions::Parse(const QStringList& arguments, TEmulatorOptions& opt
            Probability(parser, QStringLiteral("fault-flip"), plan.FlipProbability, error) &&
            Probability(parser, QStringLiteral("fault-nak"), plan.NakProbability, error) &&
            Count(parser, QStringLiteral("vanish-after"), plan.VanishAfter, error) &&
-           Count(parser, QStringLiteral("pull-after"), plan.PullAfter, error);
+           Count(parser, QStringLiteral("pull-after"), plan.PullAfter, error) &&
+           Count(parser, QStringLiteral("fault-stuck-at"), plan.StuckAt, error) &&
+           Count(parser, QStringLiteral("fault-stuck-count"), plan.StuckCount, error);
 }

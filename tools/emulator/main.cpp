@@ -1,5 +1,6 @@
 #include "Emulator.h"
 #include "EmulatorOptions.h"
+#include "Version.h"
 
 #include <QCoreApplication>
 #include <cstdio>
@@ -19,7 +20,7 @@ int main(int argc, char** argv) {
 
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("limnaset-emulator"));
-    QCoreApplication::setApplicationVersion(QStringLiteral("2.30"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(LIMNASET_VERSION));
 
     TEmulatorOptions options;
     QString error;

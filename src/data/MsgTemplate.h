@@ -70,3 +70,9 @@ public:
 inline QString Msg(TMsgId id) {
     return TMsgTemplate::Text(id);
 }
+
+enum TRecordStatus : int;
+
+// The message that tells the user a record operation's outcome: the window shows it, the
+// command-line tool prints its source text.
+TMsgId StatusMessage(TRecordStatus status);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ConnectorImage.h"
+
 #include <QString>
 #include <cstdint>
 
@@ -37,7 +39,7 @@ enum TLogCode : uint8_t {
 
 // One 16-byte event-log record of the Connector image, decoded.
 struct TLogRecord {
-    static constexpr int Size = 16;
+    static constexpr int Size = connector::LogRecordSize;
     static constexpr uint32_t NeverWritten = 0xFFFFFFFF;
     static constexpr uint32_t WriteMarker = 0xFFFFFFFE;
 

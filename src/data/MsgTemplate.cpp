@@ -1,6 +1,7 @@
 #include "MsgTemplate.h"
 
 #include "InternalError.h"
+#include "R7200.h"
 
 #include <QCoreApplication>
 #include <iterator>
@@ -92,4 +93,22 @@ TMsgId TMsgTemplate::Find(const QString& name) {
     for (int i = 0; i < MsgCount; ++i)
         if (name == QLatin1String(Table[i].Name)) return TMsgId(i);
     return MsgCount;
+}
+
+TMsgId StatusMessage(TRecordStatus status) {
+    switch (status) {
+    case StatusOk:
+        return MsgOK;
+    case StatusCommError:
+        return MsgCommError;
+    case StatusFileError:
+        return MsgFileError;
+    case StatusCorruptedFile:
+        return MsgCorruptedFile;
+    case StatusWrongVersion:
+        return MsgWrongVersion;
+    case StatusOutOfRange:
+        return MsgParameterOut;
+    }
+    throw TInternalError::Switch("Main", 612);
 }
