@@ -353,20 +353,22 @@ void TMainForm::EndTransfer() {
     InTransfer = false;
 }
 
-bool TMainForm::ConfirmConnector() {
-    bool present = false;
-    const bool answered = Workplace->Device->DetectConnector(present);
-    if (answered && present && !Workplace->Device->SmallMemory) return true;
-    // Show what the monitor would show.
-    if (!answered) MonitorState = TMonitorState::FindAdapter;
-    const bool small = answered && present;
-    Panels[3]->setText(small ? Msg(MsgConnectorErr) : QString());
-    EnableConnectorCommands(false);
-    return false;
+TConnectorState TMainForm::ConfirmConnector() {
+    const TConnectorState state = Workplace->Device->ProbeConnector();
+    if (state != TConnectorState::Usable) ShowConnectorState(state);
+    return state;
 }
 
-void TMainForm::RefuseTransfer() {
-    const bool small = Panels[3]->text() == Msg(MsgConnectorErr);
+void TMainForm::ShowConnectorState(TConnectorState state) {
+    if (state == TConnectorState::Lost) MonitorState = TMonitorState::FindAdapter;
+    Panels[3]->setText(state == TConnectorState::Small    ? Msg(MsgConnectorErr)
+                       : state == TConnectorState::Usable ? Msg(MsgConnectorOk)
+                                                          : QString());
+    EnableConnectorCommands(state == TConnectorState::Usable);
+}
+
+void TMainForm::RefuseTransfer(TConnectorState state) {
+    const bool small = state == TConnectorState::Small;
     Panels[0]->setText(Msg(MsgError));
     TMessageBox::Show(Msg(small ? MsgConnectorErr : MsgCommError), Msg(MsgError), TMessageBox::Ok,
                       this);
@@ -466,9 +468,9 @@ void TMainForm::DataReadExecute() {
     bool replaced = false;
     try {
         TTransferGuard transfer(*this);
-        if (!ConfirmConnector()) {
+        if (const TConnectorState state = ConfirmConnector(); state != TConnectorState::Usable) {
             transfer.End();
-            RefuseTransfer();
+            RefuseTransfer(state);
             return;
         }
         replaced = true;
@@ -493,9 +495,9 @@ void TMainForm::DataWriteExecute() {
         return;
     {
         TTransferGuard transfer(*this);
-        if (!ConfirmConnector()) {
+        if (const TConnectorState state = ConfirmConnector(); state != TConnectorState::Usable) {
             transfer.End();
-            RefuseTransfer();
+            RefuseTransfer(state);
             return;
         }
         Workplace->WriteConnector();
@@ -558,41 +560,21 @@ void TMainForm::TimerTimer() {
         [[fallthrough]];
     case TMonitorState::FindAdapter:
         if (!device.ReadAdapterVersion()) {
-            MonitorState = TMonitorState::FindAdapter;
             Panels[2]->setText(Msg(MsgNoAdapter));
-            Panels[3]->clear();
-            EnableConnectorCommands(false);
+            ShowConnectorState(TConnectorState::Lost);
             return;
         }
-        Panels[2]->setText(QStringLiteral("%1 %2.%3\n")
-                               .arg(device.Description)
-                               .arg(device.AdapterVersion >> 8, 0, 16)
-                               .arg(device.AdapterVersion & 0xFF, 2, 16, QLatin1Char('0')));
+        Panels[2]->setText(device.AdapterText());
         MonitorState = TMonitorState::FindConnector;
         break;
     case TMonitorState::FindConnector:
         break;
     }
-    bool present = false;
-    if (!device.DetectConnector(present)) {
-        MonitorState = TMonitorState::FindAdapter;
-        Panels[3]->clear();
-        EnableConnectorCommands(false);
-        return;
-    }
-    if (!present) {
-        Panels[3]->clear();
-        EnableConnectorCommands(false);
-        return;
-    }
-    if (device.SmallMemory) {
-        Panels[3]->setText(Msg(MsgConnectorErr));
-        EnableConnectorCommands(false);
-        return;
-    }
-    status->ShowConnectorClock(DateTimeText(Workplace->Record->ReadConnectorClock()));
-    Panels[3]->setText(Msg(MsgConnectorOk));
-    EnableConnectorCommands(true);
+    const TConnectorState state = device.ProbeConnector();
+    // The clock is read before the panel says "Connector OK".
+    if (state == TConnectorState::Usable)
+        status->ShowConnectorClock(DateTimeText(Workplace->Record->ReadConnectorClock()));
+    ShowConnectorState(state);
 }
 
 void TMainForm::EnableConnectorCommands(bool on) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "DocumentHost.h"
+#include "KelbDevice.h"
 #include "Workplace.h"
 
 #include <QMainWindow>
@@ -125,10 +126,12 @@ private:
     void ViewFromAnyPage(void (TMainForm::*show)());
     void RunDialogButton(const std::function<bool()>& execute);
     bool AskOverwrite(const QString& path);
-    // Asks the adapter again which Connector it holds; false unless a Connector with the
-    // large memory answers. RefuseTransfer then says why nothing happens.
-    bool ConfirmConnector();
-    void RefuseTransfer();
+    // Asks the adapter again which Connector it holds and shows it unless it is usable;
+    // RefuseTransfer then says why nothing happens.
+    TConnectorState ConfirmConnector();
+    // Panel 3 and the Connector commands for what the adapter holds.
+    void ShowConnectorState(TConnectorState state);
+    void RefuseTransfer(TConnectorState state);
     void ShowSettingsWriteError();
     QString DefaultFileDialog(int kind, const QString& folder, const QString& proposed);
 
