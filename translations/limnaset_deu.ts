@@ -446,7 +446,134 @@
     </message>
 </context>
 <context>
+    <name>TSamplerPage</name>
+    <message>
+        <source>Sampler</source>
+        <translation>Probenehmer</translation>
+    </message>
+    <message>
+        <source>Purging Before Sampling :</source>
+        <translation>Spülen vor der Probenahme :</translation>
+    </message>
+    <message>
+        <source>[s]</source>
+        <translation>[s]</translation>
+    </message>
+    <message>
+        <source>Purging After Sampling :</source>
+        <translation>Spülen nach der Probenahme :</translation>
+    </message>
+    <message>
+        <source>Pump Pulses :</source>
+        <translation>Pumpenimpulse :</translation>
+    </message>
+    <message>
+        <source>Aeration :</source>
+        <translation>Belüftung :</translation>
+    </message>
+    <message>
+        <source>Max Suction Time :</source>
+        <translation>Max. Ansaugzeit :</translation>
+    </message>
+    <message>
+        <source>Purges Count :</source>
+        <translation>Anzahl Spülungen :</translation>
+    </message>
+    <message>
+        <source>Analog input VAR/FLOW</source>
+        <translation>Analogeingang VAR/FLOW</translation>
+    </message>
+    <message>
+        <source>Range :</source>
+        <translation>Bereich :</translation>
+    </message>
+    <message>
+        <source>0 - 20mA</source>
+        <translation>0 - 20mA</translation>
+    </message>
+    <message>
+        <source>4 - 20mA</source>
+        <translation>4 - 20mA</translation>
+    </message>
+    <message>
+        <source>Minimum :</source>
+        <translation>Minimum :</translation>
+    </message>
+    <message>
+        <source>Maximum :</source>
+        <translation>Maximum :</translation>
+    </message>
+    <message>
+        <source>Units :</source>
+        <translation>Einheit :</translation>
+    </message>
+    <message>
+        <source>Analog input EVENT/AUX</source>
+        <translation>Analogeingang EVENT/AUX</translation>
+    </message>
+    <message>
+        <source>Logger</source>
+        <translation>Datenlogger</translation>
+    </message>
+    <message>
+        <source>Logger Mode</source>
+        <translation>Loggermodus</translation>
+    </message>
+    <message>
+        <source>Disable logger</source>
+        <translation>Logger aus</translation>
+    </message>
+    <message>
+        <source>Periodical sampling</source>
+        <translation>Periodische Aufzeichnung</translation>
+    </message>
+    <message>
+        <source>Logger period :</source>
+        <translation>Loggerintervall :</translation>
+    </message>
+    <message>
+        <source>[hh:mm]</source>
+        <translation>[hh:mm]</translation>
+    </message>
+    <message>
+        <source>Door Status Record</source>
+        <translation>Türstatus aufzeichnen</translation>
+    </message>
+    <message>
+        <source>Temperature</source>
+        <translation>Temperatur</translation>
+    </message>
+    <message>
+        <source>°C</source>
+        <translation>°C</translation>
+    </message>
+    <message>
+        <source>F</source>
+        <translation>F</translation>
+    </message>
+</context>
+<context>
     <name>TStatusPage</name>
+    <message>
+        <source>Sampler Mode :</source>
+        <translation>Probenahmemodus :</translation>
+    </message>
+    <message>
+        <source>EXTERNAL CONTROL</source>
+        <translation>EXTERNE STEUERUNG</translation>
+    </message>
+    <message>
+        <source>PERIODICAL SAMPLING</source>
+        <translation>PERIODISCHE PROBENAHME</translation>
+    </message>
+    <message>
+        <source>SAMPLING BY FLOW PULSES</source>
+        <translation>PROBENAHME NACH DURCHFLUSSIMPULSEN</translation>
+    </message>
+    <message>
+        <source>SAMPLING BY FLOW RATE</source>
+        <translation>PROBENAHME NACH DURCHFLUSSRATE</translation>
+    </message>
     <message>
         <source>Program start :</source>
         <translation>Programmstart :</translation>
@@ -454,6 +581,90 @@
     <message>
         <source>Program Start</source>
         <translation>Programmstart</translation>
+    </message>
+    <message>
+        <source>VAR data</source>
+        <translation>VAR-Daten</translation>
+    </message>
+    <message>
+        <source>Enable VAR</source>
+        <translation>VAR aktivieren</translation>
+    </message>
+    <message>
+        <source>VAR Maximum :</source>
+        <translation>VAR-Maximum :</translation>
+    </message>
+    <message>
+        <source>Bottles / Distributor</source>
+        <translation>Flaschen / Verteiler</translation>
+    </message>
+    <message>
+        <source>Distributor Capacity :</source>
+        <translation>Verteilerkapazität :</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>Auto</translation>
+    </message>
+    <message>
+        <source>Bottles Limit :</source>
+        <translation>Flaschenlimit :</translation>
+    </message>
+    <message>
+        <source>Enable</source>
+        <translation>Aktiv</translation>
+    </message>
+    <message>
+        <source>Samples per bottle :</source>
+        <translation>Proben pro Flasche :</translation>
+    </message>
+    <message>
+        <source>Bottles per group :</source>
+        <translation>Flaschen pro Gruppe :</translation>
+    </message>
+    <message>
+        <source>Periodical sampling</source>
+        <translation>Periodische Probenahme</translation>
+    </message>
+    <message>
+        <source>Sampling period :</source>
+        <translation>Probenahmeintervall :</translation>
+    </message>
+    <message>
+        <source>[hh:mm]</source>
+        <translation>[hh:mm]</translation>
+    </message>
+    <message>
+        <source>Flow pulses sampling</source>
+        <translation>Probenahme nach Durchflussimpulsen</translation>
+    </message>
+    <message>
+        <source>Pulses per sample :</source>
+        <translation>Impulse pro Probe :</translation>
+    </message>
+    <message>
+        <source>Enable maximum sampling interval</source>
+        <translation>Maximales Probenahmeintervall aktivieren</translation>
+    </message>
+    <message>
+        <source>Maximum interval :</source>
+        <translation>Maximales Intervall :</translation>
+    </message>
+    <message>
+        <source>Flow rate sampling</source>
+        <translation>Probenahme nach Durchflussrate</translation>
+    </message>
+    <message>
+        <source>Flow maximum :</source>
+        <translation>Durchflussmaximum :</translation>
+    </message>
+    <message>
+        <source>Samples Rate :</source>
+        <translation>Probenrate :</translation>
+    </message>
+    <message>
+        <source>Samples / h</source>
+        <translation>Proben / h</translation>
     </message>
     <message>
         <source>Connector clock :</source>
@@ -474,6 +685,26 @@
     <message>
         <source>Connector Data</source>
         <translation>Connector-Daten</translation>
+    </message>
+    <message>
+        <source>Bottle change</source>
+        <translation>Flaschenwechsel</translation>
+    </message>
+    <message>
+        <source>Change By</source>
+        <translation>Wechsel nach</translation>
+    </message>
+    <message>
+        <source>Samples Count</source>
+        <translation>Probenanzahl</translation>
+    </message>
+    <message>
+        <source>Time interval</source>
+        <translation>Zeitintervall</translation>
+    </message>
+    <message>
+        <source>Change Interval :</source>
+        <translation>Wechselintervall :</translation>
     </message>
     <message>
         <source>Event control</source>

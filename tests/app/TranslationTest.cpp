@@ -4,7 +4,9 @@
 #include "MsgTemplate.h"
 #include "PropertiesDialog.h"
 
+#include <QAbstractButton>
 #include <QApplication>
+#include <QComboBox>
 #include <QFontMetrics>
 #include <QTranslator>
 #include <climits>
@@ -43,7 +45,7 @@ TEST(TranslationTest, GermanReachesMessagesAndForms) {
 // The dialogs have a fixed size: a text that does not fit is cut off.
 void ExpectTextsFit(const QWidget& window) {
     for (const QLabel* label : window.findChildren<QLabel*>()) {
-        if (label->text().isEmpty()) continue;
+        if (label->text().isEmpty() || (window.isVisible() && !label->isVisible())) continue;
         const QRect room = label->contentsRect();
         const int flags = label->wordWrap() ? Qt::TextWordWrap : 0;
         const QRect need = label->fontMetrics().boundingRect(QRect(0, 0, room.width(), INT_MAX),
@@ -77,6 +79,38 @@ TEST_F(TranslatedFormTest, MainWindowShowsGermanMenus) {
     EXPECT_EQ(Act("FileNew")->statusTip(), "Neue Datei anlegen");
     EXPECT_EQ(Form->PanelText(0), "OK");
     EXPECT_EQ(Form->PanelText(1), "<unbenannt>");
+}
+
+TEST_F(TranslatedFormTest, PagesFitTheSmallestWindowInEveryMode) {
+    auto expectFit = [this](const char* shown) {
+        SCOPED_TRACE(shown);
+        QCoreApplication::processEvents();
+        EXPECT_EQ(Form->size(), QSize(800, 600)) << "the window could not shrink";
+        ExpectTextsFit(*Form);
+        for (const QAbstractButton* b : Form->findChildren<QAbstractButton*>()) {
+            if (!b->isVisible() || b->text().isEmpty()) continue;
+            EXPECT_GE(b->width(), b->sizeHint().width()) << b->text().toStdString();
+        }
+    };
+    for (const bool translated : {false, true}) {
+        TGerman german;
+        if (translated) {
+            ASSERT_TRUE(german.Install());
+        }
+        SCOPED_TRACE(translated ? "German" : "English");
+        Open();
+        Form->resize(800, 600);
+        Act("ViewSampler")->trigger();
+        expectFit("Sampler");
+        Act("ViewStatus")->trigger();
+        auto list = Child<QComboBox>("CbxSamplerMode");
+        for (int mode = 0; mode < list->count(); ++mode) {
+            list->setCurrentIndex(mode);
+            emit list->activated(mode);
+            expectFit(qPrintable(list->currentText()));
+        }
+        Discard();
+    }
 }
 
 TEST(TranslationTest, InstallFindsTheBuiltInGermanSet) {
