@@ -2,7 +2,6 @@
 
 #include "ConnectorCalendar.h"
 #include "FieldRules.h"
-#include "MsgTemplate.h"
 #include "R7200.h"
 
 #include <QApplication>
@@ -16,19 +15,18 @@ namespace {
 const QString Format = "Invalid format of parameter";
 const QString Out = "Parameter out of range";
 const QString NoActivity = "No Scheduled Activity";
-const TDateTime Now = Moment(2030, 5, 1, 12, 0);
+using F = TField;
 
-// One visit of a dialog: what is typed or clicked, then OK (or Cancel).
+// One visit of a dialog. Input: "Control=text" sets an edit, a bare name clicks; then OK.
 struct TVisit {
-    const char* Button;                                      // on the Status page
-    std::vector<std::pair<const char*, QString>> Input = {}; // "" clicks the control
-    QString Box = {};                                        // the refusal; "" for none
-    TField Field = TField::EventMode;                        // checked after an OK
-    std::optional<double> Stored = {};                       // nullopt: as before
+    QString Input;
+    QString Box = {}; // the refusal, after which Cancel is pressed; "" for none
+    F Field = F::EventMode;
+    std::optional<double> Stored = {}; // after OK; nullopt: as before
     int Index = 0;
     std::function<void(TR7200&)> Prepare = {};
-    std::pair<const char*, QString> Shown = {};   // a control's text on opening
-    std::pair<const char*, QString> Summary = {}; // a Status page label after OK
+    QString Shown = {};   // "Control=text" when the dialog opens
+    QString Summary = {}; // "Label=text" on the Status page afterwards
     bool Cancel = false;
 };
 
@@ -37,17 +35,19 @@ auto Program(const TR7200& r) {
                       r.ConnectorName, r.ConnectorComment);
 }
 
-QString TextOf(QWidget* w) {
-    if (auto edit = qobject_cast<QLineEdit*>(w)) return edit->text();
-    if (auto memo = qobject_cast<QPlainTextEdit*>(w)) return memo->toPlainText();
-    return qobject_cast<QLabel*>(w)->text();
+// "Name=text": the label or edit of that name under `root` shows the text.
+void ExpectShows(const QObject& root, const QString& spec) {
+    if (spec.isEmpty()) return;
+    const QWidget* w = root.findChild<QWidget*>(spec.section('=', 0, 0));
+    const auto edit = qobject_cast<const QLineEdit*>(w);
+    EXPECT_EQ(edit ? edit->text() : qobject_cast<const QLabel*>(w)->text(), spec.section('=', 1));
 }
 
 class DialogTest : public TFormFixture {
 protected:
     void SetUp() override {
         TFormFixture::SetUp();
-        TClock::SetFixed(Now);
+        TClock::SetFixed(Moment(2030, 5, 1, 12, 0));
         Open();
         // A box nobody expected fails the test instead of waiting for an answer.
         QObject::connect(&Stray, &QTimer::timeout, [this] {
@@ -58,250 +58,153 @@ protected:
         });
         Stray.start(20);
     }
-    QTimer Stray;
 
-    void Visit(const TVisit& v) {
-        // Each visit starts from a new document.
+    void VisitAll(const char* button, std::initializer_list<TVisit> visits) {
+        for (const TVisit& v : visits) {
+            SCOPED_TRACE(v.Input.toStdString());
+            Visit(button, v);
+        }
+    }
+
+    void Visit(const char* button, const TVisit& v) {
         Workplace->Modified = false;
         Act("FileNew")->trigger();
         TR7200& r = Form->Record();
-        if (v.Prepare) {
-            v.Prepare(r);
-            Form->RefreshControls();
-        }
+        if (v.Prepare) v.Prepare(r);
+        Form->RefreshControls();
         Workplace->Modified = false;
         const TR7200 before = r;
-        const size_t boxes = Answers.Seen.size();
-        Answers.Window([&](QWidget* dialog) { Drive(*dialog, v); });
-        Child<QPushButton>(v.Button)->click();
-        ASSERT_EQ(Answers.Seen.size(), boxes + (v.Box.isEmpty() ? 0 : 1));
-        if (!v.Box.isEmpty()) {
-            EXPECT_EQ(Answers.Boxes().back(), "Error: " + v.Box);
-        }
+        const auto boxes = qsizetype(Answers.Seen.size());
+        Answers.Window([&](QWidget* dialog) { Drive(*static_cast<QDialog*>(dialog), v); });
+        Child<QPushButton>(button)->click();
+        const QStringList refused =
+            v.Box.isEmpty() ? QStringList() : QStringList("Error: " + v.Box);
+        EXPECT_EQ(Answers.Boxes().mid(boxes), refused);
         const bool ok = v.Box.isEmpty() && !v.Cancel;
         EXPECT_EQ(Workplace->Modified, ok);
-        if (!ok || v.Input.empty()) {
-            EXPECT_TRUE(Program(r) == Program(before));
-        }
-        if (ok && !v.Input.empty()) {
+        if (ok && !v.Input.isEmpty()) {
             EXPECT_EQ(FieldValue(v.Field, r, v.Index),
                       v.Stored.value_or(FieldValue(v.Field, before, v.Index)));
+        } else {
+            EXPECT_TRUE(Program(r) == Program(before));
         }
-        if (v.Summary.first) {
-            EXPECT_EQ(Child<QLabel>(v.Summary.first)->text(), v.Summary.second);
-        }
+        ExpectShows(*Form, v.Summary);
     }
 
-    void Drive(QWidget& dialog, const TVisit& v) {
-        const auto find = [&](const char* name) {
-            auto w = dialog.findChild<QWidget*>(name);
-            EXPECT_TRUE(w) << name;
-            return w;
-        };
-        if (v.Shown.first) {
-            EXPECT_EQ(TextOf(find(v.Shown.first)), v.Shown.second);
-        }
+    void Drive(QDialog& dialog, const TVisit& v) {
+        ExpectShows(dialog, v.Shown);
         QWidget* last = nullptr;
-        for (const auto& [name, text] : v.Input) {
-            last = find(name);
+        for (const QString& step : v.Input.split(';', Qt::SkipEmptyParts)) {
+            last = dialog.findChild<QWidget*>(step.section('=', 0, 0));
             if (auto edit = qobject_cast<QLineEdit*>(last))
-                edit->setText(text);
-            else if (auto memo = qobject_cast<QPlainTextEdit*>(last))
-                memo->setPlainText(text);
+                edit->setText(step.section('=', 1));
             else
-                static_cast<QAbstractButton*>(last)->click();
+                qobject_cast<QAbstractButton*>(last)->click();
         }
-        const auto buttons =
-            dialog.findChildren<QPushButton*>(QRegularExpression("^Btn.*(Ok|Cancel)$"));
-        EXPECT_EQ(buttons.size(), 2);
         if (!v.Box.isEmpty()) Answers.Box(QMessageBox::Ok);
-        if (buttons.size() == 2) buttons[v.Cancel ? 1 : 0]->click();
+        const auto button = [&](const QString& end) {
+            return dialog.findChildren<QPushButton*>(QRegularExpression("^Btn.*" + end + "$"))[0];
+        };
+        button(v.Cancel ? "Cancel" : "Ok")->click();
         // The refused edit takes the focus when it is shown.
-        if (!v.Box.isEmpty() && qobject_cast<QLineEdit*>(last) && v.Box != NoActivity) {
-            EXPECT_EQ(dialog.focusWidget() == last, last->isVisible()) << v.Input.back().first;
-        }
+        const bool focused = dialog.focusWidget() == last;
+        EXPECT_TRUE(!qobject_cast<QLineEdit*>(last) || v.Box.isEmpty() || v.Box == NoActivity ||
+                    focused == last->isVisible());
         EXPECT_EQ(dialog.isVisible(), !v.Box.isEmpty());
-        if (dialog.isVisible()) static_cast<QDialog&>(dialog).reject();
+        if (dialog.isVisible()) button("Cancel")->click();
     }
+
+    QTimer Stray;
 };
 
+// clang-format off
 TEST_F(DialogTest, EventControlValidatesInOrder) {
-    using F = TField;
-    const char* const E = "BtnEventControl";
-    const std::pair<const char*, QString> digital = {"RgEventMode1", ""},
-                                          analog = {"RgEventMode2", ""},
-                                          temperature = {"RgEventMode4", ""},
-                                          pre = {"CbPreSampling", ""};
     const auto fahrenheit = [](TR7200& r) { r.TemperatureUnits = 1; };
-    const TVisit visits[] = {
-        {E, {digital, {"EdtEventDelay", "0:04"}}, Out},
-        {E, {digital, {"EdtEventDelay", "0:05"}}, {}, F::EventDelay, 5},
-        {E, {digital, {"EdtEventDelay", "59:59"}}, {}, F::EventDelay, 3599},
-        {E, {digital, {"EdtEventDelay", "60:00"}}, Format},
-        {E, {digital, {"EdtEventDelay", "1:60"}}, Format},
-        {E, {digital, {"EdtEventDelay", "16:00:00"}}, {}, F::EventDelay, 57600},
-        {E, {digital, {"EdtEventDelay", "16:00:01"}}, Out},
+    VisitAll("BtnEventControl", {
+        {"RgEventMode1;EdtEventDelay=0:04", Out},
+        {"RgEventMode1;EdtEventDelay=0:05", {}, F::EventDelay, 5},
+        {"RgEventMode1;EdtEventDelay=59:59", {}, F::EventDelay, 3599},
+        {"RgEventMode1;EdtEventDelay=60:00", Format},
+        {"RgEventMode1;EdtEventDelay=1:60", Format},
+        {"RgEventMode1;EdtEventDelay=16:00:00", {}, F::EventDelay, 57600},
+        {"RgEventMode1;EdtEventDelay=16:00:01", Out},
         // Hidden in mode 0, yet validated.
-        {E, {digital, {"EdtEventDelay", "x"}, {"RgEventMode0", ""}}, Format},
-        {E, {digital, pre, {"EdtPreSamples", "0"}}, Out},
-        {E, {digital, pre, {"EdtPreSamples", "10001"}}, Out},
-        {E, {digital, pre, {"EdtPreSamples", "2.5"}}, Format},
-        {E, {digital, pre, {"EdtPreInterval", "0:00"}}, Out},
-        {E, {digital, pre, {"EdtPreSamples", "10000"}}, {}, F::PreSamplingSamples, 10000},
-        {E, {digital, {"EdtPreSamples", "x"}, {"EdtPreInterval", "x"}}, {}, F::PreSamplingSamples},
-        {E, {analog, {"EdtLowLimit", "50"}, {"EdtHighLimit", "50"}}, Out},
-        {E, {analog, {"EdtLowLimit", "-1"}}, Out},
-        {E, {analog, {"EdtLowLimit", "10"}, {"EdtHighLimit", "60"}}, {}, F::EventHighLimit, 600},
-        {E, {temperature, {"EdtLowTemperature", "-40.1"}}, Out},
-        {E, {temperature, {"EdtLowTemperature", "-40.0"}, {"EdtHighTemperature", "85.1"}}, Out},
-        {E,
-         {temperature, {"EdtLowTemperature", "-40.0"}, {"EdtHighTemperature", "85.0"}},
-         {},
-         F::EventHighTemperature,
+        {"RgEventMode1;RgEventMode0;EdtEventDelay=x", Format},
+        {"RgEventMode1;CbPreSampling;EdtPreSamples=0", Out},
+        {"RgEventMode1;CbPreSampling;EdtPreSamples=10001", Out},
+        {"RgEventMode1;CbPreSampling;EdtPreSamples=2.5", Format},
+        {"RgEventMode1;CbPreSampling;EdtPreInterval=0:00", Out},
+        {"RgEventMode1;CbPreSampling;EdtPreSamples=10000", {}, F::PreSamplingSamples, 10000},
+        {"RgEventMode1;EdtPreInterval=x;EdtPreSamples=x", {}, F::PreSamplingSamples},
+        {"RgEventMode2;EdtLowLimit=50;EdtHighLimit=50", Out},
+        {"RgEventMode2;EdtLowLimit=-1", Out},
+        {"RgEventMode2;EdtLowLimit=10;EdtHighLimit=60", {}, F::EventHighLimit, 600},
+        {"RgEventMode4;EdtLowTemperature=-40.1", Out},
+        {"RgEventMode4;EdtLowTemperature=-40.0;EdtHighTemperature=85.1", Out},
+        {"RgEventMode4;EdtLowTemperature=-40.0;EdtHighTemperature=85.0", {}, F::EventHighLimit,
          850},
-        {E,
-         {temperature, {"EdtLowTemperature", "-40"}, {"EdtHighTemperature", "185.0"}},
-         {},
-         F::EventHighTemperature,
-         850,
-         0,
-         fahrenheit,
-         {"HighTemperatureUnitsLabel", "F"}},
-        {E, {temperature, {"EdtHighTemperature", "185.2"}}, Out, F::EventMode, {}, 0, fahrenheit},
-        {E,
-         {analog, {"RgEventRun1", ""}},
-         {},
-         F::EventMode,
-         EventAnalog,
-         0,
-         {},
-         {},
-         {"LblEventMode", "Start program by Event"}},
-        // Untouched: limits that do not survive their text exactly stay as they are.
-        {E,
-         {},
-         {},
-         F::EventMode,
-         {},
-         0,
-         [](TR7200& r) {
+        {"RgEventMode4;EdtLowTemperature=-40;EdtHighTemperature=185.0", {}, F::EventHighLimit, 850,
+         0, fahrenheit, "HighTemperatureUnitsLabel=F"},
+        {"RgEventMode4;EdtHighTemperature=185.2", Out, {}, {}, 0, fahrenheit},
+        {"RgEventMode2;RgEventRun1", {}, F::EventMode, EventAnalog, 0, {}, {},
+         "LblEventMode=Start program by Event"},
+        // Untouched: limits whose text does not read back exactly stay as they are.
+        {"", {}, {}, {}, 0, [](TR7200& r) {
              r.EventMode = EventAnalog;
              r.Analog2 = {9990, 10000, "m"};
              r.EventLowLimit = 333;
              r.EventHighLimit = 667;
-         },
-         {"EdtHighLimit", "9997"},
-         {"LblEventInput", "Analog"}},
-    };
-    for (const TVisit& v : visits) {
-        SCOPED_TRACE(v.Input.empty() ? "untouched" : v.Input.back().second.toStdString());
-        Visit(v);
-    }
+         }, "EdtHighLimit=9997", "LblEventInput=Analog"},
+    });
 }
 
 TEST_F(DialogTest, ProgramStartValidatesTheChosenMode) {
-    using F = TField;
-    const char* const P = "BtnProgramStart";
-    const std::pair<const char*, QString> delay = {"ProgramMode1", ""}, at = {"ProgramMode2", ""},
-                                          scheduler = {"ProgramMode3", ""},
-                                          monday = {"CbMonday1", ""};
     // Ten minutes after the fixed clock, and one more.
-    const auto start = [](int minute) { return DateShortTimeText(Moment(2030, 5, 1, 12, minute)); };
-    const TVisit visits[] = {
-        {P, {delay, {"EdtProgramStartDelay", "00:00:59"}}, Out},
-        {P, {delay, {"EdtProgramStartDelay", "00:01"}}, {}, F::ProgramStartDelay, 60},
-        {P, {delay, {"EdtProgramStartDelay", "600:00"}}, {}, F::ProgramStartDelay, 2160000},
-        {P, {delay, {"EdtProgramStartDelay", "600:01"}}, Out},
-        {P, {delay, {"EdtProgramStartDelay", "1:75"}}, Format},
+    const QString soon = DateShortTimeText(Moment(2030, 5, 1, 12, 10));
+    const QString later = DateShortTimeText(Moment(2030, 5, 1, 12, 11));
+    VisitAll("BtnProgramStart", {
+        {"ProgramMode1;EdtProgramStartDelay=00:00:59", Out},
+        {"ProgramMode1;EdtProgramStartDelay=00:01", {}, F::ProgramStartDelay, 60},
+        {"ProgramMode1;EdtProgramStartDelay=600:00", {}, F::ProgramStartDelay, 2160000},
+        {"ProgramMode1;EdtProgramStartDelay=600:01", Out},
+        {"ProgramMode1;EdtProgramStartDelay=1:75", Format},
         // Switching modes discards the typed delay; mode 0 ignores the edits.
-        {P, {delay, {"EdtProgramStartDelay", "05:00"}, at, delay}, {}, F::ProgramStartDelay},
-        {P, {delay, {"EdtProgramStartDelay", "x"}, {"ProgramMode0", ""}}, {}, F::ProgramMode, 0},
-        {P, {at, {"EdtProgramStartAt", start(10)}}, Out},
-        {P,
-         {at, {"EdtProgramStartAt", start(11)}},
-         {},
-         F::ProgramStartTime,
-         Moment(2030, 5, 1, 12, 11),
-         0,
-         {},
-         {},
-         {"LblProgramStart", "At " + start(11)}},
-        {P, {at, {"EdtProgramStartAt", "5/1/2100 12:00 PM"}}, Out},
-        {P, {at, {"EdtProgramStartAt", "5/1/30 25:00"}}, Format},
-        {P, {at, {"BtnProgramNow", ""}}, Out},
-        {P, {scheduler}, NoActivity},
-        {P, {scheduler, monday, {"EdtMondayAt", "23:59"}}, {}, F::ScheduleStartAt, 86340},
-        {P, {scheduler, monday, {"EdtSundayAt", "24:00"}}, Out},
-        {P, {scheduler, monday, {"EdtMondayAt", "23:59:30"}}, Out},
-        {P,
-         {scheduler, monday, {"EdtMondayAt", "23:58:30"}},
-         {},
-         F::ScheduleStartAt,
-         86280,
-         0,
-         {},
-         {},
-         {"LblProgramStart", "By scheduler"}},
-        {P,
-         {scheduler},
-         {},
-         F::ScheduleWeeks,
-         0x21,
-         2,
+        {"ProgramMode1;EdtProgramStartDelay=05:00;ProgramMode2;ProgramMode1", {},
+         F::ProgramStartDelay},
+        {"ProgramMode1;EdtProgramStartDelay=x;ProgramMode0", {}, F::ProgramMode, 0},
+        {"ProgramMode2;EdtProgramStartAt=" + soon, Out},
+        {"ProgramMode2;EdtProgramStartAt=" + later, {}, F::ProgramStartTime,
+         Moment(2030, 5, 1, 12, 11), 0, {}, {}, "LblProgramStart=At " + later},
+        {"ProgramMode2;EdtProgramStartAt=5/1/2100 12:00 PM", Out},
+        {"ProgramMode2;EdtProgramStartAt=5/1/30 25:00", Format},
+        {"ProgramMode2;BtnProgramNow", Out},
+        {"ProgramMode3", NoActivity},
+        {"ProgramMode3;CbMonday1;EdtMondayAt=23:59", {}, F::ScheduleStartAt, 86340},
+        {"ProgramMode3;CbMonday1;EdtSundayAt=24:00", Out},
+        {"ProgramMode3;CbMonday1;EdtMondayAt=23:59:30", Out},
+        {"ProgramMode3;CbMonday1;EdtMondayAt=23:58:30", {}, F::ScheduleStartAt, 86280, 0, {}, {},
+         "LblProgramStart=By scheduler"},
+        {"ProgramMode3", {}, F::ScheduleWeeks, 0x21, 2,
          [](TR7200& r) { r.Schedule[2].Weeks = 0x31; }},
         // Untouched: the seconds the text does not show stay.
-        {P,
-         {},
-         {},
-         F::ProgramMode,
-         {},
-         0,
-         [](TR7200& r) {
+        {"", {}, {}, {}, 0, [](TR7200& r) {
              r.ProgramMode = ProgramAtTime;
              r.ProgramStartTime = Moment(2030, 5, 1, 13, 0, 37);
          }},
-    };
-    for (const TVisit& v : visits) {
-        SCOPED_TRACE(v.Input.empty() ? "untouched" : v.Input.back().second.toStdString());
-        Visit(v);
-    }
+    });
 }
 
-TEST_F(DialogTest, ConnectorDataShowsTheSerialAndStoresNameAndComment) {
-    const char* const C = "BtnConnectorData";
+TEST_F(DialogTest, ConnectorDataShowsTheSerialAndStoresTheName) {
     const auto serial = [](uint32_t n) { return [n](TR7200& r) { r.SerialNumber = n; }; };
-    const TVisit visits[] = {
-        {C, {}, {}, TField::EventMode, {}, 0, serial(0), {"ConnectorSerialNumber", "00000000"}},
-        {C,
-         {},
-         {},
-         TField::EventMode,
-         {},
-         0,
-         serial(0x1A2B),
-         {"ConnectorSerialNumber", "00001A2B"}},
-        {C,
-         {},
-         {},
-         TField::EventMode,
-         {},
-         0,
-         serial(0xFFFFFFFF),
-         {"ConnectorSerialNumber", "FFFFFFFF"}},
-        {C, {{"ConnectorName", "Intake 3"}}, {}, TField::EventMode, {}, 0, {}, {}, {}, true},
-        {C,
-         {{"ConnectorName", "Intake 3"}},
-         {},
-         TField::EventMode,
-         {},
-         0,
-         {},
-         {},
-         {"LblConnectorName", "Intake 3"}},
-    };
-    for (const TVisit& v : visits)
-        Visit(v);
+    VisitAll("BtnConnectorData", {
+        {"", {}, {}, {}, 0, serial(0), "ConnectorSerialNumber=00000000"},
+        {"", {}, {}, {}, 0, serial(0x1A2B), "ConnectorSerialNumber=00001A2B"},
+        {"", {}, {}, {}, 0, serial(0xFFFFFFFF), "ConnectorSerialNumber=FFFFFFFF"},
+        {"ConnectorName=Intake 3", {}, {}, {}, 0, {}, {}, {}, true},
+        {"ConnectorName=Intake 3", {}, {}, {}, 0, {}, {}, "LblConnectorName=Intake 3"},
+    });
 }
+// clang-format on
 
 TEST_F(DialogTest, CommentKeepsItsLineBreaksAndCountsThemTwice) {
     Form->Record().ConnectorComment = "first\r\nsecond";
