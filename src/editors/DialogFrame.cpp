@@ -5,11 +5,17 @@
 #include <QAbstractButton>
 #include <QButtonGroup>
 #include <QDialog>
+#include <QLayout>
 
 void FixDialogSize(QDialog& dialog, int states, const std::function<void(int)>& show) {
     QSize size;
     for (int state = 0; state < states; ++state) {
         show(state);
+        // Hidden and shown panels of a window not yet shown leave stale hints behind.
+        for (QLayout* layout : dialog.findChildren<QLayout*>())
+            layout->invalidate();
+        for (QWidget* child : dialog.findChildren<QWidget*>())
+            child->updateGeometry();
         size = size.expandedTo(dialog.sizeHint());
     }
     dialog.setFixedSize(size);
