@@ -36,11 +36,11 @@ auto Program(const TR7200& r) {
 }
 
 // "Name=text": the label or edit of that name under `root` shows the text.
-void ExpectShows(const QObject& root, const QString& spec) {
-    if (spec.isEmpty()) return;
-    const QWidget* w = root.findChild<QWidget*>(spec.section('=', 0, 0));
+void ExpectShows(const QObject& root, const QString& shown) {
+    if (shown.isEmpty()) return;
+    const QWidget* w = root.findChild<QWidget*>(shown.section('=', 0, 0));
     const auto edit = qobject_cast<const QLineEdit*>(w);
-    EXPECT_EQ(edit ? edit->text() : qobject_cast<const QLabel*>(w)->text(), spec.section('=', 1));
+    EXPECT_EQ(edit ? edit->text() : qobject_cast<const QLabel*>(w)->text(), shown.section('=', 1));
 }
 
 class DialogTest : public TFormFixture {
