@@ -2,6 +2,8 @@
 
 #include "AboutBox.h"
 #include "ConnectorCalendar.h"
+#include "ConnectorDialog.h"
+#include "EventDialog.h"
 #include "InternalError.h"
 #include "KelbDevice.h"
 #include "LogExport.h"
@@ -9,6 +11,7 @@
 #include "Logo.h"
 #include "MessageBox.h"
 #include "MsgTemplate.h"
+#include "ProgramDialog.h"
 #include "PropertiesDialog.h"
 #include "R7200.h"
 #include "SamplerPage.h"
@@ -74,6 +77,13 @@ TMainForm::TMainForm(TWorkplace& workplace, TTicks ticks, QWidget* parent)
     ConnectCommands();
     AboutBox = new TAboutBox(this);
     PropertiesDialog = new TPropertiesDialog(this);
+    // Created once and reused; tests may replace the hooks.
+    auto eventDialog = new TEventDialog(this);
+    auto connectorDialog = new TConnectorDialog(this);
+    auto programDialog = new TProgramDialog(this);
+    EventDialogExecute = [this, eventDialog] { return eventDialog->Execute(*this); };
+    ConnectorDialogExecute = [this, connectorDialog] { return connectorDialog->Execute(*this); };
+    ProgramDialogExecute = [this, programDialog] { return programDialog->Execute(*this); };
     FormCreate();
 }
 

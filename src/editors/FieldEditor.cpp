@@ -108,8 +108,11 @@ bool TFieldEditor::Store(QObject* control, TR7200& record) {
             return true;
         }
         double value = b.CleanValue;
-        const TFieldCheck c = text == b.CleanText ? CheckFieldValue(b.Field, record, value)
-                                                  : ReadFieldText(b.Field, text, record, value);
+        TFieldCheck c = TFieldCheck::BadFormat;
+        if (text == b.CleanText) c = CheckFieldValue(b.Field, record, value);
+        // A record value the rule refuses is judged by what the edit shows, which may be
+        // clamped into range or empty; the user could not otherwise enter that text again.
+        if (c != TFieldCheck::Accepted) c = ReadFieldText(b.Field, text, record, value);
         if (c != TFieldCheck::Accepted) {
             Reject(edit, c);
             return false;

@@ -1,0 +1,56 @@
+#include "ConnectorDialog.h"
+
+#include "DialogFrame.h"
+#include "DocumentHost.h"
+#include "R7200.h"
+#include "ui_ConnectorDialog.h"
+
+#include <QSignalBlocker>
+#include <algorithm>
+
+TConnectorDialog::TConnectorDialog(QWidget* parent)
+    : QDialog(parent), ui(new Ui::TConnectorDialog), Editor(this) {
+    ui->setupUi(this);
+    ui->ConnectorName->setMaxLength(int(FieldRule(TField::ConnectorName).Max));
+    Editor.Bind(ui->ConnectorName, TField::ConnectorName);
+    Editor.Bind(ui->ConnectorComment, TField::ConnectorComment);
+    connect(ui->ConnectorComment, &QPlainTextEdit::textChanged, this,
+            &TConnectorDialog::LimitComment);
+    connect(ui->BtnConnectorOk, &QPushButton::clicked, this, &QDialog::accept);
+    connect(ui->BtnConnectorCancel, &QPushButton::clicked, this, &QDialog::reject);
+    FixDialogSize(*this, 1, [](int) {});
+}
+
+TConnectorDialog::~TConnectorDialog() = default;
+
+bool TConnectorDialog::Execute(TDocumentHost& host) {
+    TR7200& r = host.Record();
+    ui->ConnectorSerialNumber->setText(
+        QStringLiteral("%1").arg(r.SerialNumber, 8, 16, QLatin1Char('0')).toUpper());
+    Editor.Fill({ui->ConnectorName, ui->ConnectorComment}, r);
+    ui->ConnectorName->setFocus();
+    if (!ExecuteOnRecord(*this, r)) return false;
+    if (!Editor.Store(ui->ConnectorName, r) || !Editor.Store(ui->ConnectorComment, r)) return false;
+    host.SetModified();
+    return true;
+}
+
+// The memo holds at most what the image's comment field takes, each line break counted as
+// the two characters it is stored as; what was typed or pasted beyond that is cut off.
+void TConnectorDialog::LimitComment() {
+    QPlainTextEdit* memo = ui->ConnectorComment;
+    const int most = int(FieldRule(TField::ConnectorComment).Max);
+    const QSignalBlocker quiet(memo);
+    QTextCursor cursor = memo->textCursor();
+    cursor.clearSelection();
+    for (;;) {
+        const QString text = memo->toPlainText();
+        if (CheckFieldString(TField::ConnectorComment, text) == TFieldCheck::Accepted) break;
+        // The newest text lies before the cursor; without any, the end goes.
+        if (cursor.position() == 0) cursor.movePosition(QTextCursor::End);
+        const int excess = std::max(1, int(text.size() + text.count(u'\n')) - most);
+        cursor.setPosition(std::max(0, cursor.position() - excess), QTextCursor::KeepAnchor);
+        cursor.removeSelectedText();
+    }
+    memo->setTextCursor(cursor);
+}

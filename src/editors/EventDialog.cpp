@@ -1,0 +1,132 @@
+#include "EventDialog.h"
+
+#include "DialogFrame.h"
+#include "DocumentHost.h"
+#include "R7200.h"
+#include "TextFormats.h"
+#include "ui_EventDialog.h"
+
+#include <QButtonGroup>
+
+namespace {
+
+TStoreStep::TCondition InMode(int mode) {
+    return [mode](const TR7200& r) { return r.EventMode == mode; };
+}
+
+bool PreSamplingOn(const TR7200& r) {
+    return r.PreSampling != 0;
+}
+
+} // namespace
+
+TEventDialog::TEventDialog(QWidget* parent)
+    : QDialog(parent), ui(new Ui::TEventDialog), EventMode(new QButtonGroup(this)),
+      EventRun(new QButtonGroup(this)), Editor(this) {
+    ui->setupUi(this);
+    const QList<QRadioButton*> modes = {ui->RgEventMode0, ui->RgEventMode1, ui->RgEventMode2,
+                                        ui->RgEventMode3, ui->RgEventMode4};
+    for (int i = 0; i < modes.size(); ++i)
+        EventMode->addButton(modes[i], i);
+    EventRun->addButton(ui->RgEventRun0, 0);
+    EventRun->addButton(ui->RgEventRun1, 1);
+
+    using F = TField;
+    Editor.Bind(EventMode, F::EventMode);
+    Editor.Bind(EventRun, F::EventRun);
+    Editor.Bind(ui->CbEventInversion, F::EventInversion);
+    Editor.Bind(ui->CbChangeBottle, F::EventChangeBottle);
+    Editor.Bind(ui->EdtEventDelay, F::EventDelay);
+    Editor.Bind(ui->CbPreSampling, F::PreSampling);
+    Editor.Bind(ui->CbDisableVar, F::PreSamplingDisableVar);
+    Editor.Bind(ui->EdtPreInterval, F::PreSamplingInterval);
+    Editor.Bind(ui->EdtPreSamples, F::PreSamplingSamples);
+    Editor.Bind(ui->EdtLowLimit, F::EventLowLimit);
+    Editor.Bind(ui->EdtHighLimit, F::EventHighLimit);
+    Editor.Bind(ui->EdtLowTemperature, F::EventLowTemperature);
+    Editor.Bind(ui->EdtHighTemperature, F::EventHighTemperature);
+
+    // The delay and pre-sampling count in every mode, even with their panel hidden; the
+    // limits only in their own mode. The high limit's rule compares it with the low one
+    // already stored.
+    Steps = {
+        {EventMode},
+        {EventRun},
+        {ui->CbEventInversion},
+        {ui->CbChangeBottle},
+        {ui->EdtEventDelay},
+        {ui->CbPreSampling},
+        {ui->CbDisableVar, PreSamplingOn},
+        {ui->EdtPreInterval, PreSamplingOn},
+        {ui->EdtPreSamples, PreSamplingOn},
+        {ui->EdtLowLimit, InMode(EventAnalog)},
+        {ui->EdtHighLimit, InMode(EventAnalog)},
+        {ui->EdtLowTemperature, InMode(EventTemperature)},
+        {ui->EdtHighTemperature, InMode(EventTemperature)},
+    };
+
+    connect(EventMode, &QButtonGroup::idToggled, this, [this](int, bool on) {
+        if (on) RgEventModeClick();
+    });
+    connect(ui->CbPreSampling, &QCheckBox::toggled, this, &TEventDialog::CbPreSamplingClick);
+    connect(ui->CbDisableVar, &QCheckBox::clicked, this, &TEventDialog::CbPreSamplingClick);
+    connect(ui->BtnEventOk, &QPushButton::clicked, this, &TEventDialog::BtnEventOkClick);
+    connect(ui->BtnEventCancel, &QPushButton::clicked, this, &QDialog::reject);
+
+    FixDialogSize(*this, EventTemperature + 1, [this](int mode) { ShowModePanels(mode); });
+}
+
+TEventDialog::~TEventDialog() = default;
+
+bool TEventDialog::Execute(TDocumentHost& host) {
+    Host = &host;
+    const TR7200& r = host.Record();
+    for (QWidget* edit :
+         {ui->EdtEventDelay, ui->EdtPreInterval, ui->EdtPreSamples, ui->EdtLowTemperature,
+          ui->EdtHighTemperature, ui->EdtLowLimit, ui->EdtHighLimit})
+        Editor.SetHint(edit, r);
+    ui->LowLimitUnitsLabel->setText(r.Analog2.Units);
+    ui->HighLimitUnitsLabel->setText(r.Analog2.Units);
+    // The unit the temperature texts are written in.
+    const QString degrees = TemperatureUnitText(r.TemperatureUnits).trimmed();
+    ui->LowTemperatureUnitsLabel->setText(degrees);
+    ui->HighTemperatureUnitsLabel->setText(degrees);
+
+    SelectButton(EventMode, r.EventMode);
+    RgEventModeClick();
+    SelectButton(EventRun, r.EventRun);
+    Editor.Fill({ui->CbEventInversion, ui->CbChangeBottle, ui->EdtEventDelay, ui->CbPreSampling},
+                r);
+    CbPreSamplingClick();
+    // Both pairs show the same two fields, whatever the mode.
+    Editor.Fill({ui->CbDisableVar, ui->EdtPreInterval, ui->EdtPreSamples, ui->EdtLowTemperature,
+                 ui->EdtHighTemperature, ui->EdtLowLimit, ui->EdtHighLimit},
+                r);
+    return ExecuteOnRecord(*this, host.Record());
+}
+
+void TEventDialog::ShowModePanels(int mode) {
+    ui->PanelEvent->setVisible(mode != EventDisabled);
+    ui->PanelAnalogRange->setVisible(mode == EventAnalog);
+    ui->PanelTemperatureRange->setVisible(mode == EventTemperature);
+}
+
+void TEventDialog::RgEventModeClick() {
+    const int mode = EventMode->checkedId();
+    if (mode >= EventDisabled && mode <= EventTemperature) ShowModePanels(mode);
+}
+
+void TEventDialog::CbPreSamplingClick() {
+    const bool on = ui->CbPreSampling->isChecked();
+    for (QWidget* w :
+         {static_cast<QWidget*>(ui->LblPreInterval), static_cast<QWidget*>(ui->EdtPreInterval),
+          static_cast<QWidget*>(ui->LblPreIntervalUnits), static_cast<QWidget*>(ui->LblPreSamples),
+          static_cast<QWidget*>(ui->EdtPreSamples), static_cast<QWidget*>(ui->CbDisableVar)})
+        w->setEnabled(on);
+}
+
+void TEventDialog::BtnEventOkClick() {
+    if (!Host || !Editor.Store(Steps, Host->Record())) return;
+    Host->SetModified();
+    accept();
+}
