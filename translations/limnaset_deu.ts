@@ -29,6 +29,136 @@
     </message>
 </context>
 <context>
+    <name>TConnectorDialog</name>
+    <message>
+        <source>Connector data</source>
+        <translation>Connector-Daten</translation>
+    </message>
+    <message>
+        <source>Connector</source>
+        <translation>Connector</translation>
+    </message>
+    <message>
+        <source>Serial Number :</source>
+        <translation>Seriennummer :</translation>
+    </message>
+    <message>
+        <source>Name :</source>
+        <translation>Name :</translation>
+    </message>
+    <message>
+        <source>Comment :</source>
+        <translation>Kommentar :</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>TEventDialog</name>
+    <message>
+        <source>Event control</source>
+        <translation>Ereignissteuerung</translation>
+    </message>
+    <message>
+        <source>Event Mode</source>
+        <translation>Ereignismodus</translation>
+    </message>
+    <message>
+        <source>Disable event control</source>
+        <translation>Ereignissteuerung aus</translation>
+    </message>
+    <message>
+        <source>Digital input</source>
+        <translation>Digitaleingang</translation>
+    </message>
+    <message>
+        <source>Analog input</source>
+        <translation>Analogeingang</translation>
+    </message>
+    <message>
+        <source>Level input</source>
+        <translation>Pegeleingang</translation>
+    </message>
+    <message>
+        <source>Temperature</source>
+        <translation>Temperatur</translation>
+    </message>
+    <message>
+        <source>Delay :</source>
+        <translation>Verzögerung :</translation>
+    </message>
+    <message>
+        <source>[mm:ss]</source>
+        <translation>[mm:ss]</translation>
+    </message>
+    <message>
+        <source>Event Inversion</source>
+        <translation>Ereignis invertieren</translation>
+    </message>
+    <message>
+        <source>Run mode</source>
+        <translation>Ablauf</translation>
+    </message>
+    <message>
+        <source>Run program on event</source>
+        <translation>Programm bei Ereignis ausführen</translation>
+    </message>
+    <message>
+        <source>Start program by event</source>
+        <translation>Programm durch Ereignis starten</translation>
+    </message>
+    <message>
+        <source>Change bottle at event termination</source>
+        <translation>Flaschenwechsel am Ereignisende</translation>
+    </message>
+    <message>
+        <source>Enable pre-sampling</source>
+        <translation>Vorprobenahme aktivieren</translation>
+    </message>
+    <message>
+        <source>Interval :</source>
+        <translation>Intervall :</translation>
+    </message>
+    <message>
+        <source>Samples :</source>
+        <translation>Proben :</translation>
+    </message>
+    <message>
+        <source>Disable VAR</source>
+        <translation>VAR deaktivieren</translation>
+    </message>
+    <message>
+        <source>Low Limit :</source>
+        <translation>Untere Grenze :</translation>
+    </message>
+    <message>
+        <source>High Limit :</source>
+        <translation>Obere Grenze :</translation>
+    </message>
+    <message>
+        <source>Low Temperature :</source>
+        <translation>Untere Temperatur :</translation>
+    </message>
+    <message>
+        <source>High Temperature :</source>
+        <translation>Obere Temperatur :</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
     <name>TMainForm</name>
     <message>
         <source>&amp;File</source>
@@ -372,6 +502,109 @@
     <message>
         <source>Wrong file version</source>
         <translation>Falsche Dateiversion</translation>
+    </message>
+</context>
+<context>
+    <name>TProgramDialog</name>
+    <message>
+        <source>Program Start</source>
+        <translation>Programmstart</translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <translation>Modus</translation>
+    </message>
+    <message>
+        <source>Start immediately</source>
+        <translation>Sofort starten</translation>
+    </message>
+    <message>
+        <source>Start after delay</source>
+        <translation>Nach Verzögerung starten</translation>
+    </message>
+    <message>
+        <source>Start at time</source>
+        <translation>Zu einem Zeitpunkt starten</translation>
+    </message>
+    <message>
+        <source>Start by scheduler</source>
+        <translation>Nach Zeitplan starten</translation>
+    </message>
+    <message>
+        <source>Start Delay :</source>
+        <translation>Startverzögerung :</translation>
+    </message>
+    <message>
+        <source>[hh:mm]</source>
+        <translation>[hh:mm]</translation>
+    </message>
+    <message>
+        <source>Start at :</source>
+        <translation>Start um :</translation>
+    </message>
+    <message>
+        <source>Now</source>
+        <translation>Jetzt</translation>
+    </message>
+    <message>
+        <source>1st</source>
+        <translation>1.</translation>
+    </message>
+    <message>
+        <source>2nd</source>
+        <translation>2.</translation>
+    </message>
+    <message>
+        <source>3rd</source>
+        <translation>3.</translation>
+    </message>
+    <message>
+        <source>4th</source>
+        <translation>4.</translation>
+    </message>
+    <message>
+        <source>Last</source>
+        <translation>Letzte</translation>
+    </message>
+    <message>
+        <source>Start At [hh:mm]</source>
+        <translation>Start um [hh:mm]</translation>
+    </message>
+    <message>
+        <source>Monday :</source>
+        <translation>Montag :</translation>
+    </message>
+    <message>
+        <source>Tuesday :</source>
+        <translation>Dienstag :</translation>
+    </message>
+    <message>
+        <source>Wednesday :</source>
+        <translation>Mittwoch :</translation>
+    </message>
+    <message>
+        <source>Thursday :</source>
+        <translation>Donnerstag :</translation>
+    </message>
+    <message>
+        <source>Friday :</source>
+        <translation>Freitag :</translation>
+    </message>
+    <message>
+        <source>Saturday :</source>
+        <translation>Samstag :</translation>
+    </message>
+    <message>
+        <source>Sunday :</source>
+        <translation>Sonntag :</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>

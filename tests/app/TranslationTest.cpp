@@ -103,6 +103,25 @@ TEST_F(TranslatedFormTest, PagesFitTheSmallestWindowInEveryMode) {
         Act("ViewSampler")->trigger();
         expectFit("Sampler");
         Act("ViewStatus")->trigger();
+        // Each program dialog in each of its modes.
+        const std::pair<const char*, const char*> dialogs[] = {{"BtnEventControl", "RgEventMode"},
+                                                               {"BtnProgramStart", "ProgramMode"},
+                                                               {"BtnConnectorData", ""}};
+        for (const auto& [button, modes] : dialogs) {
+            Answers.Window([modes = QString::fromLatin1(modes)](QWidget* dialog) {
+                for (int i = 0; !modes.isEmpty(); ++i) {
+                    auto item = dialog->findChild<QAbstractButton*>(modes + QString::number(i));
+                    if (!item) break;
+                    item->click();
+                    QCoreApplication::processEvents();
+                    SCOPED_TRACE(item->text().toStdString());
+                    ExpectTextsFit(*dialog);
+                }
+                ExpectTextsFit(*dialog);
+                dialog->close();
+            });
+            Child<QPushButton>(button)->click();
+        }
         auto list = Child<QComboBox>("CbxSamplerMode");
         for (int mode = 0; mode < list->count(); ++mode) {
             list->setCurrentIndex(mode);
