@@ -7,7 +7,9 @@
 
 #include <QApplication>
 #include <QLabel>
+#include <QLineEdit>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QTableWidget>
 
 namespace {
@@ -144,6 +146,42 @@ TEST_F(TransferTest, WriteSendsThePagesAndShowsTheNewLog) {
     back.Device = Workplace->Device.get();
     ASSERT_TRUE(back.ReadFromConnector());
     EXPECT_EQ(back.ConnectorName, "Written");
+}
+
+TEST_F(TransferTest, DialogSettingsSurviveAWriteAndARead) {
+    // Each dialog: the controls to click or fill, then its OK.
+    const std::vector<std::pair<const char*, QStringList>> dialogs = {
+        {"BtnEventControl",
+         {"RgEventMode2", "EdtLowLimit=10.0", "EdtHighLimit=90.0", "BtnEventOk"}},
+        {"BtnProgramStart", {"ProgramMode1", "EdtProgramStartDelay=01:30", "BtnProgramOk"}},
+        {"BtnConnectorData", {"ConnectorName=Well 7", "BtnConnectorOk"}}};
+    for (const auto& [button, steps] : dialogs) {
+        Answers.Window([steps](QWidget* dialog) {
+            for (const QString& step : steps) {
+                auto control = dialog->findChild<QWidget*>(step.section('=', 0, 0));
+                if (auto edit = qobject_cast<QLineEdit*>(control))
+                    edit->setText(step.section('=', 1));
+                else
+                    qobject_cast<QAbstractButton*>(control)->click();
+            }
+        });
+        Child<QPushButton>(button)->click();
+    }
+    EXPECT_EQ(Child<QLabel>("LblProgramStart")->text(), "After 01:30");
+    Answers.Box(QMessageBox::Ok);
+    Act("DataWrite")->trigger();
+    Workplace->Modified = false;
+    Act("DataRead")->trigger();
+    const TR7200& r = *Workplace->Record;
+    EXPECT_EQ(r.EventMode, EventAnalog);
+    EXPECT_EQ(r.EventLowLimit, 100);
+    EXPECT_EQ(r.EventHighLimit, 900);
+    EXPECT_EQ(r.ProgramMode, ProgramAfterDelay);
+    EXPECT_EQ(r.ProgramStartDelay, 5400u);
+    EXPECT_EQ(r.ConnectorName, "Well 7");
+    EXPECT_EQ(Child<QLabel>("LblProgramStart")->text(), "After 01:30");
+    EXPECT_EQ(Child<QLabel>("LblEventInput")->text(), "Analog");
+    EXPECT_EQ(Child<QLabel>("LblConnectorName")->text(), "Well 7");
 }
 
 TEST_F(TransferTest, CancelledWriteSendsNothing) {
