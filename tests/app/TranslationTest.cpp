@@ -4,6 +4,7 @@
 #include "MsgTemplate.h"
 #include "PropertiesDialog.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QFontMetrics>
 #include <QTranslator>
@@ -77,6 +78,63 @@ TEST_F(TranslatedFormTest, MainWindowShowsGermanMenus) {
     EXPECT_EQ(Act("FileNew")->statusTip(), "Neue Datei anlegen");
     EXPECT_EQ(Form->PanelText(0), "OK");
     EXPECT_EQ(Form->PanelText(1), "<unbenannt>");
+}
+
+// Removes every translator TLanguages::Install put in when the test ends.
+struct TInstalledLanguage {
+    ~TInstalledLanguage() {
+        for (QTranslator* t : QCoreApplication::instance()->findChildren<QTranslator*>()) {
+            QCoreApplication::removeTranslator(t);
+            delete t;
+        }
+    }
+};
+
+// The toolkit's own texts follow the chosen language too (qt6-translations-l10n).
+TEST_F(TranslatedFormTest, GermanBoxesHaveGermanStandardButtons) {
+    TInstalledLanguage german;
+    ASSERT_TRUE(TLanguages::Install(*QCoreApplication::instance(), "deu"));
+    Open();
+    Workplace->Modified = true;
+    QStringList buttons;
+    Answers.Box(QMessageBox::Cancel, [&buttons] {
+        auto box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_TRUE(box);
+        for (const QAbstractButton* button : box->buttons())
+            buttons << button->text();
+    });
+    Act("FileNew")->trigger();
+    EXPECT_EQ(buttons.size(), 3);
+    EXPECT_TRUE(buttons.contains("Abbrechen")) << buttons.join(", ").toStdString();
+    EXPECT_FALSE(buttons.contains("Cancel"));
+}
+
+// With every panel at its longest text and a long file name, nothing is cut off at the
+// window's first size.
+TEST_F(TranslatedFormTest, StatusPanelsHoldTheirLongestTexts) {
+    for (const bool inGerman : {false, true}) {
+        SCOPED_TRACE(inGerman ? "German" : "English");
+        TGerman german;
+        if (inGerman) {
+            ASSERT_TRUE(german.Install());
+        }
+        Open();
+        const QString texts[4] = {Msg(MsgError), QString(200, u'x'), "USB LIMNASET Adapter 1.05",
+                                  Msg(MsgConnectorErr)};
+        for (int i = 0; i < 4; ++i)
+            Child<QLabel>(QStringLiteral("StatusPanel%1").arg(i).toLatin1().constData())
+                ->setText(texts[i]);
+        QCoreApplication::processEvents();
+        EXPECT_EQ(Form->width(), 800);
+        for (int i : {0, 2, 3}) {
+            const auto panel =
+                Child<QLabel>(QStringLiteral("StatusPanel%1").arg(i).toLatin1().constData());
+            EXPECT_LE(panel->fontMetrics().horizontalAdvance(texts[i]),
+                      panel->contentsRect().width())
+                << texts[i].toStdString();
+        }
+        Discard();
+    }
 }
 
 TEST(TranslationTest, InstallFindsTheBuiltInGermanSet) {
