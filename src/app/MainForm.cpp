@@ -406,6 +406,10 @@ void TMainForm::FileOpenExecute() {
     const QString path =
         FileOpenDialog ? FileOpenDialog({}, {}) : DefaultFileDialog(OpenDialog, {}, {});
     if (path.isEmpty()) return;
+    OpenDocument(path);
+}
+
+void TMainForm::OpenDocument(const QString& path) {
     if (Workplace->OpenFile(path)) {
         DocumentLoaded();
         return;
