@@ -578,10 +578,12 @@ void TMainForm::TimerTimer() {
     case TMonitorState::FindAdapter:
         if (!device.ReadAdapterVersion()) {
             Panels[2]->setText(Msg(MsgNoAdapter));
+            Panels[2]->setToolTip(device.WhyNoAdapter());
             ShowConnectorState(TConnectorState::Lost);
             return;
         }
         Panels[2]->setText(device.AdapterText());
+        Panels[2]->setToolTip({});
         MonitorState = TMonitorState::FindConnector;
         break;
     case TMonitorState::FindConnector:
