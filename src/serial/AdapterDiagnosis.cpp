@@ -92,14 +92,24 @@ QString TAdapterDiagnosis::ExplainDevice(const QString& path) const {
             .arg(path, holders.join(QStringLiteral(", ")),
                  AdviceFor(first.left(first.lastIndexOf(QStringLiteral(" (pid")))));
     }
-    if (fd < 0 && error == EBUSY)
+    // Our own open port keeps others out, us included.
+    const bool ours = Holds(QString::number(getpid()), QFileInfo(path).canonicalFilePath());
+    if (fd < 0 && error == EBUSY && !ours)
         return QStringLiteral("%1 is held by another process. Close it, or name another device "
                               "with LIMNASET_PORT.")
             .arg(path);
-    if (fd < 0)
+    if (fd < 0 && !ours)
         return QStringLiteral("%1 cannot be opened: %2.")
             .arg(path, QString::fromLocal8Bit(strerror(error)));
     return QStringLiteral("%1 opens, but no adapter answers on it.").arg(path);
+}
+
+bool TAdapterDiagnosis::Holds(const QString& pid, const QString& target) const {
+    // Other users' descriptors are not ours to see; root sees them all.
+    const QDir fds(ProcRoot + QLatin1Char('/') + pid + QStringLiteral("/fd"));
+    for (const QFileInfo& fd : fds.entryInfoList(QDir::System | QDir::NoDotAndDotDot))
+        if (fd.symLinkTarget() == target) return true;
+    return false;
 }
 
 QStringList TAdapterDiagnosis::Holders(const QString& path) const {
@@ -107,22 +117,15 @@ QStringList TAdapterDiagnosis::Holders(const QString& path) const {
     if (target.isEmpty()) return {};
     const QString self = QString::number(getpid());
     QStringList found;
-    const QDir proc(ProcRoot);
-    for (const QString& pid : proc.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+    for (const QString& pid : QDir(ProcRoot).entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
         bool number = false;
         pid.toInt(&number);
-        if (!number || pid == self) continue;
-        // Other users' descriptors are not ours to see; root sees them all.
-        const QDir fds(proc.filePath(pid + QStringLiteral("/fd")));
-        for (const QFileInfo& fd : fds.entryInfoList(QDir::System | QDir::NoDotAndDotDot)) {
-            if (fd.symLinkTarget() != target) continue;
-            QFile comm(proc.filePath(pid + QStringLiteral("/comm")));
-            QString name = comm.open(QIODevice::ReadOnly)
-                               ? QString::fromLocal8Bit(comm.readAll()).trimmed()
-                               : QStringLiteral("?");
-            found << QStringLiteral("%1 (pid %2)").arg(name, pid);
-            break;
-        }
+        if (!number || pid == self || !Holds(pid, target)) continue;
+        QFile comm(ProcRoot + QLatin1Char('/') + pid + QStringLiteral("/comm"));
+        const QString name = comm.open(QIODevice::ReadOnly)
+                                 ? QString::fromLocal8Bit(comm.readAll()).trimmed()
+                                 : QStringLiteral("?");
+        found << QStringLiteral("%1 (pid %2)").arg(name, pid);
     }
     return found;
 }

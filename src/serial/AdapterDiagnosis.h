@@ -18,5 +18,8 @@ public:
     QStringList Holders(const QString& path) const;
 
 private:
+    // Whether the process has the device (its canonical path) open.
+    bool Holds(const QString& pid, const QString& target) const;
+
     QString ProcRoot;
 };

@@ -29,8 +29,13 @@ TEST(AdapterDiagnosisTest, NamedPathThatDoesNotExist) {
 TEST(AdapterDiagnosisTest, TerminalNobodyAnswersOn) {
     TPseudoTerminal pty;
     ASSERT_TRUE(pty.Open());
-    EXPECT_EQ(Explained(pty.SlavePath()),
-              pty.SlavePath() + " opens, but no adapter answers on it.");
+    const QString silent = pty.SlavePath() + " opens, but no adapter answers on it.";
+    EXPECT_EQ(Explained(pty.SlavePath()), silent);
+    // Our own port opens it for itself alone; that is no other process holding it.
+    TEnvironmentGuard variable(TUsbUart::PortVariable, pty.SlavePath());
+    TUsbUart port;
+    ASSERT_TRUE(port.Open(TUsbUart::NamedPortIndex));
+    EXPECT_EQ(Explained(pty.SlavePath()), silent);
 }
 
 // A braille display daemon and the like keep the bridge open: the text names the process.
