@@ -119,19 +119,23 @@ TEST_F(TranslatedFormTest, StatusPanelsHoldTheirLongestTexts) {
             ASSERT_TRUE(german.Install());
         }
         Open();
+        QLabel* panels[4] = {};
+        for (int i = 0; i < 4; ++i)
+            panels[i] =
+                Child<QLabel>(QStringLiteral("StatusPanel%1").arg(i).toLatin1().constData());
+        QCoreApplication::processEvents();
+        const int before[4] = {panels[0]->width(), 0, panels[2]->width(), panels[3]->width()};
         const QString texts[4] = {Msg(MsgError), QString(200, u'x'), "USB LIMNASET Adapter 1.05",
                                   Msg(MsgConnectorErr)};
         for (int i = 0; i < 4; ++i)
-            Child<QLabel>(QStringLiteral("StatusPanel%1").arg(i).toLatin1().constData())
-                ->setText(texts[i]);
+            panels[i]->setText(texts[i]);
         QCoreApplication::processEvents();
         EXPECT_EQ(Form->width(), 800);
         for (int i : {0, 2, 3}) {
-            const auto panel =
-                Child<QLabel>(QStringLiteral("StatusPanel%1").arg(i).toLatin1().constData());
-            EXPECT_LE(panel->fontMetrics().horizontalAdvance(texts[i]),
-                      panel->contentsRect().width())
+            EXPECT_LE(panels[i]->fontMetrics().horizontalAdvance(texts[i]),
+                      panels[i]->contentsRect().width())
                 << texts[i].toStdString();
+            EXPECT_EQ(panels[i]->width(), before[i]) << "the panel has room from the start";
         }
         Discard();
     }
