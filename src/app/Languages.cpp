@@ -45,20 +45,26 @@ QString TLanguages::CodeForLocale(const QLocale& locale) {
 bool TLanguages::Install(QCoreApplication& app, const QString& code) {
     const int id = IdOfCode(code);
     if (id < 0) return false;
-    const QString file = QStringLiteral("limnaset_") + code.toLower();
-    auto own = new QTranslator(&app);
-    if (!own->load(file, QCoreApplication::applicationDirPath()) &&
-        !own->load(file, QStringLiteral(":/translations"))) {
-        delete own;
-        return false;
-    }
-    QCoreApplication::installTranslator(own);
-    // Standard button texts ("Yes", "Cancel" ...) come from the toolkit's own translation.
+    // Standard buttons, file dialogs and key names come from the toolkit's own
+    // translation, also for a language that has no set of ours.
     auto toolkit = new QTranslator(&app);
     if (toolkit->load(QLocale(Table[id].Language), QStringLiteral("qtbase"), QStringLiteral("_"),
                       QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QCoreApplication::installTranslator(toolkit);
     else
         delete toolkit;
-    return true;
+
+    const QString file = QStringLiteral("limnaset_") + code.toLower();
+    const QString folders[] = {QCoreApplication::applicationDirPath(),
+                               QStringLiteral(LIMNASET_TRANSLATIONS_DIR),
+                               QStringLiteral(":/translations")};
+    auto own = new QTranslator(&app);
+    for (const QString& folder : folders) {
+        if (own->load(file, folder)) {
+            QCoreApplication::installTranslator(own);
+            return true;
+        }
+    }
+    delete own;
+    return false;
 }

@@ -19,7 +19,8 @@ public:
     // The code of the translation that fits a locale; "" when none does.
     static QString CodeForLocale(const QLocale& locale);
 
-    // Loads limnaset_<code>.qm from beside the executable or from the built-in resources,
-    // and the toolkit's own texts for that language when they are installed.
+    // Loads the toolkit's own texts for that language when they are installed, and
+    // limnaset_<code>.qm from beside the executable, the installed translations or the
+    // built-in resources; false when there is no set of ours.
     static bool Install(QCoreApplication& app, const QString& code);
 };

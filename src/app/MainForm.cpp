@@ -26,6 +26,7 @@
 #include <QStyle>
 #include <QTimer>
 #include <QToolButton>
+#include <algorithm>
 
 namespace {
 
@@ -170,13 +171,25 @@ void TMainForm::CreateToolBar() {
 }
 
 void TMainForm::CreateStatusBar() {
-    const int widths[4] = {100, 400, 150, 50};
+    // The file name panel stretches; its least width leaves the others room at 800 pixels.
+    const int widths[4] = {100, 300, 150, 50};
+    // The longest text each panel shows, in this language: it must not be cut off.
+    const QStringList texts[4] = {
+        {Msg(MsgOK), Msg(MsgError)},
+        {},
+        {Msg(MsgNoAdapter), Workplace->Device->Description + QStringLiteral(" 88.88")},
+        {Msg(MsgConnectorOk), Msg(MsgConnectorErr)}};
     for (int i = 0; i < 4; ++i) {
         auto label = new QLabel(ui->StatusBar);
         label->setObjectName(QStringLiteral("StatusPanel%1").arg(i));
-        label->setMinimumWidth(widths[i]);
         label->setFrameShape(QFrame::Panel);
         label->setFrameShadow(QFrame::Sunken);
+        int width = widths[i];
+        // A framed label indents its text by half an "x" on each side.
+        const int room = 2 * label->frameWidth() + label->fontMetrics().horizontalAdvance(u'x') + 2;
+        for (const QString& text : texts[i])
+            width = std::max(width, label->fontMetrics().horizontalAdvance(text) + room);
+        label->setMinimumWidth(width);
         // The adapter text ends in a line feed; keep the panel one line high.
         label->setFixedHeight(label->fontMetrics().height() + 4);
         label->setAlignment((i >= 2 ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop);
@@ -403,6 +416,10 @@ void TMainForm::FileOpenExecute() {
     const QString path =
         FileOpenDialog ? FileOpenDialog({}, {}) : DefaultFileDialog(OpenDialog, {}, {});
     if (path.isEmpty()) return;
+    OpenDocument(path);
+}
+
+void TMainForm::OpenDocument(const QString& path) {
     if (Workplace->OpenFile(path)) {
         DocumentLoaded();
         return;
@@ -571,10 +588,12 @@ void TMainForm::TimerTimer() {
     case TMonitorState::FindAdapter:
         if (!device.ReadAdapterVersion()) {
             Panels[2]->setText(Msg(MsgNoAdapter));
+            Panels[2]->setToolTip(device.WhyNoAdapter());
             ShowConnectorState(TConnectorState::Lost);
             return;
         }
         Panels[2]->setText(device.AdapterText());
+        Panels[2]->setToolTip({});
         MonitorState = TMonitorState::FindConnector;
         break;
     case TMonitorState::FindConnector:

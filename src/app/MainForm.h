@@ -57,6 +57,8 @@ public:
 
     // Document and page operations.
     bool QuerySave();
+    // File Open after its dialog: a file named on the command line comes in here too.
+    void OpenDocument(const QString& path);
     void ShowResult();
     void DocumentLoaded();
     void RefreshControls() override;

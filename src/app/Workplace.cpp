@@ -31,6 +31,34 @@ int ReadInt(QSettings& settings, const QString& key) {
     return ok ? value : 0;
 }
 
+// The language store is a text of "executable path=code" lines. Its keys are stored as
+// the paths themselves, not in the INI format's escapes of the escapes.
+QString UnescapedKey(QString key) {
+    key.replace(QStringLiteral("%5C"), QStringLiteral("\\"));
+    key.replace(QStringLiteral("%2F"), QStringLiteral("/"));
+    key.replace(QStringLiteral("%25"), QStringLiteral("%"));
+    return key;
+}
+
+bool ReadLanguageStore(QIODevice& device, QSettings::SettingsMap& map) {
+    const QStringList lines = QString::fromUtf8(device.readAll()).split(QLatin1Char('\n'));
+    for (const QString& line : lines) {
+        const qsizetype equals = line.lastIndexOf(QLatin1Char('='));
+        if (equals <= 0 || line.startsWith(QLatin1Char('#'))) continue;
+        map.insert(TWorkplace::LanguageKey(line.left(equals)), line.mid(equals + 1).trimmed());
+    }
+    return true;
+}
+
+bool WriteLanguageStore(QIODevice& device, const QSettings::SettingsMap& map) {
+    QByteArray text;
+    for (auto it = map.cbegin(); it != map.cend(); ++it)
+        text +=
+            (UnescapedKey(it.key()) + QLatin1Char('=') + it.value().toString() + QLatin1Char('\n'))
+                .toUtf8();
+    return device.write(text) == text.size();
+}
+
 } // namespace
 
 TWorkplace::TWorkplace(TWorkplaceOptions options)
@@ -148,13 +176,25 @@ QString TWorkplace::StoredLanguageCode() const {
 }
 
 QString TWorkplace::DefaultSettingsFileName() {
-    const QFileInfo exe(QCoreApplication::applicationFilePath());
+    return DefaultSettingsFileName(QCoreApplication::applicationFilePath(),
+                                   QStringLiteral(LIMNASET_BUILD_DIR));
+}
+
+QString TWorkplace::DefaultSettingsFileName(const QString& executablePath,
+                                            const QString& buildDir) {
+    const QFileInfo exe(executablePath);
     const QString name = exe.completeBaseName() + QStringLiteral(".INI");
-    if (QFileInfo(exe.absolutePath()).isWritable())
-        return exe.absolutePath() + QLatin1Char('/') + name;
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
-    QDir().mkpath(folder);
-    return folder + QLatin1Char('/') + name;
+    // Only a program run from its build tree keeps the file beside it: an installed one
+    // lies in a system folder, which root could write to but must not.
+    const QString tree = QDir(buildDir).canonicalPath();
+    const QString folder = exe.absolutePath();
+    const bool inTree =
+        !tree.isEmpty() &&
+        (QDir(folder).canonicalPath() + QLatin1Char('/')).startsWith(tree + QLatin1Char('/'));
+    if (inTree && QFileInfo(folder).isWritable()) return folder + QLatin1Char('/') + name;
+    const QString config = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
+    QDir().mkpath(config);
+    return config + QLatin1Char('/') + name;
 }
 
 QString TWorkplace::LanguageKey(const QString& executablePath) {
@@ -175,8 +215,9 @@ std::unique_ptr<QSettings> TWorkplace::OpenLanguageStore() const {
 }
 
 std::unique_ptr<QSettings> TWorkplace::OpenLanguageStore(const QString& storeFileName) {
-    if (!storeFileName.isEmpty())
-        return std::make_unique<QSettings>(storeFileName, QSettings::IniFormat);
-    return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
-                                       QStringLiteral("Limnaset"), QStringLiteral("Locales"));
+    static const QSettings::Format format =
+        QSettings::registerFormat(QStringLiteral("conf"), ReadLanguageStore, WriteLanguageStore);
+    if (!storeFileName.isEmpty()) return std::make_unique<QSettings>(storeFileName, format);
+    return std::make_unique<QSettings>(format, QSettings::UserScope, QStringLiteral("Limnaset"),
+                                       QStringLiteral("Locales"));
 }

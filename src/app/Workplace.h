@@ -64,9 +64,10 @@ public:
     // The stored language code for this executable; "" when there is none.
     QString StoredLanguageCode() const;
 
-    // The executable's path with ".INI", or the same name in the per-user configuration
-    // folder when the executable's folder is not writable.
+    // The executable's name with ".INI": beside it when it runs from the build tree and
+    // that folder is writable, else in the per-user configuration folder.
     static QString DefaultSettingsFileName();
+    static QString DefaultSettingsFileName(const QString& executablePath, const QString& buildDir);
     // The language store's key for an executable path (the store's "/" separates groups).
     static QString LanguageKey(const QString& executablePath);
     static QString StoredLanguageCode(const QString& executablePath,

@@ -47,6 +47,10 @@ bool TKelbAdapter::Connect() {
     return true;
 }
 
+QString TKelbAdapter::WhyNoAdapter() const {
+    return Provider->WhyNotFound(Description);
+}
+
 void TKelbAdapter::Disconnect() {
     Port.reset();
 }

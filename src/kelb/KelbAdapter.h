@@ -23,6 +23,8 @@ public:
     bool SendFrame(const uint8_t* request, int count);
     bool ReceiveFrame(uint8_t* reply, int count);
     bool Transact(const uint8_t* request, int requestCount, uint8_t* reply, int replyCount);
+    // When the adapter does not answer: why, and what to do about it ("" when unknown).
+    QString WhyNoAdapter() const;
 
     std::unique_ptr<TUart> Port;     // open while connected
     TLinkMonitor* Monitor = nullptr; // not owned

@@ -14,4 +14,9 @@ public:
     virtual bool FindDevice(const QString& description, int& index) = 0;
     // A new, closed port to be opened by the index FindDevice gave.
     virtual std::unique_ptr<TUart> CreatePort() = 0;
+    // Why no adapter with this description is reached, and the fix; "" when unknown.
+    virtual QString WhyNotFound(const QString& description) {
+        (void)description;
+        return {};
+    }
 };

@@ -1,5 +1,6 @@
 #include "UsbPortProvider.h"
 
+#include "AdapterDiagnosis.h"
 #include "UsbUart.h"
 
 bool TUsbPortProvider::FindDevice(const QString& description, int& index) {
@@ -8,4 +9,8 @@ bool TUsbPortProvider::FindDevice(const QString& description, int& index) {
 
 std::unique_ptr<TUart> TUsbPortProvider::CreatePort() {
     return std::make_unique<TUsbUart>();
+}
+
+QString TUsbPortProvider::WhyNotFound(const QString& description) {
+    return TAdapterDiagnosis().Explain(description);
 }

@@ -7,4 +7,5 @@ class TUsbPortProvider : public TPortProvider {
 public:
     bool FindDevice(const QString& description, int& index) override;
     std::unique_ptr<TUart> CreatePort() override;
+    QString WhyNotFound(const QString& description) override;
 };

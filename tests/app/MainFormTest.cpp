@@ -242,6 +242,37 @@ TEST_F(MainFormTest, FailedOpenAfterNoAsksNothingMore) {
     EXPECT_FALSE(Workplace->Modified);
 }
 
+// "limnaset FILE" opens the file once the first File New has run, with File Open's boxes.
+TEST_F(MainFormTest, FileNamedOnTheCommandLineOpensAsFileOpenDoes) {
+    Open();
+    Edit("Named");
+    const QString good = SaveAs("named.r72");
+    const QString wrong = FilePath("wrong.r72");
+    WriteFileBytes(wrong, QByteArray(32767, '\0'));
+    struct TRow {
+        QString Path;
+        QString Box;
+        QString Name;
+        QString Panel;
+    };
+    const TRow rows[] = {
+        {good, "", "Named", good},
+        {FilePath("missing.r72"), "Error: File access error", "Limnaset", "<noname>"},
+        {wrong, "Error: Corrupted file", "Limnaset", "<noname>"},
+    };
+    for (const TRow& row : rows) {
+        Discard();
+        Open();
+        Answers.Forget();
+        if (!row.Box.isEmpty()) Answers.Box(QMessageBox::Ok);
+        Form->OpenDocument(row.Path);
+        EXPECT_EQ(Answers.Boxes(), row.Box.isEmpty() ? QStringList() : QStringList{row.Box});
+        EXPECT_EQ(Name(), row.Name);
+        EXPECT_EQ(Form->PanelText(1), row.Panel);
+        EXPECT_FALSE(Workplace->Modified);
+    }
+}
+
 TEST_F(MainFormTest, SaveAsProposesNamesAndAsksBeforeOverwriting) {
     Open();
     TDialogSpy dialog;

@@ -3,6 +3,8 @@
 #include "KelbDevice.h"
 #include "R7200.h"
 #include "StatusPage.h"
+#include "UsbPortProvider.h"
+#include "UsbUart.h"
 
 #include <QLabel>
 
@@ -39,6 +41,20 @@ TEST_F(MonitorTest, NoAdapter) {
         EXPECT_EQ(Clock(), "?");
         EXPECT_FALSE(CommandsEnabled());
     }
+}
+
+// The panel keeps its text; its tool tip says why.
+TEST_F(MonitorTest, NoAdapterToolTipSaysWhy) {
+    const QString missing = FilePath("ttyUSB7");
+    const TEnvironmentGuard port(TUsbUart::PortVariable, missing);
+    TWorkplaceOptions options = Options();
+    options.Provider = std::make_shared<TUsbPortProvider>();
+    Open(options);
+    Tick();
+    const auto panel = Child<QLabel>("StatusPanel2");
+    EXPECT_EQ(panel->text(), "Adapter ?");
+    EXPECT_TRUE(panel->toolTip().startsWith("LIMNASET_PORT names " + missing + ", which does not"))
+        << panel->toolTip().toStdString();
 }
 
 TEST_F(MonitorTest, AdapterVersionIsShownInHexWithALineFeed) {

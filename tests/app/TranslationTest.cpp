@@ -132,6 +132,67 @@ TEST_F(TranslatedFormTest, PagesFitTheSmallestWindowInEveryMode) {
     }
 }
 
+// Removes every translator TLanguages::Install put in when the test ends.
+struct TInstalledLanguage {
+    ~TInstalledLanguage() {
+        for (QTranslator* t : QCoreApplication::instance()->findChildren<QTranslator*>()) {
+            QCoreApplication::removeTranslator(t);
+            delete t;
+        }
+    }
+};
+
+// The toolkit's own texts follow the chosen language too (qt6-translations-l10n).
+TEST_F(TranslatedFormTest, GermanBoxesHaveGermanStandardButtons) {
+    TInstalledLanguage german;
+    ASSERT_TRUE(TLanguages::Install(*QCoreApplication::instance(), "deu"));
+    Open();
+    Workplace->Modified = true;
+    QStringList buttons;
+    Answers.Box(QMessageBox::Cancel, [&buttons] {
+        auto box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_TRUE(box);
+        for (const QAbstractButton* button : box->buttons())
+            buttons << button->text();
+    });
+    Act("FileNew")->trigger();
+    EXPECT_EQ(buttons.size(), 3);
+    EXPECT_TRUE(buttons.contains("Abbrechen")) << buttons.join(", ").toStdString();
+    EXPECT_FALSE(buttons.contains("Cancel"));
+}
+
+// With every panel at its longest text and a long file name, nothing is cut off at the
+// window's first size.
+TEST_F(TranslatedFormTest, StatusPanelsHoldTheirLongestTexts) {
+    for (const bool inGerman : {false, true}) {
+        SCOPED_TRACE(inGerman ? "German" : "English");
+        TGerman german;
+        if (inGerman) {
+            ASSERT_TRUE(german.Install());
+        }
+        Open();
+        QLabel* panels[4] = {};
+        for (int i = 0; i < 4; ++i)
+            panels[i] =
+                Child<QLabel>(QStringLiteral("StatusPanel%1").arg(i).toLatin1().constData());
+        QCoreApplication::processEvents();
+        const int before[4] = {panels[0]->width(), 0, panels[2]->width(), panels[3]->width()};
+        const QString texts[4] = {Msg(MsgError), QString(200, u'x'), "USB LIMNASET Adapter 1.05",
+                                  Msg(MsgConnectorErr)};
+        for (int i = 0; i < 4; ++i)
+            panels[i]->setText(texts[i]);
+        QCoreApplication::processEvents();
+        EXPECT_EQ(Form->width(), 800);
+        for (int i : {0, 2, 3}) {
+            EXPECT_LE(panels[i]->fontMetrics().horizontalAdvance(texts[i]),
+                      panels[i]->contentsRect().width())
+                << texts[i].toStdString();
+            EXPECT_EQ(panels[i]->width(), before[i]) << "the panel has room from the start";
+        }
+        Discard();
+    }
+}
+
 TEST(TranslationTest, InstallFindsTheBuiltInGermanSet) {
     // English has no file of its own: its texts are the program's own.
     EXPECT_FALSE(TLanguages::Install(*QCoreApplication::instance(), "enu"));

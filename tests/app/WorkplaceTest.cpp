@@ -7,8 +7,10 @@
 #include "MsgTemplate.h"
 #include "R7200.h"
 
+#include <QDir>
 #include <QFile>
 #include <QSettings>
+#include <QStandardPaths>
 
 namespace {
 
@@ -169,6 +171,9 @@ TEST_F(WorkplaceTest, ApplyLanguageWritesCodeAndTellsTheUser) {
     EXPECT_EQ(TWorkplace::StoredLanguageCode("/opt/limnaset/bin/limnaset", StoreFile()), "deu");
     EXPECT_EQ(TWorkplace::StoredLanguageCode("/opt/other/limnaset", StoreFile()), "")
         << "the value belongs to one executable path";
+    QFile store(StoreFile());
+    ASSERT_TRUE(store.open(QIODevice::ReadOnly));
+    EXPECT_EQ(store.readAll(), "/opt/limnaset/bin/limnaset=deu\n") << "the store is plain text";
 
     workplace->LanguageId = 0;
     Answers.Box(QMessageBox::Ok);
@@ -198,6 +203,25 @@ TEST_F(WorkplaceTest, EveryListEntryHasItsCode) {
     }
     EXPECT_EQ(TLanguages::CodeForLocale(QLocale(QLocale::German, QLocale::Austria)), "deu");
     EXPECT_EQ(TLanguages::CodeForLocale(QLocale(QLocale::Japanese)), "");
+}
+
+TEST_F(WorkplaceTest, OnlyABuildTreeKeepsItsSettingsBesideTheProgram) {
+    const TEnvironmentGuard config("XDG_CONFIG_HOME", FilePath("config"));
+    const QString build = FilePath("build");
+    ASSERT_TRUE(QDir().mkpath(build + "/src/app"));
+    const QString perUser = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
+    struct TRow {
+        QString Executable;
+        QString Settings;
+    };
+    const TRow rows[] = {
+        {build + "/src/app/limnaset", build + "/src/app/limnaset.INI"},
+        {"/usr/bin/limnaset", perUser + "/limnaset.INI"},
+        {FilePath("build-other/limnaset"), perUser + "/limnaset.INI"},
+    };
+    for (const TRow& row : rows)
+        EXPECT_EQ(TWorkplace::DefaultSettingsFileName(row.Executable, build), row.Settings)
+            << row.Executable.toStdString();
 }
 
 TEST_F(WorkplaceTest, UncoveredLanguageRaisesBeforeTheStoreIsTouched) {

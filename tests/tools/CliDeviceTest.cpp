@@ -1,6 +1,7 @@
 #include "CliProcess.h"
 #include "EmulatorProcess.h"
 #include "R7200.h"
+#include "TestSupport.h"
 #include "TextFormats.h"
 
 #include <gtest/gtest.h>
@@ -9,6 +10,8 @@
 #include <QTemporaryDir>
 
 #include <cmath>
+#include <grp.h>
+#include <unistd.h>
 
 namespace {
 
@@ -167,4 +170,41 @@ TEST_F(CliDevice, PortOptionWinsOverTheEnvironment) {
     EXPECT_EQ(RunCli({"--port", Emulator.Path(), "status"}, environment).Exit, 0);
     environment.insert("LIMNASET_PORT", Emulator.Path());
     EXPECT_EQ(RunCli({"status"}, environment).Exit, 0);
+}
+
+// Without an adapter, status says why on standard error, after "Adapter ?". Root may open
+// anything, so as root the tool runs as nobody for the device it may not open.
+TEST(CliStatus, NamesWhyNoAdapterIsFound) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner |
+                                                      QFile::ExeOwner | QFile::ReadOther |
+                                                      QFile::ExeOther));
+    const QString device = dir.filePath("ttyUSB0");
+    WriteFileBytes(device, "");
+    ASSERT_TRUE(QFile::setPermissions(device, QFile::Permissions()));
+    const QString group = QString::fromLocal8Bit(getgrgid(getegid())->gr_name);
+
+    struct TRow {
+        QString Port;
+        QString Reason;
+    };
+    const TRow rows[] = {
+        {dir.filePath("missing"),
+         "LIMNASET_PORT names " + dir.filePath("missing") + ", which does not exist."},
+        {device, "You may not open " + device + " (group " + group + ")."},
+    };
+    for (const TRow& row : rows) {
+        const QStringList arguments{"--port", row.Port, "status"};
+        const TCliRun run =
+            geteuid() != 0
+                ? RunCli(arguments)
+                : RunPath("setpriv", QStringList{"--reuid=nobody", "--regid=65534",
+                                                 "--clear-groups", BuiltProgram("limnaset-cli")} +
+                                         arguments);
+        EXPECT_EQ(run.Exit, 20) << row.Port.toStdString();
+        const QStringList lines = QString::fromUtf8(run.Err).split('\n', Qt::SkipEmptyParts);
+        ASSERT_EQ(lines.size(), 2) << run.Err.toStdString();
+        EXPECT_EQ(lines[0], "Adapter ?");
+        EXPECT_TRUE(lines[1].startsWith(row.Reason)) << lines[1].toStdString();
+    }
 }

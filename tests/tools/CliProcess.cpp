@@ -15,9 +15,14 @@ QProcessEnvironment CliEnvironment(const QString& locale) {
 
 TCliRun RunProgram(const QString& name, const QStringList& arguments,
                    const QProcessEnvironment& environment) {
+    return RunPath(BuiltProgram(name), arguments, environment);
+}
+
+TCliRun RunPath(const QString& path, const QStringList& arguments,
+                const QProcessEnvironment& environment) {
     QProcess process;
     process.setProcessEnvironment(environment);
-    process.start(BuiltProgram(name), arguments);
+    process.start(path, arguments);
     TCliRun run;
     if (!process.waitForStarted(30000) || !process.waitForFinished(120000)) {
         process.kill();

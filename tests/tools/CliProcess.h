@@ -15,6 +15,9 @@ struct TCliRun {
 // LIMNASET_PORT unless the caller sets one.
 QProcessEnvironment CliEnvironment(const QString& locale = QStringLiteral("en_US.UTF-8"));
 
+// Runs the program at a path, or one found on PATH.
+TCliRun RunPath(const QString& path, const QStringList& arguments,
+                const QProcessEnvironment& environment = CliEnvironment());
 TCliRun RunProgram(const QString& name, const QStringList& arguments,
                    const QProcessEnvironment& environment = CliEnvironment());
 inline TCliRun RunCli(const QStringList& arguments,

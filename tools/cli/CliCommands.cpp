@@ -134,7 +134,12 @@ int RunLog(const TArguments& a) {
 int RunStatus(const TArguments&) {
     TKelbDevice device;
     const TConnectorProbe probe = device.Probe();
-    if (!probe.Adapter) return Finish(TCliOutcome::NoAdapter);
+    if (!probe.Adapter) {
+        const int code = Finish(TCliOutcome::NoAdapter);
+        if (const QString why = device.WhyNoAdapter(); !why.isEmpty())
+            std::fprintf(stderr, "%s\n", why.toUtf8().constData());
+        return code;
+    }
     QString adapter = device.AdapterText();
     if (adapter.endsWith(u'\n')) adapter.chop(1);
     Out(QStringLiteral("Adapter: ") + adapter);
