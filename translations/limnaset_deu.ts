@@ -186,6 +186,26 @@
         <source>Export file (CSV) (*.csv)</source>
         <translation>Exportdatei (CSV) (*.csv)</translation>
     </message>
+    <message>
+        <source>&amp;Archive...</source>
+        <translation>&amp;Archiv...</translation>
+    </message>
+    <message>
+        <source>Connector images kept from every read</source>
+        <translation>Bei jedem Lesen aufbewahrte Connector-Abbilder</translation>
+    </message>
+    <message>
+        <source>Log records in the Connector: %1, all archived.</source>
+        <translation>Protokolleinträge im Connector: %1, alle archiviert.</translation>
+    </message>
+    <message>
+        <source>The Connector holds no readable program or log; nothing was archived.</source>
+        <translation>Der Connector enthält kein lesbares Programm und kein lesbares Protokoll; es wurde nichts archiviert.</translation>
+    </message>
+    <message>
+        <source>The Connector was not backed up (File, Properties); its event log will be lost.</source>
+        <translation>Der Connector wurde nicht gesichert (Datei, Eigenschaften); sein Ereignisprotokoll geht verloren.</translation>
+    </message>
 </context>
 <context>
     <name>TMsgTemplate</name>
@@ -373,6 +393,18 @@
         <source>Wrong file version</source>
         <translation>Falsche Dateiversion</translation>
     </message>
+    <message>
+        <source>The Connector could not be read for its backup, nothing was written</source>
+        <translation>Der Connector konnte für die Sicherung nicht gelesen werden, es wurde nichts geschrieben</translation>
+    </message>
+    <message>
+        <source>The backup could not be saved in %1, nothing was written</source>
+        <translation>Die Sicherung konnte nicht in %1 gespeichert werden, es wurde nichts geschrieben</translation>
+    </message>
+    <message>
+        <source>The data read could not be archived in %1</source>
+        <translation>Die gelesenen Daten konnten nicht in %1 archiviert werden</translation>
+    </message>
 </context>
 <context>
     <name>TPropertiesDialog</name>
@@ -444,6 +476,10 @@
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
+    <message>
+        <source>Back up the Connector before writing</source>
+        <translation>Connector vor dem Schreiben sichern</translation>
+    </message>
 </context>
 <context>
     <name>TStatusPage</name>
@@ -490,6 +526,41 @@
     <message>
         <source>Event Control</source>
         <translation>Ereignissteuerung</translation>
+    </message>
+</context>
+<context>
+    <name>TArchiveWindow</name>
+    <message>
+        <source>Archive</source>
+        <translation>Archiv</translation>
+    </message>
+    <message>
+        <source>Serial number:</source>
+        <translation>Seriennummer:</translation>
+    </message>
+    <message>
+        <source>Serial number</source>
+        <translation>Seriennummer</translation>
+    </message>
+    <message>
+        <source>Connector name</source>
+        <translation>Connector-Name</translation>
+    </message>
+    <message>
+        <source>Read at</source>
+        <translation>Gelesen am</translation>
+    </message>
+    <message>
+        <source>Log records</source>
+        <translation>Protokolleinträge</translation>
+    </message>
+    <message>
+        <source>Newest record</source>
+        <translation>Neuester Eintrag</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Öffnen</translation>
     </message>
 </context>
 </TS>

@@ -1,6 +1,7 @@
 #include "MainForm.h"
 
 #include "AboutBox.h"
+#include "ArchiveWindow.h"
 #include "ConnectorCalendar.h"
 #include "InternalError.h"
 #include "KelbDevice.h"
@@ -184,6 +185,7 @@ void TMainForm::ConnectCommands() {
     bind(ui->FileSave, &TMainForm::FileSaveExecute);
     bind(ui->FileSaveAs, &TMainForm::FileSaveAsExecute);
     bind(ui->FileExport, &TMainForm::FileExportExecute);
+    bind(ui->FileArchive, &TMainForm::FileArchiveExecute);
     bind(ui->FileProperties, &TMainForm::FilePropertiesExecute);
     bind(ui->FileExit, &TMainForm::FileExitExecute);
     bind(ui->DataRead, &TMainForm::DataReadExecute);
@@ -361,6 +363,8 @@ TConnectorState TMainForm::ConfirmConnector() {
 
 void TMainForm::ShowConnectorState(TConnectorState state) {
     if (state == TConnectorState::Lost) MonitorState = TMonitorState::FindAdapter;
+    // Whatever comes back need not be the Connector that was read.
+    if (state != TConnectorState::Usable) Workplace->ForgetConnector();
     Panels[3]->setText(state == TConnectorState::Small    ? Msg(MsgConnectorErr)
                        : state == TConnectorState::Usable ? Msg(MsgConnectorOk)
                                                           : QString());
@@ -441,6 +445,23 @@ void TMainForm::FileExportExecute() {
         TMessageBox::Show(Msg(MsgFileError), Msg(MsgError), TMessageBox::Ok, this);
 }
 
+void TMainForm::FileArchiveExecute() {
+    if (!QuerySave()) return;
+    if (!ArchiveWindow) ArchiveWindow = new TArchiveWindow(Workplace->Archive, this);
+    const QString path = ArchiveWindow->Execute();
+    if (path.isEmpty()) return;
+    const bool ok = Workplace->OpenFile(path);
+    // A new document: saving must never reach the archive's file.
+    Workplace->FileName.clear();
+    if (ok) {
+        DocumentLoaded();
+        return;
+    }
+    Workplace->Modified = false;
+    ShowResult();
+    FileNewExecute();
+}
+
 bool TMainForm::AskOverwrite(const QString& path) {
     if (!QFileInfo::exists(path)) return true;
     return TMessageBox::Show(Msg(MsgFileExistsQ), Msg(MsgConfirmation), TMessageBox::OkCancel,
@@ -480,6 +501,9 @@ void TMainForm::DataReadExecute() {
         if (replaced) FileNewExecute();
         throw;
     }
+    if (Workplace->ReadNotArchived)
+        TMessageBox::Show(Msg(MsgReadNotArchived).arg(Workplace->Archive.Folder()), Msg(MsgWarning),
+                          TMessageBox::Ok, this);
     if (ok) {
         DocumentLoaded();
         return;
@@ -490,9 +514,34 @@ void TMainForm::DataReadExecute() {
 
 void TMainForm::DataWriteExecute() {
     if (!StorePages()) return;
-    if (TMessageBox::Show(Msg(MsgReallyWriteQ), Msg(MsgConfirmation), TMessageBox::OkCancel,
-                          this) != QMessageBox::Ok)
-        return;
+    // Again when the backed-up Connector left the adapter while the user was asked.
+    for (;;) {
+        TBackup backup = TBackup::Skipped;
+        {
+            TTransferGuard transfer(*this);
+            if (const TConnectorState state = ConfirmConnector();
+                state != TConnectorState::Usable) {
+                transfer.End();
+                RefuseTransfer(state);
+                return;
+            }
+            backup = Workplace->BackUpConnector();
+        }
+        if (backup == TBackup::ReadFailed || backup == TBackup::ArchiveFailed) {
+            Panels[0]->setText(Msg(MsgError));
+            TMessageBox::Show(backup == TBackup::ReadFailed
+                                  ? Msg(MsgBackupReadFailed)
+                                  : Msg(MsgBackupArchiveFailed).arg(Workplace->Archive.Folder()),
+                              Msg(MsgError), TMessageBox::Ok, this);
+            return;
+        }
+        const bool archived = Workplace->LastRead.has_value();
+        if (TMessageBox::Show(Msg(MsgReallyWriteQ) + QStringLiteral("\n\n") + BackupNote(backup),
+                              Msg(MsgConfirmation), TMessageBox::OkCancel, this) != QMessageBox::Ok)
+            return;
+        if (archived && !Workplace->LastRead) continue;
+        break;
+    }
     {
         TTransferGuard transfer(*this);
         if (const TConnectorState state = ConfirmConnector(); state != TConnectorState::Usable) {
@@ -504,6 +553,20 @@ void TMainForm::DataWriteExecute() {
     }
     ShowResult();
     RefreshControls();
+}
+
+QString TMainForm::BackupNote(TBackup backup) const {
+    switch (backup) {
+    case TBackup::Known:
+    case TBackup::Kept:
+        return tr("Log records in the Connector: %1, all archived.")
+            .arg(Workplace->LastRead->LogCount);
+    case TBackup::Unreadable:
+        return tr("The Connector holds no readable program or log; nothing was archived.");
+    default:
+        return tr("The Connector was not backed up (File, Properties); its event log will be "
+                  "lost.");
+    }
 }
 
 void TMainForm::ViewStatusExecute() {

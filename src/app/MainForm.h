@@ -13,6 +13,7 @@ class QLabel;
 class QTimer;
 class QToolButton;
 class TAboutBox;
+class TArchiveWindow;
 class TLogPage;
 class TPropertiesDialog;
 class TSamplerPage;
@@ -79,6 +80,7 @@ public:
     void FileSaveExecute();
     void FileSaveAsExecute();
     void FileExportExecute();
+    void FileArchiveExecute();
     void FilePropertiesExecute();
     void FileExitExecute();
     void DataReadExecute();
@@ -133,6 +135,8 @@ private:
     void ShowConnectorState(TConnectorState state);
     void RefuseTransfer(TConnectorState state);
     void ShowSettingsWriteError();
+    // The line below the write question: what the Connector's log comes to.
+    QString BackupNote(TBackup backup) const;
     QString DefaultFileDialog(int kind, const QString& folder, const QString& proposed);
 
     std::unique_ptr<Ui::TMainForm> ui;
@@ -142,6 +146,7 @@ private:
     bool TimerRunning = false;
     TAboutBox* AboutBox = nullptr;
     TPropertiesDialog* PropertiesDialog = nullptr;
+    TArchiveWindow* ArchiveWindow = nullptr;
     TPage CurrentPage = TPage::None;
     TMonitorState MonitorState = TMonitorState::Start;
     QLabel* Panels[4] = {};

@@ -51,6 +51,9 @@ enum TMsgId : int {
     MsgAnalog1Range,
     MsgAnalog2Range,
     MsgWrongVersion,
+    MsgBackupReadFailed,
+    MsgBackupArchiveFailed,
+    MsgReadNotArchived,
     MsgCount
 };
 

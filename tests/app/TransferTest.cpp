@@ -131,7 +131,8 @@ TEST_F(TransferTest, WriteSendsThePagesAndShowsTheNewLog) {
     Answers.Box(QMessageBox::Ok);
     Act("DataWrite")->trigger();
     EXPECT_EQ(Answers.Boxes(),
-              QStringList{"Confirmation: Do You really want to write data into Connector ?"});
+              QStringList{"Confirmation: Do You really want to write data into Connector ?\n\n"
+                          "The Connector holds no readable program or log; nothing was archived."});
     ExpectFramingEnded();
     EXPECT_EQ(Highest, 100);
     EXPECT_EQ(Form->PanelText(0), "OK");
@@ -158,7 +159,8 @@ TEST_F(TransferTest, WriteRefusesAConnectorSwappedDuringTheQuestion) {
     Answers.Box(QMessageBox::Ok);
     Act("DataWrite")->trigger();
     EXPECT_EQ(Answers.Boxes(),
-              QStringList({"Confirmation: Do You really want to write data into Connector ?",
+              QStringList({"Confirmation: Do You really want to write data into Connector ?\n\n"
+                           "The Connector holds no readable program or log; nothing was archived.",
                            "Error: Connector ERROR"}));
     EXPECT_EQ(Model->RequestCount(CmdWriteBlock), 0);
     EXPECT_EQ(Model->RequestCount(0x60), 0) << "nothing written to the small kind either";

@@ -20,7 +20,9 @@ protected:
     void Start(const QStringList& arguments = {}) { ASSERT_TRUE(Emulator.Start(arguments)); }
 
     TCliRun Run(const QStringList& arguments) {
-        return RunCli(arguments + QStringList{"--port", Emulator.Path()});
+        QProcessEnvironment environment = CliEnvironment();
+        environment.insert("XDG_DATA_HOME", PathOf("data"));
+        return RunCli(arguments + QStringList{"--port", Emulator.Path()}, environment);
     }
 
     QString PathOf(const QString& name) const { return Dir.filePath(name); }
@@ -89,6 +91,29 @@ TEST_F(CliDevice, ReadWriteAndReadBack) {
     EXPECT_EQ(written.SerialNumber, 72000001u);
     ASSERT_EQ(written.LogCount, 1);
     EXPECT_EQ(written.LogRecordAt(0).Code, 11);
+}
+
+TEST_F(CliDevice, WriteBacksUpUnlessToldNotAndTheArchiveNamesTheFile) {
+    TR7200 field;
+    field.SerialNumber = 0xC0FFEE;
+    field.ConnectorName = QStringLiteral("Field");
+    const QString image = PathOf("field.r72");
+    ASSERT_TRUE(field.SaveToFile(image));
+    Start({"--image", image});
+    const TCliRun write = Run({"write", image});
+    ASSERT_EQ(write.Exit, 0) << write.Err.toStdString();
+    const TCliRun newest = Run({"archive", "--newest"});
+    ASSERT_EQ(newest.Exit, 0) << newest.Err.toStdString();
+    const QString path = QString::fromUtf8(newest.Out).trimmed();
+    EXPECT_EQ(FileBytes(path), FileBytes(image)) << "the backup is the Connector as it was";
+    EXPECT_EQ(write.Out, "Backup: " + path.toUtf8() + ", log records: 1\n");
+
+    const TCliRun bare = Run({"write", image, "--no-backup"});
+    ASSERT_EQ(bare.Exit, 0) << bare.Err.toStdString();
+    EXPECT_TRUE(bare.Out.isEmpty());
+    const QStringList list = Lines(Run({"archive", "--serial", "c0ffee"}));
+    ASSERT_EQ(list.size(), 2) << "the titles and the one backup";
+    EXPECT_TRUE(list[1].startsWith("00C0FFEE\tField\t")) << list[1].toStdString();
 }
 
 TEST_F(CliDevice, ClockIsReadAndSet) {

@@ -1,5 +1,6 @@
 #include "CliCommands.h"
 
+#include "Archive.h"
 #include "CliOutcome.h"
 #include "ConnectorCalendar.h"
 #include "KelbDevice.h"
@@ -154,13 +155,31 @@ int RunStatus(const TArguments&) {
     return 0;
 }
 
+// Keeps a whole read in the archive; the file's path, "" when there was nothing to keep.
+QString Archive(const TR7200& read, bool& failed) {
+    failed = false;
+    if (!TArchive::Keeps(read)) return {};
+    const TArchive archive;
+    const QString path = archive.Keep(read);
+    failed = path.isEmpty();
+    if (failed)
+        std::fprintf(stderr, "%s\n",
+                     TMsgTemplate::SourceText(MsgReadNotArchived)
+                         .arg(archive.Folder())
+                         .toUtf8()
+                         .constData());
+    return path;
+}
+
 int RunRead(const TArguments& a) {
     TKelbDevice device;
     if (const TCliOutcome probe = Probe(device); probe != TCliOutcome::Ok) return Finish(probe);
     TR7200 record;
     record.Device = &device;
-    if (!WithProgress(device, [&record] { return record.ReadFromConnector(); }))
-        return Finish(OutcomeOfStatus(record.Status));
+    const bool ok = WithProgress(device, [&record] { return record.ReadFromConnector(); });
+    bool archiveFailed = false;
+    Archive(record, archiveFailed);
+    if (!ok) return Finish(OutcomeOfStatus(record.Status));
     if (!record.SaveToFile(a.Files[0])) return Finish(OutcomeOfStatus(record.Status));
     return 0;
 }
@@ -172,6 +191,18 @@ int RunWrite(const TArguments& a) {
     TKelbDevice device;
     if (const TCliOutcome probe = Probe(device); probe != TCliOutcome::Ok) return Finish(probe);
     record.Device = &device;
+    if (!a.Parser.isSet(QStringLiteral("no-backup"))) {
+        TR7200 backup;
+        backup.Device = &device;
+        WithProgress(device, [&backup] { return backup.ReadFromConnector(); });
+        if (!backup.ReadComplete) return Finish(TCliOutcome::BackupFailed);
+        bool failed = false;
+        const QString path = Archive(backup, failed);
+        if (failed) return int(TCliOutcome::BackupFailed);
+        Out(path.isEmpty()
+                ? QStringLiteral("Backup: none, the Connector holds no readable data")
+                : QStringLiteral("Backup: %1, log records: %2").arg(path).arg(backup.LogCount));
+    }
     if (WithProgress(device, [&record] { return record.WriteToConnector(); })) return 0;
     const TVerifyResult& verify = record.LastVerify;
     if (verify.Outcome == TVerifyResult::Mismatch)
@@ -179,6 +210,26 @@ int RunWrite(const TArguments& a) {
                      verify.DifferingBytes,
                      verify.DifferingBytes == 1 ? "byte differs" : "bytes differ");
     return Finish(OutcomeOfStatus(record.Status));
+}
+
+int RunArchive(const TArguments& a) {
+    const TArchive archive;
+    const QList<TArchiveEntry> entries = archive.List(a.Parser.value(QStringLiteral("serial")));
+    if (a.Parser.isSet(QStringLiteral("newest"))) {
+        if (entries.isEmpty()) {
+            std::fprintf(stderr, "no archived image\n");
+            return int(TCliOutcome::FileError);
+        }
+        Out(entries.constFirst().Path);
+        return 0;
+    }
+    Out(QStringLiteral("Serial\tName\tRead\tRecords\tNewest record\tFile"));
+    for (const TArchiveEntry& e : entries)
+        Out(QStringList{TArchive::SerialText(e.SerialNumber), e.ConnectorName,
+                        DateTimeText(ToDateTime(e.ReadAt)), QString::number(e.LogCount),
+                        e.NewestRecord ? DateTimeText(e.NewestRecord) : QStringLiteral("-"), e.Path}
+                .join(u'\t'));
+    return 0;
 }
 
 int RunClock(const TArguments& a) {
@@ -233,17 +284,29 @@ QList<TCommand> Commands() {
          RunStatus},
         {QStringLiteral("read"),
          QStringLiteral("read FILE"),
-         QStringLiteral("Reads the Connector into a document and saves it as FILE."),
+         QStringLiteral("Reads the Connector into a document and saves it as FILE; the image\n"
+                        "is also kept in the archive."),
          1,
          {},
          RunRead},
         {QStringLiteral("write"),
-         QStringLiteral("write FILE"),
-         QStringLiteral("Writes the program of FILE to the Connector, starting a new event log,\n"
-                        "and verifies the write."),
+         QStringLiteral("write FILE [--no-backup]"),
+         QStringLiteral("Reads and archives the Connector, then writes the program of FILE to\n"
+                        "it, starting a new event log, and verifies the write."),
          1,
-         {},
+         {O(QStringLiteral("no-backup"),
+            QStringLiteral("write without reading the Connector first"))},
          RunWrite},
+        {QStringLiteral("archive"),
+         QStringLiteral("archive [--serial SERIAL] [--newest]"),
+         QStringLiteral("Lists the archived Connector images, newest first, one a line with tabs\n"
+                        "between serial number, name, time of the read, log records, newest\n"
+                        "record and file; --newest prints only the newest file's path."),
+         0,
+         {O(QStringLiteral("serial"), QStringLiteral("only serial numbers containing SERIAL"),
+            QStringLiteral("SERIAL")),
+          O(QStringLiteral("newest"), QStringLiteral("print the newest file's path only"))},
+         RunArchive},
         {QStringLiteral("clock"),
          QStringLiteral("clock [--set]"),
          QStringLiteral("Prints the Connector clock; with --set, sets it from the PC clock first."),

@@ -22,6 +22,7 @@ constexpr TEntry Entries[] = {
     {TCliOutcome::NoAdapter, "no adapter answers"},
     {TCliOutcome::NoConnector, "no Connector in the adapter"},
     {TCliOutcome::SmallConnector, "a Connector of the small kind"},
+    {TCliOutcome::BackupFailed},
 };
 
 } // namespace
@@ -42,6 +43,8 @@ QString OutcomeText(TCliOutcome outcome) {
         return QStringLiteral("No Connector");
     case TCliOutcome::SmallConnector:
         return TMsgTemplate::SourceText(MsgConnectorErr);
+    case TCliOutcome::BackupFailed:
+        return TMsgTemplate::SourceText(MsgBackupReadFailed);
     default:
         return TMsgTemplate::SourceText(StatusMessage(TRecordStatus(int(outcome) - StatusBase)));
     }

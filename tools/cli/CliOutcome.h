@@ -15,6 +15,7 @@ enum class TCliOutcome : int {
     NoAdapter = 20,
     NoConnector = 21,
     SmallConnector = 22,
+    BackupFailed = 23,
     Usage = 64,
 };
 
