@@ -206,6 +206,30 @@
         <source>The Connector was not backed up (File, Properties); its event log will be lost.</source>
         <translation>Der Connector wurde nicht gesichert (Datei, Eigenschaften); sein Ereignisprotokoll geht verloren.</translation>
     </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Backing up</source>
+        <translation>Sichern</translation>
+    </message>
+    <message>
+        <source>Reading</source>
+        <translation>Lesen</translation>
+    </message>
+    <message>
+        <source>Writing</source>
+        <translation>Schreiben</translation>
+    </message>
+    <message>
+        <source>Verifying</source>
+        <translation>Prüfen</translation>
+    </message>
+    <message>
+        <source>%1, retries: %2</source>
+        <translation>%1, Wiederholungen: %2</translation>
+    </message>
 </context>
 <context>
     <name>TMsgTemplate</name>
@@ -404,6 +428,22 @@
     <message>
         <source>The data read could not be archived in %1</source>
         <translation>Die gelesenen Daten konnten nicht in %1 archiviert werden</translation>
+    </message>
+    <message>
+        <source>Read cancelled</source>
+        <translation>Lesen abgebrochen</translation>
+    </message>
+    <message>
+        <source>Write cancelled</source>
+        <translation>Schreiben abgebrochen</translation>
+    </message>
+    <message>
+        <source>Backup cancelled, nothing was written</source>
+        <translation>Sicherung abgebrochen, es wurde nichts geschrieben</translation>
+    </message>
+    <message>
+        <source>The Connector holds a partly written program and must be written again before use</source>
+        <translation>Der Connector enthält ein teilweise geschriebenes Programm und muss vor der Verwendung erneut beschrieben werden</translation>
     </message>
 </context>
 <context>

@@ -54,6 +54,10 @@ enum TMsgId : int {
     MsgBackupReadFailed,
     MsgBackupArchiveFailed,
     MsgReadNotArchived,
+    MsgReadCancelled,
+    MsgWriteCancelled,
+    MsgBackupCancelled,
+    MsgPartlyWritten,
     MsgCount
 };
 

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QString>
+#include <atomic>
 #include <cstdint>
+#include <functional>
 #include <memory>
 
 class TUart;
@@ -23,6 +25,10 @@ public:
     bool SendFrame(const uint8_t* request, int count);
     bool ReceiveFrame(uint8_t* reply, int count);
     bool Transact(const uint8_t* request, int requestCount, uint8_t* reply, int replyCount);
+
+    // Exchanges sent again since the count was last cleared; OnRetry hears each one.
+    int Retries = 0;
+    std::function<void()> OnRetry;
 
     std::unique_ptr<TUart> Port;     // open while connected
     TLinkMonitor* Monitor = nullptr; // not owned

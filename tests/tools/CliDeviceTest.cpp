@@ -6,7 +6,10 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
+#include <QProcess>
 #include <QTemporaryDir>
+
+#include <csignal>
 
 #include <cmath>
 
@@ -116,6 +119,34 @@ TEST_F(CliDevice, WriteBacksUpUnlessToldNotAndTheArchiveNamesTheFile) {
     EXPECT_TRUE(list[1].startsWith("00C0FFEE\tField\t")) << list[1].toStdString();
 }
 
+TEST_F(CliDevice, CtrlCStopsATransferAndSaysWhatTheConnectorHolds) {
+    Start({"--paced"}); // a full read takes many seconds
+    TR7200 program;
+    const QString file = PathOf("program.r72");
+    ASSERT_TRUE(program.SaveToFile(file));
+    const std::pair<QStringList, QByteArray> cases[] = {
+        {{"read", PathOf("read.r72")}, "Read cancelled\n"},
+        {{"write", file}, "Backup cancelled, nothing was written\n"},
+        {{"write", file, "--no-backup"},
+         "Write cancelled\nThe Connector holds a partly written program and must be written "
+         "again before use\n"}};
+    for (const auto& [command, err] : cases) {
+        QProcess cli;
+        QProcessEnvironment environment = CliEnvironment();
+        environment.insert("XDG_DATA_HOME", PathOf("data"));
+        cli.setProcessEnvironment(environment);
+        cli.start(BuiltProgram("limnaset-cli"), command + QStringList{"--port", Emulator.Path()});
+        ASSERT_TRUE(cli.waitForStarted());
+        ASSERT_FALSE(cli.waitForFinished(1500)) << "still in the transfer";
+        ::kill(pid_t(cli.processId()), SIGINT);
+        ASSERT_TRUE(cli.waitForFinished(30000));
+        EXPECT_EQ(cli.exitCode(), 130) << command.join(' ').toStdString();
+        EXPECT_EQ(cli.readAllStandardError(), err);
+    }
+    EXPECT_FALSE(QFile::exists(PathOf("read.r72")));
+    EXPECT_EQ(Run({"archive", "--newest"}).Exit, 12) << "a cancelled read is not archived";
+}
+
 TEST_F(CliDevice, ClockIsReadAndSet) {
     Start();
     const TCliRun set = Run({"clock", "--set"});
@@ -133,10 +164,15 @@ TEST_F(CliDevice, RefusedConnectorWritesAreCommunicationErrors) {
     TR7200 program;
     const QString file = PathOf("program.r72");
     ASSERT_TRUE(program.SaveToFile(file));
-    for (const QStringList& command : {QStringList{"write", file}, QStringList{"clock", "--set"}}) {
+    const std::pair<QStringList, QByteArray> cases[] = {
+        {{"write", file, "--no-backup"},
+         "Communication error, please try once more\nThe Connector holds a partly written "
+         "program and must be written again before use\n"},
+        {{"clock", "--set"}, "Communication error, please try once more\n"}};
+    for (const auto& [command, err] : cases) {
         const TCliRun run = Run(command);
         EXPECT_EQ(run.Exit, 11) << command.join(' ').toStdString();
-        EXPECT_EQ(run.Err, "Communication error, please try once more\n");
+        EXPECT_EQ(run.Err, err);
     }
 }
 

@@ -13,6 +13,8 @@
 
 #include <QCommandLineParser>
 
+#include <atomic>
+#include <csignal>
 #include <cstdio>
 #include <functional>
 
@@ -81,6 +83,35 @@ TCliOutcome OutcomeOfProbe(const TConnectorProbe& probe) {
 // Only the large kind is usable.
 TCliOutcome Probe(TKelbDevice& device) {
     return OutcomeOfProbe(device.Probe());
+}
+
+std::atomic<std::atomic<bool>*> CancelFlag{nullptr};
+
+extern "C" void RequestCancel(int) {
+    if (std::atomic<bool>* flag = CancelFlag.load()) flag->store(true);
+}
+
+// While it lives, Ctrl+C stops the device's transfer after its current block.
+class TInterruptible {
+public:
+    explicit TInterruptible(TKelbDevice& device) {
+        CancelFlag = &device.CancelRequested;
+        Previous = std::signal(SIGINT, RequestCancel);
+    }
+    ~TInterruptible() {
+        std::signal(SIGINT, Previous);
+        CancelFlag = nullptr;
+    }
+    TInterruptible(const TInterruptible&) = delete;
+    TInterruptible& operator=(const TInterruptible&) = delete;
+
+private:
+    void (*Previous)(int) = SIG_DFL;
+};
+
+int Interrupted(const QString& text) {
+    std::fprintf(stderr, "%s\n", text.toUtf8().constData());
+    return int(TCliOutcome::Interrupted);
 }
 
 // Runs a transfer with the progress bar attached to the device.
@@ -173,10 +204,12 @@ QString Archive(const TR7200& read, bool& failed) {
 
 int RunRead(const TArguments& a) {
     TKelbDevice device;
+    const TInterruptible interruptible(device);
     if (const TCliOutcome probe = Probe(device); probe != TCliOutcome::Ok) return Finish(probe);
     TR7200 record;
     record.Device = &device;
     const bool ok = WithProgress(device, [&record] { return record.ReadFromConnector(); });
+    if (device.Cancelled) return Interrupted(TMsgTemplate::SourceText(MsgReadCancelled));
     bool archiveFailed = false;
     Archive(record, archiveFailed);
     if (!ok) return Finish(OutcomeOfStatus(record.Status));
@@ -189,12 +222,14 @@ int RunWrite(const TArguments& a) {
     if (const TCliOutcome loaded = Load(record, a.Files[0]); loaded != TCliOutcome::Ok)
         return Finish(loaded);
     TKelbDevice device;
+    const TInterruptible interruptible(device);
     if (const TCliOutcome probe = Probe(device); probe != TCliOutcome::Ok) return Finish(probe);
     record.Device = &device;
     if (!a.Parser.isSet(QStringLiteral("no-backup"))) {
         TR7200 backup;
         backup.Device = &device;
         WithProgress(device, [&backup] { return backup.ReadFromConnector(); });
+        if (device.Cancelled) return Interrupted(TMsgTemplate::SourceText(MsgBackupCancelled));
         if (!backup.ReadComplete) return Finish(TCliOutcome::BackupFailed);
         bool failed = false;
         const QString path = Archive(backup, failed);
@@ -205,11 +240,18 @@ int RunWrite(const TArguments& a) {
     }
     if (WithProgress(device, [&record] { return record.WriteToConnector(); })) return 0;
     const TVerifyResult& verify = record.LastVerify;
+    const QString partly = TMsgTemplate::SourceText(MsgPartlyWritten);
+    if (device.Cancelled)
+        return Interrupted(TMsgTemplate::SourceText(MsgWriteCancelled) + u'\n' + partly);
     if (verify.Outcome == TVerifyResult::Mismatch)
         std::fprintf(stderr, "verification failed at 0x%04X: %d %s\n", verify.FirstAddress,
                      verify.DifferingBytes,
                      verify.DifferingBytes == 1 ? "byte differs" : "bytes differ");
-    return Finish(OutcomeOfStatus(record.Status));
+    const int code = Finish(OutcomeOfStatus(record.Status));
+    // Stopped before the read-back: some blocks hold the new program, some the old.
+    if (verify.Outcome == TVerifyResult::NotRun)
+        std::fprintf(stderr, "%s\n", partly.toUtf8().constData());
+    return code;
 }
 
 int RunArchive(const TArguments& a) {

@@ -58,7 +58,7 @@ QString OutcomeTable() {
             line = line.leftJustified(24) + QStringLiteral("(%1)").arg(QString::fromLatin1(e.Note));
         table += line + u'\n';
     }
-    table += QStringLiteral("  64  usage error\n");
+    table += QStringLiteral("  64  usage error\n  130 interrupted by Ctrl+C\n");
     return table;
 }
 

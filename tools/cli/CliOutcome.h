@@ -17,6 +17,7 @@ enum class TCliOutcome : int {
     SmallConnector = 22,
     BackupFailed = 23,
     Usage = 64,
+    Interrupted = 130, // Ctrl+C, as a shell reports it
 };
 
 TCliOutcome OutcomeOfStatus(TRecordStatus status);
