@@ -1,7 +1,8 @@
 // Full Connector read and a write with verification through limnaset-emulator on a
 // pseudo-terminal, unpaced and paced at 19200 baud. Prints the wall time beside the time
 // the bytes need on a real line, and the CPU time of this process and of the emulator:
-// nothing may spin while it waits for the line.
+// nothing may spin while it waits for the line. The last column is this process's CPU time
+// per block exchanged.
 //
 // Usage: TransferBenchmark [path of limnaset-emulator]
 
@@ -74,6 +75,7 @@ QString EmulatorPath(int argc, char** argv) {
 struct TRun {
     const char* Name;
     int LineBytes;
+    int Blocks;
     std::function<bool(TR7200&)> Transfer;
 };
 
@@ -112,9 +114,9 @@ bool Measure(const QString& emulator, bool paced, const TRun& run) {
     process.waitForFinished(10000);
 
     const double wire = run.LineBytes * ByteSeconds;
-    std::printf("%-34s %-8s %-6s %8.2f %8.2f %9.2f %9.2f %7.1f%%\n", run.Name,
+    std::printf("%-34s %-8s %-6s %8.2f %8.2f %9.2f %9.2f %7.1f%% %10.3f\n", run.Name,
                 paced ? "paced" : "unpaced", ok ? "ok" : "FAILED", wall, wire, ownCpu, childCpu,
-                wall > 0 ? 100.0 * (ownCpu + childCpu) / wall : 0.0);
+                wall > 0 ? 100.0 * (ownCpu + childCpu) / wall : 0.0, 1000.0 * ownCpu / run.Blocks);
     std::fflush(stdout);
     return ok;
 }
@@ -131,14 +133,15 @@ int main(int argc, char** argv) {
     }
 
     const TRun runs[] = {
-        {"full read (32768 bytes)", ReadLineBytes(TR7200::ImageSize),
+        {"full read (32768 bytes)", ReadLineBytes(TR7200::ImageSize), TR7200::ImageSize / 32,
          [](TR7200& record) { return record.ReadFromConnector(); }},
         {"write + verify (2 x 32764 bytes)",
          WriteLineBytes(4, TR7200::ImageSize - 4) + ReadLineBytes(TR7200::ImageSize - 4),
+         WriteLineBytes(4, TR7200::ImageSize - 4) / 39 + (TR7200::ImageSize - 4 + 31) / 32,
          [](TR7200& record) { return record.WriteToConnector(); }},
     };
-    std::printf("%-34s %-8s %-6s %8s %8s %9s %9s %8s\n", "transfer", "line", "result", "wall s",
-                "wire s", "own CPU s", "emu CPU s", "CPU/wall");
+    std::printf("%-34s %-8s %-6s %8s %8s %9s %9s %8s %10s\n", "transfer", "line", "result",
+                "wall s", "wire s", "own CPU s", "emu CPU s", "CPU/wall", "ms/block");
     bool ok = true;
     for (bool paced : {false, true})
         for (const TRun& run : runs)

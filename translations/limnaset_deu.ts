@@ -316,6 +316,50 @@
         <source>Export file (CSV) (*.csv)</source>
         <translation>Exportdatei (CSV) (*.csv)</translation>
     </message>
+    <message>
+        <source>&amp;Archive...</source>
+        <translation>&amp;Archiv...</translation>
+    </message>
+    <message>
+        <source>Connector images kept from every read</source>
+        <translation>Bei jedem Lesen aufbewahrte Connector-Abbilder</translation>
+    </message>
+    <message>
+        <source>Log records in the Connector: %1, all archived.</source>
+        <translation>Protokolleinträge im Connector: %1, alle archiviert.</translation>
+    </message>
+    <message>
+        <source>The Connector holds no readable program or log; nothing was archived.</source>
+        <translation>Der Connector enthält kein lesbares Programm und kein lesbares Protokoll; es wurde nichts archiviert.</translation>
+    </message>
+    <message>
+        <source>The Connector was not backed up (File, Properties); its event log will be lost.</source>
+        <translation>Der Connector wurde nicht gesichert (Datei, Eigenschaften); sein Ereignisprotokoll geht verloren.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Backing up</source>
+        <translation>Sichern</translation>
+    </message>
+    <message>
+        <source>Reading</source>
+        <translation>Lesen</translation>
+    </message>
+    <message>
+        <source>Writing</source>
+        <translation>Schreiben</translation>
+    </message>
+    <message>
+        <source>Verifying</source>
+        <translation>Prüfen</translation>
+    </message>
+    <message>
+        <source>%1, retries: %2</source>
+        <translation>%1, Wiederholungen: %2</translation>
+    </message>
 </context>
 <context>
     <name>TMsgTemplate</name>
@@ -503,6 +547,34 @@
         <source>Wrong file version</source>
         <translation>Falsche Dateiversion</translation>
     </message>
+    <message>
+        <source>The Connector could not be read for its backup, nothing was written</source>
+        <translation>Der Connector konnte für die Sicherung nicht gelesen werden, es wurde nichts geschrieben</translation>
+    </message>
+    <message>
+        <source>The backup could not be saved in %1, nothing was written</source>
+        <translation>Die Sicherung konnte nicht in %1 gespeichert werden, es wurde nichts geschrieben</translation>
+    </message>
+    <message>
+        <source>The data read could not be archived in %1</source>
+        <translation>Die gelesenen Daten konnten nicht in %1 archiviert werden</translation>
+    </message>
+    <message>
+        <source>Read cancelled</source>
+        <translation>Lesen abgebrochen</translation>
+    </message>
+    <message>
+        <source>Write cancelled</source>
+        <translation>Schreiben abgebrochen</translation>
+    </message>
+    <message>
+        <source>Backup cancelled, nothing was written</source>
+        <translation>Sicherung abgebrochen, es wurde nichts geschrieben</translation>
+    </message>
+    <message>
+        <source>The Connector holds a partly written program and must be written again before use</source>
+        <translation>Der Connector enthält ein teilweise geschriebenes Programm und muss vor der Verwendung erneut beschrieben werden</translation>
+    </message>
 </context>
 <context>
     <name>TProgramDialog</name>
@@ -676,6 +748,10 @@
     <message>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Back up the Connector before writing</source>
+        <translation>Connector vor dem Schreiben sichern</translation>
     </message>
 </context>
 <context>
@@ -954,6 +1030,41 @@
     <message>
         <source>Event Control</source>
         <translation>Ereignissteuerung</translation>
+    </message>
+</context>
+<context>
+    <name>TArchiveWindow</name>
+    <message>
+        <source>Archive</source>
+        <translation>Archiv</translation>
+    </message>
+    <message>
+        <source>Serial number:</source>
+        <translation>Seriennummer:</translation>
+    </message>
+    <message>
+        <source>Serial number</source>
+        <translation>Seriennummer</translation>
+    </message>
+    <message>
+        <source>Connector name</source>
+        <translation>Connector-Name</translation>
+    </message>
+    <message>
+        <source>Read at</source>
+        <translation>Gelesen am</translation>
+    </message>
+    <message>
+        <source>Log records</source>
+        <translation>Protokolleinträge</translation>
+    </message>
+    <message>
+        <source>Newest record</source>
+        <translation>Neuester Eintrag</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Öffnen</translation>
     </message>
 </context>
 </TS>

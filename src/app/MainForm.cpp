@@ -1,6 +1,7 @@
 #include "MainForm.h"
 
 #include "AboutBox.h"
+#include "ArchiveWindow.h"
 #include "ConnectorCalendar.h"
 #include "ConnectorDialog.h"
 #include "EventDialog.h"
@@ -22,7 +23,10 @@
 #include <QCloseEvent>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
 #include <QStyle>
 #include <QTimer>
 #include <QToolButton>
@@ -35,7 +39,10 @@ enum TDialogKind { OpenDialog, SaveDialog, ExportDialog };
 // Ends the transfer framing however the transfer is left, exceptions included.
 class TTransferGuard {
 public:
-    explicit TTransferGuard(TMainForm& form) : Form(form) { Form.BeginTransfer(); }
+    explicit TTransferGuard(TMainForm& form, TMainForm::TTransfer kind = TMainForm::TTransfer::Read)
+        : Form(form) {
+        Form.BeginTransfer(kind);
+    }
     ~TTransferGuard() { End(); }
     TTransferGuard(const TTransferGuard&) = delete;
     TTransferGuard& operator=(const TTransferGuard&) = delete;
@@ -207,6 +214,7 @@ void TMainForm::ConnectCommands() {
     bind(ui->FileSave, &TMainForm::FileSaveExecute);
     bind(ui->FileSaveAs, &TMainForm::FileSaveAsExecute);
     bind(ui->FileExport, &TMainForm::FileExportExecute);
+    bind(ui->FileArchive, &TMainForm::FileArchiveExecute);
     bind(ui->FileProperties, &TMainForm::FilePropertiesExecute);
     bind(ui->FileExit, &TMainForm::FileExitExecute);
     bind(ui->DataRead, &TMainForm::DataReadExecute);
@@ -233,6 +241,7 @@ void TMainForm::ConnectCommands() {
     connect(status, &TStatusPage::ProgramStartClicked, this, &TMainForm::BtnProgramStartClick);
     connect(status, &TStatusPage::EventControlClicked, this, &TMainForm::BtnEventControlClick);
     connect(Timer, &QTimer::timeout, this, &TMainForm::TimerTimer);
+    connect(ui->TransferCancel, &QPushButton::clicked, this, &TMainForm::CancelTransfer);
 }
 
 TR7200& TMainForm::Record() {
@@ -345,35 +354,100 @@ void TMainForm::SetDirty() {
 
 // --- transfers ----------------------------------------------------------------------
 
-void TMainForm::BeginTransfer() {
+void TMainForm::BeginTransfer(TTransfer kind) {
     InTransfer = true;
+    TransferKind = kind;
+    TKelbDevice& device = *Workplace->Device;
+    device.CancelRequested = false;
+    device.Cancelled = false;
+    device.Retries = 0;
     ui->ProgressBar->setValue(0);
     ui->ProgressBar->setVisible(true);
+    ui->TransferPass->setVisible(true);
+    ui->TransferCancel->setVisible(true);
+    ShowPass();
     ui->ProgressBar->repaint();
     StopTimer();
-    setEnabled(false);
+    // Not the whole window: Cancel must stay within reach.
+    menuBar()->setEnabled(false);
+    ui->ToolBar->setEnabled(false);
+    ui->PageControl->setEnabled(false);
+    qApp->installEventFilter(this);
     QCoreApplication::processEvents();
     QApplication::setOverrideCursor(Qt::WaitCursor);
     BusyCursor = true;
-    Workplace->Device->OnProgress = [this](int percent) { TransferProgress(percent); };
+    device.OnProgress = [this](int percent) { TransferProgress(percent); };
+    device.OnRetry = [this] {
+        ShowPass();
+        QCoreApplication::processEvents();
+    };
 }
 
 void TMainForm::TransferProgress(int percent) {
     ui->ProgressBar->setValue(percent);
+    ShowPass();
     if (BusyCursor) QApplication::restoreOverrideCursor();
     QCoreApplication::processEvents();
     if (BusyCursor) QApplication::setOverrideCursor(Qt::WaitCursor);
 }
 
+void TMainForm::ShowPass() {
+    const TKelbDevice& device = *Workplace->Device;
+    QString pass = TransferKind == TTransfer::Backup ? tr("Backing up")
+                   : TransferKind == TTransfer::Read ? tr("Reading")
+                   : device.Writing                  ? tr("Writing")
+                                                     : tr("Verifying");
+    if (device.Retries > 0) pass = tr("%1, retries: %2").arg(pass).arg(device.Retries);
+    ui->TransferPass->setText(pass);
+}
+
+void TMainForm::CancelTransfer() {
+    if (InTransfer) Workplace->Device->CancelRequested = true;
+}
+
+bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
+    if (!InTransfer) return QMainWindow::eventFilter(watched, event);
+    switch (event->type()) {
+    case QEvent::ShortcutOverride:
+        // Taken here, so no menu shortcut fires; the key itself arrives next.
+        event->accept();
+        return true;
+    case QEvent::KeyPress:
+        if (static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) CancelTransfer();
+        return true;
+    case QEvent::KeyRelease:
+    case QEvent::Wheel:
+    case QEvent::ContextMenu:
+        return true;
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+        return watched != ui->TransferCancel;
+    default:
+        return QMainWindow::eventFilter(watched, event);
+    }
+}
+
 void TMainForm::EndTransfer() {
     ui->ProgressBar->setValue(0);
     ui->ProgressBar->setVisible(false);
+    ui->TransferPass->setVisible(false);
+    ui->TransferCancel->setVisible(false);
     Workplace->Device->OnProgress = nullptr;
-    setEnabled(true);
+    Workplace->Device->OnRetry = nullptr;
+    qApp->removeEventFilter(this);
+    menuBar()->setEnabled(true);
+    ui->ToolBar->setEnabled(true);
+    ui->PageControl->setEnabled(true);
     StartTimer();
     if (BusyCursor) QApplication::restoreOverrideCursor();
     BusyCursor = false;
     InTransfer = false;
+}
+
+void TMainForm::ReportFailure(const QString& text) {
+    Panels[0]->setText(Msg(MsgError));
+    TMessageBox::Show(text, Msg(MsgError), TMessageBox::Ok, this);
 }
 
 TConnectorState TMainForm::ConfirmConnector() {
@@ -384,6 +458,8 @@ TConnectorState TMainForm::ConfirmConnector() {
 
 void TMainForm::ShowConnectorState(TConnectorState state) {
     if (state == TConnectorState::Lost) MonitorState = TMonitorState::FindAdapter;
+    // Whatever comes back need not be the Connector that was read.
+    if (state != TConnectorState::Usable) Workplace->ForgetConnector();
     Panels[3]->setText(state == TConnectorState::Small    ? Msg(MsgConnectorErr)
                        : state == TConnectorState::Usable ? Msg(MsgConnectorOk)
                                                           : QString());
@@ -468,6 +544,23 @@ void TMainForm::FileExportExecute() {
         TMessageBox::Show(Msg(MsgFileError), Msg(MsgError), TMessageBox::Ok, this);
 }
 
+void TMainForm::FileArchiveExecute() {
+    if (!QuerySave()) return;
+    if (!ArchiveWindow) ArchiveWindow = new TArchiveWindow(Workplace->Archive, this);
+    const QString path = ArchiveWindow->Execute();
+    if (path.isEmpty()) return;
+    const bool ok = Workplace->OpenFile(path);
+    // A new document: saving must never reach the archive's file.
+    Workplace->FileName.clear();
+    if (ok) {
+        DocumentLoaded();
+        return;
+    }
+    Workplace->Modified = false;
+    ShowResult();
+    FileNewExecute();
+}
+
 bool TMainForm::AskOverwrite(const QString& path) {
     if (!QFileInfo::exists(path)) return true;
     return TMessageBox::Show(Msg(MsgFileExistsQ), Msg(MsgConfirmation), TMessageBox::OkCancel,
@@ -494,7 +587,7 @@ void TMainForm::DataReadExecute() {
     bool ok = false;
     bool replaced = false;
     try {
-        TTransferGuard transfer(*this);
+        TTransferGuard transfer(*this, TTransfer::Read);
         if (const TConnectorState state = ConfirmConnector(); state != TConnectorState::Usable) {
             transfer.End();
             RefuseTransfer(state);
@@ -507,30 +600,82 @@ void TMainForm::DataReadExecute() {
         if (replaced) FileNewExecute();
         throw;
     }
+    if (Workplace->ReadNotArchived)
+        TMessageBox::Show(Msg(MsgReadNotArchived).arg(Workplace->Archive.Folder()), Msg(MsgWarning),
+                          TMessageBox::Ok, this);
     if (ok) {
         DocumentLoaded();
         return;
     }
-    ShowResult();
+    if (Workplace->Device->Cancelled)
+        ReportFailure(Msg(MsgReadCancelled));
+    else
+        ShowResult();
     FileNewExecute();
 }
 
 void TMainForm::DataWriteExecute() {
     if (!StorePages()) return;
-    if (TMessageBox::Show(Msg(MsgReallyWriteQ), Msg(MsgConfirmation), TMessageBox::OkCancel,
-                          this) != QMessageBox::Ok)
-        return;
+    // Again when the backed-up Connector left the adapter while the user was asked.
+    for (;;) {
+        TBackup backup = TBackup::Skipped;
+        {
+            TTransferGuard transfer(*this, TTransfer::Backup);
+            if (const TConnectorState state = ConfirmConnector();
+                state != TConnectorState::Usable) {
+                transfer.End();
+                RefuseTransfer(state);
+                return;
+            }
+            backup = Workplace->BackUpConnector();
+        }
+        if (backup == TBackup::ReadFailed || backup == TBackup::ArchiveFailed) {
+            ReportFailure(backup == TBackup::ArchiveFailed
+                              ? Msg(MsgBackupArchiveFailed).arg(Workplace->Archive.Folder())
+                          : Workplace->Device->Cancelled ? Msg(MsgBackupCancelled)
+                                                         : Msg(MsgBackupReadFailed));
+            return;
+        }
+        const bool archived = Workplace->LastRead.has_value();
+        if (TMessageBox::Show(Msg(MsgReallyWriteQ) + QStringLiteral("\n\n") + BackupNote(backup),
+                              Msg(MsgConfirmation), TMessageBox::OkCancel, this) != QMessageBox::Ok)
+            return;
+        if (archived && !Workplace->LastRead) continue;
+        break;
+    }
+    bool written = false;
     {
-        TTransferGuard transfer(*this);
+        TTransferGuard transfer(*this, TTransfer::Write);
         if (const TConnectorState state = ConfirmConnector(); state != TConnectorState::Usable) {
             transfer.End();
             RefuseTransfer(state);
             return;
         }
-        Workplace->WriteConnector();
+        written = Workplace->WriteConnector();
     }
-    ShowResult();
+    const bool cancelled = Workplace->Device->Cancelled;
+    // Stopped before the read-back: the Connector holds some of the new blocks.
+    if (!written && (cancelled || Record().LastVerify.Outcome == TVerifyResult::NotRun)) {
+        ReportFailure((cancelled ? Msg(MsgWriteCancelled) : Msg(MsgCommError)) + QLatin1Char('\n') +
+                      Msg(MsgPartlyWritten));
+    } else {
+        ShowResult();
+    }
     RefreshControls();
+}
+
+QString TMainForm::BackupNote(TBackup backup) const {
+    switch (backup) {
+    case TBackup::Known:
+    case TBackup::Kept:
+        return tr("Log records in the Connector: %1, all archived.")
+            .arg(Workplace->LastRead->LogCount);
+    case TBackup::Unreadable:
+        return tr("The Connector holds no readable program or log; nothing was archived.");
+    default:
+        return tr("The Connector was not backed up (File, Properties); its event log will be "
+                  "lost.");
+    }
 }
 
 void TMainForm::ViewStatusExecute() {

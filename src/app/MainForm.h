@@ -13,6 +13,7 @@ class QLabel;
 class QTimer;
 class QToolButton;
 class TAboutBox;
+class TArchiveWindow;
 class TLogPage;
 class TPropertiesDialog;
 class TSamplerPage;
@@ -69,7 +70,9 @@ public:
     void ShowStatusPage() override;
     void ShowSamplerPage() override;
     void ShowLogPage();
-    void BeginTransfer();
+    // What a transfer does, for the pass the window shows.
+    enum class TTransfer { Read, Backup, Write };
+    void BeginTransfer(TTransfer kind = TTransfer::Read);
     void EndTransfer();
     void TransferProgress(int percent);
     void SetDirty();
@@ -81,6 +84,7 @@ public:
     void FileSaveExecute();
     void FileSaveAsExecute();
     void FileExportExecute();
+    void FileArchiveExecute();
     void FilePropertiesExecute();
     void FileExitExecute();
     void DataReadExecute();
@@ -104,6 +108,8 @@ public:
     TPage ActivePage() const override { return CurrentPage; }
 
 protected:
+    // Keeps the user's input away from the window during a transfer, but for Cancel and Esc.
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
@@ -135,6 +141,12 @@ private:
     void ShowConnectorState(TConnectorState state);
     void RefuseTransfer(TConnectorState state);
     void ShowSettingsWriteError();
+    void ShowPass();
+    void CancelTransfer();
+    // Panel 0 says "Error" and a box tells why.
+    void ReportFailure(const QString& text);
+    // The line below the write question: what the Connector's log comes to.
+    QString BackupNote(TBackup backup) const;
     QString DefaultFileDialog(int kind, const QString& folder, const QString& proposed);
 
     std::unique_ptr<Ui::TMainForm> ui;
@@ -144,11 +156,13 @@ private:
     bool TimerRunning = false;
     TAboutBox* AboutBox = nullptr;
     TPropertiesDialog* PropertiesDialog = nullptr;
+    TArchiveWindow* ArchiveWindow = nullptr;
     TPage CurrentPage = TPage::None;
     TMonitorState MonitorState = TMonitorState::Start;
     QLabel* Panels[4] = {};
     bool FirstShow = true;
     bool InTransfer = false;
+    TTransfer TransferKind = TTransfer::Read;
     bool BusyCursor = false;
     bool SettingsWriteFailed = false;
     QFileDialog* FileDialogs[3] = {};

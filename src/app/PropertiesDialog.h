@@ -9,7 +9,7 @@ namespace Ui {
 class TPropertiesDialog;
 }
 
-// The choice of the user-interface language.
+// The choice of the user-interface language and of the backup before a write.
 class TPropertiesDialog : public QDialog {
     Q_OBJECT
 
@@ -17,7 +17,7 @@ public:
     explicit TPropertiesDialog(QWidget* parent = nullptr);
     ~TPropertiesDialog() override;
 
-    // Shows the workplace's language; on OK takes the chosen one into it and returns true.
+    // Shows the workplace's choices; on OK takes them into it and returns true.
     bool Execute(TWorkplace& workplace);
 
     std::unique_ptr<Ui::TPropertiesDialog> ui;

@@ -1,9 +1,11 @@
 #include "Workplace.h"
 
 #include "ConnectorCalendar.h"
+#include "ImageLayout.h"
 #include "InternalError.h"
 #include "KelbDevice.h"
 #include "Languages.h"
+#include "LittleEndian.h"
 #include "MessageBox.h"
 #include "MsgTemplate.h"
 #include "R7200.h"
@@ -24,6 +26,7 @@ const QString KeyWidth = QStringLiteral("MainForm/MainWidth");
 const QString KeyHeight = QStringLiteral("MainForm/MainHeight");
 const QString KeyState = QStringLiteral("MainForm/MainState");
 const QString KeyLanguage = QStringLiteral("MainForm/LanguageId");
+const QString KeyBackup = QStringLiteral("Properties/BackupBeforeWrite");
 
 int ReadInt(QSettings& settings, const QString& key) {
     bool ok = false;
@@ -67,7 +70,8 @@ TWorkplace::TWorkplace(TWorkplaceOptions options)
                                                           : options.SettingsFileName),
       LanguageStoreFileName(options.LanguageStoreFileName),
       ExecutablePath(options.ExecutablePath.isEmpty() ? QCoreApplication::applicationFilePath()
-                                                      : options.ExecutablePath) {
+                                                      : options.ExecutablePath),
+      Archive(options.ArchiveFolder.isEmpty() ? TArchive::DefaultFolder() : options.ArchiveFolder) {
     SetDaylightRuleSource([this] { return DaylightRule; });
 }
 
@@ -85,6 +89,8 @@ bool TWorkplace::LoadSettings() {
         MainHeight = ReadInt(*Settings, KeyHeight);
         MainState = ReadInt(*Settings, KeyState) != 0;
         LanguageId = ReadInt(*Settings, KeyLanguage);
+        // Files from before the option back up, as a fresh one does.
+        BackupBeforeWrite = Settings->value(KeyBackup, 1).toInt() != 0;
         return true;
     }
     Settings.reset();
@@ -98,6 +104,7 @@ bool TWorkplace::LoadSettings() {
     MainHeight = 600;
     MainState = false;
     LanguageId = 0;
+    BackupBeforeWrite = true;
     return SaveSettings();
 }
 
@@ -111,6 +118,7 @@ bool TWorkplace::SaveSettings() {
     Settings->setValue(KeyHeight, MainHeight);
     Settings->setValue(KeyState, MainState ? 1 : 0);
     Settings->setValue(KeyLanguage, LanguageId);
+    Settings->setValue(KeyBackup, BackupBeforeWrite ? 1 : 0);
     Settings->sync();
     return Settings->status() == QSettings::NoError;
 }
@@ -138,11 +146,42 @@ bool TWorkplace::SaveFile(const QString& name) {
 
 bool TWorkplace::ReadConnector() {
     NewDocument();
-    return Record->ReadFromConnector();
+    ForgetConnector();
+    const bool ok = Record->ReadFromConnector();
+    ReadNotArchived = TArchive::Keeps(*Record) && !Remember(*Record);
+    return ok;
 }
 
 bool TWorkplace::WriteConnector() {
+    // Whatever the write reached, the archived content is no longer what the Connector holds.
+    ForgetConnector();
     return Record->WriteToConnector();
+}
+
+TBackup TWorkplace::BackUpConnector() {
+    if (LastRead && SameConnector()) return TBackup::Known;
+    ForgetConnector();
+    if (!BackupBeforeWrite) return TBackup::Skipped;
+    TR7200 read;
+    read.Device = Device.get();
+    read.ReadFromConnector();
+    if (!read.ReadComplete) return TBackup::ReadFailed;
+    if (!TArchive::Keeps(read)) return TBackup::Unreadable;
+    return Remember(read) ? TBackup::Kept : TBackup::ArchiveFailed;
+}
+
+bool TWorkplace::Remember(const TR7200& read) {
+    TArchiveEntry entry;
+    const QString path = Archive.Keep(read);
+    if (path.isEmpty() || !TArchive::Describe(path, entry)) return false;
+    LastRead = entry;
+    return true;
+}
+
+bool TWorkplace::SameConnector() {
+    uint8_t serial[4] = {};
+    return Device->ReadBlock(TImageLayout::SerialNumber, serial, 4) &&
+           le::Get32(serial) == LastRead->SerialNumber;
 }
 
 void TWorkplace::ApplyLanguage(QWidget* parent) {

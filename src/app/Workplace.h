@@ -1,7 +1,10 @@
 #pragma once
 
+#include "Archive.h"
+
 #include <QString>
 #include <memory>
+#include <optional>
 
 class QSettings;
 class QWidget;
@@ -16,6 +19,17 @@ struct TWorkplaceOptions {
     QString SettingsFileName;      // default: DefaultSettingsFileName()
     QString LanguageStoreFileName; // default: the per-user store (organisation "Limnaset")
     QString ExecutablePath;        // names the language value; default: the running program
+    QString ArchiveFolder;         // default: TArchive::DefaultFolder()
+};
+
+// What the backup before a write found.
+enum class TBackup {
+    Known,         // the Connector has stayed in the adapter since its read was archived
+    Kept,          // read and archived now
+    Skipped,       // switched off in Properties
+    Unreadable,    // every byte arrived but they hold no program: nothing to keep
+    ReadFailed,    // nothing may be written
+    ArchiveFailed, // read, but not stored: nothing may be written
 };
 
 // The application-wide context: settings file, language choice, the current document
@@ -39,6 +53,7 @@ public:
     int MainHeight = 0;
     bool MainState = false;
     int DaylightRule = 1;
+    bool BackupBeforeWrite = true;
     std::unique_ptr<QSettings> Settings;
     std::unique_ptr<TR7200> Record;
     std::unique_ptr<TKelbDevice> Device;
@@ -46,6 +61,12 @@ public:
     QString SettingsFileName;
     QString LanguageStoreFileName;
     QString ExecutablePath;
+    TArchive Archive;
+    // The archived read of the Connector still in the adapter; the status monitor forgets
+    // it when it sees the Connector or the adapter gone.
+    std::optional<TArchiveEntry> LastRead;
+    // The last Data Read was whole but could not be archived.
+    bool ReadNotArchived = false;
 
     // Reads the settings file, or replaces an absent or invalid one by the factory values.
     // False when that fresh file could not be written.
@@ -57,6 +78,9 @@ public:
     bool SaveFile(const QString& name);
     bool ReadConnector();
     bool WriteConnector();
+    // Reads and archives the Connector before a write, unless its content is known.
+    TBackup BackUpConnector();
+    void ForgetConnector() { LastRead.reset(); }
     // Records the language for the next start and tells the user so.
     void ApplyLanguage(QWidget* parent = nullptr);
     void RecreateRecord();
@@ -74,6 +98,9 @@ public:
                                       const QString& storeFileName = {});
 
 private:
+    bool Remember(const TR7200& read);
+    // The Connector in the adapter still carries the serial number of the last read.
+    bool SameConnector();
     std::unique_ptr<QSettings> OpenLanguageStore() const;
     static std::unique_ptr<QSettings> OpenLanguageStore(const QString& storeFileName);
 };

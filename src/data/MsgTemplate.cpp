@@ -66,6 +66,20 @@ const TEntry Table[] = {
     {"MsgAnalog1Range", QT_TRANSLATE_NOOP("TMsgTemplate", "VAR/FLOW analog input disabled")},
     {"MsgAnalog2Range", QT_TRANSLATE_NOOP("TMsgTemplate", "EVENT/AUX analog input disabled")},
     {"MsgWrongVersion", QT_TRANSLATE_NOOP("TMsgTemplate", "Wrong file version")},
+    {"MsgBackupReadFailed",
+     QT_TRANSLATE_NOOP("TMsgTemplate",
+                       "The Connector could not be read for its backup, nothing was written")},
+    {"MsgBackupArchiveFailed",
+     QT_TRANSLATE_NOOP("TMsgTemplate", "The backup could not be saved in %1, nothing was written")},
+    {"MsgReadNotArchived",
+     QT_TRANSLATE_NOOP("TMsgTemplate", "The data read could not be archived in %1")},
+    {"MsgReadCancelled", QT_TRANSLATE_NOOP("TMsgTemplate", "Read cancelled")},
+    {"MsgWriteCancelled", QT_TRANSLATE_NOOP("TMsgTemplate", "Write cancelled")},
+    {"MsgBackupCancelled",
+     QT_TRANSLATE_NOOP("TMsgTemplate", "Backup cancelled, nothing was written")},
+    {"MsgPartlyWritten",
+     QT_TRANSLATE_NOOP("TMsgTemplate", "The Connector holds a partly written program and must "
+                                       "be written again before use")},
 };
 
 static_assert(std::size(Table) == MsgCount, "one entry per message text");

@@ -51,6 +51,13 @@ enum TMsgId : int {
     MsgAnalog1Range,
     MsgAnalog2Range,
     MsgWrongVersion,
+    MsgBackupReadFailed,
+    MsgBackupArchiveFailed,
+    MsgReadNotArchived,
+    MsgReadCancelled,
+    MsgWriteCancelled,
+    MsgBackupCancelled,
+    MsgPartlyWritten,
     MsgCount
 };
 

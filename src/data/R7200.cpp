@@ -220,7 +220,8 @@ bool TR7200::SaveToFile(const QString& name) {
 
 bool TR7200::ReadFromConnector() {
     if (!Device) throw TInternalError::OnFile("R7200", 102);
-    return AcceptImage(Device->ReadMemory(0, Image.data(), ImageSize), StatusCommError);
+    ReadComplete = Device->ReadMemory(0, Image.data(), ImageSize);
+    return AcceptImage(ReadComplete, StatusCommError);
 }
 
 bool TR7200::WriteToConnector() {

@@ -48,6 +48,7 @@ public:
     int LogStart = 0;
     TRecordStatus Status = StatusOk;
     TVerifyResult LastVerify;
+    bool ReadComplete = false;     // the last Connector read brought every byte
     TKelbDevice* Device = nullptr; // not owned
 
     void LoadDefaults();

@@ -96,6 +96,10 @@ bool TKelbAdapter::ReceiveFrame(uint8_t* reply, int count) {
 bool TKelbAdapter::Transact(const uint8_t* request, int requestCount, uint8_t* reply,
                             int replyCount) {
     for (int attempt = 0; attempt < Attempts; ++attempt) {
+        if (attempt > 0) {
+            ++Retries;
+            if (OnRetry) OnRetry();
+        }
         if (SendFrame(request, requestCount) && ReceiveFrame(reply, replyCount)) return true;
     }
     return false;

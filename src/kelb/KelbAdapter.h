@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QString>
+#include <atomic>
 #include <cstdint>
+#include <functional>
 #include <memory>
 
 class TUart;
@@ -25,6 +27,10 @@ public:
     bool Transact(const uint8_t* request, int requestCount, uint8_t* reply, int replyCount);
     // When the adapter does not answer: why, and what to do about it ("" when unknown).
     QString WhyNoAdapter() const;
+
+    // Exchanges sent again since the count was last cleared; OnRetry hears each one.
+    int Retries = 0;
+    std::function<void()> OnRetry;
 
     std::unique_ptr<TUart> Port;     // open while connected
     TLinkMonitor* Monitor = nullptr; // not owned

@@ -132,10 +132,18 @@ bool TKelbDevice::WriteBlock(int address, const uint8_t* data, int count) {
     return reply[0] == Acknowledge;
 }
 
+bool TKelbDevice::Stopping() {
+    Cancelled = CancelRequested.exchange(false);
+    return Cancelled;
+}
+
 bool TKelbDevice::ReadMemory(int address, uint8_t* buffer, int length) {
+    Writing = false;
+    Cancelled = false;
     if (OnProgress) OnProgress(0);
     int remaining = length;
     while (remaining > 0) {
+        if (Stopping()) return false;
         const int chunk = std::min(remaining, int(BlockSize));
         if (!ReadBlock(address, buffer, chunk)) return false;
         address += chunk;
@@ -147,20 +155,22 @@ bool TKelbDevice::ReadMemory(int address, uint8_t* buffer, int length) {
 }
 
 bool TKelbDevice::WriteMemory(int address, const uint8_t* data, int length) {
+    Writing = true;
+    Cancelled = false;
     if (OnProgress) OnProgress(0);
     // Nothing to write; a zero-byte block and a division by the length would follow.
     if (length <= 0) return true;
     // Blocks never cross a multiple of the block size.
     const int boundary = (address / BlockSize) * BlockSize + BlockSize;
     const int first = std::min(boundary - address, length);
-    if (!WriteBlock(address, data, first)) return false;
+    if (Stopping() || !WriteBlock(address, data, first)) return false;
     if (OnProgress) OnProgress(Percent(first, length));
     address += first;
     data += first;
     int remaining = length - first;
     while (remaining > 0) {
         const int chunk = std::min(remaining, int(BlockSize));
-        if (!WriteBlock(address, data, chunk)) return false;
+        if (Stopping() || !WriteBlock(address, data, chunk)) return false;
         address += chunk;
         data += chunk;
         remaining -= chunk;

@@ -21,6 +21,12 @@ public:
     explicit TKelbDevice(std::shared_ptr<TPortProvider> provider = {});
 
     std::function<void(int percent)> OnProgress;
+    // Asked for at any time, a signal handler included: the memory transfer under way stops
+    // after its current block and tells so by Cancelled.
+    std::atomic<bool> CancelRequested{false};
+    bool Cancelled = false;
+    // The memory transfer under way writes (else it reads).
+    bool Writing = false;
     uint16_t AdapterVersion = 0;
     bool SmallMemory = true;
     int32_t BlockSize = 8;
@@ -43,6 +49,8 @@ public:
     bool WriteMemory(int address, const uint8_t* data, int length);
 
 private:
+    // Takes up a cancel request between blocks.
+    bool Stopping();
     // A one-byte question whose answer is yes when the adapter acknowledges.
     bool AskYesNo(uint8_t command, bool& yes);
 };

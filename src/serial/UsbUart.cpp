@@ -151,6 +151,14 @@ int32_t TUsbUart::ReadWithin(uint8_t* buffer, int32_t count, int64_t ms) {
     while (Handle->bytesAvailable() < count) {
         const int64_t left = deadline.remainingTime();
         if (left <= 0) break;
+        // The line hands over a byte at a time: sleep until the missing ones can be there
+        // instead of waking for each.
+        const int64_t missingNs = (count - Handle->bytesAvailable()) * ByteNs;
+        if (missingNs >= 1000000) {
+            std::this_thread::sleep_for(std::chrono::nanoseconds(
+                std::min<int64_t>(missingNs, deadline.remainingTimeNSecs())));
+            if (deadline.hasExpired()) break;
+        }
         Handle->clearError();
         // A hung-up device reports readiness without data: give up instead of spinning.
         if (!Handle->waitForReadyRead(int(left)) && Handle->error() != QSerialPort::TimeoutError &&
@@ -296,6 +304,8 @@ bool TUsbUart::SetSettings(const TUartSettings& settings) {
     if (!Handle->setFlowControl(flow)) return false;
 
     Settings = settings;
+    const int64_t bits = 1 + settings.DataBits + (settings.Parity ? 1 : 0) + settings.StopBits / 10;
+    ByteNs = settings.BaudRate > 0 ? bits * 1000000000 / settings.BaudRate : 0;
     SetWriteTimeouts();
     SetImmediateRead();
     return true;

@@ -82,4 +82,6 @@ private:
     QString Description;
     QString DeviceSerialNumber;
     TTimeouts Timeouts;
+    // Wire time of one byte on the line as set; 0 while the settings are not known to hold.
+    int64_t ByteNs = 0;
 };

@@ -88,6 +88,7 @@ TWorkplaceOptions TFormFixture::Options() const {
     options.SettingsFileName = SettingsFile();
     options.LanguageStoreFileName = StoreFile();
     options.ExecutablePath = QStringLiteral("/opt/limnaset/bin/limnaset");
+    options.ArchiveFolder = ArchiveFolder();
     return options;
 }
 

@@ -85,6 +85,7 @@ protected:
 
     QString SettingsFile() const { return Dir.filePath(QStringLiteral("limnaset.INI")); }
     QString StoreFile() const { return Dir.filePath(QStringLiteral("locales.ini")); }
+    QString ArchiveFolder() const { return Dir.filePath(QStringLiteral("archive")); }
     QString FilePath(const QString& name) const { return Dir.filePath(name); }
     // A path nobody, root included, can write: its folder is a plain file.
     QString UnwritablePath(const QString& name) const {

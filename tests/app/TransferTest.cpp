@@ -6,6 +6,7 @@
 #include "StatusPage.h"
 
 #include <QApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
@@ -133,7 +134,8 @@ TEST_F(TransferTest, WriteSendsThePagesAndShowsTheNewLog) {
     Answers.Box(QMessageBox::Ok);
     Act("DataWrite")->trigger();
     EXPECT_EQ(Answers.Boxes(),
-              QStringList{"Confirmation: Do You really want to write data into Connector ?"});
+              QStringList{"Confirmation: Do You really want to write data into Connector ?\n\n"
+                          "The Connector holds no readable program or log; nothing was archived."});
     ExpectFramingEnded();
     EXPECT_EQ(Highest, 100);
     EXPECT_EQ(Form->PanelText(0), "OK");
@@ -196,7 +198,8 @@ TEST_F(TransferTest, WriteRefusesAConnectorSwappedDuringTheQuestion) {
     Answers.Box(QMessageBox::Ok);
     Act("DataWrite")->trigger();
     EXPECT_EQ(Answers.Boxes(),
-              QStringList({"Confirmation: Do You really want to write data into Connector ?",
+              QStringList({"Confirmation: Do You really want to write data into Connector ?\n\n"
+                           "The Connector holds no readable program or log; nothing was archived.",
                            "Error: Connector ERROR"}));
     EXPECT_EQ(Model->RequestCount(CmdWriteBlock), 0);
     EXPECT_EQ(Model->RequestCount(0x60), 0) << "nothing written to the small kind either";
@@ -220,6 +223,60 @@ TEST_F(TransferTest, ReadRefusesWhenTheConnectorIsGone) {
     EXPECT_EQ(Form->PanelText(3), "");
     EXPECT_FALSE(Act("DataRead")->isEnabled());
     ExpectFramingEnded();
+}
+
+// Cancel by button or Esc stops after the block under way; the user learns what is left.
+TEST_F(TransferTest, CancelledTransfersStopAfterTheCurrentBlock) {
+    struct TCase {
+        bool Write;
+        bool Esc;
+        QString Pass;
+        QString Box;
+    };
+    const QString partly = "The Connector holds a partly written program and must be written "
+                           "again before use";
+    const TCase cases[] = {
+        {false, false, "Reading, retries: 1", "Error: Read cancelled"},
+        {true, true, "Writing, retries: 1", "Error: Write cancelled\n" + partly},
+    };
+    constexpr uint8_t CmdReadBlock = 0x30;
+    for (const TCase& c : cases) {
+        LoadConnector("Field");
+        if (c.Write) Form->DataReadExecute(); // known: no backup before the write
+        TFaultPlan drop;
+        drop.AtReply = {{8, TReplyFault::Drop}};
+        Model->SetFaultPlan(drop);
+        const int reads = Model->RequestCount(CmdReadBlock);
+        QString pass;
+        auto cancel = QObject::connect(
+            Child<QProgressBar>("ProgressBar"), &QProgressBar::valueChanged, [&](int value) {
+                if (value < 30 || !pass.isEmpty()) return;
+                pass = Child<QLabel>("TransferPass")->text();
+                QKeyEvent esc(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+                if (c.Esc)
+                    QApplication::sendEvent(Child<QPushButton>("TransferCancel"), &esc);
+                else
+                    Child<QPushButton>("TransferCancel")->click();
+            });
+        Answers.Forget();
+        if (c.Write) Answers.Box(QMessageBox::Ok);
+        Answers.Box(QMessageBox::Ok);
+        c.Write ? Form->DataWriteExecute() : Form->DataReadExecute();
+        QObject::disconnect(cancel);
+        ExpectFramingEnded();
+        EXPECT_EQ(pass, c.Pass);
+        EXPECT_EQ(Answers.Boxes().last(), c.Box);
+        EXPECT_EQ(Form->PanelText(0), c.Write ? "Error" : "OK") << "a read ends in File New";
+        const int blocks = c.Write ? Model->RequestCount(CmdWriteBlock)
+                                   : Model->RequestCount(CmdReadBlock) - reads;
+        EXPECT_GT(blocks, 300) << c.Write;
+        EXPECT_LT(blocks, 400) << "the next block after 30 % was the last";
+        if (c.Write) {
+            EXPECT_EQ(Model->RequestCount(CmdReadBlock), reads + 1) << "the serial, no read-back";
+        } else {
+            EXPECT_EQ(Name(), "Limnaset");
+        }
+    }
 }
 
 } // namespace

@@ -247,7 +247,7 @@ TEST(MsgTemplateTest, TextsAreFoundByNameInTheirOrder) {
     EXPECT_EQ(TMsgTemplate::Find("MsgConfirmation"), MsgConfirmation);
     EXPECT_EQ(TMsgTemplate::Find("MsgWrongVersion"), MsgWrongVersion);
     EXPECT_EQ(TMsgTemplate::Find("MsgNothing"), MsgCount);
-    EXPECT_EQ(int(MsgCount), 46);
+    EXPECT_EQ(int(MsgCount), 53);
     for (int i = 0; i < MsgCount; ++i) {
         const auto id = TMsgId(i);
         EXPECT_EQ(TMsgTemplate::Find(TMsgTemplate::Name(id)), id) << i;

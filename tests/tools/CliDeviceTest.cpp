@@ -7,7 +7,10 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
+#include <QProcess>
 #include <QTemporaryDir>
+
+#include <csignal>
 
 #include <cmath>
 #include <grp.h>
@@ -23,7 +26,9 @@ protected:
     void Start(const QStringList& arguments = {}) { ASSERT_TRUE(Emulator.Start(arguments)); }
 
     TCliRun Run(const QStringList& arguments) {
-        return RunCli(arguments + QStringList{"--port", Emulator.Path()});
+        QProcessEnvironment environment = CliEnvironment();
+        environment.insert("XDG_DATA_HOME", PathOf("data"));
+        return RunCli(arguments + QStringList{"--port", Emulator.Path()}, environment);
     }
 
     QString PathOf(const QString& name) const { return Dir.filePath(name); }
@@ -94,6 +99,57 @@ TEST_F(CliDevice, ReadWriteAndReadBack) {
     EXPECT_EQ(written.LogRecordAt(0).Code, 11);
 }
 
+TEST_F(CliDevice, WriteBacksUpUnlessToldNotAndTheArchiveNamesTheFile) {
+    TR7200 field;
+    field.SerialNumber = 0xC0FFEE;
+    field.ConnectorName = QStringLiteral("Field");
+    const QString image = PathOf("field.r72");
+    ASSERT_TRUE(field.SaveToFile(image));
+    Start({"--image", image});
+    const TCliRun write = Run({"write", image});
+    ASSERT_EQ(write.Exit, 0) << write.Err.toStdString();
+    const TCliRun newest = Run({"archive", "--newest"});
+    ASSERT_EQ(newest.Exit, 0) << newest.Err.toStdString();
+    const QString path = QString::fromUtf8(newest.Out).trimmed();
+    EXPECT_EQ(FileBytes(path), FileBytes(image)) << "the backup is the Connector as it was";
+    EXPECT_EQ(write.Out, "Backup: " + path.toUtf8() + ", log records: 1\n");
+
+    const TCliRun bare = Run({"write", image, "--no-backup"});
+    ASSERT_EQ(bare.Exit, 0) << bare.Err.toStdString();
+    EXPECT_TRUE(bare.Out.isEmpty());
+    const QStringList list = Lines(Run({"archive", "--serial", "c0ffee"}));
+    ASSERT_EQ(list.size(), 2) << "the titles and the one backup";
+    EXPECT_TRUE(list[1].startsWith("00C0FFEE\tField\t")) << list[1].toStdString();
+}
+
+TEST_F(CliDevice, CtrlCStopsATransferAndSaysWhatTheConnectorHolds) {
+    Start({"--paced"}); // a full read takes many seconds
+    TR7200 program;
+    const QString file = PathOf("program.r72");
+    ASSERT_TRUE(program.SaveToFile(file));
+    const std::pair<QStringList, QByteArray> cases[] = {
+        {{"read", PathOf("read.r72")}, "Read cancelled\n"},
+        {{"write", file}, "Backup cancelled, nothing was written\n"},
+        {{"write", file, "--no-backup"},
+         "Write cancelled\nThe Connector holds a partly written program and must be written "
+         "again before use\n"}};
+    for (const auto& [command, err] : cases) {
+        QProcess cli;
+        QProcessEnvironment environment = CliEnvironment();
+        environment.insert("XDG_DATA_HOME", PathOf("data"));
+        cli.setProcessEnvironment(environment);
+        cli.start(BuiltProgram("limnaset-cli"), command + QStringList{"--port", Emulator.Path()});
+        ASSERT_TRUE(cli.waitForStarted());
+        ASSERT_FALSE(cli.waitForFinished(1500)) << "still in the transfer";
+        ::kill(pid_t(cli.processId()), SIGINT);
+        ASSERT_TRUE(cli.waitForFinished(30000));
+        EXPECT_EQ(cli.exitCode(), 130) << command.join(' ').toStdString();
+        EXPECT_EQ(cli.readAllStandardError(), err);
+    }
+    EXPECT_FALSE(QFile::exists(PathOf("read.r72")));
+    EXPECT_EQ(Run({"archive", "--newest"}).Exit, 12) << "a cancelled read is not archived";
+}
+
 TEST_F(CliDevice, ClockIsReadAndSet) {
     Start();
     const TCliRun set = Run({"clock", "--set"});
@@ -111,10 +167,15 @@ TEST_F(CliDevice, RefusedConnectorWritesAreCommunicationErrors) {
     TR7200 program;
     const QString file = PathOf("program.r72");
     ASSERT_TRUE(program.SaveToFile(file));
-    for (const QStringList& command : {QStringList{"write", file}, QStringList{"clock", "--set"}}) {
+    const std::pair<QStringList, QByteArray> cases[] = {
+        {{"write", file, "--no-backup"},
+         "Communication error, please try once more\nThe Connector holds a partly written "
+         "program and must be written again before use\n"},
+        {{"clock", "--set"}, "Communication error, please try once more\n"}};
+    for (const auto& [command, err] : cases) {
         const TCliRun run = Run(command);
         EXPECT_EQ(run.Exit, 11) << command.join(' ').toStdString();
-        EXPECT_EQ(run.Err, "Communication error, please try once more\n");
+        EXPECT_EQ(run.Err, err);
     }
 }
 

@@ -281,7 +281,7 @@ TEST_F(CliFiles, UsageErrorsAndHelp) {
     ASSERT_EQ(help.Exit, 0);
     for (const char* line :
          {"  new FILE\n", "  info FILE [--json]\n", "  log FILE [-o OUT.csv]\n", "  status\n",
-          "  read FILE\n", "  write FILE\n", "  clock [--set]\n", "  dump FILE\n",
+          "  read FILE\n", "  write FILE [--no-backup]\n", "  clock [--set]\n", "  dump FILE\n",
           "  11  Communication error, please try once more", "  12  File access error",
           "  13  Corrupted file", "  14  Wrong file version", "  20  Adapter ?",
           "  21  No Connector", "  22  Connector ERROR", "  64  usage error"})

@@ -1,5 +1,6 @@
 #include "CliCommands.h"
 
+#include "Archive.h"
 #include "CliOutcome.h"
 #include "ConnectorCalendar.h"
 #include "KelbDevice.h"
@@ -12,6 +13,8 @@
 
 #include <QCommandLineParser>
 
+#include <atomic>
+#include <csignal>
 #include <cstdio>
 #include <functional>
 
@@ -80,6 +83,35 @@ TCliOutcome OutcomeOfProbe(const TConnectorProbe& probe) {
 // Only the large kind is usable.
 TCliOutcome Probe(TKelbDevice& device) {
     return OutcomeOfProbe(device.Probe());
+}
+
+std::atomic<std::atomic<bool>*> CancelFlag{nullptr};
+
+extern "C" void RequestCancel(int) {
+    if (std::atomic<bool>* flag = CancelFlag.load()) flag->store(true);
+}
+
+// While it lives, Ctrl+C stops the device's transfer after its current block.
+class TInterruptible {
+public:
+    explicit TInterruptible(TKelbDevice& device) {
+        CancelFlag = &device.CancelRequested;
+        Previous = std::signal(SIGINT, RequestCancel);
+    }
+    ~TInterruptible() {
+        std::signal(SIGINT, Previous);
+        CancelFlag = nullptr;
+    }
+    TInterruptible(const TInterruptible&) = delete;
+    TInterruptible& operator=(const TInterruptible&) = delete;
+
+private:
+    void (*Previous)(int) = SIG_DFL;
+};
+
+int Interrupted(const QString& text) {
+    std::fprintf(stderr, "%s\n", text.toUtf8().constData());
+    return int(TCliOutcome::Interrupted);
 }
 
 // Runs a transfer with the progress bar attached to the device.
@@ -159,13 +191,33 @@ int RunStatus(const TArguments&) {
     return 0;
 }
 
+// Keeps a whole read in the archive; the file's path, "" when there was nothing to keep.
+QString Archive(const TR7200& read, bool& failed) {
+    failed = false;
+    if (!TArchive::Keeps(read)) return {};
+    const TArchive archive;
+    const QString path = archive.Keep(read);
+    failed = path.isEmpty();
+    if (failed)
+        std::fprintf(stderr, "%s\n",
+                     TMsgTemplate::SourceText(MsgReadNotArchived)
+                         .arg(archive.Folder())
+                         .toUtf8()
+                         .constData());
+    return path;
+}
+
 int RunRead(const TArguments& a) {
     TKelbDevice device;
+    const TInterruptible interruptible(device);
     if (const TCliOutcome probe = Probe(device); probe != TCliOutcome::Ok) return Finish(probe);
     TR7200 record;
     record.Device = &device;
-    if (!WithProgress(device, [&record] { return record.ReadFromConnector(); }))
-        return Finish(OutcomeOfStatus(record.Status));
+    const bool ok = WithProgress(device, [&record] { return record.ReadFromConnector(); });
+    if (device.Cancelled) return Interrupted(TMsgTemplate::SourceText(MsgReadCancelled));
+    bool archiveFailed = false;
+    Archive(record, archiveFailed);
+    if (!ok) return Finish(OutcomeOfStatus(record.Status));
     if (!record.SaveToFile(a.Files[0])) return Finish(OutcomeOfStatus(record.Status));
     return 0;
 }
@@ -175,15 +227,56 @@ int RunWrite(const TArguments& a) {
     if (const TCliOutcome loaded = Load(record, a.Files[0]); loaded != TCliOutcome::Ok)
         return Finish(loaded);
     TKelbDevice device;
+    const TInterruptible interruptible(device);
     if (const TCliOutcome probe = Probe(device); probe != TCliOutcome::Ok) return Finish(probe);
     record.Device = &device;
+    if (!a.Parser.isSet(QStringLiteral("no-backup"))) {
+        TR7200 backup;
+        backup.Device = &device;
+        WithProgress(device, [&backup] { return backup.ReadFromConnector(); });
+        if (device.Cancelled) return Interrupted(TMsgTemplate::SourceText(MsgBackupCancelled));
+        if (!backup.ReadComplete) return Finish(TCliOutcome::BackupFailed);
+        bool failed = false;
+        const QString path = Archive(backup, failed);
+        if (failed) return int(TCliOutcome::BackupFailed);
+        Out(path.isEmpty()
+                ? QStringLiteral("Backup: none, the Connector holds no readable data")
+                : QStringLiteral("Backup: %1, log records: %2").arg(path).arg(backup.LogCount));
+    }
     if (WithProgress(device, [&record] { return record.WriteToConnector(); })) return 0;
     const TVerifyResult& verify = record.LastVerify;
+    const QString partly = TMsgTemplate::SourceText(MsgPartlyWritten);
+    if (device.Cancelled)
+        return Interrupted(TMsgTemplate::SourceText(MsgWriteCancelled) + u'\n' + partly);
     if (verify.Outcome == TVerifyResult::Mismatch)
         std::fprintf(stderr, "verification failed at 0x%04X: %d %s\n", verify.FirstAddress,
                      verify.DifferingBytes,
                      verify.DifferingBytes == 1 ? "byte differs" : "bytes differ");
-    return Finish(OutcomeOfStatus(record.Status));
+    const int code = Finish(OutcomeOfStatus(record.Status));
+    // Stopped before the read-back: some blocks hold the new program, some the old.
+    if (verify.Outcome == TVerifyResult::NotRun)
+        std::fprintf(stderr, "%s\n", partly.toUtf8().constData());
+    return code;
+}
+
+int RunArchive(const TArguments& a) {
+    const TArchive archive;
+    const QList<TArchiveEntry> entries = archive.List(a.Parser.value(QStringLiteral("serial")));
+    if (a.Parser.isSet(QStringLiteral("newest"))) {
+        if (entries.isEmpty()) {
+            std::fprintf(stderr, "no archived image\n");
+            return int(TCliOutcome::FileError);
+        }
+        Out(entries.constFirst().Path);
+        return 0;
+    }
+    Out(QStringLiteral("Serial\tName\tRead\tRecords\tNewest record\tFile"));
+    for (const TArchiveEntry& e : entries)
+        Out(QStringList{TArchive::SerialText(e.SerialNumber), e.ConnectorName,
+                        DateTimeText(ToDateTime(e.ReadAt)), QString::number(e.LogCount),
+                        e.NewestRecord ? DateTimeText(e.NewestRecord) : QStringLiteral("-"), e.Path}
+                .join(u'\t'));
+    return 0;
 }
 
 int RunClock(const TArguments& a) {
@@ -238,17 +331,29 @@ QList<TCommand> Commands() {
          RunStatus},
         {QStringLiteral("read"),
          QStringLiteral("read FILE"),
-         QStringLiteral("Reads the Connector into a document and saves it as FILE."),
+         QStringLiteral("Reads the Connector into a document and saves it as FILE; the image\n"
+                        "is also kept in the archive."),
          1,
          {},
          RunRead},
         {QStringLiteral("write"),
-         QStringLiteral("write FILE"),
-         QStringLiteral("Writes the program of FILE to the Connector, starting a new event log,\n"
-                        "and verifies the write."),
+         QStringLiteral("write FILE [--no-backup]"),
+         QStringLiteral("Reads and archives the Connector, then writes the program of FILE to\n"
+                        "it, starting a new event log, and verifies the write."),
          1,
-         {},
+         {O(QStringLiteral("no-backup"),
+            QStringLiteral("write without reading the Connector first"))},
          RunWrite},
+        {QStringLiteral("archive"),
+         QStringLiteral("archive [--serial SERIAL] [--newest]"),
+         QStringLiteral("Lists the archived Connector images, newest first, one a line with tabs\n"
+                        "between serial number, name, time of the read, log records, newest\n"
+                        "record and file; --newest prints only the newest file's path."),
+         0,
+         {O(QStringLiteral("serial"), QStringLiteral("only serial numbers containing SERIAL"),
+            QStringLiteral("SERIAL")),
+          O(QStringLiteral("newest"), QStringLiteral("print the newest file's path only"))},
+         RunArchive},
         {QStringLiteral("clock"),
          QStringLiteral("clock [--set]"),
          QStringLiteral("Prints the Connector clock; with --set, sets it from the PC clock first."),

@@ -22,6 +22,7 @@ constexpr TEntry Entries[] = {
     {TCliOutcome::NoAdapter, "no adapter answers"},
     {TCliOutcome::NoConnector, "no Connector in the adapter"},
     {TCliOutcome::SmallConnector, "a Connector of the small kind"},
+    {TCliOutcome::BackupFailed},
 };
 
 } // namespace
@@ -42,6 +43,8 @@ QString OutcomeText(TCliOutcome outcome) {
         return QStringLiteral("No Connector");
     case TCliOutcome::SmallConnector:
         return TMsgTemplate::SourceText(MsgConnectorErr);
+    case TCliOutcome::BackupFailed:
+        return TMsgTemplate::SourceText(MsgBackupReadFailed);
     default:
         return TMsgTemplate::SourceText(StatusMessage(TRecordStatus(int(outcome) - StatusBase)));
     }
@@ -55,7 +58,7 @@ QString OutcomeTable() {
             line = line.leftJustified(24) + QStringLiteral("(%1)").arg(QString::fromLatin1(e.Note));
         table += line + u'\n';
     }
-    table += QStringLiteral("  64  usage error\n");
+    table += QStringLiteral("  64  usage error\n  130 interrupted by Ctrl+C\n");
     return table;
 }
 

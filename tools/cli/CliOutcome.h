@@ -15,7 +15,9 @@ enum class TCliOutcome : int {
     NoAdapter = 20,
     NoConnector = 21,
     SmallConnector = 22,
+    BackupFailed = 23,
     Usage = 64,
+    Interrupted = 130, // Ctrl+C, as a shell reports it
 };
 
 TCliOutcome OutcomeOfStatus(TRecordStatus status);

@@ -14,8 +14,9 @@ namespace {
 
 // 10 bits a byte at 19200 baud.
 constexpr int64_t ByteNs = 10 * int64_t(1000000000) / 19200;
-// Paced replies leave in chunks this long, so a sleep covers a few bytes at a time.
-constexpr int PacedChunk = 4;
+// Paced replies leave a byte at a time, each when its bits have crossed the line, as a UART
+// hands them over.
+constexpr int PacedChunk = 1;
 
 int64_t NowNs() {
     timespec t{};
