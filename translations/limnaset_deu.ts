@@ -29,6 +29,41 @@
     </message>
 </context>
 <context>
+    <name>TArchiveWindow</name>
+    <message>
+        <source>Archive</source>
+        <translation>Archiv</translation>
+    </message>
+    <message>
+        <source>Serial number:</source>
+        <translation>Seriennummer:</translation>
+    </message>
+    <message>
+        <source>Serial number</source>
+        <translation>Seriennummer</translation>
+    </message>
+    <message>
+        <source>Connector name</source>
+        <translation>Connector-Name</translation>
+    </message>
+    <message>
+        <source>Read at</source>
+        <translation>Gelesen am</translation>
+    </message>
+    <message>
+        <source>Log records</source>
+        <translation>Protokolleinträge</translation>
+    </message>
+    <message>
+        <source>Newest record</source>
+        <translation>Neuester Eintrag</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Öffnen</translation>
+    </message>
+</context>
+<context>
     <name>TConnectorDialog</name>
     <message>
         <source>Connector data</source>
@@ -1030,41 +1065,6 @@
     <message>
         <source>Event Control</source>
         <translation>Ereignissteuerung</translation>
-    </message>
-</context>
-<context>
-    <name>TArchiveWindow</name>
-    <message>
-        <source>Archive</source>
-        <translation>Archiv</translation>
-    </message>
-    <message>
-        <source>Serial number:</source>
-        <translation>Seriennummer:</translation>
-    </message>
-    <message>
-        <source>Serial number</source>
-        <translation>Seriennummer</translation>
-    </message>
-    <message>
-        <source>Connector name</source>
-        <translation>Connector-Name</translation>
-    </message>
-    <message>
-        <source>Read at</source>
-        <translation>Gelesen am</translation>
-    </message>
-    <message>
-        <source>Log records</source>
-        <translation>Protokolleinträge</translation>
-    </message>
-    <message>
-        <source>Newest record</source>
-        <translation>Neuester Eintrag</translation>
-    </message>
-    <message>
-        <source>Open</source>
-        <translation>Öffnen</translation>
     </message>
 </context>
 </TS>
