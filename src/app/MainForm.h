@@ -43,6 +43,7 @@ public:
     TFileDialog FileOpenDialog;
     TFileDialog FileSaveDialog;
     TFileDialog FileExportDialog;
+    TFileDialog FileExportPlotDialog;
 
     // The program dialogs of the Status page buttons: true when closed with OK.
     std::function<bool()> ConnectorDialogExecute;
@@ -79,6 +80,7 @@ public:
     void FileSaveExecute();
     void FileSaveAsExecute();
     void FileExportExecute();
+    void FileExportPlotExecute();
     void FilePropertiesExecute();
     void FileExitExecute();
     void DataReadExecute();
@@ -149,5 +151,5 @@ private:
     bool InTransfer = false;
     bool BusyCursor = false;
     bool SettingsWriteFailed = false;
-    QFileDialog* FileDialogs[3] = {};
+    QFileDialog* FileDialogs[4] = {};
 };
