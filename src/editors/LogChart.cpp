@@ -45,6 +45,10 @@ constexpr double MinimumSpan = 10; // seconds
 
 TLogChart::TLogChart(QWidget* parent) : QChartView(parent) {
     chart()->legend()->setAlignment(Qt::AlignBottom);
+    // Thirteen entries share one line at 800 pixels; a smaller font keeps their names whole.
+    QFont small = chart()->legend()->font();
+    small.setPointSizeF(small.pointSizeF() * 0.8);
+    chart()->legend()->setFont(small);
     chart()->setMargins(QMargins(4, 4, 4, 4));
     setRenderHint(QPainter::Antialiasing);
     setRubberBand(QChartView::HorizontalRubberBand);
@@ -59,6 +63,7 @@ void TLogChart::Clear() {
     }
     Lanes = {};
     Groups.clear();
+    Hovered = -1;
 }
 
 void TLogChart::Show(const TR7200& record, const TLogTitles& titles) {
@@ -206,10 +211,22 @@ int TLogChart::RecordAt(TLogLane lane, const QPointF& point) const {
 
 void TLogChart::ShowRecord(TLogLane lane, const QPointF& point, bool show) {
     const int i = RecordAt(lane, point);
-    if (show && i >= 0 && Describe)
-        QToolTip::showText(QCursor::pos(), Describe(i), this);
+    Hovered = show ? i : -1;
+    if (Hovered >= 0 && Describe)
+        QToolTip::showText(QCursor::pos(), Describe(Hovered), this);
     else
         QToolTip::hideText();
+}
+
+bool TLogChart::viewportEvent(QEvent* event) {
+    // The scene would hide the mark's text again, having no tool tip of its own.
+    if (event->type() == QEvent::ToolTip) {
+        if (Hovered >= 0 && Describe)
+            QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), Describe(Hovered),
+                               this);
+        return true;
+    }
+    return QChartView::viewportEvent(event);
 }
 
 void TLogChart::wheelEvent(QWheelEvent* event) {

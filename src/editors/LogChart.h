@@ -42,6 +42,7 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    bool viewportEvent(QEvent* event) override;
 
 private:
     void Clear();
@@ -61,4 +62,5 @@ private:
     // The runs of one line share a single legend entry: the first run's.
     QList<QList<QXYSeries*>> Groups;
     bool Labelling = false;
+    int Hovered = -1; // the record whose mark is under the mouse
 };
