@@ -194,6 +194,64 @@
     </message>
 </context>
 <context>
+    <name>TLogChart</name>
+    <message>
+        <source>Samples</source>
+        <translation>Proben</translation>
+    </message>
+    <message>
+        <source>Bottles</source>
+        <translation>Flaschen</translation>
+    </message>
+    <message>
+        <source>Events</source>
+        <translation>Ereignisse</translation>
+    </message>
+    <message>
+        <source>Program</source>
+        <translation>Programm</translation>
+    </message>
+    <message>
+        <source>Door</source>
+        <translation>Tür</translation>
+    </message>
+    <message>
+        <source>Power</source>
+        <translation>Stromversorgung</translation>
+    </message>
+    <message>
+        <source>Calibration</source>
+        <translation>Kalibrierung</translation>
+    </message>
+    <message>
+        <source>Repaired</source>
+        <translation>Repariert</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Unbekannt</translation>
+    </message>
+    <message>
+        <source>Temperature</source>
+        <translation>Temperatur</translation>
+    </message>
+</context>
+<context>
+    <name>TLogPage</name>
+    <message>
+        <source>Table</source>
+        <translation>Tabelle</translation>
+    </message>
+    <message>
+        <source>Plot</source>
+        <translation>Diagramm</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopieren</translation>
+    </message>
+</context>
+<context>
     <name>TMainForm</name>
     <message>
         <source>&amp;File</source>
@@ -394,6 +452,26 @@
     <message>
         <source>%1, retries: %2</source>
         <translation>%1, Wiederholungen: %2</translation>
+    </message>
+    <message>
+        <source>Export &amp;Plot</source>
+        <translation>Dia&amp;gramm exportieren</translation>
+    </message>
+    <message>
+        <source>Save the log plot as a picture</source>
+        <translation>Das Protokolldiagramm als Bild speichern</translation>
+    </message>
+    <message>
+        <source>Export Plot</source>
+        <translation>Diagramm exportieren</translation>
+    </message>
+    <message>
+        <source>PNG image (*.png)</source>
+        <translation>PNG-Bild (*.png)</translation>
+    </message>
+    <message>
+        <source>SVG image (*.svg)</source>
+        <translation>SVG-Bild (*.svg)</translation>
     </message>
 </context>
 <context>

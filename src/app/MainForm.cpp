@@ -34,7 +34,7 @@
 
 namespace {
 
-enum TDialogKind { OpenDialog, SaveDialog, ExportDialog };
+enum TDialogKind { OpenDialog, SaveDialog, ExportDialog, PlotDialog };
 
 // Ends the transfer framing however the transfer is left, exceptions included.
 class TTransferGuard {
@@ -215,6 +215,7 @@ void TMainForm::ConnectCommands() {
     bind(ui->FileSaveAs, &TMainForm::FileSaveAsExecute);
     bind(ui->FileExport, &TMainForm::FileExportExecute);
     bind(ui->FileArchive, &TMainForm::FileArchiveExecute);
+    bind(ui->FileExportPlot, &TMainForm::FileExportPlotExecute);
     bind(ui->FileProperties, &TMainForm::FilePropertiesExecute);
     bind(ui->FileExit, &TMainForm::FileExitExecute);
     bind(ui->DataRead, &TMainForm::DataReadExecute);
@@ -561,6 +562,17 @@ void TMainForm::FileArchiveExecute() {
     FileNewExecute();
 }
 
+void TMainForm::FileExportPlotExecute() {
+    QString folder;
+    if (!Workplace->FileName.isEmpty()) folder = QFileInfo(Workplace->FileName).absolutePath();
+    const QString proposed = Msg(MsgExportFile) + QStringLiteral(".png");
+    const QString path = FileExportPlotDialog ? FileExportPlotDialog(folder, proposed)
+                                              : DefaultFileDialog(PlotDialog, folder, proposed);
+    if (path.isEmpty() || !AskOverwrite(path)) return;
+    if (!LogPage()->SavePlot(path))
+        TMessageBox::Show(Msg(MsgFileError), Msg(MsgError), TMessageBox::Ok, this);
+}
+
 bool TMainForm::AskOverwrite(const QString& path) {
     if (!QFileInfo::exists(path)) return true;
     return TMessageBox::Show(Msg(MsgFileExistsQ), Msg(MsgConfirmation), TMessageBox::OkCancel,
@@ -830,6 +842,18 @@ QString TMainForm::DefaultFileDialog(int kind, const QString& folder, const QStr
             dialog->setNameFilter(tr("Limnaset Configuration (*.r72)"));
             dialog->setDefaultSuffix(QStringLiteral("r72"));
             dialog->setAcceptMode(QFileDialog::AcceptSave);
+            break;
+        case PlotDialog:
+            dialog->setWindowTitle(tr("Export Plot"));
+            dialog->setNameFilters({tr("PNG image (*.png)"), tr("SVG image (*.svg)")});
+            dialog->setDefaultSuffix(QStringLiteral("png"));
+            dialog->setAcceptMode(QFileDialog::AcceptSave);
+            // The name's suffix picks the format; keep it in step with the chosen filter.
+            connect(dialog, &QFileDialog::filterSelected, dialog, [dialog](const QString& filter) {
+                dialog->setDefaultSuffix(filter.contains(QStringLiteral("*.svg"))
+                                             ? QStringLiteral("svg")
+                                             : QStringLiteral("png"));
+            });
             break;
         default:
             dialog->setWindowTitle(tr("Export file"));

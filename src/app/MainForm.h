@@ -44,6 +44,7 @@ public:
     TFileDialog FileOpenDialog;
     TFileDialog FileSaveDialog;
     TFileDialog FileExportDialog;
+    TFileDialog FileExportPlotDialog;
 
     // The program dialogs of the Status page buttons: true when closed with OK.
     std::function<bool()> ConnectorDialogExecute;
@@ -85,6 +86,7 @@ public:
     void FileSaveAsExecute();
     void FileExportExecute();
     void FileArchiveExecute();
+    void FileExportPlotExecute();
     void FilePropertiesExecute();
     void FileExitExecute();
     void DataReadExecute();
@@ -165,5 +167,5 @@ private:
     TTransfer TransferKind = TTransfer::Read;
     bool BusyCursor = false;
     bool SettingsWriteFailed = false;
-    QFileDialog* FileDialogs[3] = {};
+    QFileDialog* FileDialogs[4] = {};
 };

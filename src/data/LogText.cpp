@@ -61,3 +61,24 @@ QStringList LogTableRow(const TR7200& record, int i) {
             LogAnalogText(r.Aux, record.Analog2),
             LogTemperatureText(r.SampleTemperature, units)};
 }
+
+QString LogCopyText(const TR7200& record, const TLogTitles& titles, const QList<int>& records) {
+    QString text = LogTableTitles(titles).join(u'\t') + u'\n';
+    text += LogTableUnits(record).join(u'\t') + u'\n';
+    for (int i : records)
+        text += LogTableRow(record, i).join(u'\t') + u'\n';
+    return text;
+}
+
+QString LogRecordSummary(const TR7200& record, const TLogTitles& titles, int i) {
+    const QStringList names = LogTableTitles(titles);
+    const QStringList units = LogTableUnits(record);
+    const QStringList texts = LogTableRow(record, i);
+    QStringList lines;
+    for (int c = 0; c < texts.size(); ++c) {
+        if (texts[c].isEmpty()) continue;
+        // A unit such as "%" follows its number; " °C" brings its own blank.
+        lines << names[c] + QStringLiteral(": ") + texts[c] + units[c];
+    }
+    return lines.join(u'\n');
+}

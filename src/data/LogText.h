@@ -38,3 +38,9 @@ TLogRecord LogRecordOf(const TR7200& record, int i);
 QStringList LogTableTitles(const TLogTitles& titles);
 QStringList LogTableUnits(const TR7200& record);
 QStringList LogTableRow(const TR7200& record, int i);
+
+// The clipboard text of some records: the title and units lines, then one line per record in
+// the order given; fields are separated by tabs, lines end with a line feed.
+QString LogCopyText(const TR7200& record, const TLogTitles& titles, const QList<int>& records);
+// One record as the plot names it: "title: text unit" per non-empty column, one a line.
+QString LogRecordSummary(const TR7200& record, const TLogTitles& titles, int i);

@@ -7,22 +7,31 @@
 #include "R7200.h"
 #include "ui_LogPage.h"
 
-#include <QHeaderView>
-#include <algorithm>
-#include <iterator>
+#include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
 
 namespace {
-const int ColumnWidths[] = {42, 119, 135, 67, 75, 74, 78, 77, 81};
+// The view chosen last, kept for the pages of later windows while the program runs.
+bool PlotChosen = false;
 } // namespace
 
 TLogPage::TLogPage(QWidget* parent) : QWidget(parent), ui(new Ui::TLogPage) {
     ui->setupUi(this);
     MakePageTitle(ui->TitleLabel);
-    ui->LogTable->setColumnCount(int(std::size(ColumnWidths)));
-    for (int c = 0; c < ui->LogTable->columnCount(); ++c)
-        ui->LogTable->setColumnWidth(c, ColumnWidths[c]);
-    ui->LogTable->setWordWrap(false);
-    ui->LogTable->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
+    auto copy = new QAction(tr("&Copy"), ui->LogTable);
+    copy->setObjectName(QStringLiteral("LogCopy"));
+    copy->setShortcut(QKeySequence::Copy);
+    copy->setShortcutContext(Qt::WidgetShortcut);
+    ui->LogTable->addAction(copy);
+    connect(copy, &QAction::triggered, this, &TLogPage::CopySelection);
+    connect(ui->LogShowTable, &QToolButton::clicked, this, [this] { ShowPlot(false); });
+    connect(ui->LogShowPlot, &QToolButton::clicked, this, [this] { ShowPlot(true); });
+    connect(ui->LogPlot, &TLogChart::RecordClicked, ui->LogTable, &TLogTable::SelectRecord);
+    ui->LogPlot->Describe = [this](int i) {
+        return Host ? LogRecordSummary(Host->Record(), Titles(), i) : QString();
+    };
+    ShowPlot(PlotChosen);
 }
 
 TLogPage::~TLogPage() = default;
@@ -44,32 +53,35 @@ TLogTitles TLogPage::Titles() {
 void TLogPage::FillLogTable() {
     if (!Host) return;
     const TR7200& record = Host->Record();
-
-    QTableWidget* table = ui->LogTable;
-    table->setUpdatesEnabled(false);
-    table->clearContents();
-    table->setRowCount(record.LogCount + 2);
-    auto putRow = [table](int row, const QStringList& texts, bool fixed) {
-        for (int c = 0; c < texts.size() && c < table->columnCount(); ++c) {
-            auto item = new QTableWidgetItem(texts[c]);
-            if (fixed) {
-                item->setBackground(table->palette().button());
-                item->setFlags(Qt::ItemIsEnabled);
-            }
-            table->setItem(row, c, item);
-        }
-    };
-    putRow(0, LogTableTitles(Titles()), true);
-    putRow(1, LogTableUnits(record), true);
+    const TLogTitles titles = Titles();
+    QList<QStringList> rows;
+    rows.reserve(record.LogCount);
     for (int i = 0; i < record.LogCount; ++i)
-        putRow(i + 2, LogTableRow(record, i), false);
-    // Long date and time formats do not fit the designed widths; never cut a text off.
-    const QAbstractItemView* view = table;
-    for (int c = 0; c < table->columnCount(); ++c)
-        table->setColumnWidth(c, std::max(ColumnWidths[c], view->sizeHintForColumn(c)));
-    table->setUpdatesEnabled(true);
+        rows.append(LogTableRow(record, i));
+    ui->LogTable->Fill(LogTableTitles(titles), LogTableUnits(record), rows);
+    ui->LogPlot->Show(record, titles);
 }
 
 void TLogPage::FocusTable() {
-    ui->LogTable->setFocus();
+    if (PlotChosen)
+        ui->LogPlot->setFocus();
+    else
+        ui->LogTable->setFocus();
+}
+
+void TLogPage::ShowPlot(bool plot) {
+    PlotChosen = plot;
+    ui->LogShowPlot->setChecked(plot);
+    ui->LogShowTable->setChecked(!plot);
+    ui->LogViews->setCurrentWidget(plot ? static_cast<QWidget*>(ui->LogPlot) : ui->LogTable);
+}
+
+bool TLogPage::SavePlot(const QString& path) {
+    return ui->LogPlot->Save(path);
+}
+
+void TLogPage::CopySelection() {
+    const QList<int> records = ui->LogTable->SelectedRecords();
+    if (!Host || records.isEmpty()) return;
+    QGuiApplication::clipboard()->setText(LogCopyText(Host->Record(), Titles(), records));
 }

@@ -11,7 +11,7 @@ namespace Ui {
 class TLogPage;
 }
 
-// The Log page: the record's event log as a read-only grid.
+// The Log page: the record's event log as a read-only grid, or as a plot.
 class TLogPage : public QWidget {
     Q_OBJECT
 
@@ -21,10 +21,15 @@ public:
 
     void SetHost(TDocumentHost* host) { Host = host; }
 
+    // Fills the grid and draws the plot.
     void FillLogTable();
     // Column titles of the grid and the export, in the language of the message texts.
     static TLogTitles Titles();
     void FocusTable();
+    void ShowPlot(bool plot);
+    // PNG, or SVG by the name's suffix; false when the file cannot be written.
+    bool SavePlot(const QString& path);
+    void CopySelection();
 
 private:
     std::unique_ptr<Ui::TLogPage> ui;
