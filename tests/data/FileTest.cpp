@@ -7,6 +7,10 @@
 #include <QTemporaryDir>
 #include <functional>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <thread>
+#include <unistd.h>
 
 namespace {
 
@@ -90,8 +94,14 @@ TEST_F(File, LoadChecksSizeChecksumAndMarker) {
     EXPECT_EQ(r.ConnectorName, QStringLiteral("SourceX"));
     EXPECT_FALSE(r.LoadFromFile(Path("missing.r72")));
     EXPECT_EQ(r.Status, 2);
-    EXPECT_FALSE(r.LoadFromFile(Dir.path()));
-    EXPECT_EQ(r.Status, 2);
+    // Not regular files: a FIFO would wait for a writer for ever, so none is opened.
+    const QString fifo = Path("fifo");
+    ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    for (const QString& other : {Dir.path(), fifo, QStringLiteral("/dev/zero")}) {
+        r.Status = StatusOk;
+        EXPECT_FALSE(r.LoadFromFile(other));
+        EXPECT_EQ(r.Status, 2) << other.toStdString();
+    }
 }
 
 TEST_F(File, SaveIntoAFolderPathFails) {
@@ -136,4 +146,69 @@ TEST_F(File, ShortWriteLeavesTheOldFileWhole) {
     EXPECT_EQ(r.Status, 3);
     EXPECT_EQ(FileBytes(path), before);
     EXPECT_EQ(QDir(Dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("keep.r72")});
+}
+
+TEST_F(File, SaveKeepsThePumpReportOfTheImage) {
+    const QString path = Write("pumped.r72", [](QByteArray& b) {
+        le::Put16(reinterpret_cast<uint8_t*>(b.data()) + 1995, 1234);
+        le::Put16(reinterpret_cast<uint8_t*>(b.data()) + 1997, uint16_t(~1234));
+    });
+    TR7200 r;
+    ASSERT_TRUE(r.LoadFromFile(path));
+    ASSERT_TRUE(r.SaveToFile(Path("again.r72")));
+    TR7200 again;
+    ASSERT_TRUE(again.LoadFromFile(Path("again.r72")));
+    EXPECT_EQ(again.PumpPulses, 1234);
+}
+
+// What may not be replaced by a rename is written in place and stays what it was.
+TEST_F(File, SaveWritesInPlaceWhatItMayNotReplace) {
+    TR7200 r;
+    const QString file = Path("file.r72");
+    ASSERT_TRUE(r.SaveToFile(file));
+    const QString twin = Path("twin.r72");
+    ASSERT_EQ(link(QFile::encodeName(file).constData(), QFile::encodeName(twin).constData()), 0);
+    const QString link = Path("link.r72");
+    ASSERT_TRUE(QFile::link(file, link));
+    const QString dangling = Path("dangling.r72");
+    ASSERT_TRUE(QFile::link(Path("made.r72"), dangling));
+    r.ConnectorName = QStringLiteral("Changed");
+
+    EXPECT_TRUE(r.SaveToFile(twin));
+    EXPECT_TRUE(r.SaveToFile(link));
+    EXPECT_TRUE(QFileInfo(link).isSymLink());
+    EXPECT_TRUE(r.SaveToFile(dangling));
+    EXPECT_TRUE(QFileInfo(dangling).isSymLink());
+    const QByteArray saved(reinterpret_cast<const char*>(r.Image.data()), TR7200::ImageSize);
+    for (const QString& path : {file, Path("made.r72")})
+        EXPECT_EQ(FileBytes(path), saved) << path.toStdString();
+
+    const QString fifo = Path("fifo");
+    ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    QByteArray read;
+    std::thread reader([&] { read = FileBytes(fifo); });
+    EXPECT_TRUE(r.SaveToFile(fifo));
+    reader.join();
+    EXPECT_EQ(read.size(), TR7200::ImageSize);
+    struct stat fifoStat {};
+    ASSERT_EQ(stat(QFile::encodeName(fifo).constData(), &fifoStat), 0);
+    EXPECT_TRUE(S_ISFIFO(fifoStat.st_mode));
+}
+
+TEST_F(File, SaveToADeviceWritesIntoIt) {
+    // Own nodes of the null and full devices, so a fault replaces these and not /dev's.
+    const QByteArray null = QFile::encodeName(Path("null"));
+    const QByteArray full = QFile::encodeName(Path("full"));
+    if (mknod(null.constData(), S_IFCHR | 0666, makedev(1, 3)) != 0 ||
+        mknod(full.constData(), S_IFCHR | 0666, makedev(1, 7)) != 0)
+        GTEST_SKIP() << "device nodes can be made by root only";
+    TR7200 r;
+    EXPECT_TRUE(r.SaveToFile(Path("null")));
+    EXPECT_FALSE(r.SaveToFile(Path("full")));
+    EXPECT_EQ(r.Status, 3);
+    for (const QByteArray& node : {null, full}) {
+        struct stat device {};
+        ASSERT_EQ(stat(node.constData(), &device), 0);
+        EXPECT_TRUE(S_ISCHR(device.st_mode)) << node.constData();
+    }
 }
