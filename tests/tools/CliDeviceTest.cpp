@@ -168,3 +168,26 @@ TEST_F(CliDevice, PortOptionWinsOverTheEnvironment) {
     environment.insert("LIMNASET_PORT", Emulator.Path());
     EXPECT_EQ(RunCli({"status"}, environment).Exit, 0);
 }
+
+// A clock that answers without a valid time is told apart from a clock that does not answer.
+TEST_F(CliDevice, AnUnsetClockIsNamed) {
+    Start({"--clock-lost"});
+    const TCliRun clock = Run({"clock"});
+    EXPECT_EQ(clock.Exit, 23);
+    EXPECT_EQ(clock.Err, "Connector clock not set\n");
+    const TCliRun status = Run({"status"});
+    ASSERT_EQ(status.Exit, 0) << status.Err.toStdString();
+    EXPECT_EQ(Lines(status).value(2), "Connector clock: Connector clock not set");
+    const TCliRun set = Run({"clock", "--set"});
+    ASSERT_EQ(set.Exit, 0) << set.Err.toStdString();
+    EXPECT_LT(MinutesFromNow(Lines(set).value(0)), 5);
+}
+
+TEST_F(CliDevice, OutputThatCannotBeWrittenIsAFileError) {
+    Start();
+    for (const QStringList& command : {QStringList{"status"}, QStringList{"clock"}}) {
+        const TCliRun run = RunCliToFullDisk(command + QStringList{"--port", Emulator.Path()});
+        EXPECT_EQ(run.Exit, 12) << command.join(' ').toStdString();
+        EXPECT_EQ(run.Err, "File access error\n");
+    }
+}

@@ -1,5 +1,6 @@
 #include "CliOutcome.h"
 
+#include "InternalError.h"
 #include "MsgTemplate.h"
 
 #include <cstdio>
@@ -22,6 +23,7 @@ constexpr TEntry Entries[] = {
     {TCliOutcome::NoAdapter, "no adapter answers"},
     {TCliOutcome::NoConnector, "no Connector in the adapter"},
     {TCliOutcome::SmallConnector, "a Connector of the small kind"},
+    {TCliOutcome::ClockNotSet, "the Connector clock holds no valid time"},
 };
 
 } // namespace
@@ -34,7 +36,10 @@ QString OutcomeText(TCliOutcome outcome) {
     switch (outcome) {
     case TCliOutcome::Ok:
     case TCliOutcome::Usage:
+    case TCliOutcome::InternalError:
         return QString();
+    case TCliOutcome::ClockNotSet:
+        return QStringLiteral("Connector clock not set");
     case TCliOutcome::NoAdapter:
         return TMsgTemplate::SourceText(MsgNoAdapter);
     case TCliOutcome::NoConnector:
@@ -55,7 +60,7 @@ QString OutcomeTable() {
             line = line.leftJustified(24) + QStringLiteral("(%1)").arg(QString::fromLatin1(e.Note));
         table += line + u'\n';
     }
-    table += QStringLiteral("  64  usage error\n");
+    table += QStringLiteral("  64  usage error\n  70  internal error (the program's own fault)\n");
     return table;
 }
 
@@ -63,4 +68,13 @@ int Finish(TCliOutcome outcome) {
     const QString text = OutcomeText(outcome);
     if (!text.isEmpty()) std::fprintf(stderr, "%s\n", text.toUtf8().constData());
     return int(outcome);
+}
+
+int GuardInternalErrors(const std::function<int()>& run) {
+    try {
+        return run();
+    } catch (const TInternalError& error) {
+        std::fprintf(stderr, "limnaset-cli: %s\n", error.what());
+        return int(TCliOutcome::InternalError);
+    }
 }

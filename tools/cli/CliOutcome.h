@@ -4,6 +4,8 @@
 
 #include <QString>
 
+#include <functional>
+
 // How a command ends: the process exit code. Record failures map to 10 + Status.
 enum class TCliOutcome : int {
     Ok = 0,
@@ -15,7 +17,9 @@ enum class TCliOutcome : int {
     NoAdapter = 20,
     NoConnector = 21,
     SmallConnector = 22,
+    ClockNotSet = 23, // the clock answered without a valid time
     Usage = 64,
+    InternalError = 70, // a broken invariant of the program; its message is printed
 };
 
 TCliOutcome OutcomeOfStatus(TRecordStatus status);
@@ -25,3 +29,5 @@ QString OutcomeText(TCliOutcome outcome);
 QString OutcomeTable();
 // Prints the outcome's message on standard error and gives the exit code.
 int Finish(TCliOutcome outcome);
+// Runs a command; a TInternalError from it is printed and ends as InternalError.
+int GuardInternalErrors(const std::function<int()>& run);
