@@ -161,54 +161,38 @@ TEST_F(File, SaveKeepsThePumpReportOfTheImage) {
     EXPECT_EQ(again.PumpPulses, 1234);
 }
 
-// What may not be replaced by a rename is written in place and stays what it was.
+// What a rename may not replace is written in place and stays what it was; links are followed.
 TEST_F(File, SaveWritesInPlaceWhatItMayNotReplace) {
     TR7200 r;
-    const QString file = Path("file.r72");
+    const QString file = Path("file.r72"), twin = Path("twin.r72"), link = Path("link.r72");
     ASSERT_TRUE(r.SaveToFile(file));
-    const QString twin = Path("twin.r72");
-    ASSERT_EQ(link(QFile::encodeName(file).constData(), QFile::encodeName(twin).constData()), 0);
-    const QString link = Path("link.r72");
+    ASSERT_EQ(::link(QFile::encodeName(file).constData(), QFile::encodeName(twin).constData()), 0);
     ASSERT_TRUE(QFile::link(file, link));
-    const QString dangling = Path("dangling.r72");
-    ASSERT_TRUE(QFile::link(Path("made.r72"), dangling));
+    ASSERT_TRUE(QFile::link(Path("made.r72"), Path("dangling.r72")));
+    const QByteArray fifo = QFile::encodeName(Path("fifo"));
+    ASSERT_EQ(mkfifo(fifo.constData(), 0600), 0);
     r.ConnectorName = QStringLiteral("Changed");
-
-    EXPECT_TRUE(r.SaveToFile(twin));
-    EXPECT_TRUE(r.SaveToFile(link));
-    EXPECT_TRUE(QFileInfo(link).isSymLink());
-    EXPECT_TRUE(r.SaveToFile(dangling));
-    EXPECT_TRUE(QFileInfo(dangling).isSymLink());
-    const QByteArray saved(reinterpret_cast<const char*>(r.Image.data()), TR7200::ImageSize);
-    for (const QString& path : {file, Path("made.r72")})
-        EXPECT_EQ(FileBytes(path), saved) << path.toStdString();
-
-    const QString fifo = Path("fifo");
-    ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    for (const QString& path : {twin, link, Path("dangling.r72")})
+        EXPECT_TRUE(r.SaveToFile(path)) << path.toStdString();
     QByteArray read;
-    std::thread reader([&] { read = FileBytes(fifo); });
-    EXPECT_TRUE(r.SaveToFile(fifo));
+    std::thread reader([&] { read = FileBytes(Path("fifo")); });
+    EXPECT_TRUE(r.SaveToFile(Path("fifo")));
     reader.join();
-    EXPECT_EQ(read.size(), TR7200::ImageSize);
-    struct stat fifoStat {};
-    ASSERT_EQ(stat(QFile::encodeName(fifo).constData(), &fifoStat), 0);
-    EXPECT_TRUE(S_ISFIFO(fifoStat.st_mode));
-}
+    const QByteArray saved(reinterpret_cast<const char*>(r.Image.data()), TR7200::ImageSize);
+    for (const QByteArray& bytes : {FileBytes(file), FileBytes(Path("made.r72")), read})
+        EXPECT_EQ(bytes, saved);
+    EXPECT_TRUE(QFileInfo(link).isSymLink() && QFileInfo(Path("dangling.r72")).isSymLink());
+    struct stat node {};
+    EXPECT_TRUE(stat(fifo.constData(), &node) == 0 && S_ISFIFO(node.st_mode));
 
-TEST_F(File, SaveToADeviceWritesIntoIt) {
-    // Own nodes of the null and full devices, so a fault replaces these and not /dev's.
-    const QByteArray null = QFile::encodeName(Path("null"));
-    const QByteArray full = QFile::encodeName(Path("full"));
+    // Own nodes of the null and full devices, so that a fault cannot replace those in /dev.
+    const QByteArray null = QFile::encodeName(Path("null")), full = QFile::encodeName(Path("full"));
     if (mknod(null.constData(), S_IFCHR | 0666, makedev(1, 3)) != 0 ||
         mknod(full.constData(), S_IFCHR | 0666, makedev(1, 7)) != 0)
         GTEST_SKIP() << "device nodes can be made by root only";
-    TR7200 r;
     EXPECT_TRUE(r.SaveToFile(Path("null")));
     EXPECT_FALSE(r.SaveToFile(Path("full")));
     EXPECT_EQ(r.Status, 3);
-    for (const QByteArray& node : {null, full}) {
-        struct stat device {};
-        ASSERT_EQ(stat(node.constData(), &device), 0);
-        EXPECT_TRUE(S_ISCHR(device.st_mode)) << node.constData();
-    }
+    for (const QByteArray& device : {null, full})
+        EXPECT_TRUE(stat(device.constData(), &node) == 0 && S_ISCHR(node.st_mode));
 }

@@ -221,10 +221,6 @@ TEST_F(TTransferRig, AClockThatAnswersWithoutATimeIsTold) {
     bool answered = false;
     EXPECT_EQ(Record.ReadConnectorClock(&answered), 0.0);
     EXPECT_TRUE(answered);
-    Rig.Model->ClockLost = true;
-    answered = false;
-    EXPECT_EQ(Record.ReadConnectorClock(&answered), 0.0);
-    EXPECT_TRUE(answered);
     Rig.Provider->SetPlugged(false);
     EXPECT_EQ(Record.ReadConnectorClock(&answered), 0.0);
     EXPECT_FALSE(answered);

@@ -182,12 +182,3 @@ TEST_F(CliDevice, AnUnsetClockIsNamed) {
     ASSERT_EQ(set.Exit, 0) << set.Err.toStdString();
     EXPECT_LT(MinutesFromNow(Lines(set).value(0)), 5);
 }
-
-TEST_F(CliDevice, OutputThatCannotBeWrittenIsAFileError) {
-    Start();
-    for (const QStringList& command : {QStringList{"status"}, QStringList{"clock"}}) {
-        const TCliRun run = RunCliToFullDisk(command + QStringList{"--port", Emulator.Path()});
-        EXPECT_EQ(run.Exit, 12) << command.join(' ').toStdString();
-        EXPECT_EQ(run.Err, "File access error\n");
-    }
-}
