@@ -209,10 +209,11 @@ bool TR7200::AcceptImage(bool complete, TRecordStatus failure) {
 bool TR7200::SaveToFile(const QString& name) {
     // The pump report is the sampler's, kept for the file as read or loaded; only a write
     // to a Connector starts it afresh.
-    uint8_t report[4];
-    std::copy_n(Image.begin() + L::PumpReport, 4, report);
+    constexpr int ReportSize = L::PumpReportComplement + 2 - L::PumpReport;
+    uint8_t report[ReportSize];
+    std::copy_n(Image.begin() + L::PumpReport, ReportSize, report);
     Pack();
-    std::copy_n(report, 4, Image.begin() + L::PumpReport);
+    std::copy_n(report, ReportSize, Image.begin() + L::PumpReport);
     const QByteArray bytes(reinterpret_cast<const char*>(Image.data()), ImageSize);
     switch (WriteWholeFile(name, bytes)) {
     case TWholeFileWrite::Ok:
