@@ -2,8 +2,8 @@
 
 #include "AnsiText.h"
 #include "R7200.h"
+#include "WholeFile.h"
 
-#include <QSaveFile>
 #include <QStringList>
 
 namespace {
@@ -42,12 +42,5 @@ QByteArray LogCsvBytes(const TR7200& record, const TLogTitles& titles) {
 }
 
 bool ExportLogCsv(const TR7200& record, const QString& path, const TLogTitles& titles) {
-    const QByteArray bytes = LogCsvBytes(record, titles);
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) return false;
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    return WriteWholeFile(path, LogCsvBytes(record, titles)) == TWholeFileWrite::Ok;
 }

@@ -12,6 +12,6 @@ class TR7200;
 // Windows-1252 and a double quote inside a text is doubled.
 QByteArray LogCsvBytes(const TR7200& record, const TLogTitles& titles = {});
 
-// Writes LogCsvBytes to the path. False when the file cannot be written completely; an
-// existing file is then left as it was.
+// Writes LogCsvBytes to the path as WriteWholeFile does. False when the file cannot be written
+// completely; a regular file replaced at once is then left as it was.
 bool ExportLogCsv(const TR7200& record, const QString& path, const TLogTitles& titles = {});

@@ -7,10 +7,9 @@
 #include "KelbDevice.h"
 #include "LittleEndian.h"
 #include "RangeError.h"
+#include "WholeFile.h"
 
 #include <QFile>
-#include <QFileInfo>
-#include <QSaveFile>
 #include <algorithm>
 #include <vector>
 
@@ -101,31 +100,42 @@ void TR7200::ResetLog() {
     TLogRecord clear = TLogRecord::Empty(LogClear);
     clear.Time = ToConnectorTimestamp(TClock::Now());
     clear.Encode(Image.data() + L::LogArea);
-    LogCount = 1;
-    LogStart = 0;
+    SetLogWindow(0, 1);
+}
+
+void TR7200::SetLogWindow(int start, int count) {
+    LogStart = start;
+    LogCount = count;
+    CheckLogWindow();
+}
+
+void TR7200::CheckLogWindow() const {
+    if (LogStart < 0 || LogStart >= LogSlots || LogCount < 0 || LogCount > LogSlots)
+        throw TInternalError::OnFile("R7200", 118);
 }
 
 void TR7200::ScanLog() {
     auto timeAt = [this](int slot) {
         return le::Get32(Image.data() + L::LogArea + TLogRecord::Size * slot);
     };
-    LogCount = LogSlots;
-    LogStart = 0;
+    int start = 0;
+    int count = LogSlots;
     // The write marker decides first: a stray blank slot before it must not hide the
     // records after it.
     int marker = -1;
     for (int k = 0; k < LogSlots && marker < 0; ++k)
         if (timeAt(k) == TLogRecord::WriteMarker) marker = k;
     if (marker >= 0) {
-        LogStart = marker + 1 == LogSlots ? 0 : marker + 1;
-        LogCount = LogSlots - 1;
+        start = marker + 1 == LogSlots ? 0 : marker + 1;
+        count = LogSlots - 1;
     } else {
         for (int k = 0; k < LogSlots; ++k)
             if (timeAt(k) == TLogRecord::NeverWritten) {
-                LogCount = k;
+                count = k;
                 break;
             }
     }
+    SetLogWindow(start, count);
 
     for (int i = 0; i < LogCount; ++i) {
         uint8_t* bytes = Image.data() + LogSlotOffset(i);
@@ -146,6 +156,7 @@ void TR7200::ScanLog() {
 }
 
 TLogRecord TR7200::LogRecordAt(int i) {
+    CheckLogWindow();
     if (i < 0 || i >= LogCount) {
         Status = StatusOutOfRange;
         throw ERangeError();
@@ -154,6 +165,8 @@ TLogRecord TR7200::LogRecordAt(int i) {
 }
 
 int TR7200::LogSlotOffset(int i) const {
+    CheckLogWindow();
+    if (i < 0 || i >= LogSlots) throw TInternalError::OnFile("R7200", 165);
     int slot = LogStart + i;
     if (slot >= LogSlots) slot -= LogSlots;
     return L::LogArea + TLogRecord::Size * slot;
@@ -163,7 +176,7 @@ int TR7200::LogSlotOffset(int i) const {
 
 bool TR7200::LoadFromFile(const QString& name) {
     QFile file(name);
-    if (!file.open(QIODevice::ReadOnly)) {
+    if (!IsRegularFile(name) || !file.open(QIODevice::ReadOnly)) {
         Status = StatusFileError;
         return false;
     }
@@ -194,28 +207,26 @@ bool TR7200::AcceptImage(bool complete, TRecordStatus failure) {
 }
 
 bool TR7200::SaveToFile(const QString& name) {
+    // The pump report is the sampler's, kept for the file as read or loaded; only a write
+    // to a Connector starts it afresh.
+    constexpr int ReportSize = L::PumpReportComplement + 2 - L::PumpReport;
+    uint8_t report[ReportSize];
+    std::copy_n(Image.begin() + L::PumpReport, ReportSize, report);
     Pack();
-    // Written beside the target and renamed over it, so a failed save leaves the old file
-    // whole. A file the user made read-only stays refused.
-    const QFileInfo existing(name);
-    QSaveFile file(name);
-    if ((existing.exists() && !existing.isWritable()) || !file.open(QIODevice::WriteOnly)) {
+    std::copy_n(report, ReportSize, Image.begin() + L::PumpReport);
+    const QByteArray bytes(reinterpret_cast<const char*>(Image.data()), ImageSize);
+    switch (WriteWholeFile(name, bytes)) {
+    case TWholeFileWrite::Ok:
+        Status = StatusOk;
+        return true;
+    case TWholeFileWrite::CannotOpen:
         Status = StatusFileError;
         return false;
+    case TWholeFileWrite::Incomplete:
+        break;
     }
-    const qint64 written = file.write(reinterpret_cast<const char*>(Image.data()), ImageSize);
-    if (written != ImageSize) {
-        file.cancelWriting();
-        file.commit();
-        Status = StatusCorruptedFile;
-        return false;
-    }
-    if (!file.commit()) {
-        Status = StatusCorruptedFile;
-        return false;
-    }
-    Status = StatusOk;
-    return true;
+    Status = StatusCorruptedFile;
+    return false;
 }
 
 bool TR7200::ReadFromConnector() {
@@ -239,8 +250,7 @@ bool TR7200::WriteToConnector() {
         return true;
     }
     std::copy(oldLog.begin(), oldLog.end(), Image.begin() + L::LogArea);
-    LogCount = oldCount;
-    LogStart = oldStart;
+    SetLogWindow(oldStart, oldCount);
     Status = StatusCommError;
     return false;
 }
@@ -270,9 +280,11 @@ bool TR7200::SetConnectorClock(TDateTime t) {
     return Device->SetClock(time);
 }
 
-TDateTime TR7200::ReadConnectorClock() {
+TDateTime TR7200::ReadConnectorClock(bool* answered) {
     TConnectorTime time;
-    if (!Device || !Device->ReadClock(time)) return 0;
+    const bool replied = Device && Device->ReadClock(time);
+    if (answered) *answered = replied;
+    if (!replied) return 0;
     // An unset or garbled clock must not reach the calendar tables.
     const bool valid = time.Year <= 99 && time.Second < 60 && time.Minute < 60 && time.Hour < 24 &&
                        time.Month >= 1 && time.Month <= 12 && time.Day >= 1 &&

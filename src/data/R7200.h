@@ -63,7 +63,9 @@ public:
     bool WriteToConnector();
     bool VerifyConnector();
     bool SetConnectorClock(TDateTime t);
-    TDateTime ReadConnectorClock();
+    // 0 when the clock does not answer or holds no valid time (unset: 2000-01-01 00:00:00);
+    // `answered` tells the two apart.
+    TDateTime ReadConnectorClock(bool* answered = nullptr);
 
     static uint32_t ToConnectorTimestamp(TDateTime t);
     static TDateTime FromConnectorTimestamp(uint32_t s);
@@ -72,10 +74,13 @@ public:
     void ScanLog();
     // The i-th oldest record; outside 0..LogCount-1 sets Status 5 and throws ERangeError.
     TLogRecord LogRecordAt(int i);
-    // Image offset of the slot that holds the i-th oldest record (no range check).
+    // Image offset of the slot that holds the i-th oldest record; i is checked against the
+    // ring, not LogCount. A LogStart or LogCount outside the ring is a TInternalError.
     int LogSlotOffset(int i) const;
 
 private:
+    void SetLogWindow(int start, int count);
+    void CheckLogWindow() const;
     // Checks a freshly filled image and takes it in; `failure` is the code for an incomplete
     // image or a wrong checksum (a file and a Connector report them differently).
     bool AcceptImage(bool complete, TRecordStatus failure);

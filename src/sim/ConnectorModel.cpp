@@ -217,6 +217,7 @@ void TConnectorModel::HandleRequest(const std::vector<uint8_t>& request) {
     case CmdReadClock: {
         TConnectorTime time;
         UnpackTime(ClockSeconds(), time);
+        if (ClockLost) time = {255, 255, 255, 255, 255, 255};
         payload.resize(sizeof time);
         std::memcpy(payload.data(), &time, sizeof time);
         break;
@@ -226,6 +227,7 @@ void TConnectorModel::HandleRequest(const std::vector<uint8_t>& request) {
             TConnectorTime time;
             std::memcpy(&time, &request[1], sizeof time);
             SetClockSeconds(PackTime(time));
+            ClockLost = false;
         }
         payload = {refuse ? Refusal : Acknowledge};
         break;

@@ -49,6 +49,8 @@ public:
     // The Connector clock, in standard-time seconds since 2000-01-01.
     uint32_t ClockSeconds() const;
     void SetClockSeconds(uint32_t seconds);
+    // A clock that lost its time (a flat battery) reads 255 in every field until it is set.
+    bool ClockLost = false;
     // Milliseconds of a monotonic clock; tests install their own to move time on.
     void SetElapsedSource(std::function<int64_t()> source);
 

@@ -7,6 +7,10 @@
 #include <QTemporaryDir>
 #include <functional>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <thread>
+#include <unistd.h>
 
 namespace {
 
@@ -90,8 +94,14 @@ TEST_F(File, LoadChecksSizeChecksumAndMarker) {
     EXPECT_EQ(r.ConnectorName, QStringLiteral("SourceX"));
     EXPECT_FALSE(r.LoadFromFile(Path("missing.r72")));
     EXPECT_EQ(r.Status, 2);
-    EXPECT_FALSE(r.LoadFromFile(Dir.path()));
-    EXPECT_EQ(r.Status, 2);
+    // Not regular files: a FIFO would wait for a writer for ever, so none is opened.
+    const QString fifo = Path("fifo");
+    ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    for (const QString& other : {Dir.path(), fifo, QStringLiteral("/dev/zero")}) {
+        r.Status = StatusOk;
+        EXPECT_FALSE(r.LoadFromFile(other));
+        EXPECT_EQ(r.Status, 2) << other.toStdString();
+    }
 }
 
 TEST_F(File, SaveIntoAFolderPathFails) {
@@ -136,4 +146,53 @@ TEST_F(File, ShortWriteLeavesTheOldFileWhole) {
     EXPECT_EQ(r.Status, 3);
     EXPECT_EQ(FileBytes(path), before);
     EXPECT_EQ(QDir(Dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("keep.r72")});
+}
+
+TEST_F(File, SaveKeepsThePumpReportOfTheImage) {
+    const QString path = Write("pumped.r72", [](QByteArray& b) {
+        le::Put16(reinterpret_cast<uint8_t*>(b.data()) + 1995, 1234);
+        le::Put16(reinterpret_cast<uint8_t*>(b.data()) + 1997, uint16_t(~1234));
+    });
+    TR7200 r;
+    ASSERT_TRUE(r.LoadFromFile(path));
+    ASSERT_TRUE(r.SaveToFile(Path("again.r72")));
+    TR7200 again;
+    ASSERT_TRUE(again.LoadFromFile(Path("again.r72")));
+    EXPECT_EQ(again.PumpPulses, 1234);
+}
+
+// What a rename may not replace is written in place and stays what it was; links are followed.
+TEST_F(File, SaveWritesInPlaceWhatItMayNotReplace) {
+    TR7200 r;
+    const QString file = Path("file.r72"), twin = Path("twin.r72"), link = Path("link.r72");
+    ASSERT_TRUE(r.SaveToFile(file));
+    ASSERT_EQ(::link(QFile::encodeName(file).constData(), QFile::encodeName(twin).constData()), 0);
+    ASSERT_TRUE(QFile::link(file, link));
+    ASSERT_TRUE(QFile::link(Path("made.r72"), Path("dangling.r72")));
+    const QByteArray fifo = QFile::encodeName(Path("fifo"));
+    ASSERT_EQ(mkfifo(fifo.constData(), 0600), 0);
+    r.ConnectorName = QStringLiteral("Changed");
+    for (const QString& path : {twin, link, Path("dangling.r72")})
+        EXPECT_TRUE(r.SaveToFile(path)) << path.toStdString();
+    QByteArray read;
+    std::thread reader([&] { read = FileBytes(Path("fifo")); });
+    EXPECT_TRUE(r.SaveToFile(Path("fifo")));
+    reader.join();
+    const QByteArray saved(reinterpret_cast<const char*>(r.Image.data()), TR7200::ImageSize);
+    for (const QByteArray& bytes : {FileBytes(file), FileBytes(Path("made.r72")), read})
+        EXPECT_EQ(bytes, saved);
+    EXPECT_TRUE(QFileInfo(link).isSymLink() && QFileInfo(Path("dangling.r72")).isSymLink());
+    struct stat node {};
+    EXPECT_TRUE(stat(fifo.constData(), &node) == 0 && S_ISFIFO(node.st_mode));
+
+    // Own nodes of the null and full devices, so that a fault cannot replace those in /dev.
+    const QByteArray null = QFile::encodeName(Path("null")), full = QFile::encodeName(Path("full"));
+    if (mknod(null.constData(), S_IFCHR | 0666, makedev(1, 3)) != 0 ||
+        mknod(full.constData(), S_IFCHR | 0666, makedev(1, 7)) != 0)
+        GTEST_SKIP() << "device nodes can be made by root only";
+    EXPECT_TRUE(r.SaveToFile(Path("null")));
+    EXPECT_FALSE(r.SaveToFile(Path("full")));
+    EXPECT_EQ(r.Status, 3);
+    for (const QByteArray& device : {null, full})
+        EXPECT_TRUE(stat(device.constData(), &node) == 0 && S_ISCHR(node.st_mode));
 }

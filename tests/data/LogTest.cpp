@@ -154,3 +154,19 @@ TEST_F(Log, IndexOutsideTheLogIsARangeError) {
     EXPECT_THROW(r.LogRecordAt(-1), ERangeError);
     EXPECT_EQ(r.Status, 5);
 }
+
+TEST_F(Log, AWindowOutsideTheRingIsAnInternalError) {
+    const struct {
+        int Start;
+        int Count;
+    } windows[] = {{-1, 1}, {TR7200::LogSlots, 1}, {0, TR7200::LogSlots + 1}, {0, -1}};
+    for (const auto& w : windows) {
+        TR7200 r;
+        r.LogStart = w.Start;
+        r.LogCount = w.Count;
+        EXPECT_NE(InternalErrorOf([&] { r.LogRecordAt(0); }), "no internal error") << w.Start;
+        EXPECT_NE(InternalErrorOf([&] { r.LogSlotOffset(0); }), "no internal error") << w.Start;
+    }
+    TR7200 r;
+    EXPECT_NE(InternalErrorOf([&] { r.LogSlotOffset(TR7200::LogSlots); }), "no internal error");
+}

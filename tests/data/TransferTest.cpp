@@ -214,3 +214,14 @@ TEST(Transfer, GarbledClockRepliesGiveNoTime) {
     // A sound reply still reads: 2024-02-29 23:59:58 standard time is winter local time.
     EXPECT_DOUBLE_EQ(ClockFromReply({58, 59, 23, 29, 2, 24}), Moment(2024, 2, 29, 23, 59, 58));
 }
+
+TEST_F(TTransferRig, AClockThatAnswersWithoutATimeIsTold) {
+    Rig.Model->SetElapsedSource([] { return int64_t(0); });
+    Rig.Model->SetClockSeconds(0); // 2000-01-01 00:00:00, where a reset clock starts
+    bool answered = false;
+    EXPECT_EQ(Record.ReadConnectorClock(&answered), 0.0);
+    EXPECT_TRUE(answered);
+    Rig.Provider->SetPlugged(false);
+    EXPECT_EQ(Record.ReadConnectorClock(&answered), 0.0);
+    EXPECT_FALSE(answered);
+}

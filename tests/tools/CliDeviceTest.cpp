@@ -269,3 +269,17 @@ TEST(CliStatus, NamesWhyNoAdapterIsFound) {
         EXPECT_TRUE(lines[1].startsWith(row.Reason)) << lines[1].toStdString();
     }
 }
+
+// A clock that answers without a valid time is told apart from a clock that does not answer.
+TEST_F(CliDevice, AnUnsetClockIsNamed) {
+    Start({"--clock-lost"});
+    const TCliRun clock = Run({"clock"});
+    EXPECT_EQ(clock.Exit, 24);
+    EXPECT_EQ(clock.Err, "Connector clock not set\n");
+    const TCliRun status = Run({"status"});
+    ASSERT_EQ(status.Exit, 0) << status.Err.toStdString();
+    EXPECT_EQ(Lines(status).value(2), "Connector clock: Connector clock not set");
+    const TCliRun set = Run({"clock", "--set"});
+    ASSERT_EQ(set.Exit, 0) << set.Err.toStdString();
+    EXPECT_LT(MinutesFromNow(Lines(set).value(0)), 5);
+}

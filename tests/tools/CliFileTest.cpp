@@ -1,4 +1,6 @@
+#include "CliOutcome.h"
 #include "CliProcess.h"
+#include "InternalError.h"
 #include "LittleEndian.h"
 #include "LogExport.h"
 #include "R7200.h"
@@ -13,6 +15,8 @@
 #include <QJsonObject>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -284,7 +288,8 @@ TEST_F(CliFiles, UsageErrorsAndHelp) {
           "  read FILE\n", "  write FILE [--no-backup]\n", "  clock [--set]\n", "  dump FILE\n",
           "  11  Communication error, please try once more", "  12  File access error",
           "  13  Corrupted file", "  14  Wrong file version", "  20  Adapter ?",
-          "  21  No Connector", "  22  Connector ERROR", "  64  usage error"})
+          "  21  No Connector", "  22  Connector ERROR", "  24  Connector clock not set",
+          "  64  usage error", "  70  internal error", "  130 interrupted by Ctrl+C"})
         EXPECT_TRUE(help.Out.contains(line)) << line;
 
     for (const char* command : {"new", "info", "dump", "log", "status", "read", "write", "clock"}) {
@@ -313,4 +318,72 @@ TEST_F(CliFiles, DeviceCommandsWithoutAnAdapter) {
         EXPECT_TRUE(run.Out.isEmpty());
     }
     EXPECT_FALSE(QFile::exists(PathOf("read.r72")));
+}
+
+TEST_F(CliFiles, OutputThatCannotBeWrittenIsAFileError) {
+    const QString path = LoggedFile("logged.r72");
+    const QStringList commands[] = {{"info", path}, {"info", path, "--json"},
+                                    {"dump", path}, {"log", path},
+                                    {"--help"},     {"info", "--help"}};
+    for (const QStringList& command : commands) {
+        const TCliRun run = RunCliToFullDisk(command);
+        EXPECT_EQ(run.Exit, 12) << command.join(' ').toStdString();
+        EXPECT_EQ(run.Err, "File access error\n") << command.join(' ').toStdString();
+    }
+    // Standard output as a file name is written into, not replaced.
+    const TCliRun toStdout = RunCli({"log", path, "-o", "/dev/stdout"});
+    ASSERT_EQ(toStdout.Exit, 0) << toStdout.Err.toStdString();
+    EXPECT_EQ(toStdout.Out, RunCli({"log", path}).Out);
+}
+
+// A writable file in a folder the user may not write is saved in place; one the user may not
+// write is refused and left whole.
+TEST_F(CliFiles, SavesFollowThePermissionsOfTheUser) {
+    const QString path = LoggedFile("logged.r72");
+    const QString folder = PathOf("locked"), mine = folder + "/mine.csv",
+                  theirs = folder + "/theirs.csv";
+    ASSERT_TRUE(QDir().mkdir(folder));
+    WriteFileBytes(mine, "old");
+    WriteFileBytes(theirs, "old");
+    chmod(QFile::encodeName(Dir.path()).constData(), 0755);
+    chmod(QFile::encodeName(folder).constData(), 0555);
+    chmod(QFile::encodeName(path).constData(), 0444);
+    chmod(QFile::encodeName(theirs).constData(), 0444);
+    if (geteuid() == 0)
+        ASSERT_EQ(chown(QFile::encodeName(mine).constData(), 65534, 65534), 0);
+    else if (QFileInfo(folder).isWritable())
+        GTEST_SKIP() << "permission bits are not enforced for this user";
+
+    const TCliRun saved = RunCliUnprivileged({"log", path, "-o", mine});
+    EXPECT_EQ(saved.Exit, 0) << saved.Err.toStdString();
+    EXPECT_EQ(FileBytes(mine), RunCli({"log", path}).Out);
+    const TCliRun refused = RunCliUnprivileged({"log", path, "-o", theirs});
+    EXPECT_EQ(refused.Exit, 12);
+    EXPECT_EQ(FileBytes(theirs), "old");
+    chmod(QFile::encodeName(folder).constData(), 0755);
+}
+
+TEST_F(CliFiles, ControlCharactersInTextsShowAsEscapes) {
+    TR7200 record;
+    record.ConnectorName = QStringLiteral("A\x1B]0;x\x07\\B\nKey: value");
+    record.ConnectorComment = QStringLiteral("\x1B[2J\x7F");
+    record.Analog1.Units = QStringLiteral("m\t");
+    const QString path = Save(record, "escape.r72");
+
+    const TCliRun text = RunCli({"info", path});
+    ASSERT_EQ(text.Exit, 0) << text.Err.toStdString();
+    EXPECT_FALSE(text.Out.contains('\x1B') || text.Out.contains('\x07') || text.Out.contains('\t'));
+    EXPECT_TRUE(text.Out.contains("\nConnectorName: A\\x1B]0;x\\x07\\\\B\\x0AKey: value\n"));
+    EXPECT_TRUE(text.Out.contains("\nConnectorComment: \\x1B[2J\\x7F\n"));
+    EXPECT_TRUE(text.Out.contains("\nAnalog1.Units: m\\x09\n"));
+    const TCliRun json = RunCli({"info", path, "--json"});
+    EXPECT_EQ(Json(json)["ConnectorName"].toString(), record.ConnectorName);
+}
+
+TEST(CliOutcome, AnInternalErrorIsPrintedWithItsOwnCode) {
+    testing::internal::CaptureStderr();
+    const int code = GuardInternalErrors([]() -> int { throw TInternalError::OnFile("R7200", 7); });
+    EXPECT_EQ(code, int(TCliOutcome::InternalError));
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "limnaset-cli: Error on file R7200 line 7\n");
+    EXPECT_EQ(GuardInternalErrors([] { return 13; }), 13);
 }

@@ -4,6 +4,10 @@
 #include <QProcessEnvironment>
 #include <QStringList>
 
+#include <functional>
+
+class QProcess;
+
 // One run of a built tool: exit code (-1 when it did not end in time) and both output streams.
 struct TCliRun {
     int Exit = -1;
@@ -15,12 +19,20 @@ struct TCliRun {
 // LIMNASET_PORT unless the caller sets one.
 QProcessEnvironment CliEnvironment(const QString& locale = QStringLiteral("en_US.UTF-8"));
 
-// Runs the program at a path, or one found on PATH.
+// Runs the program at a path, or one found on PATH; `prepare` may redirect the process's
+// streams or change how it starts.
 TCliRun RunPath(const QString& path, const QStringList& arguments,
-                const QProcessEnvironment& environment = CliEnvironment());
+                const QProcessEnvironment& environment = CliEnvironment(),
+                const std::function<void(QProcess&)>& prepare = {});
 TCliRun RunProgram(const QString& name, const QStringList& arguments,
-                   const QProcessEnvironment& environment = CliEnvironment());
+                   const QProcessEnvironment& environment = CliEnvironment(),
+                   const std::function<void(QProcess&)>& prepare = {});
 inline TCliRun RunCli(const QStringList& arguments,
-                      const QProcessEnvironment& environment = CliEnvironment()) {
-    return RunProgram(QStringLiteral("limnaset-cli"), arguments, environment);
+                      const QProcessEnvironment& environment = CliEnvironment(),
+                      const std::function<void(QProcess&)>& prepare = {}) {
+    return RunProgram(QStringLiteral("limnaset-cli"), arguments, environment, prepare);
 }
+// With standard output written to /dev/full.
+TCliRun RunCliToFullDisk(const QStringList& arguments);
+// As the user nobody when run by root, so that permission bits hold.
+TCliRun RunCliUnprivileged(const QStringList& arguments);

@@ -160,7 +160,7 @@ int RunLog(const TArguments& a) {
                    : Finish(TCliOutcome::FileError);
     }
     Write(stdout, LogCsvBytes(record));
-    return std::fflush(stdout) == 0 && !std::ferror(stdout) ? 0 : Finish(TCliOutcome::FileError);
+    return 0;
 }
 
 int RunStatus(const TArguments&) {
@@ -183,7 +183,10 @@ int RunStatus(const TArguments&) {
         connector = TMsgTemplate::SourceText(MsgConnectorOk);
         TR7200 record;
         record.Device = &device;
-        clock = DateTimeText(record.ReadConnectorClock());
+        bool answered = false;
+        const TDateTime value = record.ReadConnectorClock(&answered);
+        if (answered)
+            clock = value != 0 ? DateTimeText(value) : OutcomeText(TCliOutcome::ClockNotSet);
     }
     Out(QStringLiteral("Connector: ") + connector);
     Out(QStringLiteral("Connector clock: ") + clock);
@@ -286,8 +289,10 @@ int RunClock(const TArguments& a) {
     record.Device = &device;
     if (a.Parser.isSet(QStringLiteral("set")) && !record.SetConnectorClock(TClock::Now()))
         return Finish(TCliOutcome::CommError);
-    const TDateTime clock = record.ReadConnectorClock();
-    if (clock == 0) return Finish(TCliOutcome::CommError);
+    bool answered = false;
+    const TDateTime clock = record.ReadConnectorClock(&answered);
+    if (!answered) return Finish(TCliOutcome::CommError);
+    if (clock == 0) return Finish(TCliOutcome::ClockNotSet);
     Out(DateTimeText(clock));
     return 0;
 }
@@ -405,9 +410,13 @@ bool TakePort(QStringList& arguments, QString& error) {
     return true;
 }
 
-} // namespace
+// What a command printed must have reached standard output, or the run did not succeed.
+int Flushed(int code) {
+    const bool written = std::fflush(stdout) == 0 && !std::ferror(stdout);
+    return written || code != 0 ? code : Finish(TCliOutcome::FileError);
+}
 
-int RunCli(QStringList arguments) {
+int RunCommand(QStringList arguments) {
     QString error;
     if (!TakePort(arguments, error)) return UsageError(error);
     if (arguments.isEmpty()) return UsageError(QStringLiteral("no command given"));
@@ -440,4 +449,10 @@ int RunCli(QStringList arguments) {
         return command.Run({parser, files});
     }
     return UsageError(QStringLiteral("unknown command '%1'").arg(name));
+}
+
+} // namespace
+
+int RunCli(QStringList arguments) {
+    return GuardInternalErrors([&arguments] { return Flushed(RunCommand(std::move(arguments))); });
 }

@@ -1,5 +1,6 @@
 #include "CliOutcome.h"
 
+#include "InternalError.h"
 #include "MsgTemplate.h"
 
 #include <cstdio>
@@ -23,6 +24,7 @@ constexpr TEntry Entries[] = {
     {TCliOutcome::NoConnector, "no Connector in the adapter"},
     {TCliOutcome::SmallConnector, "a Connector of the small kind"},
     {TCliOutcome::BackupFailed},
+    {TCliOutcome::ClockNotSet, "the Connector clock holds no valid time"},
 };
 
 } // namespace
@@ -35,7 +37,10 @@ QString OutcomeText(TCliOutcome outcome) {
     switch (outcome) {
     case TCliOutcome::Ok:
     case TCliOutcome::Usage:
+    case TCliOutcome::InternalError:
         return QString();
+    case TCliOutcome::ClockNotSet:
+        return QStringLiteral("Connector clock not set");
     case TCliOutcome::NoAdapter:
         return TMsgTemplate::SourceText(MsgNoAdapter);
     case TCliOutcome::NoConnector:
@@ -58,7 +63,8 @@ QString OutcomeTable() {
             line = line.leftJustified(24) + QStringLiteral("(%1)").arg(QString::fromLatin1(e.Note));
         table += line + u'\n';
     }
-    table += QStringLiteral("  64  usage error\n  130 interrupted by Ctrl+C\n");
+    table += QStringLiteral("  64  usage error\n  70  internal error (the program's own fault)\n"
+                            "  130 interrupted by Ctrl+C\n");
     return table;
 }
 
@@ -66,4 +72,13 @@ int Finish(TCliOutcome outcome) {
     const QString text = OutcomeText(outcome);
     if (!text.isEmpty()) std::fprintf(stderr, "%s\n", text.toUtf8().constData());
     return int(outcome);
+}
+
+int GuardInternalErrors(const std::function<int()>& run) {
+    try {
+        return run();
+    } catch (const TInternalError& error) {
+        std::fprintf(stderr, "limnaset-cli: %s\n", error.what());
+        return int(TCliOutcome::InternalError);
+    }
 }

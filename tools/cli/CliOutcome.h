@@ -4,6 +4,8 @@
 
 #include <QString>
 
+#include <functional>
+
 // How a command ends: the process exit code. Record failures map to 10 + Status.
 enum class TCliOutcome : int {
     Ok = 0,
@@ -16,8 +18,10 @@ enum class TCliOutcome : int {
     NoConnector = 21,
     SmallConnector = 22,
     BackupFailed = 23,
+    ClockNotSet = 24, // the clock answered without a valid time
     Usage = 64,
-    Interrupted = 130, // Ctrl+C, as a shell reports it
+    InternalError = 70, // a broken invariant of the program; its message is printed
+    Interrupted = 130,  // Ctrl+C, as a shell reports it
 };
 
 TCliOutcome OutcomeOfStatus(TRecordStatus status);
@@ -27,3 +31,5 @@ QString OutcomeText(TCliOutcome outcome);
 QString OutcomeTable();
 // Prints the outcome's message on standard error and gives the exit code.
 int Finish(TCliOutcome outcome);
+// Runs a command; a TInternalError from it is printed and ends as InternalError.
+int GuardInternalErrors(const std::function<int()>& run);

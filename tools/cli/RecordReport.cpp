@@ -136,12 +136,28 @@ QList<TRawField> ImageMap() {
     return map;
 }
 
+// Texts from a file reach a terminal: control characters show as \xNN and cannot move
+// the cursor, retitle the window or start a line of their own.
+QString Visible(const QString& text) {
+    QString shown;
+    for (const QChar c : text) {
+        const ushort u = c.unicode();
+        if (u == u'\\')
+            shown += QStringLiteral("\\\\");
+        else if (u < 0x20 || (u >= 0x7F && u < 0xA0))
+            shown += QString::asprintf("\\x%02X", unsigned(u));
+        else
+            shown += c;
+    }
+    return shown;
+}
+
 } // namespace
 
 QString RecordText(const TR7200& record) {
     QStringList lines;
     auto add = [&lines](const QString& name, const QString& value) {
-        lines << name + QStringLiteral(": ") + value;
+        lines << name + QStringLiteral(": ") + Visible(value);
     };
     lines << QStringLiteral("[Connector]");
     add(QStringLiteral("SerialNumber"), QString::number(record.SerialNumber));

@@ -29,6 +29,7 @@ int64_t NowNs() {
 TEmulator::TEmulator(const TEmulatorOptions& options)
     : Options(options), Model(options.Kind, options.Faults) {
     Model.AdapterVersion = options.AdapterVersion;
+    Model.ClockLost = options.ClockLost;
 }
 
 TConnectorModel::TKind TEmulator::MemoryKind() const {

@@ -96,6 +96,9 @@ bool TEmulatorOptions::Parse(const QStringList& arguments, TEmulatorOptions& opt
         {QStringLiteral("fault-stuck-count"),
          QStringLiteral("Number of worn cells from --fault-stuck-at (default 0)."),
          QStringLiteral("n")},
+        {QStringLiteral("clock-lost"),
+         QStringLiteral("The Connector clock lost its time: it reads 255 in every field until "
+                        "it is set.")},
         {QStringLiteral("junk"), QStringLiteral("The adapter sends junk bytes without end.")},
     });
     if (!parser.parse(arguments)) {
@@ -133,6 +136,7 @@ bool TEmulatorOptions::Parse(const QStringList& arguments, TEmulatorOptions& opt
     options.SaveFile = parser.value(QStringLiteral("save"));
     options.Paced = parser.isSet(QStringLiteral("paced"));
     options.Demo = parser.isSet(QStringLiteral("demo"));
+    options.ClockLost = parser.isSet(QStringLiteral("clock-lost"));
 
     const uint seed = parser.value(QStringLiteral("seed")).toUInt(&ok, 0);
     if (!ok) {

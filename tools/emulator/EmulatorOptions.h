@@ -14,6 +14,7 @@ struct TEmulatorOptions {
     QString SaveFile;  // empty: nothing is saved
     bool Paced = false;
     bool Demo = false;
+    bool ClockLost = false;
     int DemoRecords = 400;
     int DemoIntervalMs = 3000;
     TFaultPlan Faults;
