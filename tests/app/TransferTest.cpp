@@ -157,8 +157,8 @@ TEST_F(TransferTest, DialogSettingsSurviveAWriteAndARead) {
          {"RgEventMode2", "EdtLowLimit=10.0", "EdtHighLimit=90.0", "BtnEventOk"}},
         {"BtnProgramStart", {"ProgramMode1", "EdtProgramStartDelay=01:30", "BtnProgramOk"}},
         {"BtnConnectorData", {"ConnectorName=Well 7", "BtnConnectorOk"}}};
-    for (const auto& [button, steps] : dialogs) {
-        Answers.Window([steps](QWidget* dialog) {
+    for (const auto& dialogSteps : dialogs) {
+        Answers.Window([steps = dialogSteps.second](QWidget* dialog) {
             for (const QString& step : steps) {
                 auto control = dialog->findChild<QWidget*>(step.section('=', 0, 0));
                 if (auto edit = qobject_cast<QLineEdit*>(control))
@@ -167,7 +167,7 @@ TEST_F(TransferTest, DialogSettingsSurviveAWriteAndARead) {
                     qobject_cast<QAbstractButton*>(control)->click();
             }
         });
-        Child<QPushButton>(button)->click();
+        Child<QPushButton>(dialogSteps.first)->click();
     }
     EXPECT_EQ(Child<QLabel>("LblProgramStart")->text(), "After 01:30");
     Answers.Box(QMessageBox::Ok);

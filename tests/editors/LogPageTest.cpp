@@ -12,6 +12,7 @@
 #include <QScatterSeries>
 #include <QScrollBar>
 #include <QToolButton>
+#include <QTranslator>
 
 namespace {
 
@@ -141,4 +142,25 @@ TEST_F(LogPageTest, ExportPlotWritesPngAndSvg) {
     Answers.Box(QMessageBox::Ok);
     Act("FileExportPlot")->trigger();
     EXPECT_EQ(Answers.Boxes(), QStringList{"Error: File access error"});
+}
+
+TEST_F(LogPageTest, GermanTitlesFitTheWindowToo) {
+    QTranslator german;
+    ASSERT_TRUE(german.load(QStringLiteral(":/translations/limnaset_deu.qm")));
+    QCoreApplication::installTranslator(&german);
+    TLocaleGuard guard(QStringLiteral("de_DE"));
+    LoadLog(400);
+    TLogTable* table = Table();
+    EXPECT_EQ(table->model()->headerData(5, Qt::Horizontal).toString(), "Gehäuse T\n \u00B0C");
+    EXPECT_EQ(table->horizontalScrollBar()->maximum(), 0);
+    const QFontMetrics metrics = table->horizontalHeader()->fontMetrics();
+    for (int c = 0; c < table->columnCount(); ++c) {
+        for (const QString& line :
+             table->model()->headerData(c, Qt::Horizontal).toString().split('\n'))
+            EXPECT_GT(table->columnWidth(c), metrics.horizontalAdvance(line)) << c;
+        EXPECT_GT(table->columnWidth(c),
+                  table->fontMetrics().horizontalAdvance(table->item(401, c)->text()))
+            << c;
+    }
+    QCoreApplication::removeTranslator(&german);
 }
