@@ -186,13 +186,13 @@ void TStatusPage::FillStatusPage() {
     if (FlowMode(r)) Editor.Fill({ChangeBy, ui->EdtChangeInterval}, r);
 }
 
-void TStatusPage::FillMaximumInterval(QAbstractButton* box, QObject* edit) {
+void TStatusPage::FillMaximumInterval(QAbstractButton* box, QLineEdit* edit) {
     const TR7200& r = Host->Record();
     box->setChecked(r.MaximumInterval != 0);
     if (r.MaximumInterval != 0)
         Editor.Fill(edit, r);
     else
-        static_cast<QLineEdit*>(edit)->clear();
+        edit->clear();
 }
 
 bool TStatusPage::StoreStatusPage() {

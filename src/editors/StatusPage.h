@@ -8,6 +8,7 @@
 
 class QAbstractButton;
 class QButtonGroup;
+class QLineEdit;
 class TDocumentHost;
 
 namespace Ui {
@@ -62,7 +63,7 @@ signals:
 private:
     void ShowModePanels(int mode);
     void Modified();
-    void FillMaximumInterval(QAbstractButton* box, QObject* edit);
+    void FillMaximumInterval(QAbstractButton* box, QLineEdit* edit);
 
     std::unique_ptr<Ui::TStatusPage> ui;
     TDocumentHost* Host = nullptr;
