@@ -8,23 +8,16 @@
 
 namespace {
 
-QByteArray Ansi(const QString& text) {
-    QByteArray bytes;
-    for (const char32_t c : text.toUcs4())
-        bytes += char(TAnsiText::ToByte(c));
-    return bytes;
-}
-
 // The export's eight fields, by their column in the log table: no row number, and the
 // analog and temperature columns in another order.
 constexpr int CsvColumns[] = {1, 2, 3, 4, 6, 8, 5, 7};
 
-void AppendLine(QByteArray& out, const QStringList& tableRow) {
+void AppendLine(QByteArray& out, const QStringList& tableRow, TCsvEncoding encoding) {
     for (const int column : CsvColumns) {
         QString quoted = tableRow[column];
         quoted.replace(u'"', QStringLiteral("\"\""));
         out += '"';
-        out += Ansi(quoted);
+        out += encoding == TCsvEncoding::Utf8 ? quoted.toUtf8() : TAnsiText::Encode(quoted);
         out += "\",";
     }
     out += '\n';
@@ -32,15 +25,17 @@ void AppendLine(QByteArray& out, const QStringList& tableRow) {
 
 } // namespace
 
-QByteArray LogCsvBytes(const TR7200& record, const TLogTitles& titles) {
+QByteArray LogCsvBytes(const TR7200& record, const TLogTitles& titles, TCsvEncoding encoding) {
     QByteArray out;
-    AppendLine(out, LogTableTitles(titles));
-    AppendLine(out, LogTableUnits(record));
+    if (encoding == TCsvEncoding::Utf8) out += "\xEF\xBB\xBF";
+    AppendLine(out, LogTableTitles(titles), encoding);
+    AppendLine(out, LogTableUnits(record), encoding);
     for (int i = 0; i < record.LogCount; ++i)
-        AppendLine(out, LogTableRow(record, i));
+        AppendLine(out, LogTableRow(record, i), encoding);
     return out;
 }
 
-bool ExportLogCsv(const TR7200& record, const QString& path, const TLogTitles& titles) {
-    return WriteWholeFile(path, LogCsvBytes(record, titles)) == TWholeFileWrite::Ok;
+bool ExportLogCsv(const TR7200& record, const QString& path, const TLogTitles& titles,
+                  TCsvEncoding encoding) {
+    return WriteWholeFile(path, LogCsvBytes(record, titles, encoding)) == TWholeFileWrite::Ok;
 }

@@ -95,6 +95,11 @@ TDateTime TR7200::FromConnectorTimestamp(uint32_t s) {
 
 // ---- Event log ----
 
+void TR7200::RecodeTexts(TCodePage from, TCodePage to) {
+    for (QString* text : {&ConnectorName, &ConnectorComment, &Analog1.Units, &Analog2.Units})
+        *text = TAnsiText::Recode(*text, from, to);
+}
+
 void TR7200::ResetLog() {
     std::fill(Image.begin() + L::LogArea, Image.end(), uint8_t(0xFF));
     TLogRecord clear = TLogRecord::Empty(LogClear);

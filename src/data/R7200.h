@@ -1,5 +1,6 @@
 #pragma once
 
+#include "AnsiText.h"
 #include "ConnectorImage.h"
 #include "DateTime.h"
 #include "LogRecord.h"
@@ -69,6 +70,10 @@ public:
 
     static uint32_t ToConnectorTimestamp(TDateTime t);
     static TDateTime FromConnectorTimestamp(uint32_t s);
+
+    // Reads the name, the comment and the units again as the other code page shows the bytes
+    // this one wrote.
+    void RecodeTexts(TCodePage from, TCodePage to);
 
     void ResetLog();
     void ScanLog();

@@ -1,9 +1,12 @@
 #include "AnsiText.h"
+#include "CodePageGuard.h"
 #include "ImageLayout.h"
 #include "LittleEndian.h"
+#include "LogExport.h"
 #include "R7200.h"
 #include "TestSupport.h"
 
+#include <QTemporaryDir>
 #include <cstring>
 #include <functional>
 #include <gtest/gtest.h>
@@ -206,21 +209,89 @@ TEST_F(Record, TextsAreCutAndNeverReadPastTheirField) {
     EXPECT_EQ(r.Analog1.Units, QString(7, u'u'));
 }
 
-TEST_F(Record, TextsUseTheWindows1252CodePage) {
-    for (int b = 1; b < 256; ++b)
-        ASSERT_EQ(TAnsiText::ToByte(TAnsiText::FromByte(uint8_t(b))), b) << b;
-    EXPECT_EQ(TAnsiText::FromByte(0x80), U'€');
-    EXPECT_EQ(TAnsiText::FromByte(0x9F), U'Ÿ');
-    EXPECT_EQ(TAnsiText::FromByte(0x81), U'\u0081');
-    EXPECT_EQ(TAnsiText::FromByte(0xE9), U'é');
-    TR7200 r;
-    r.ConnectorName = QStringLiteral("Grüße €‰ 日😀x");
-    r.Pack();
-    EXPECT_EQ(r.Image[6], 0xFC);
-    EXPECT_EQ(r.Image[7], 0xDF);
-    EXPECT_EQ(r.Image[10], 0x80);
-    r.Unpack();
-    EXPECT_EQ(r.ConnectorName, QStringLiteral("Grüße €‰ ??x"));
+// Each code page with a name its users write, its bytes, and a character it cannot hold.
+struct TCodePageRow {
+    TCodePage Page;
+    QString Text;
+    QByteArray Bytes;
+    char32_t Foreign;
+};
+
+const TCodePageRow CodePageRows[] = {
+    {TCodePage::CentralEuropean, QStringLiteral("Čeňk Łódź ű"),
+     "\xC8\x65\xF2\x6B\x20\xA3\xF3\x64\x9F\x20\xFB", U'Ж'},
+    {TCodePage::Cyrillic, QStringLiteral("Проба №1 ё"), "\xCF\xF0\xEE\xE1\xE0\x20\xB9\x31\x20\xB8",
+     U'č'},
+    {TCodePage::Western, QStringLiteral("Grüße €‰ Ÿ"), "\x47\x72\xFC\xDF\x65\x20\x80\x89\x20\x9F",
+     U'Ж'},
+    {TCodePage::Baltic, QStringLiteral("Ėmiklis ųž"), "\xCB\x6D\x69\x6B\x6C\x69\x73\x20\xF8\xFE",
+     U'Ж'},
+};
+
+TEST_F(Record, TextsUseTheCodePageInEffect) {
+    for (const TCodePageRow& row : CodePageRows) {
+        SCOPED_TRACE(int(row.Page));
+        TCodePageGuard page(row.Page);
+        for (int b = 1; b < 256; ++b)
+            ASSERT_EQ(TAnsiText::ToByte(TAnsiText::FromByte(uint8_t(b))), b) << b;
+        TR7200 r;
+        r.ConnectorName = row.Text + QString::fromUcs4(&row.Foreign, 1) + QStringLiteral("😀x");
+        r.Analog1.Units = row.Text.left(7);
+        r.Pack();
+        const QByteArray name(reinterpret_cast<const char*>(r.Image.data() + 4), row.Bytes.size());
+        EXPECT_EQ(name, row.Bytes);
+        r.Unpack();
+        EXPECT_EQ(r.ConnectorName, row.Text + QStringLiteral("??x"));
+        EXPECT_EQ(r.Analog1.Units, row.Text.left(7));
+    }
+}
+
+// A file written by a user of the code page keeps its bytes through load and save, and its
+// unit texts reach the classic CSV as those bytes and the UTF-8 CSV as those letters.
+TEST_F(Record, CodePageTextsSurviveFilesAndExport) {
+    QTemporaryDir dir;
+    for (const TCodePageRow& row : CodePageRows) {
+        SCOPED_TRACE(int(row.Page));
+        TCodePageGuard page(row.Page);
+        TR7200 written;
+        written.ConnectorName = row.Text;
+        written.Analog1.Units = row.Text.left(7);
+        const QString first = dir.filePath(QStringLiteral("first.r72"));
+        const QString second = dir.filePath(QStringLiteral("second.r72"));
+        ASSERT_TRUE(written.SaveToFile(first));
+        TR7200 loaded;
+        ASSERT_TRUE(loaded.LoadFromFile(first));
+        EXPECT_EQ(loaded.ConnectorName, row.Text);
+        ASSERT_TRUE(loaded.SaveToFile(second));
+        EXPECT_EQ(FileBytes(second), FileBytes(first));
+
+        const QByteArray units = "\"\",\"\",\"\",\"\",\"" + row.Bytes.left(7) + "\",";
+        EXPECT_TRUE(LogCsvBytes(loaded).contains(units));
+        const QByteArray utf8 = LogCsvBytes(loaded, {}, TCsvEncoding::Utf8);
+        EXPECT_TRUE(utf8.startsWith("\xEF\xBB\xBF\"Time\","));
+        EXPECT_TRUE(utf8.contains("\",\"" + row.Text.left(7).toUtf8() +
+                                  "\",\" \xC2\xB0"
+                                  "C\","));
+    }
+}
+
+// A Connector read in the wrong code page shows the right letters once recoded.
+TEST_F(Record, RecodingReadsTheSameBytesInTheOtherCodePage) {
+    for (const TCodePageRow& row : CodePageRows) {
+        SCOPED_TRACE(int(row.Page));
+        TR7200 r;
+        {
+            TCodePageGuard page(row.Page);
+            r.ConnectorComment = row.Text;
+            r.Analog2.Units = row.Text.left(7);
+            r.Pack();
+        }
+        TCodePageGuard western(TCodePage::Western);
+        r.Unpack();
+        r.RecodeTexts(TCodePage::Western, row.Page);
+        EXPECT_EQ(r.ConnectorComment, row.Text);
+        EXPECT_EQ(r.Analog2.Units, row.Text.left(7));
+    }
 }
 
 TEST_F(Record, ProgramStartValueByMode) {
