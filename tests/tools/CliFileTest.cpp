@@ -1,5 +1,6 @@
 #include "CliOutcome.h"
 #include "CliProcess.h"
+#include "CodePageGuard.h"
 #include "InternalError.h"
 #include "LittleEndian.h"
 #include "LogExport.h"
@@ -212,6 +213,41 @@ TEST_F(CliFiles, LogIsTheExportByteForByte) {
     EXPECT_TRUE(german.Out.contains("\"16.01.24 08:00:05\",\"SAMPLE\",\"2\",\"4\",\"50,5\""));
 }
 
+// Without --codepage the locale's language picks the code page, as the program's language does.
+TEST_F(CliFiles, CodePageFollowsTheOptionOrTheLocale) {
+    QString path;
+    {
+        TCodePageGuard cyrillic(TCodePage::Cyrillic);
+        TR7200 record;
+        record.ConnectorName = QStringLiteral("Проба");
+        record.Analog1.Units = QStringLiteral("м3/ч");
+        path = Save(record, "cyrillic.r72");
+    }
+    const struct {
+        QStringList Arguments;
+        const char* Locale;
+        QString Name;
+    } rows[] = {
+        {{"--codepage", "1251", "info", path, "--json"}, "C.UTF-8", "Проба"},
+        {{"info", "--codepage=1251", path, "--json"}, "C.UTF-8", "Проба"},
+        {{"info", path, "--json"}, "ru_RU.UTF-8", "Проба"},
+        {{"info", path, "--json"}, "C.UTF-8", "Ïðîáà"},
+        {{"info", path, "--json", "--codepage", "1250"}, "ru_RU.UTF-8", "Ďđîáŕ"},
+    };
+    for (const auto& row : rows) {
+        const TCliRun run = RunCli(row.Arguments, CliEnvironment(row.Locale));
+        ASSERT_EQ(run.Exit, 0) << run.Err.toStdString();
+        EXPECT_EQ(QJsonDocument::fromJson(run.Out)["ConnectorName"].toString(), row.Name)
+            << row.Arguments.join(' ').toStdString();
+    }
+
+    const TCliRun classic = RunCli({"--codepage", "1251", "log", path});
+    EXPECT_TRUE(classic.Out.contains("\"\xEC\x33/\xF7\",")) << classic.Out.toStdString();
+    const TCliRun utf8 = RunCli({"--codepage", "1251", "log", path, "--utf8"});
+    EXPECT_TRUE(utf8.Out.startsWith("\xEF\xBB\xBF\"Time\","));
+    EXPECT_TRUE(utf8.Out.contains(QStringLiteral("\"м3/ч\",\" °C\",").toUtf8()));
+}
+
 TEST_F(CliFiles, LogToAFolderOrNoNameIsAFileError) {
     const QString path = LoggedFile("logged.r72");
     for (const QString& target : {Dir.path(), QString()}) {
@@ -274,7 +310,9 @@ TEST_F(CliFiles, UsageErrorsAndHelp) {
                                {"status", "extra"},
                                {"log", "a.r72", "-o"},
                                {"status", "--port"},
-                               {"--port=", "status"}};
+                               {"--port=", "status"},
+                               {"--codepage", "1253", "status"},
+                               {"status", "--codepage"}};
     for (const QStringList& arguments : bad) {
         const TCliRun run = RunCli(arguments);
         EXPECT_EQ(run.Exit, 64) << arguments.join(' ').toStdString();
@@ -284,18 +322,20 @@ TEST_F(CliFiles, UsageErrorsAndHelp) {
     const TCliRun help = RunCli({"--help"});
     ASSERT_EQ(help.Exit, 0);
     for (const char* line :
-         {"  new FILE\n", "  info FILE [--json]\n", "  log FILE [-o OUT.csv]\n", "  status\n",
-          "  read FILE\n", "  write FILE [--no-backup]\n", "  clock [--set]\n", "  dump FILE\n",
-          "  11  Communication error, please try once more", "  12  File access error",
-          "  13  Corrupted file", "  14  Wrong file version", "  20  Adapter ?",
-          "  21  No Connector", "  22  Connector ERROR", "  24  Connector clock not set",
-          "  64  usage error", "  70  internal error", "  130 interrupted by Ctrl+C"})
+         {"  new FILE\n", "  info FILE [--json]\n", "  log FILE [-o OUT.csv] [--utf8]\n",
+          "  status\n", "  read FILE\n", "  write FILE [--no-backup]\n", "  clock [--set]\n",
+          "  dump FILE\n", "  11  Communication error, please try once more",
+          "  12  File access error", "  13  Corrupted file", "  14  Wrong file version",
+          "  20  Adapter ?", "  21  No Connector", "  22  Connector ERROR",
+          "  24  Connector clock not set", "  64  usage error", "  70  internal error",
+          "  130 interrupted by Ctrl+C"})
         EXPECT_TRUE(help.Out.contains(line)) << line;
 
     for (const char* command : {"new", "info", "dump", "log", "status", "read", "write", "clock"}) {
         const TCliRun run = RunCli({command, "--help"});
         EXPECT_EQ(run.Exit, 0) << command;
-        EXPECT_TRUE(run.Out.startsWith(QByteArray("Usage: limnaset-cli [--port PATH] ") + command))
+        EXPECT_TRUE(run.Out.startsWith(
+            QByteArray("Usage: limnaset-cli [--port PATH] [--codepage N] ") + command))
             << command;
         EXPECT_TRUE(run.Out.contains("Exit codes:")) << command;
     }

@@ -1,5 +1,7 @@
 #include "CliCommands.h"
 
+#include "AnsiText.h"
+
 #include "Archive.h"
 #include "CliOutcome.h"
 #include "ConnectorCalendar.h"
@@ -12,11 +14,13 @@
 #include "Version.h"
 
 #include <QCommandLineParser>
+#include <QLocale>
 
 #include <atomic>
 #include <csignal>
 #include <cstdio>
 #include <functional>
+#include <optional>
 
 namespace {
 
@@ -45,11 +49,14 @@ struct TCommand {
 // The options every command takes, last in each help text.
 const QString CommonOptionsHelp = QStringLiteral(
     "  --port PATH          use the serial device PATH as the adapter (sets LIMNASET_PORT)\n"
+    "  --codepage N         Connector texts in code page N: 1250, 1251, 1252 or 1257\n"
+    "                       (default: the one of the locale's language)\n"
     "  --help               show this help\n\n");
 
 QString CommandHelp(const TCommand& command) {
-    QString help = QStringLiteral("Usage: limnaset-cli [--port PATH] %1\n\n%2\n\nOptions:\n")
-                       .arg(command.Synopsis, command.Description);
+    QString help =
+        QStringLiteral("Usage: limnaset-cli [--port PATH] [--codepage N] %1\n\n%2\n\nOptions:\n")
+            .arg(command.Synopsis, command.Description);
     for (const QCommandLineOption& option : command.Options) {
         QStringList names;
         for (const QString& name : option.names())
@@ -154,12 +161,14 @@ int RunLog(const TArguments& a) {
     TR7200 record;
     if (const TCliOutcome loaded = Load(record, a.Files[0]); loaded != TCliOutcome::Ok)
         return Finish(loaded);
+    const TCsvEncoding encoding =
+        a.Parser.isSet(QStringLiteral("utf8")) ? TCsvEncoding::Utf8 : TCsvEncoding::CodePage;
     if (a.Parser.isSet(QStringLiteral("output"))) {
-        return ExportLogCsv(record, a.Parser.value(QStringLiteral("output")))
+        return ExportLogCsv(record, a.Parser.value(QStringLiteral("output")), {}, encoding)
                    ? 0
                    : Finish(TCliOutcome::FileError);
     }
-    Write(stdout, LogCsvBytes(record));
+    Write(stdout, LogCsvBytes(record, {}, encoding));
     return 0;
 }
 
@@ -321,11 +330,13 @@ QList<TCommand> Commands() {
          {},
          RunDump},
         {QStringLiteral("log"),
-         QStringLiteral("log FILE [-o OUT.csv]"),
+         QStringLiteral("log FILE [-o OUT.csv] [--utf8]"),
          QStringLiteral("Exports the event log of FILE as CSV, to OUT.csv or standard output."),
          1,
          {O(QStringList{QStringLiteral("o"), QStringLiteral("output")}, QStringLiteral("CSV file"),
-            QStringLiteral("OUT.csv"))},
+            QStringLiteral("OUT.csv")),
+          O(QStringLiteral("utf8"),
+            QStringLiteral("UTF-8 with a byte-order mark instead of the code page"))},
          RunLog},
         {QStringLiteral("status"),
          QStringLiteral("status"),
@@ -369,8 +380,9 @@ QList<TCommand> Commands() {
 }
 
 QString GeneralHelp() {
-    QString help = QStringLiteral("Usage: limnaset-cli [--port PATH] COMMAND [ARGS]\n\n"
-                                  "Commands (COMMAND --help for more):\n");
+    QString help =
+        QStringLiteral("Usage: limnaset-cli [--port PATH] [--codepage N] COMMAND [ARGS]\n\n"
+                       "Commands (COMMAND --help for more):\n");
     for (const TCommand& c : Commands())
         help += QStringLiteral("  %1\n").arg(c.Synopsis);
     return help + QStringLiteral("\nOptions:\n") + CommonOptionsHelp.chopped(1) +
@@ -410,6 +422,38 @@ bool TakePort(QStringList& arguments, QString& error) {
     return true;
 }
 
+// Takes --codepage out of the arguments wherever it stands; without it the locale's
+// language picks the code page, as the window's language does in the program.
+bool TakeCodePage(QStringList& arguments, QString& error) {
+    TAnsiText::SetCodePage(TAnsiText::CodePageFor(QLocale::system().language()));
+    for (qsizetype i = 0; i < arguments.size();) {
+        QString value;
+        if (arguments[i] == QStringLiteral("--codepage")) {
+            if (i + 1 >= arguments.size()) {
+                error = QStringLiteral("--codepage needs a number");
+                return false;
+            }
+            value = arguments[i + 1];
+            arguments.remove(i, 2);
+        } else if (arguments[i].startsWith(QStringLiteral("--codepage="))) {
+            value = arguments[i].mid(11);
+            arguments.remove(i);
+        } else {
+            ++i;
+            continue;
+        }
+        bool number = false;
+        const std::optional<TCodePage> page = TAnsiText::CodePageOfNumber(value.toInt(&number));
+        if (!number || !page) {
+            error =
+                QStringLiteral("--codepage takes 1250, 1251, 1252 or 1257, not '%1'").arg(value);
+            return false;
+        }
+        TAnsiText::SetCodePage(*page);
+    }
+    return true;
+}
+
 // What a command printed must have reached standard output, or the run did not succeed.
 int Flushed(int code) {
     const bool written = std::fflush(stdout) == 0 && !std::ferror(stdout);
@@ -418,7 +462,7 @@ int Flushed(int code) {
 
 int RunCommand(QStringList arguments) {
     QString error;
-    if (!TakePort(arguments, error)) return UsageError(error);
+    if (!TakePort(arguments, error) || !TakeCodePage(arguments, error)) return UsageError(error);
     if (arguments.isEmpty()) return UsageError(QStringLiteral("no command given"));
     const QString name = arguments.takeFirst();
     if (name == QStringLiteral("--help") || name == QStringLiteral("-h") ||
