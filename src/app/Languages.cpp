@@ -36,6 +36,11 @@ int TLanguages::IdOfCode(const QString& code) {
     return -1;
 }
 
+QLocale::Language TLanguages::LanguageOf(const QString& code) {
+    const int id = IdOfCode(code);
+    return id < 0 ? QLocale::system().language() : Table[id].Language;
+}
+
 QString TLanguages::CodeForLocale(const QLocale& locale) {
     for (int i = 1; i < Count; ++i)
         if (Table[i].Language == locale.language()) return QString::fromLatin1(Table[i].Code);

@@ -16,6 +16,8 @@ public:
     static QString Code(int languageId);
     // The list index of a code; -1 when there is none.
     static int IdOfCode(const QString& code);
+    // The language a code names; the system locale's for "" and unknown codes.
+    static QLocale::Language LanguageOf(const QString& code);
     // The code of the translation that fits a locale; "" when none does.
     static QString CodeForLocale(const QLocale& locale);
 

@@ -541,7 +541,7 @@ void TMainForm::FileExportExecute() {
     const QString path = FileExportDialog ? FileExportDialog(folder, proposed)
                                           : DefaultFileDialog(ExportDialog, folder, proposed);
     if (path.isEmpty() || !AskOverwrite(path)) return;
-    if (!ExportLogCsv(*Workplace->Record, path, TLogPage::Titles()))
+    if (!ExportLogCsv(*Workplace->Record, path, TLogPage::Titles(), ExportEncoding))
         TMessageBox::Show(Msg(MsgFileError), Msg(MsgError), TMessageBox::Ok, this);
 }
 
@@ -581,9 +581,22 @@ bool TMainForm::AskOverwrite(const QString& path) {
 
 void TMainForm::FilePropertiesExecute() {
     if (!QuerySave()) return;
-    const int old = Workplace->LanguageId;
-    if (PropertiesDialog->Execute(*Workplace) && Workplace->LanguageId != old)
-        Workplace->ApplyLanguage(this);
+    const int oldLanguage = Workplace->LanguageId;
+    const int oldChoice = Workplace->CodePageChoice;
+    const TCodePage oldPage = Workplace->CodePage();
+    if (!PropertiesDialog->Execute(*Workplace)) return;
+    if (Workplace->CodePage() != oldPage) {
+        // The document's texts were read in the old code page: read its bytes again in the
+        // new one. A value the pages refuse must be mended first, so the choice waits.
+        if (StorePages()) {
+            Workplace->Record->RecodeTexts(oldPage, Workplace->CodePage());
+            Workplace->ApplyCodePage();
+            RefreshControls();
+        } else {
+            Workplace->CodePageChoice = oldChoice;
+        }
+    }
+    if (Workplace->LanguageId != oldLanguage) Workplace->ApplyLanguage(this);
 }
 
 void TMainForm::FileExitExecute() {
@@ -857,7 +870,8 @@ QString TMainForm::DefaultFileDialog(int kind, const QString& folder, const QStr
             break;
         default:
             dialog->setWindowTitle(tr("Export file"));
-            dialog->setNameFilter(tr("Export file (CSV) (*.csv)"));
+            dialog->setNameFilters(
+                {tr("Export file (CSV) (*.csv)"), tr("Export file (CSV, UTF-8) (*.csv)")});
             dialog->setDefaultSuffix(QStringLiteral("csv"));
             dialog->setAcceptMode(QFileDialog::AcceptSave);
             break;
@@ -868,5 +882,9 @@ QString TMainForm::DefaultFileDialog(int kind, const QString& folder, const QStr
     if (!folder.isEmpty()) dialog->setDirectory(folder);
     if (!proposed.isEmpty()) dialog->selectFile(proposed);
     if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty()) return {};
+    if (kind == ExportDialog)
+        ExportEncoding = dialog->selectedNameFilter() == dialog->nameFilters().value(1)
+                             ? TCsvEncoding::Utf8
+                             : TCsvEncoding::CodePage;
     return dialog->selectedFiles().constFirst();
 }

@@ -2,6 +2,7 @@
 
 #include "DocumentHost.h"
 #include "KelbDevice.h"
+#include "LogExport.h"
 #include "Workplace.h"
 
 #include <QMainWindow>
@@ -45,6 +46,8 @@ public:
     TFileDialog FileSaveDialog;
     TFileDialog FileExportDialog;
     TFileDialog FileExportPlotDialog;
+    // The export's file type as last chosen in its dialog.
+    TCsvEncoding ExportEncoding = TCsvEncoding::CodePage;
 
     // The program dialogs of the Status page buttons: true when closed with OK.
     std::function<bool()> ConnectorDialogExecute;

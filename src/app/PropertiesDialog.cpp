@@ -5,12 +5,17 @@
 
 #include <QGuiApplication>
 #include <QScreen>
+#include <algorithm>
 
 TPropertiesDialog::TPropertiesDialog(QWidget* parent)
     : QDialog(parent), ui(new Ui::TPropertiesDialog) {
     ui->setupUi(this);
-    setFixedSize(313, 163);
+    setFixedSize(313, 195);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    // The list's entries in their order: 0 follows the language.
+    const int pages[] = {0, 1250, 1251, 1252, 1257};
+    for (int i = 0; i < ui->PropertiesCodePage->count(); ++i)
+        ui->PropertiesCodePage->setItemData(i, pages[i]);
 }
 
 TPropertiesDialog::~TPropertiesDialog() = default;
@@ -20,10 +25,13 @@ bool TPropertiesDialog::Execute(TWorkplace& workplace) {
     ui->PropertiesLanguage->setCurrentIndex(id >= 0 && id < ui->PropertiesLanguage->count() ? id
                                                                                             : -1);
     ui->PropertiesBackup->setChecked(workplace.BackupBeforeWrite);
+    ui->PropertiesCodePage->setCurrentIndex(
+        std::max(0, ui->PropertiesCodePage->findData(workplace.CodePageChoice)));
     if (QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
     if (exec() != QDialog::Accepted) return false;
     workplace.LanguageId = ui->PropertiesLanguage->currentIndex();
     workplace.BackupBeforeWrite = ui->PropertiesBackup->isChecked();
+    workplace.CodePageChoice = ui->PropertiesCodePage->currentData().toInt();
     return true;
 }

@@ -9,7 +9,8 @@ namespace Ui {
 class TPropertiesDialog;
 }
 
-// The choice of the user-interface language and of the backup before a write.
+// The choice of the user-interface language, the Connector text code page and the backup
+// before a write.
 class TPropertiesDialog : public QDialog {
     Q_OBJECT
 
@@ -20,5 +21,6 @@ public:
     // Shows the workplace's choices; on OK takes them into it and returns true.
     bool Execute(TWorkplace& workplace);
 
+private:
     std::unique_ptr<Ui::TPropertiesDialog> ui;
 };

@@ -27,6 +27,7 @@ const QString KeyHeight = QStringLiteral("MainForm/MainHeight");
 const QString KeyState = QStringLiteral("MainForm/MainState");
 const QString KeyLanguage = QStringLiteral("MainForm/LanguageId");
 const QString KeyBackup = QStringLiteral("Properties/BackupBeforeWrite");
+const QString KeyCodePage = QStringLiteral("Properties/CodePage");
 
 int ReadInt(QSettings& settings, const QString& key) {
     bool ok = false;
@@ -91,6 +92,9 @@ bool TWorkplace::LoadSettings() {
         LanguageId = ReadInt(*Settings, KeyLanguage);
         // Files from before the option back up, as a fresh one does.
         BackupBeforeWrite = Settings->value(KeyBackup, 1).toInt() != 0;
+        CodePageChoice = ReadInt(*Settings, KeyCodePage);
+        if (!TAnsiText::CodePageOfNumber(CodePageChoice)) CodePageChoice = 0;
+        ApplyCodePage();
         return true;
     }
     Settings.reset();
@@ -105,6 +109,8 @@ bool TWorkplace::LoadSettings() {
     MainState = false;
     LanguageId = 0;
     BackupBeforeWrite = true;
+    CodePageChoice = 0;
+    ApplyCodePage();
     return SaveSettings();
 }
 
@@ -119,6 +125,7 @@ bool TWorkplace::SaveSettings() {
     Settings->setValue(KeyState, MainState ? 1 : 0);
     Settings->setValue(KeyLanguage, LanguageId);
     Settings->setValue(KeyBackup, BackupBeforeWrite ? 1 : 0);
+    Settings->setValue(KeyCodePage, CodePageChoice);
     Settings->sync();
     return Settings->status() == QSettings::NoError;
 }
@@ -156,6 +163,14 @@ bool TWorkplace::WriteConnector() {
     // Whatever the write reached, the archived content is no longer what the Connector holds.
     ForgetConnector();
     return Record->WriteToConnector();
+}
+
+TCodePage TWorkplace::CodePage() const {
+    return TAnsiText::CodePageOfNumber(CodePageChoice).value_or(TAnsiText::CodePageFor(UiLanguage));
+}
+
+void TWorkplace::ApplyCodePage() const {
+    TAnsiText::SetCodePage(CodePage());
 }
 
 TBackup TWorkplace::BackUpConnector() {

@@ -1,7 +1,9 @@
 #pragma once
 
+#include "AnsiText.h"
 #include "Archive.h"
 
+#include <QLocale>
 #include <QString>
 #include <memory>
 #include <optional>
@@ -54,6 +56,10 @@ public:
     bool MainState = false;
     int DaylightRule = 1;
     bool BackupBeforeWrite = true;
+    // 0 follows the language; else the number of the code page chosen in Properties.
+    int CodePageChoice = 0;
+    // The language this run's texts are in, which picks the code page under choice 0.
+    QLocale::Language UiLanguage = QLocale::system().language();
     std::unique_ptr<QSettings> Settings;
     std::unique_ptr<TR7200> Record;
     std::unique_ptr<TKelbDevice> Device;
@@ -84,6 +90,9 @@ public:
     // Records the language for the next start and tells the user so.
     void ApplyLanguage(QWidget* parent = nullptr);
     void RecreateRecord();
+    TCodePage CodePage() const;
+    // Puts CodePage() in effect for every text read or written from now on.
+    void ApplyCodePage() const;
 
     // The stored language code for this executable; "" when there is none.
     QString StoredLanguageCode() const;

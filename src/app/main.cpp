@@ -31,6 +31,8 @@ int main(int argc, char** argv) {
     int result = 0;
     TApplication::Guarded([&] {
         TWorkplace workplace;
+        // Connector texts are in the code page of the language the window speaks.
+        workplace.UiLanguage = TLanguages::LanguageOf(code);
         TMainForm form(workplace);
         form.show();
         // Once the window is up, as if chosen in File Open after the first File New.

@@ -1,6 +1,7 @@
 #include "AboutBox.h"
 #include "AppTestSupport.h"
 #include "Application.h"
+#include "CodePageGuard.h"
 #include "DateTime.h"
 #include "InternalError.h"
 #include "PropertiesDialog.h"
@@ -8,7 +9,9 @@
 #include "StatusPage.h"
 
 #include <QComboBox>
+#include <QFileDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QProgressBar>
 #include <QSettings>
 #include <QStackedWidget>
@@ -338,6 +341,25 @@ TEST_F(MainFormTest, ExportWritesTheLogOrSaysItCannot) {
     Answers.Box(QMessageBox::Ok);
     Act("FileExport")->trigger();
     EXPECT_EQ(Answers.Boxes().last(), "Error: File access error");
+
+    // The dialog's second file type writes UTF-8, and is offered again next time.
+    Form->FileExportDialog = nullptr;
+    const QString utf8 = FilePath("utf8.csv");
+    for (const QString& path : {utf8, FilePath("again.csv")}) {
+        Answers.Window([path](QWidget* window) {
+            auto files = qobject_cast<QFileDialog*>(window);
+            ASSERT_TRUE(files);
+            if (path.endsWith("utf8.csv")) files->selectNameFilter(files->nameFilters().value(1));
+            // A focused name field ignores selectFile.
+            if (QWidget* focused = files->focusWidget()) focused->clearFocus();
+            files->selectFile(path);
+            QMetaObject::invokeMethod(files, "accept");
+        });
+        Act("FileExport")->trigger();
+        EXPECT_TRUE(FileBytes(path).startsWith("\xEF\xBB\xBF\"Time\",")) << path.toStdString();
+    }
+    EXPECT_TRUE(FileBytes(utf8).contains("\" \xC2\xB0"
+                                         "C\","));
 }
 
 TEST_F(MainFormTest, UnknownStatusIsAnInternalError) {
@@ -478,6 +500,57 @@ TEST_F(MainFormTest, PropertiesChangesTheLanguageOnlyOnOk) {
     });
     Act("FileProperties")->trigger();
     EXPECT_EQ(Answers.Seen.size(), 1u);
+}
+
+// A Connector read under the wrong code page shows the right letters once the right one is
+// chosen; a value the pages refuse keeps the old code page until it is mended.
+TEST_F(MainFormTest, PropertiesCodePageReadsTheDocumentTextsAgain) {
+    TCodePageGuard restore(TAnsiText::CodePage());
+    Open();
+    Workplace->UiLanguage = QLocale::English;
+    Workplace->ApplyCodePage();
+    ASSERT_EQ(TAnsiText::CodePage(), TCodePage::Western);
+    const QString czech = QStringLiteral("Čeňk Łódź");
+    Workplace->Record->ConnectorName =
+        TAnsiText::Recode(czech, TCodePage::CentralEuropean, TCodePage::Western);
+    Form->RefreshControls();
+    auto choose = [this](int index, bool refused) {
+        Answers.Window([index](QWidget* window) {
+            auto list = window->findChild<QComboBox*>("PropertiesCodePage");
+            ASSERT_TRUE(list);
+            list->setCurrentIndex(index);
+            window->findChild<QPushButton*>("OKBtn")->click();
+        });
+        if (refused) Answers.Box(QMessageBox::Ok);
+        Act("FileProperties")->trigger();
+    };
+    choose(1, false);
+    EXPECT_EQ(Workplace->CodePageChoice, 1250);
+    EXPECT_EQ(TAnsiText::CodePage(), TCodePage::CentralEuropean);
+    EXPECT_EQ(Name(), czech);
+    EXPECT_EQ(Child<QLabel>("LblConnectorName")->text(), czech);
+    EXPECT_FALSE(Workplace->Modified) << "the bytes stay as they were";
+    ASSERT_TRUE(Workplace->SaveSettings());
+    EXPECT_EQ(QSettings(SettingsFile(), QSettings::IniFormat).value("Properties/CodePage"), 1250);
+
+    Child<QLineEdit>("EdtSamplesPerBottle")->setText("x");
+    choose(0, true);
+    EXPECT_EQ(Answers.Boxes().last(), "Error: Invalid format of parameter");
+    EXPECT_EQ(Workplace->CodePageChoice, 1250);
+    EXPECT_EQ(Name(), czech);
+
+    // Under "<Default>" the language of the texts decides.
+    const std::pair<QLocale::Language, TCodePage> rules[] = {
+        {QLocale::Russian, TCodePage::Cyrillic},   {QLocale::Slovak, TCodePage::CentralEuropean},
+        {QLocale::Lithuanian, TCodePage::Baltic},  {QLocale::Romanian, TCodePage::CentralEuropean},
+        {QLocale::Bulgarian, TCodePage::Cyrillic}, {QLocale::Spanish, TCodePage::Western}};
+    Workplace->CodePageChoice = 0;
+    for (const auto& [language, page] : rules) {
+        Workplace->UiLanguage = language;
+        EXPECT_EQ(Workplace->CodePage(), page) << QLocale::languageToString(language).toStdString();
+    }
+    Workplace->CodePageChoice = 1257;
+    EXPECT_EQ(Workplace->CodePage(), TCodePage::Baltic);
 }
 
 TEST_F(MainFormTest, AboutShowsTheVersion) {
