@@ -29,6 +29,53 @@
     </message>
 </context>
 <context>
+    <name>TAdapterDiagnosis</name>
+    <message>
+        <source>brltty is a braille display daemon that claims USB serial bridges; without a braille display, remove it (sudo apt remove brltty) and plug the adapter in again.</source>
+        <translation>brltty ist ein Dienst für Braillezeilen, der USB-Seriell-Wandler belegt; ohne Braillezeile entfernen Sie ihn (sudo apt remove brltty) und stecken den Adapter neu ein.</translation>
+    </message>
+    <message>
+        <source>ModemManager probes it as a modem; install the udev rule of the Limnaset package, which tells it to leave the adapter alone, and plug the adapter in again.</source>
+        <translation>ModemManager prüft ihn als Modem; installieren Sie die udev-Regel des Limnaset-Pakets, die ihn den Adapter in Ruhe lassen lässt, und stecken Sie den Adapter neu ein.</translation>
+    </message>
+    <message>
+        <source>Close that program, or name another device with LIMNASET_PORT.</source>
+        <translation>Schließen Sie dieses Programm oder nennen Sie mit LIMNASET_PORT ein anderes Gerät.</translation>
+    </message>
+    <message>
+        <source>LIMNASET_PORT names %1, which does not exist. Name the adapter&apos;s device, or unset LIMNASET_PORT to search by the description.</source>
+        <translation>LIMNASET_PORT nennt %1, das es nicht gibt. Nennen Sie das Gerät des Adapters oder entfernen Sie LIMNASET_PORT, um nach der Beschreibung zu suchen.</translation>
+    </message>
+    <message>
+        <source>No serial device has the description %1. Plug the adapter in; if it is plugged in, try another USB socket or cable.</source>
+        <translation>Kein serielles Gerät hat die Beschreibung %1. Stecken Sie den Adapter ein; steckt er schon, versuchen Sie eine andere USB-Buchse oder ein anderes Kabel.</translation>
+    </message>
+    <message>
+        <source>%1 serial devices have the description %2 (%3). Unplug all but one, or name one with LIMNASET_PORT.</source>
+        <translation>%1 serielle Geräte haben die Beschreibung %2 (%3). Ziehen Sie alle bis auf eines ab oder nennen Sie eines mit LIMNASET_PORT.</translation>
+    </message>
+    <message>
+        <source>You may not open %1 (group %2). Join the group (sudo adduser $USER %2, then log in again), or install the udev rule of the Limnaset package and plug the adapter in again.</source>
+        <translation>Sie dürfen %1 nicht öffnen (Gruppe %2). Treten Sie der Gruppe bei (sudo adduser $USER %2, dann neu anmelden) oder installieren Sie die udev-Regel des Limnaset-Pakets und stecken Sie den Adapter neu ein.</translation>
+    </message>
+    <message>
+        <source>%1 is held by %2. %3</source>
+        <translation>%1 ist von %2 belegt. %3</translation>
+    </message>
+    <message>
+        <source>%1 is held by another process. Close it, or name another device with LIMNASET_PORT.</source>
+        <translation>%1 ist von einem anderen Prozess belegt. Schließen Sie ihn oder nennen Sie mit LIMNASET_PORT ein anderes Gerät.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened: %2.</source>
+        <translation>%1 lässt sich nicht öffnen: %2.</translation>
+    </message>
+    <message>
+        <source>%1 opens, but no adapter answers on it.</source>
+        <translation>%1 lässt sich öffnen, aber kein Adapter antwortet darauf.</translation>
+    </message>
+</context>
+<context>
     <name>TArchiveWindow</name>
     <message>
         <source>Archive</source>
@@ -473,6 +520,10 @@
         <source>SVG image (*.svg)</source>
         <translation>SVG-Bild (*.svg)</translation>
     </message>
+    <message>
+        <source>Export file (CSV, UTF-8) (*.csv)</source>
+        <translation>Exportdatei (CSV, UTF-8) (*.csv)</translation>
+    </message>
 </context>
 <context>
     <name>TMsgTemplate</name>
@@ -865,6 +916,26 @@
     <message>
         <source>Back up the Connector before writing</source>
         <translation>Connector vor dem Schreiben sichern</translation>
+    </message>
+    <message>
+        <source>Connector text code page :</source>
+        <translation>Codepage der Connector-Texte :</translation>
+    </message>
+    <message>
+        <source>Windows-1250 (Central European)</source>
+        <translation>Windows-1250 (Mitteleuropa)</translation>
+    </message>
+    <message>
+        <source>Windows-1251 (Cyrillic)</source>
+        <translation>Windows-1251 (Kyrillisch)</translation>
+    </message>
+    <message>
+        <source>Windows-1252 (Western European)</source>
+        <translation>Windows-1252 (Westeuropa)</translation>
+    </message>
+    <message>
+        <source>Windows-1257 (Baltic)</source>
+        <translation>Windows-1257 (Baltisch)</translation>
     </message>
 </context>
 <context>

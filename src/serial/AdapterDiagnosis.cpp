@@ -24,14 +24,17 @@ QString Quoted(const QString& text) {
 // Daemons known to claim USB serial bridges, and how to make them let go.
 QString AdviceFor(const QString& process) {
     if (process == QLatin1String("brltty"))
-        return QStringLiteral("brltty is a braille display daemon that claims USB serial "
-                              "bridges; without a braille display, remove it "
-                              "(sudo apt remove brltty) and plug the adapter in again.");
+        return QCoreApplication::translate(
+            "TAdapterDiagnosis", "brltty is a braille display daemon that claims USB serial "
+                                 "bridges; without a braille display, remove it "
+                                 "(sudo apt remove brltty) and plug the adapter in again.");
     if (process == QLatin1String("ModemManager"))
-        return QStringLiteral("ModemManager probes it as a modem; install the udev rule of the "
-                              "Limnaset package, which tells it to leave the adapter alone, "
-                              "and plug the adapter in again.");
-    return QStringLiteral("Close that program, or name another device with LIMNASET_PORT.");
+        return QCoreApplication::translate(
+            "TAdapterDiagnosis", "ModemManager probes it as a modem; install the udev rule of the "
+                                 "Limnaset package, which tells it to leave the adapter alone, "
+                                 "and plug the adapter in again.");
+    return QCoreApplication::translate(
+        "TAdapterDiagnosis", "Close that program, or name another device with LIMNASET_PORT.");
 }
 
 QString GroupName(gid_t gid) {
@@ -47,9 +50,9 @@ QString TAdapterDiagnosis::Explain(const QString& description) const {
     const QString named = qEnvironmentVariable(TUsbUart::PortVariable);
     if (!named.isEmpty()) {
         if (!QFileInfo::exists(named))
-            return QStringLiteral("LIMNASET_PORT names %1, which does not exist. Name the "
-                                  "adapter's device, or unset LIMNASET_PORT to search by "
-                                  "the description.")
+            return tr("LIMNASET_PORT names %1, which does not exist. Name the "
+                      "adapter's device, or unset LIMNASET_PORT to search by "
+                      "the description.")
                 .arg(named);
         return ExplainDevice(named);
     }
@@ -60,12 +63,12 @@ QString TAdapterDiagnosis::Explain(const QString& description) const {
         if (text == description) matching << info.systemLocation();
     }
     if (matching.isEmpty())
-        return QStringLiteral("No serial device has the description %1. Plug the adapter in; "
-                              "if it is plugged in, try another USB socket or cable.")
+        return tr("No serial device has the description %1. Plug the adapter in; "
+                  "if it is plugged in, try another USB socket or cable.")
             .arg(Quoted(description));
     if (matching.size() > 1)
-        return QStringLiteral("%1 serial devices have the description %2 (%3). Unplug all but "
-                              "one, or name one with LIMNASET_PORT.")
+        return tr("%1 serial devices have the description %2 (%3). Unplug all but "
+                  "one, or name one with LIMNASET_PORT.")
             .arg(matching.size())
             .arg(Quoted(description), matching.join(QStringLiteral(", ")));
     return ExplainDevice(matching.first());
@@ -81,27 +84,26 @@ QString TAdapterDiagnosis::ExplainDevice(const QString& path) const {
         struct stat info = {};
         const QString group =
             ::stat(local.constData(), &info) == 0 ? GroupName(info.st_gid) : QString();
-        return QStringLiteral("You may not open %1 (group %2). Join the group (sudo adduser "
-                              "$USER %2, then log in again), or install the udev rule of the "
-                              "Limnaset package and plug the adapter in again.")
+        return tr("You may not open %1 (group %2). Join the group (sudo adduser "
+                  "$USER %2, then log in again), or install the udev rule of the "
+                  "Limnaset package and plug the adapter in again.")
             .arg(path, group);
     }
     if (!holders.isEmpty()) {
         const QString first = holders.first();
-        return QStringLiteral("%1 is held by %2. %3")
+        return tr("%1 is held by %2. %3")
             .arg(path, holders.join(QStringLiteral(", ")),
                  AdviceFor(first.left(first.lastIndexOf(QStringLiteral(" (pid")))));
     }
     // Our own open port keeps others out, us included.
     const bool ours = Holds(QString::number(getpid()), QFileInfo(path).canonicalFilePath());
     if (fd < 0 && error == EBUSY && !ours)
-        return QStringLiteral("%1 is held by another process. Close it, or name another device "
-                              "with LIMNASET_PORT.")
+        return tr("%1 is held by another process. Close it, or name another device "
+                  "with LIMNASET_PORT.")
             .arg(path);
     if (fd < 0 && !ours)
-        return QStringLiteral("%1 cannot be opened: %2.")
-            .arg(path, QString::fromLocal8Bit(strerror(error)));
-    return QStringLiteral("%1 opens, but no adapter answers on it.").arg(path);
+        return tr("%1 cannot be opened: %2.").arg(path, QString::fromLocal8Bit(strerror(error)));
+    return tr("%1 opens, but no adapter answers on it.").arg(path);
 }
 
 bool TAdapterDiagnosis::Holds(const QString& pid, const QString& target) const {

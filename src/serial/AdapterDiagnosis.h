@@ -1,11 +1,14 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
 // Why the adapter is not found, and what to do about it, in a sentence or two for the
 // status bar's tool tip and the command-line tool.
 class TAdapterDiagnosis {
+    Q_DECLARE_TR_FUNCTIONS(TAdapterDiagnosis)
+
 public:
     explicit TAdapterDiagnosis(QString procRoot = QStringLiteral("/proc"));
 

@@ -1,5 +1,7 @@
 #include "AboutBox.h"
+#include "AdapterDiagnosis.h"
 #include "AppTestSupport.h"
+#include "ArchiveWindow.h"
 #include "Languages.h"
 #include "MsgTemplate.h"
 #include "PropertiesDialog.h"
@@ -8,29 +10,101 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QFontMetrics>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLibraryInfo>
+#include <QRegularExpression>
+#include <QStyle>
+#include <QTableWidget>
+#include <QToolButton>
 #include <QTranslator>
+#include <QXmlStreamReader>
 #include <climits>
 
 namespace {
 
-// Installs the German translation for one test and removes it afterwards.
-class TGerman {
+// Every language of the Properties list that has a set of its own, English included.
+const char* const Codes[] = {"bgr", "csy", "deu", "enu", "esp", "fra",
+                             "ita", "lth", "plk", "rom", "rus", "sky"};
+
+// Installs one language's set for a test and removes it afterwards; "" stands for the
+// program's own texts.
+class TTranslation {
 public:
-    TGerman() { Loaded = Translator.load(QStringLiteral(":/translations/limnaset_deu.qm")); }
-    ~TGerman() { QCoreApplication::removeTranslator(&Translator); }
-    bool Install() { return Loaded && QCoreApplication::installTranslator(&Translator); }
+    explicit TTranslation(const QString& code = QStringLiteral("deu")) : Code(code) {
+        Loaded = code.isEmpty() ||
+                 Translator.load(QStringLiteral(":/translations/limnaset_%1.qm").arg(code));
+    }
+    ~TTranslation() { QCoreApplication::removeTranslator(&Translator); }
+    bool Install() {
+        return Code.isEmpty() || (Loaded && QCoreApplication::installTranslator(&Translator));
+    }
+    QString Code;
     QTranslator Translator;
     bool Loaded = false;
 };
+using TGerman = TTranslation;
 
-TEST(TranslationTest, EveryMessageTextHasAGermanTranslation) {
-    TGerman german;
-    ASSERT_TRUE(german.Loaded);
-    for (int i = 0; i < MsgCount; ++i) {
-        const auto id = TMsgId(i);
-        const QString text = german.Translator.translate(
-            TMsgTemplate::Context, TMsgTemplate::SourceText(id).toLatin1().constData());
-        EXPECT_FALSE(text.isEmpty()) << TMsgTemplate::Name(id).toStdString();
+QStringList Placeholders(const QString& text) {
+    static const QRegularExpression pattern(QStringLiteral("%(\\d+|0?\\d*d)"));
+    QStringList found;
+    for (const QRegularExpressionMatch& m : pattern.globalMatch(text))
+        found << m.captured();
+    found.sort();
+    return found;
+}
+
+// The translation sources as lupdate and lrelease read them: every text finished, with the
+// source's placeholders and, where the source has a shortcut letter, one of its own.
+TEST(TranslationTest, EverySourceIsFinishedAndKeepsItsPlaceholders) {
+    for (const char* code : Codes) {
+        SCOPED_TRACE(code);
+        QFile file(QStringLiteral(LIMNASET_SOURCE_DIR "/translations/limnaset_%1.ts").arg(code));
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        QXmlStreamReader xml(&file);
+        QString source;
+        int messages = 0;
+        while (!xml.atEnd()) {
+            if (xml.readNext() != QXmlStreamReader::StartElement) continue;
+            if (xml.name() == QLatin1String("source")) source = xml.readElementText();
+            if (xml.name() != QLatin1String("translation")) continue;
+            ++messages;
+            EXPECT_TRUE(xml.attributes().value(QLatin1String("type")).isEmpty())
+                << source.toStdString();
+            const QString text = xml.readElementText();
+            EXPECT_FALSE(text.isEmpty()) << source.toStdString();
+            EXPECT_EQ(Placeholders(text), Placeholders(source)) << text.toStdString();
+            EXPECT_EQ(text.count(u'&'), source.count(u'&')) << text.toStdString();
+        }
+        EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();
+        EXPECT_GT(messages, 250);
+    }
+}
+
+// Each compiled set loads and reaches the message table and the windows.
+TEST(TranslationTest, EveryLanguageReachesMessagesAndForms) {
+    for (const char* code : Codes) {
+        SCOPED_TRACE(code);
+        TTranslation language(QString::fromLatin1(code));
+        ASSERT_TRUE(language.Loaded);
+        for (int i = 0; i < MsgCount; ++i) {
+            const auto id = TMsgId(i);
+            EXPECT_FALSE(language.Translator
+                             .translate(TMsgTemplate::Context,
+                                        TMsgTemplate::SourceText(id).toLatin1().constData())
+                             .isEmpty())
+                << TMsgTemplate::Name(id).toStdString();
+        }
+        ASSERT_TRUE(language.Install());
+        const bool english = QLatin1String(code) == QLatin1String("enu");
+        for (const TMsgId id : {MsgReallyWriteQ, MsgFileModifiedQ, MsgNewLanguage})
+            EXPECT_EQ(Msg(id) == TMsgTemplate::SourceText(id), english) << Msg(id).toStdString();
+        const TPropertiesDialog properties;
+        EXPECT_EQ(properties.windowTitle() == QLatin1String("Program Properties"), english);
+        EXPECT_EQ(TAdapterDiagnosis()
+                      .ExplainDevice(QStringLiteral("/nonexistent/ttyUSB9"))
+                      .startsWith(QLatin1String("/nonexistent/ttyUSB9 cannot be opened")),
+                  english);
     }
 }
 
@@ -42,10 +116,13 @@ TEST(TranslationTest, GermanReachesMessagesAndForms) {
     EXPECT_EQ(Msg(MsgConnectorOk), "Connector OK");
 }
 
-// The dialogs have a fixed size: a text that does not fit is cut off.
+// The windows have a fixed size: a text that does not fit is cut off.
 void ExpectTextsFit(const QWidget& window) {
+    const auto hidden = [&window](const QWidget* w) {
+        return window.isVisible() && !w->isVisible();
+    };
     for (const QLabel* label : window.findChildren<QLabel*>()) {
-        if (label->text().isEmpty() || (window.isVisible() && !label->isVisible())) continue;
+        if (label->text().isEmpty() || hidden(label)) continue;
         const QRect room = label->contentsRect();
         const int flags = label->wordWrap() ? Qt::TextWordWrap : 0;
         const QRect need = label->fontMetrics().boundingRect(QRect(0, 0, room.width(), INT_MAX),
@@ -53,19 +130,47 @@ void ExpectTextsFit(const QWidget& window) {
         EXPECT_LE(need.width(), room.width()) << label->text().toStdString();
         EXPECT_LE(need.height(), room.height()) << label->text().toStdString();
     }
-}
-
-TEST(TranslationTest, DialogTextsFitInEnglishAndGerman) {
-    {
-        SCOPED_TRACE("English");
-        ExpectTextsFit(TAboutBox());
-        ExpectTextsFit(TPropertiesDialog());
+    for (const QAbstractButton* b : window.findChildren<QAbstractButton*>()) {
+        if (b->text().isEmpty() || hidden(b) || qobject_cast<const QToolButton*>(b)) continue;
+        // The style widens a push button's hint to 80 pixels whatever its text; what
+        // matters is the text and the button's own margins.
+        int need = b->sizeHint().width();
+        if (qobject_cast<const QPushButton*>(b)) {
+            const QStyle* style = b->style();
+            need = b->fontMetrics().horizontalAdvance(QString(b->text()).remove(u'&')) +
+                   style->pixelMetric(QStyle::PM_ButtonMargin) +
+                   2 * style->pixelMetric(QStyle::PM_DefaultFrameWidth);
+        }
+        EXPECT_GE(b->width(), need) << b->text().toStdString();
     }
-    TGerman german;
-    ASSERT_TRUE(german.Install());
-    SCOPED_TRACE("German");
-    ExpectTextsFit(TAboutBox());
-    ExpectTextsFit(TPropertiesDialog());
+    for (const QGroupBox* box : window.findChildren<QGroupBox*>()) {
+        if (box->title().isEmpty() || hidden(box)) continue;
+        EXPECT_LE(box->fontMetrics().horizontalAdvance(box->title()) + 16, box->width())
+            << box->title().toStdString();
+    }
+    for (const QComboBox* list : window.findChildren<QComboBox*>()) {
+        if (hidden(list)) continue;
+        for (int i = 0; i < list->count(); ++i)
+            EXPECT_LE(list->fontMetrics().horizontalAdvance(list->itemText(i)) + 28, list->width())
+                << list->itemText(i).toStdString();
+    }
+    for (const QTableWidget* table : window.findChildren<QTableWidget*>()) {
+        if (hidden(table)) continue;
+        for (int c = 0; c < table->columnCount(); ++c) {
+            const QHeaderView* header = table->horizontalHeader();
+            if (!header->isHidden() && !header->model()->headerData(c, Qt::Horizontal).isNull()) {
+                EXPECT_GE(table->columnWidth(c), header->sectionSizeHint(c))
+                    << header->model()->headerData(c, Qt::Horizontal).toString().toStdString();
+            }
+            for (int r = 0; r < std::min(table->rowCount(), 2); ++r) {
+                const QTableWidgetItem* item = table->item(r, c);
+                if (!item) continue;
+                EXPECT_GT(table->columnWidth(c),
+                          table->fontMetrics().horizontalAdvance(item->text()) + 4)
+                    << item->text().toStdString();
+            }
+        }
+    }
 }
 
 class TranslatedFormTest : public TFormFixture {};
@@ -81,25 +186,33 @@ TEST_F(TranslatedFormTest, MainWindowShowsGermanMenus) {
     EXPECT_EQ(Form->PanelText(1), "<unbenannt>");
 }
 
-TEST_F(TranslatedFormTest, PagesFitTheSmallestWindowInEveryMode) {
+// Every window and dialog in every language, at the smallest window size.
+TEST_F(TranslatedFormTest, EveryWindowFitsItsTextsInEveryLanguage) {
     auto expectFit = [this](const char* shown) {
         SCOPED_TRACE(shown);
         QCoreApplication::processEvents();
         EXPECT_EQ(Form->size(), QSize(800, 600)) << "the window could not shrink";
         ExpectTextsFit(*Form);
-        for (const QAbstractButton* b : Form->findChildren<QAbstractButton*>()) {
-            if (!b->isVisible() || b->text().isEmpty()) continue;
-            EXPECT_GE(b->width(), b->sizeHint().width()) << b->text().toStdString();
-        }
     };
-    for (const bool translated : {false, true}) {
-        TGerman german;
-        if (translated) {
-            ASSERT_TRUE(german.Install());
-        }
-        SCOPED_TRACE(translated ? "German" : "English");
+    QStringList languages{QString()};
+    for (const char* code : Codes)
+        languages << QString::fromLatin1(code);
+    for (const QString& code : languages) {
+        TTranslation language(code);
+        ASSERT_TRUE(language.Install());
+        SCOPED_TRACE(code.isEmpty() ? "source texts" : qPrintable(code));
+        ExpectTextsFit(TAboutBox());
+        ExpectTextsFit(TPropertiesDialog());
+        TArchive archive(ArchiveFolder());
+        Answers.Window([](QWidget* window) {
+            ExpectTextsFit(*window);
+            window->close();
+        });
+        TArchiveWindow(archive).Execute();
         Open();
         Form->resize(800, 600);
+        Act("ViewLog")->trigger();
+        expectFit("Log");
         Act("ViewSampler")->trigger();
         expectFit("Sampler");
         Act("ViewStatus")->trigger();
@@ -164,12 +277,13 @@ TEST_F(TranslatedFormTest, GermanBoxesHaveGermanStandardButtons) {
 // With every panel at its longest text and a long file name, nothing is cut off at the
 // window's first size.
 TEST_F(TranslatedFormTest, StatusPanelsHoldTheirLongestTexts) {
-    for (const bool inGerman : {false, true}) {
-        SCOPED_TRACE(inGerman ? "German" : "English");
-        TGerman german;
-        if (inGerman) {
-            ASSERT_TRUE(german.Install());
-        }
+    QStringList languages{QString()};
+    for (const char* code : Codes)
+        languages << QString::fromLatin1(code);
+    for (const QString& code : languages) {
+        SCOPED_TRACE(code.toStdString());
+        TTranslation language(code);
+        ASSERT_TRUE(language.Install());
         Open();
         QLabel* panels[4] = {};
         for (int i = 0; i < 4; ++i)
@@ -193,9 +307,26 @@ TEST_F(TranslatedFormTest, StatusPanelsHoldTheirLongestTexts) {
     }
 }
 
+// Where Debian ships the toolkit's texts for a language, they come with ours.
+TEST(TranslationTest, InstallBringsTheToolkitTextsWhereTheyExist) {
+    int shipped = 0;
+    for (const char* code : Codes) {
+        SCOPED_TRACE(code);
+        TInstalledLanguage installed;
+        ASSERT_TRUE(TLanguages::Install(*QCoreApplication::instance(), code));
+        QTranslator probe;
+        QString cancel;
+        if (probe.load(QLocale(TLanguages::LanguageOf(code)), QStringLiteral("qtbase"),
+                       QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+            cancel = probe.translate("QPlatformTheme", "Cancel");
+        shipped += !cancel.isEmpty();
+        EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"),
+                  cancel.isEmpty() ? QStringLiteral("Cancel") : cancel);
+    }
+    EXPECT_GE(shipped, 6) << "qt6-translations-l10n is missing";
+}
+
 TEST(TranslationTest, InstallFindsTheBuiltInGermanSet) {
-    // English has no file of its own: its texts are the program's own.
-    EXPECT_FALSE(TLanguages::Install(*QCoreApplication::instance(), "enu"));
     EXPECT_FALSE(TLanguages::Install(*QCoreApplication::instance(), "xyz"));
     ASSERT_TRUE(TLanguages::Install(*QCoreApplication::instance(), "deu"));
     EXPECT_EQ(Msg(MsgWarning), "Warnung");

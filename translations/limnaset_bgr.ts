@@ -1,0 +1,1219 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="bg_BG">
+<context>
+    <name>TAboutBox</name>
+    <message>
+        <source>About</source>
+        <translation>Относно</translation>
+    </message>
+    <message>
+        <source>Limnaset - Connector programmer</source>
+        <translation>Limnaset - програмиране на Connector</translation>
+    </message>
+    <message>
+        <source>Configuration tool for automatic water samplers</source>
+        <translation>Програма за конфигуриране на автоматични пробовземачи за вода</translation>
+    </message>
+    <message>
+        <source>Reads, edits and writes the sampler Connector</source>
+        <translation>Чете, редактира и записва Connector на пробовземача</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Version : %d.%02d</source>
+        <translation>Версия : %d.%02d</translation>
+    </message>
+</context>
+<context>
+    <name>TAdapterDiagnosis</name>
+    <message>
+        <source>brltty is a braille display daemon that claims USB serial bridges; without a braille display, remove it (sudo apt remove brltty) and plug the adapter in again.</source>
+        <translation>brltty е демон за брайлови дисплеи, който заема серийните USB мостове; ако нямате брайлов дисплей, премахнете го (sudo apt remove brltty) и включете адаптера отново.</translation>
+    </message>
+    <message>
+        <source>ModemManager probes it as a modem; install the udev rule of the Limnaset package, which tells it to leave the adapter alone, and plug the adapter in again.</source>
+        <translation>ModemManager го проверява като модем; инсталирайте правилото за udev от пакета Limnaset, което му указва да не пипа адаптера, и включете адаптера отново.</translation>
+    </message>
+    <message>
+        <source>Close that program, or name another device with LIMNASET_PORT.</source>
+        <translation>Затворете тази програма или посочете друго устройство с LIMNASET_PORT.</translation>
+    </message>
+    <message>
+        <source>LIMNASET_PORT names %1, which does not exist. Name the adapter&apos;s device, or unset LIMNASET_PORT to search by the description.</source>
+        <translation>LIMNASET_PORT посочва %1, което не съществува. Посочете устройството на адаптера или премахнете LIMNASET_PORT, за да се търси по описанието.</translation>
+    </message>
+    <message>
+        <source>No serial device has the description %1. Plug the adapter in; if it is plugged in, try another USB socket or cable.</source>
+        <translation>Няма серийно устройство с описание %1. Включете адаптера; ако е включен, опитайте друг USB порт или кабел.</translation>
+    </message>
+    <message>
+        <source>%1 serial devices have the description %2 (%3). Unplug all but one, or name one with LIMNASET_PORT.</source>
+        <translation>%1 серийни устройства имат описание %2 (%3). Изключете всички освен едно или посочете едно с LIMNASET_PORT.</translation>
+    </message>
+    <message>
+        <source>You may not open %1 (group %2). Join the group (sudo adduser $USER %2, then log in again), or install the udev rule of the Limnaset package and plug the adapter in again.</source>
+        <translation>Нямате право да отворите %1 (група %2). Присъединете се към групата (sudo adduser $USER %2, след това влезте отново) или инсталирайте правилото за udev от пакета Limnaset и включете адаптера отново.</translation>
+    </message>
+    <message>
+        <source>%1 is held by %2. %3</source>
+        <translation>%1 е зает от %2. %3</translation>
+    </message>
+    <message>
+        <source>%1 is held by another process. Close it, or name another device with LIMNASET_PORT.</source>
+        <translation>%1 е зает от друг процес. Затворете го или посочете друго устройство с LIMNASET_PORT.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened: %2.</source>
+        <translation>%1 не може да бъде отворен: %2.</translation>
+    </message>
+    <message>
+        <source>%1 opens, but no adapter answers on it.</source>
+        <translation>%1 се отваря, но на него не отговаря адаптер.</translation>
+    </message>
+</context>
+<context>
+    <name>TArchiveWindow</name>
+    <message>
+        <source>Archive</source>
+        <translation>Архив</translation>
+    </message>
+    <message>
+        <source>Serial number:</source>
+        <translation>Сериен номер:</translation>
+    </message>
+    <message>
+        <source>Serial number</source>
+        <translation>Сериен номер</translation>
+    </message>
+    <message>
+        <source>Connector name</source>
+        <translation>Име на Connector</translation>
+    </message>
+    <message>
+        <source>Read at</source>
+        <translation>Прочетен на</translation>
+    </message>
+    <message>
+        <source>Log records</source>
+        <translation>Записи в дневника</translation>
+    </message>
+    <message>
+        <source>Newest record</source>
+        <translation>Най-нов запис</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Отвори</translation>
+    </message>
+</context>
+<context>
+    <name>TConnectorDialog</name>
+    <message>
+        <source>Connector data</source>
+        <translation>Данни на Connector</translation>
+    </message>
+    <message>
+        <source>Connector</source>
+        <translation>Connector</translation>
+    </message>
+    <message>
+        <source>Serial Number :</source>
+        <translation>Сериен номер :</translation>
+    </message>
+    <message>
+        <source>Name :</source>
+        <translation>Име :</translation>
+    </message>
+    <message>
+        <source>Comment :</source>
+        <translation>Коментар :</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отказ</translation>
+    </message>
+</context>
+<context>
+    <name>TEventDialog</name>
+    <message>
+        <source>Event control</source>
+        <translation>Управление по събитие</translation>
+    </message>
+    <message>
+        <source>Event Mode</source>
+        <translation>Режим на събитие</translation>
+    </message>
+    <message>
+        <source>Disable event control</source>
+        <translation>Изключи събитията</translation>
+    </message>
+    <message>
+        <source>Digital input</source>
+        <translation>Цифров вход</translation>
+    </message>
+    <message>
+        <source>Analog input</source>
+        <translation>Аналогов вход</translation>
+    </message>
+    <message>
+        <source>Level input</source>
+        <translation>Вход за ниво</translation>
+    </message>
+    <message>
+        <source>Temperature</source>
+        <translation>Температура</translation>
+    </message>
+    <message>
+        <source>Delay :</source>
+        <translation>Закъснение :</translation>
+    </message>
+    <message>
+        <source>[mm:ss]</source>
+        <translation>[mm:ss]</translation>
+    </message>
+    <message>
+        <source>Event Inversion</source>
+        <translation>Инверсия на събитието</translation>
+    </message>
+    <message>
+        <source>Run mode</source>
+        <translation>Режим на работа</translation>
+    </message>
+    <message>
+        <source>Run program on event</source>
+        <translation>Изпълни програмата при събитие</translation>
+    </message>
+    <message>
+        <source>Start program by event</source>
+        <translation>Стартирай програмата от събитие</translation>
+    </message>
+    <message>
+        <source>Change bottle at event termination</source>
+        <translation>Смяна на бутилка след събитието</translation>
+    </message>
+    <message>
+        <source>Enable pre-sampling</source>
+        <translation>Предварително пробовземане</translation>
+    </message>
+    <message>
+        <source>Interval :</source>
+        <translation>Интервал :</translation>
+    </message>
+    <message>
+        <source>Samples :</source>
+        <translation>Проби :</translation>
+    </message>
+    <message>
+        <source>Disable VAR</source>
+        <translation>Изключи VAR</translation>
+    </message>
+    <message>
+        <source>Low Limit :</source>
+        <translation>Долна граница :</translation>
+    </message>
+    <message>
+        <source>High Limit :</source>
+        <translation>Горна граница :</translation>
+    </message>
+    <message>
+        <source>Low Temperature :</source>
+        <translation>Долна температура :</translation>
+    </message>
+    <message>
+        <source>High Temperature :</source>
+        <translation>Горна температура :</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отказ</translation>
+    </message>
+</context>
+<context>
+    <name>TLogChart</name>
+    <message>
+        <source>Samples</source>
+        <translation>Проби</translation>
+    </message>
+    <message>
+        <source>Bottles</source>
+        <translation>Бутилки</translation>
+    </message>
+    <message>
+        <source>Events</source>
+        <translation>Събития</translation>
+    </message>
+    <message>
+        <source>Program</source>
+        <translation>Програма</translation>
+    </message>
+    <message>
+        <source>Door</source>
+        <translation>Врата</translation>
+    </message>
+    <message>
+        <source>Power</source>
+        <translation>Захранване</translation>
+    </message>
+    <message>
+        <source>Calibration</source>
+        <translation>Калибриране</translation>
+    </message>
+    <message>
+        <source>Repaired</source>
+        <translation>Ремонт</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Неизвестно</translation>
+    </message>
+    <message>
+        <source>Temperature</source>
+        <translation>Температура</translation>
+    </message>
+</context>
+<context>
+    <name>TLogPage</name>
+    <message>
+        <source>Table</source>
+        <translation>Таблица</translation>
+    </message>
+    <message>
+        <source>Plot</source>
+        <translation>Графика</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Копирай</translation>
+    </message>
+</context>
+<context>
+    <name>TMainForm</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Отказ</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Файл</translation>
+    </message>
+    <message>
+        <source>&amp;Data</source>
+        <translation>&amp;Данни</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Изглед</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Помощ</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Нов</translation>
+    </message>
+    <message>
+        <source>Create new file</source>
+        <translation>Създай нов файл</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>&amp;Отвори</translation>
+    </message>
+    <message>
+        <source>Open File</source>
+        <translation>Отвори файл</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Запази</translation>
+    </message>
+    <message>
+        <source>Save File</source>
+        <translation>Запази файла</translation>
+    </message>
+    <message>
+        <source>Save &amp;As</source>
+        <translation>Запази &amp;като</translation>
+    </message>
+    <message>
+        <source>Save File with new name</source>
+        <translation>Запази файла с ново име</translation>
+    </message>
+    <message>
+        <source>&amp;Export</source>
+        <translation>&amp;Експорт</translation>
+    </message>
+    <message>
+        <source>Export File as text</source>
+        <translation>Експортирай файла като текст</translation>
+    </message>
+    <message>
+        <source>&amp;Archive...</source>
+        <translation>&amp;Архив...</translation>
+    </message>
+    <message>
+        <source>Connector images kept from every read</source>
+        <translation>Образи на Connector, запазени при всяко четене</translation>
+    </message>
+    <message>
+        <source>Export &amp;Plot</source>
+        <translation>Експорт на &amp;графика</translation>
+    </message>
+    <message>
+        <source>Save the log plot as a picture</source>
+        <translation>Запази графиката на дневника като изображение</translation>
+    </message>
+    <message>
+        <source>P&amp;roperties...</source>
+        <translation>&amp;Свойства...</translation>
+    </message>
+    <message>
+        <source>Program Properties</source>
+        <translation>Свойства на програмата</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>Из&amp;ход</translation>
+    </message>
+    <message>
+        <source>Exit Program</source>
+        <translation>Изход от програмата</translation>
+    </message>
+    <message>
+        <source>&amp;Read</source>
+        <translation>&amp;Прочети</translation>
+    </message>
+    <message>
+        <source>Read data from adapter</source>
+        <translation>Прочети данни от адаптера</translation>
+    </message>
+    <message>
+        <source>&amp;Write</source>
+        <translation>&amp;Запиши</translation>
+    </message>
+    <message>
+        <source>Write data to adapter</source>
+        <translation>Запиши данни в адаптера</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Състояние</translation>
+    </message>
+    <message>
+        <source>View Status panel</source>
+        <translation>Покажи панела за състояние</translation>
+    </message>
+    <message>
+        <source>Thermostat</source>
+        <translation>Термостат</translation>
+    </message>
+    <message>
+        <source>View Sampler panel</source>
+        <translation>Покажи панела на пробовземача</translation>
+    </message>
+    <message>
+        <source>Log</source>
+        <translation>Дневник</translation>
+    </message>
+    <message>
+        <source>View Event Log</source>
+        <translation>Покажи дневника на събитията</translation>
+    </message>
+    <message>
+        <source>&amp;About...</source>
+        <translation>&amp;Относно...</translation>
+    </message>
+    <message>
+        <source>Informations about program</source>
+        <translation>Информация за програмата</translation>
+    </message>
+    <message>
+        <source>Sampler</source>
+        <translation>Пробовземач</translation>
+    </message>
+    <message>
+        <source>Event Log</source>
+        <translation>Дневник на събитията</translation>
+    </message>
+    <message>
+        <source>Read data from connector</source>
+        <translation>Прочети данни от Connector</translation>
+    </message>
+    <message>
+        <source>Write data to connector</source>
+        <translation>Запиши данни в Connector</translation>
+    </message>
+    <message>
+        <source>Backing up</source>
+        <translation>Резервно копиране</translation>
+    </message>
+    <message>
+        <source>Reading</source>
+        <translation>Четене</translation>
+    </message>
+    <message>
+        <source>Writing</source>
+        <translation>Запис</translation>
+    </message>
+    <message>
+        <source>Verifying</source>
+        <translation>Проверка</translation>
+    </message>
+    <message>
+        <source>%1, retries: %2</source>
+        <translation>%1, повторни опити: %2</translation>
+    </message>
+    <message>
+        <source>Log records in the Connector: %1, all archived.</source>
+        <translation>Записи в дневника на Connector: %1, всички са архивирани.</translation>
+    </message>
+    <message>
+        <source>The Connector holds no readable program or log; nothing was archived.</source>
+        <translation>Connector не съдържа четима програма или дневник; нищо не е архивирано.</translation>
+    </message>
+    <message>
+        <source>The Connector was not backed up (File, Properties); its event log will be lost.</source>
+        <translation>Не е направено резервно копие на Connector (Файл, Свойства); дневникът му на събитията ще бъде загубен.</translation>
+    </message>
+    <message>
+        <source>Unable to write to %1</source>
+        <translation>Не може да се запише в %1</translation>
+    </message>
+    <message>
+        <source>Limnaset Configuration (*.r72)</source>
+        <translation>Конфигурация на Limnaset (*.r72)</translation>
+    </message>
+    <message>
+        <source>Save file</source>
+        <translation>Запази файл</translation>
+    </message>
+    <message>
+        <source>Export Plot</source>
+        <translation>Експорт на графика</translation>
+    </message>
+    <message>
+        <source>PNG image (*.png)</source>
+        <translation>Изображение PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>SVG image (*.svg)</source>
+        <translation>Изображение SVG (*.svg)</translation>
+    </message>
+    <message>
+        <source>Export file</source>
+        <translation>Експорт на файл</translation>
+    </message>
+    <message>
+        <source>Export file (CSV) (*.csv)</source>
+        <translation>Файл за експорт (CSV) (*.csv)</translation>
+    </message>
+    <message>
+        <source>Export file (CSV, UTF-8) (*.csv)</source>
+        <translation>Файл за експорт (CSV, UTF-8) (*.csv)</translation>
+    </message>
+</context>
+<context>
+    <name>TMsgTemplate</name>
+    <message>
+        <source>Confirmation</source>
+        <translation>Потвърждение</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Грешка</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Предупреждение</translation>
+    </message>
+    <message>
+        <source>&lt;noname&gt;</source>
+        <translation>&lt;без име&gt;</translation>
+    </message>
+    <message>
+        <source>File already exists. Do You want to overwrite it ?</source>
+        <translation>Файлът вече съществува. Искате ли да го презапишете?</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Да</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Не</translation>
+    </message>
+    <message>
+        <source>noname</source>
+        <translation>безименен</translation>
+    </message>
+    <message>
+        <source>File modified, do You want to save it ?</source>
+        <translation>Файлът е променен. Искате ли да го запазите?</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Communication error, please try once more</source>
+        <translation>Грешка в комуникацията, моля, опитайте отново</translation>
+    </message>
+    <message>
+        <source>File access error</source>
+        <translation>Грешка при достъп до файла</translation>
+    </message>
+    <message>
+        <source>Parameter out of range</source>
+        <translation>Параметърът е извън допустимия обхват</translation>
+    </message>
+    <message>
+        <source>Connector OK</source>
+        <translation>Connector OK</translation>
+    </message>
+    <message>
+        <source>Connector ERROR</source>
+        <translation>Connector ГРЕШКА</translation>
+    </message>
+    <message>
+        <source>Invalid format of parameter</source>
+        <translation>Невалиден формат на параметъра</translation>
+    </message>
+    <message>
+        <source>Do You really want to write data into Connector ?</source>
+        <translation>Наистина ли искате да запишете данните в Connector?</translation>
+    </message>
+    <message>
+        <source>New language will be set after program restart</source>
+        <translation>Новият език ще бъде зададен след рестартиране на програмата</translation>
+    </message>
+    <message>
+        <source>Adapter ?</source>
+        <translation>Адаптер?</translation>
+    </message>
+    <message>
+        <source>Row</source>
+        <translation>Ред</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Време</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Състояние</translation>
+    </message>
+    <message>
+        <source>Bottle</source>
+        <translation>Бутилка</translation>
+    </message>
+    <message>
+        <source>Sample</source>
+        <translation>Проба</translation>
+    </message>
+    <message>
+        <source>VAR/FLOW</source>
+        <translation>VAR/FLOW</translation>
+    </message>
+    <message>
+        <source>External T</source>
+        <translation>Външна T</translation>
+    </message>
+    <message>
+        <source>Box T</source>
+        <translation>T на корпуса</translation>
+    </message>
+    <message>
+        <source>Corrupted file</source>
+        <translation>Повреден файл</translation>
+    </message>
+    <message>
+        <source>export</source>
+        <translation>експорт</translation>
+    </message>
+    <message>
+        <source>EVENT/AUX</source>
+        <translation>EVENT/AUX</translation>
+    </message>
+    <message>
+        <source>Immediately</source>
+        <translation>Веднага</translation>
+    </message>
+    <message>
+        <source>After</source>
+        <translation>След</translation>
+    </message>
+    <message>
+        <source>At</source>
+        <translation>В</translation>
+    </message>
+    <message>
+        <source>By scheduler</source>
+        <translation>По график</translation>
+    </message>
+    <message>
+        <source>No Event detection</source>
+        <translation>Без откриване на събития</translation>
+    </message>
+    <message>
+        <source>Run program on Event</source>
+        <translation>Изпълни програмата при събитие</translation>
+    </message>
+    <message>
+        <source>Start program by Event</source>
+        <translation>Стартирай програмата от събитие</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Няма</translation>
+    </message>
+    <message>
+        <source>Digital</source>
+        <translation>Цифров</translation>
+    </message>
+    <message>
+        <source>Analog</source>
+        <translation>Аналогов</translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <translation>Ниво</translation>
+    </message>
+    <message>
+        <source>Temperature</source>
+        <translation>Температура</translation>
+    </message>
+    <message>
+        <source>No Scheduled Activity</source>
+        <translation>Няма планирана дейност</translation>
+    </message>
+    <message>
+        <source>VAR/FLOW analog input disabled</source>
+        <translation>Аналоговият вход VAR/FLOW е изключен</translation>
+    </message>
+    <message>
+        <source>EVENT/AUX analog input disabled</source>
+        <translation>Аналоговият вход EVENT/AUX е изключен</translation>
+    </message>
+    <message>
+        <source>Wrong file version</source>
+        <translation>Грешна версия на файла</translation>
+    </message>
+    <message>
+        <source>The Connector could not be read for its backup, nothing was written</source>
+        <translation>Connector не можа да бъде прочетен за резервно копие, нищо не е записано</translation>
+    </message>
+    <message>
+        <source>The backup could not be saved in %1, nothing was written</source>
+        <translation>Резервното копие не можа да бъде запазено в %1, нищо не е записано</translation>
+    </message>
+    <message>
+        <source>The data read could not be archived in %1</source>
+        <translation>Прочетените данни не можаха да бъдат архивирани в %1</translation>
+    </message>
+    <message>
+        <source>Read cancelled</source>
+        <translation>Четенето е отменено</translation>
+    </message>
+    <message>
+        <source>Write cancelled</source>
+        <translation>Записът е отменен</translation>
+    </message>
+    <message>
+        <source>Backup cancelled, nothing was written</source>
+        <translation>Резервното копиране е отменено, нищо не е записано</translation>
+    </message>
+    <message>
+        <source>The Connector holds a partly written program and must be written again before use</source>
+        <translation>Connector съдържа частично записана програма и трябва да бъде записан отново преди употреба</translation>
+    </message>
+</context>
+<context>
+    <name>TProgramDialog</name>
+    <message>
+        <source>Program Start</source>
+        <translation>Старт на програмата</translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <translation>Режим</translation>
+    </message>
+    <message>
+        <source>Start immediately</source>
+        <translation>Старт веднага</translation>
+    </message>
+    <message>
+        <source>Start after delay</source>
+        <translation>Старт след закъснение</translation>
+    </message>
+    <message>
+        <source>Start at time</source>
+        <translation>Старт в зададен час</translation>
+    </message>
+    <message>
+        <source>Start by scheduler</source>
+        <translation>Старт по график</translation>
+    </message>
+    <message>
+        <source>Start Delay :</source>
+        <translation>Закъснение на старта :</translation>
+    </message>
+    <message>
+        <source>[hh:mm]</source>
+        <translation>[hh:mm]</translation>
+    </message>
+    <message>
+        <source>Start at :</source>
+        <translation>Старт в :</translation>
+    </message>
+    <message>
+        <source>Now</source>
+        <translation>Сега</translation>
+    </message>
+    <message>
+        <source>1st</source>
+        <translation>1-ви</translation>
+    </message>
+    <message>
+        <source>2nd</source>
+        <translation>2-ри</translation>
+    </message>
+    <message>
+        <source>3rd</source>
+        <translation>3-ти</translation>
+    </message>
+    <message>
+        <source>4th</source>
+        <translation>4-ти</translation>
+    </message>
+    <message>
+        <source>Last</source>
+        <translation>Посл.</translation>
+    </message>
+    <message>
+        <source>Start At [hh:mm]</source>
+        <translation>Старт в [hh:mm]</translation>
+    </message>
+    <message>
+        <source>Monday :</source>
+        <translation>Понеделник :</translation>
+    </message>
+    <message>
+        <source>Tuesday :</source>
+        <translation>Вторник :</translation>
+    </message>
+    <message>
+        <source>Wednesday :</source>
+        <translation>Сряда :</translation>
+    </message>
+    <message>
+        <source>Thursday :</source>
+        <translation>Четвъртък :</translation>
+    </message>
+    <message>
+        <source>Friday :</source>
+        <translation>Петък :</translation>
+    </message>
+    <message>
+        <source>Saturday :</source>
+        <translation>Събота :</translation>
+    </message>
+    <message>
+        <source>Sunday :</source>
+        <translation>Неделя :</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отказ</translation>
+    </message>
+</context>
+<context>
+    <name>TPropertiesDialog</name>
+    <message>
+        <source>Program Properties</source>
+        <translation>Свойства на програмата</translation>
+    </message>
+    <message>
+        <source>Language :</source>
+        <translation>Език :</translation>
+    </message>
+    <message>
+        <source>&lt;Default&gt;</source>
+        <translation>&lt;По подразбиране&gt;</translation>
+    </message>
+    <message>
+        <source>Bulgarian</source>
+        <translation>Български</translation>
+    </message>
+    <message>
+        <source>Czech</source>
+        <translation>Чешки</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <translation>Английски</translation>
+    </message>
+    <message>
+        <source>French</source>
+        <translation>Френски</translation>
+    </message>
+    <message>
+        <source>German</source>
+        <translation>Немски</translation>
+    </message>
+    <message>
+        <source>Italian</source>
+        <translation>Италиански</translation>
+    </message>
+    <message>
+        <source>Lithuanian</source>
+        <translation>Литовски</translation>
+    </message>
+    <message>
+        <source>Polish</source>
+        <translation>Полски</translation>
+    </message>
+    <message>
+        <source>Romanian</source>
+        <translation>Румънски</translation>
+    </message>
+    <message>
+        <source>Russian</source>
+        <translation>Руски</translation>
+    </message>
+    <message>
+        <source>Slovak</source>
+        <translation>Словашки</translation>
+    </message>
+    <message>
+        <source>Spanish</source>
+        <translation>Испански</translation>
+    </message>
+    <message>
+        <source>Connector text code page :</source>
+        <translation>Кодова страница на текста в Connector :</translation>
+    </message>
+    <message>
+        <source>Windows-1250 (Central European)</source>
+        <translation>Windows-1250 (Централна Европа)</translation>
+    </message>
+    <message>
+        <source>Windows-1251 (Cyrillic)</source>
+        <translation>Windows-1251 (кирилица)</translation>
+    </message>
+    <message>
+        <source>Windows-1252 (Western European)</source>
+        <translation>Windows-1252 (Западна Европа)</translation>
+    </message>
+    <message>
+        <source>Windows-1257 (Baltic)</source>
+        <translation>Windows-1257 (Балтика)</translation>
+    </message>
+    <message>
+        <source>Back up the Connector before writing</source>
+        <translation>Резервно копие преди запис</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отказ</translation>
+    </message>
+</context>
+<context>
+    <name>TSamplerPage</name>
+    <message>
+        <source>Sampler</source>
+        <translation>Пробовземач</translation>
+    </message>
+    <message>
+        <source>Purging Before Sampling :</source>
+        <translation>Продухване преди проба :</translation>
+    </message>
+    <message>
+        <source>[s]</source>
+        <translation>[s]</translation>
+    </message>
+    <message>
+        <source>Purging After Sampling :</source>
+        <translation>Продухване след проба :</translation>
+    </message>
+    <message>
+        <source>Pump Pulses :</source>
+        <translation>Импулси на помпата :</translation>
+    </message>
+    <message>
+        <source>Aeration :</source>
+        <translation>Аерация :</translation>
+    </message>
+    <message>
+        <source>Max Suction Time :</source>
+        <translation>Макс. засмукване :</translation>
+    </message>
+    <message>
+        <source>Purges Count :</source>
+        <translation>Брой продухвания :</translation>
+    </message>
+    <message>
+        <source>Analog input VAR/FLOW</source>
+        <translation>Аналогов вход VAR/FLOW</translation>
+    </message>
+    <message>
+        <source>Range :</source>
+        <translation>Обхват :</translation>
+    </message>
+    <message>
+        <source>0 - 20mA</source>
+        <translation>0 - 20mA</translation>
+    </message>
+    <message>
+        <source>4 - 20mA</source>
+        <translation>4 - 20mA</translation>
+    </message>
+    <message>
+        <source>Minimum :</source>
+        <translation>Минимум :</translation>
+    </message>
+    <message>
+        <source>Maximum :</source>
+        <translation>Максимум :</translation>
+    </message>
+    <message>
+        <source>Units :</source>
+        <translation>Единици :</translation>
+    </message>
+    <message>
+        <source>Analog input EVENT/AUX</source>
+        <translation>Аналогов вход EVENT/AUX</translation>
+    </message>
+    <message>
+        <source>Logger</source>
+        <translation>Регистратор</translation>
+    </message>
+    <message>
+        <source>Logger Mode</source>
+        <translation>Режим на регистратора</translation>
+    </message>
+    <message>
+        <source>Disable logger</source>
+        <translation>Без регистриране</translation>
+    </message>
+    <message>
+        <source>Periodical sampling</source>
+        <translation>Периодичен запис</translation>
+    </message>
+    <message>
+        <source>Logger period :</source>
+        <translation>Период на запис :</translation>
+    </message>
+    <message>
+        <source>[hh:mm]</source>
+        <translation>[hh:mm]</translation>
+    </message>
+    <message>
+        <source>Door Status Record</source>
+        <translation>Състояние на вратата</translation>
+    </message>
+    <message>
+        <source>Temperature</source>
+        <translation>Температура</translation>
+    </message>
+    <message>
+        <source>°C</source>
+        <translation>°C</translation>
+    </message>
+    <message>
+        <source>F</source>
+        <translation>F</translation>
+    </message>
+</context>
+<context>
+    <name>TStatusPage</name>
+    <message>
+        <source>Sampler Mode :</source>
+        <translation>Режим на пробовземане :</translation>
+    </message>
+    <message>
+        <source>EXTERNAL CONTROL</source>
+        <translation>ВЪНШНО УПРАВЛЕНИЕ</translation>
+    </message>
+    <message>
+        <source>PERIODICAL SAMPLING</source>
+        <translation>ПЕРИОДИЧНО ПРОБОВЗЕМАНЕ</translation>
+    </message>
+    <message>
+        <source>SAMPLING BY FLOW PULSES</source>
+        <translation>ПРОБОВЗЕМАНЕ ПО ИМПУЛСИ НА ДЕБИТ</translation>
+    </message>
+    <message>
+        <source>SAMPLING BY FLOW RATE</source>
+        <translation>ПРОБОВЗЕМАНЕ ПО ДЕБИТ</translation>
+    </message>
+    <message>
+        <source>Program start :</source>
+        <translation>Старт на програмата :</translation>
+    </message>
+    <message>
+        <source>Program Start</source>
+        <translation>Старт на програмата</translation>
+    </message>
+    <message>
+        <source>VAR data</source>
+        <translation>Данни VAR</translation>
+    </message>
+    <message>
+        <source>Enable VAR</source>
+        <translation>Включи VAR</translation>
+    </message>
+    <message>
+        <source>VAR Maximum :</source>
+        <translation>Максимум VAR :</translation>
+    </message>
+    <message>
+        <source>Bottles / Distributor</source>
+        <translation>Бутилки / разпределител</translation>
+    </message>
+    <message>
+        <source>Distributor Capacity :</source>
+        <translation>Капацитет на разпределителя :</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>Авто</translation>
+    </message>
+    <message>
+        <source>Bottles Limit :</source>
+        <translation>Лимит бутилки :</translation>
+    </message>
+    <message>
+        <source>Enable</source>
+        <translation>Включи</translation>
+    </message>
+    <message>
+        <source>Samples per bottle :</source>
+        <translation>Проби на бутилка :</translation>
+    </message>
+    <message>
+        <source>Bottles per group :</source>
+        <translation>Бутилки в група :</translation>
+    </message>
+    <message>
+        <source>Periodical sampling</source>
+        <translation>Периодично пробовземане</translation>
+    </message>
+    <message>
+        <source>Sampling period :</source>
+        <translation>Период на пробовземане :</translation>
+    </message>
+    <message>
+        <source>[hh:mm]</source>
+        <translation>[hh:mm]</translation>
+    </message>
+    <message>
+        <source>Flow pulses sampling</source>
+        <translation>Пробовземане по импулси на дебит</translation>
+    </message>
+    <message>
+        <source>Pulses per sample :</source>
+        <translation>Импулси на проба :</translation>
+    </message>
+    <message>
+        <source>Enable maximum sampling interval</source>
+        <translation>Включи макс. интервал на пробовземане</translation>
+    </message>
+    <message>
+        <source>Maximum interval :</source>
+        <translation>Макс. интервал :</translation>
+    </message>
+    <message>
+        <source>Flow rate sampling</source>
+        <translation>Пробовземане по дебит</translation>
+    </message>
+    <message>
+        <source>Flow maximum :</source>
+        <translation>Максимален дебит :</translation>
+    </message>
+    <message>
+        <source>Samples Rate :</source>
+        <translation>Честота на проби :</translation>
+    </message>
+    <message>
+        <source>Samples / h</source>
+        <translation>Проби / h</translation>
+    </message>
+    <message>
+        <source>Connector clock :</source>
+        <translation>Час на Connector :</translation>
+    </message>
+    <message>
+        <source>PC Clock :</source>
+        <translation>Час на PC :</translation>
+    </message>
+    <message>
+        <source>Connector :</source>
+        <translation>Connector :</translation>
+    </message>
+    <message>
+        <source>Set Clock</source>
+        <translation>Задай часа</translation>
+    </message>
+    <message>
+        <source>Connector Data</source>
+        <translation>Данни на Connector</translation>
+    </message>
+    <message>
+        <source>Bottle change</source>
+        <translation>Смяна на бутилка</translation>
+    </message>
+    <message>
+        <source>Change By</source>
+        <translation>Смяна по</translation>
+    </message>
+    <message>
+        <source>Samples Count</source>
+        <translation>Брой проби</translation>
+    </message>
+    <message>
+        <source>Time interval</source>
+        <translation>Времеви интервал</translation>
+    </message>
+    <message>
+        <source>Change Interval :</source>
+        <translation>Интервал на смяна :</translation>
+    </message>
+    <message>
+        <source>Event control</source>
+        <translation>Управление по събитие</translation>
+    </message>
+    <message>
+        <source>Mode : </source>
+        <translation>Режим : </translation>
+    </message>
+    <message>
+        <source>Input : </source>
+        <translation>Вход : </translation>
+    </message>
+    <message>
+        <source>Event Control</source>
+        <translation>Управление по събитие</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,1219 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="cs_CZ">
+<context>
+    <name>TAboutBox</name>
+    <message>
+        <source>About</source>
+        <translation>O programu</translation>
+    </message>
+    <message>
+        <source>Limnaset - Connector programmer</source>
+        <translation>Limnaset - programování Connectoru</translation>
+    </message>
+    <message>
+        <source>Configuration tool for automatic water samplers</source>
+        <translation>Konfigurační nástroj pro automatické vzorkovače vody</translation>
+    </message>
+    <message>
+        <source>Reads, edits and writes the sampler Connector</source>
+        <translation>Čte, upravuje a zapisuje Connector vzorkovače</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Version : %d.%02d</source>
+        <translation>Verze : %d.%02d</translation>
+    </message>
+</context>
+<context>
+    <name>TAdapterDiagnosis</name>
+    <message>
+        <source>brltty is a braille display daemon that claims USB serial bridges; without a braille display, remove it (sudo apt remove brltty) and plug the adapter in again.</source>
+        <translation>brltty je démon pro braillské řádky, který si přivlastňuje sériové převodníky USB; pokud braillský řádek nepoužíváte, odeberte jej (sudo apt remove brltty) a adaptér znovu připojte.</translation>
+    </message>
+    <message>
+        <source>ModemManager probes it as a modem; install the udev rule of the Limnaset package, which tells it to leave the adapter alone, and plug the adapter in again.</source>
+        <translation>ModemManager jej zkouší jako modem; nainstalujte pravidlo udev z balíčku Limnaset, které mu říká, aby adaptér nechal být, a adaptér znovu připojte.</translation>
+    </message>
+    <message>
+        <source>Close that program, or name another device with LIMNASET_PORT.</source>
+        <translation>Ukončete ten program nebo zadejte jiné zařízení pomocí LIMNASET_PORT.</translation>
+    </message>
+    <message>
+        <source>LIMNASET_PORT names %1, which does not exist. Name the adapter&apos;s device, or unset LIMNASET_PORT to search by the description.</source>
+        <translation>LIMNASET_PORT uvádí zařízení %1, které neexistuje. Zadejte zařízení adaptéru nebo zrušte LIMNASET_PORT, aby se hledalo podle popisu.</translation>
+    </message>
+    <message>
+        <source>No serial device has the description %1. Plug the adapter in; if it is plugged in, try another USB socket or cable.</source>
+        <translation>Žádné sériové zařízení nemá popis %1. Připojte adaptér; pokud je připojen, zkuste jiný port USB nebo jiný kabel.</translation>
+    </message>
+    <message>
+        <source>%1 serial devices have the description %2 (%3). Unplug all but one, or name one with LIMNASET_PORT.</source>
+        <translation>Počet sériových zařízení s popisem %2 (%3): %1. Odpojte všechna kromě jednoho nebo jedno zadejte pomocí LIMNASET_PORT.</translation>
+    </message>
+    <message>
+        <source>You may not open %1 (group %2). Join the group (sudo adduser $USER %2, then log in again), or install the udev rule of the Limnaset package and plug the adapter in again.</source>
+        <translation>Nemáte oprávnění otevřít %1 (skupina %2). Přidejte se do skupiny (sudo adduser $USER %2, pak se znovu přihlaste) nebo nainstalujte pravidlo udev z balíčku Limnaset a adaptér znovu připojte.</translation>
+    </message>
+    <message>
+        <source>%1 is held by %2. %3</source>
+        <translation>Zařízení %1 je obsazeno programem %2. %3</translation>
+    </message>
+    <message>
+        <source>%1 is held by another process. Close it, or name another device with LIMNASET_PORT.</source>
+        <translation>Zařízení %1 je obsazeno jiným procesem. Ukončete jej nebo zadejte jiné zařízení pomocí LIMNASET_PORT.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened: %2.</source>
+        <translation>Zařízení %1 nelze otevřít: %2.</translation>
+    </message>
+    <message>
+        <source>%1 opens, but no adapter answers on it.</source>
+        <translation>Zařízení %1 se otevře, ale žádný adaptér na něm neodpovídá.</translation>
+    </message>
+</context>
+<context>
+    <name>TArchiveWindow</name>
+    <message>
+        <source>Archive</source>
+        <translation>Archiv</translation>
+    </message>
+    <message>
+        <source>Serial number:</source>
+        <translation>Sériové číslo:</translation>
+    </message>
+    <message>
+        <source>Serial number</source>
+        <translation>Sériové číslo</translation>
+    </message>
+    <message>
+        <source>Connector name</source>
+        <translation>Název Connectoru</translation>
+    </message>
+    <message>
+        <source>Read at</source>
+        <translation>Načteno</translation>
+    </message>
+    <message>
+        <source>Log records</source>
+        <translation>Záznamy protokolu</translation>
+    </message>
+    <message>
+        <source>Newest record</source>
+        <translation>Nejnovější záznam</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Otevřít</translation>
+    </message>
+</context>
+<context>
+    <name>TConnectorDialog</name>
+    <message>
+        <source>Connector data</source>
+        <translation>Data Connectoru</translation>
+    </message>
+    <message>
+        <source>Connector</source>
+        <translation>Connector</translation>
+    </message>
+    <message>
+        <source>Serial Number :</source>
+        <translation>Sériové číslo :</translation>
+    </message>
+    <message>
+        <source>Name :</source>
+        <translation>Název :</translation>
+    </message>
+    <message>
+        <source>Comment :</source>
+        <translation>Komentář :</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Zrušit</translation>
+    </message>
+</context>
+<context>
+    <name>TEventDialog</name>
+    <message>
+        <source>Event control</source>
+        <translation>Řízení událostmi</translation>
+    </message>
+    <message>
+        <source>Event Mode</source>
+        <translation>Režim událostí</translation>
+    </message>
+    <message>
+        <source>Disable event control</source>
+        <translation>Bez řízení událostmi</translation>
+    </message>
+    <message>
+        <source>Digital input</source>
+        <translation>Digitální vstup</translation>
+    </message>
+    <message>
+        <source>Analog input</source>
+        <translation>Analogový vstup</translation>
+    </message>
+    <message>
+        <source>Level input</source>
+        <translation>Vstup hladiny</translation>
+    </message>
+    <message>
+        <source>Temperature</source>
+        <translation>Teplota</translation>
+    </message>
+    <message>
+        <source>Delay :</source>
+        <translation>Zpoždění :</translation>
+    </message>
+    <message>
+        <source>[mm:ss]</source>
+        <translation>[mm:ss]</translation>
+    </message>
+    <message>
+        <source>Event Inversion</source>
+        <translation>Inverze události</translation>
+    </message>
+    <message>
+        <source>Run mode</source>
+        <translation>Režim běhu</translation>
+    </message>
+    <message>
+        <source>Run program on event</source>
+        <translation>Běh programu při události</translation>
+    </message>
+    <message>
+        <source>Start program by event</source>
+        <translation>Start programu událostí</translation>
+    </message>
+    <message>
+        <source>Change bottle at event termination</source>
+        <translation>Výměna láhve na konci události</translation>
+    </message>
+    <message>
+        <source>Enable pre-sampling</source>
+        <translation>Povolit předvzorkování</translation>
+    </message>
+    <message>
+        <source>Interval :</source>
+        <translation>Interval :</translation>
+    </message>
+    <message>
+        <source>Samples :</source>
+        <translation>Vzorky :</translation>
+    </message>
+    <message>
+        <source>Disable VAR</source>
+        <translation>Vypnout VAR</translation>
+    </message>
+    <message>
+        <source>Low Limit :</source>
+        <translation>Dolní mez :</translation>
+    </message>
+    <message>
+        <source>High Limit :</source>
+        <translation>Horní mez :</translation>
+    </message>
+    <message>
+        <source>Low Temperature :</source>
+        <translation>Dolní teplota :</translation>
+    </message>
+    <message>
+        <source>High Temperature :</source>
+        <translation>Horní teplota :</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Zrušit</translation>
+    </message>
+</context>
+<context>
+    <name>TLogChart</name>
+    <message>
+        <source>Samples</source>
+        <translation>Vzorky</translation>
+    </message>
+    <message>
+        <source>Bottles</source>
+        <translation>Láhve</translation>
+    </message>
+    <message>
+        <source>Events</source>
+        <translation>Události</translation>
+    </message>
+    <message>
+        <source>Program</source>
+        <translation>Program</translation>
+    </message>
+    <message>
+        <source>Door</source>
+        <translation>Dveře</translation>
+    </message>
+    <message>
+        <source>Power</source>
+        <translation>Napájení</translation>
+    </message>
+    <message>
+        <source>Calibration</source>
+        <translation>Kalibrace</translation>
+    </message>
+    <message>
+        <source>Repaired</source>
+        <translation>Opraveno</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Neznámé</translation>
+    </message>
+    <message>
+        <source>Temperature</source>
+        <translation>Teplota</translation>
+    </message>
+</context>
+<context>
+    <name>TLogPage</name>
+    <message>
+        <source>Table</source>
+        <translation>Tabulka</translation>
+    </message>
+    <message>
+        <source>Plot</source>
+        <translation>Graf</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopírovat</translation>
+    </message>
+</context>
+<context>
+    <name>TMainForm</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Zrušit</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Soubor</translation>
+    </message>
+    <message>
+        <source>&amp;Data</source>
+        <translation>&amp;Data</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Zobrazit</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Nápověda</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Nový</translation>
+    </message>
+    <message>
+        <source>Create new file</source>
+        <translation>Vytvořit nový soubor</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>&amp;Otevřít</translation>
+    </message>
+    <message>
+        <source>Open File</source>
+        <translation>Otevřít soubor</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Uložit</translation>
+    </message>
+    <message>
+        <source>Save File</source>
+        <translation>Uložit soubor</translation>
+    </message>
+    <message>
+        <source>Save &amp;As</source>
+        <translation>Uložit &amp;jako</translation>
+    </message>
+    <message>
+        <source>Save File with new name</source>
+        <translation>Uložit soubor pod novým názvem</translation>
+    </message>
+    <message>
+        <source>&amp;Export</source>
+        <translation>&amp;Exportovat</translation>
+    </message>
+    <message>
+        <source>Export File as text</source>
+        <translation>Exportovat soubor jako text</translation>
+    </message>
+    <message>
+        <source>&amp;Archive...</source>
+        <translation>&amp;Archiv...</translation>
+    </message>
+    <message>
+        <source>Connector images kept from every read</source>
+        <translation>Obrazy Connectoru uchované z každého načtení</translation>
+    </message>
+    <message>
+        <source>Export &amp;Plot</source>
+        <translation>Exportovat &amp;graf</translation>
+    </message>
+    <message>
+        <source>Save the log plot as a picture</source>
+        <translation>Uložit graf protokolu jako obrázek</translation>
+    </message>
+    <message>
+        <source>P&amp;roperties...</source>
+        <translation>&amp;Vlastnosti...</translation>
+    </message>
+    <message>
+        <source>Program Properties</source>
+        <translation>Vlastnosti programu</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Konec</translation>
+    </message>
+    <message>
+        <source>Exit Program</source>
+        <translation>Ukončit program</translation>
+    </message>
+    <message>
+        <source>&amp;Read</source>
+        <translation>&amp;Načíst</translation>
+    </message>
+    <message>
+        <source>Read data from adapter</source>
+        <translation>Načíst data z adaptéru</translation>
+    </message>
+    <message>
+        <source>&amp;Write</source>
+        <translation>&amp;Zapsat</translation>
+    </message>
+    <message>
+        <source>Write data to adapter</source>
+        <translation>Zapsat data do adaptéru</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Stav</translation>
+    </message>
+    <message>
+        <source>View Status panel</source>
+        <translation>Zobrazit panel Stav</translation>
+    </message>
+    <message>
+        <source>Thermostat</source>
+        <translation>Termostat</translation>
+    </message>
+    <message>
+        <source>View Sampler panel</source>
+        <translation>Zobrazit panel Vzorkovač</translation>
+    </message>
+    <message>
+        <source>Log</source>
+        <translation>Protokol</translation>
+    </message>
+    <message>
+        <source>View Event Log</source>
+        <translation>Zobrazit protokol událostí</translation>
+    </message>
+    <message>
+        <source>&amp;About...</source>
+        <translation>&amp;O programu...</translation>
+    </message>
+    <message>
+        <source>Informations about program</source>
+        <translation>Informace o programu</translation>
+    </message>
+    <message>
+        <source>Sampler</source>
+        <translation>Vzorkovač</translation>
+    </message>
+    <message>
+        <source>Event Log</source>
+        <translation>Protokol událostí</translation>
+    </message>
+    <message>
+        <source>Read data from connector</source>
+        <translation>Načíst data z Connectoru</translation>
+    </message>
+    <message>
+        <source>Write data to connector</source>
+        <translation>Zapsat data do Connectoru</translation>
+    </message>
+    <message>
+        <source>Backing up</source>
+        <translation>Zálohování</translation>
+    </message>
+    <message>
+        <source>Reading</source>
+        <translation>Načítání</translation>
+    </message>
+    <message>
+        <source>Writing</source>
+        <translation>Zápis</translation>
+    </message>
+    <message>
+        <source>Verifying</source>
+        <translation>Ověřování</translation>
+    </message>
+    <message>
+        <source>%1, retries: %2</source>
+        <translation>%1, opakování: %2</translation>
+    </message>
+    <message>
+        <source>Log records in the Connector: %1, all archived.</source>
+        <translation>Záznamy protokolu v Connectoru: %1, všechny archivovány.</translation>
+    </message>
+    <message>
+        <source>The Connector holds no readable program or log; nothing was archived.</source>
+        <translation>Connector neobsahuje čitelný program ani protokol; nic nebylo archivováno.</translation>
+    </message>
+    <message>
+        <source>The Connector was not backed up (File, Properties); its event log will be lost.</source>
+        <translation>Connector nebyl zálohován (Soubor, Vlastnosti); jeho protokol událostí bude ztracen.</translation>
+    </message>
+    <message>
+        <source>Unable to write to %1</source>
+        <translation>Nelze zapisovat do %1</translation>
+    </message>
+    <message>
+        <source>Limnaset Configuration (*.r72)</source>
+        <translation>Konfigurace Limnaset (*.r72)</translation>
+    </message>
+    <message>
+        <source>Save file</source>
+        <translation>Uložit soubor</translation>
+    </message>
+    <message>
+        <source>Export Plot</source>
+        <translation>Exportovat graf</translation>
+    </message>
+    <message>
+        <source>PNG image (*.png)</source>
+        <translation>Obrázek PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>SVG image (*.svg)</source>
+        <translation>Obrázek SVG (*.svg)</translation>
+    </message>
+    <message>
+        <source>Export file</source>
+        <translation>Exportovat soubor</translation>
+    </message>
+    <message>
+        <source>Export file (CSV) (*.csv)</source>
+        <translation>Exportní soubor (CSV) (*.csv)</translation>
+    </message>
+    <message>
+        <source>Export file (CSV, UTF-8) (*.csv)</source>
+        <translation>Exportní soubor (CSV, UTF-8) (*.csv)</translation>
+    </message>
+</context>
+<context>
+    <name>TMsgTemplate</name>
+    <message>
+        <source>Confirmation</source>
+        <translation>Potvrzení</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Chyba</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Varování</translation>
+    </message>
+    <message>
+        <source>&lt;noname&gt;</source>
+        <translation>&lt;nepojmenovaný&gt;</translation>
+    </message>
+    <message>
+        <source>File already exists. Do You want to overwrite it ?</source>
+        <translation>Soubor již existuje. Chcete jej přepsat?</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Ano</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Ne</translation>
+    </message>
+    <message>
+        <source>noname</source>
+        <translation>nepojmenovaný</translation>
+    </message>
+    <message>
+        <source>File modified, do You want to save it ?</source>
+        <translation>Soubor byl změněn, chcete jej uložit?</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Communication error, please try once more</source>
+        <translation>Chyba komunikace, zkuste to prosím znovu</translation>
+    </message>
+    <message>
+        <source>File access error</source>
+        <translation>Chyba přístupu k souboru</translation>
+    </message>
+    <message>
+        <source>Parameter out of range</source>
+        <translation>Parametr mimo povolený rozsah</translation>
+    </message>
+    <message>
+        <source>Connector OK</source>
+        <translation>Connector OK</translation>
+    </message>
+    <message>
+        <source>Connector ERROR</source>
+        <translation>Connector CHYBA</translation>
+    </message>
+    <message>
+        <source>Invalid format of parameter</source>
+        <translation>Neplatný formát parametru</translation>
+    </message>
+    <message>
+        <source>Do You really want to write data into Connector ?</source>
+        <translation>Opravdu chcete zapsat data do Connectoru?</translation>
+    </message>
+    <message>
+        <source>New language will be set after program restart</source>
+        <translation>Nový jazyk se projeví po restartu programu</translation>
+    </message>
+    <message>
+        <source>Adapter ?</source>
+        <translation>Adaptér?</translation>
+    </message>
+    <message>
+        <source>Row</source>
+        <translation>Řádek</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Čas</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Stav</translation>
+    </message>
+    <message>
+        <source>Bottle</source>
+        <translation>Láhev</translation>
+    </message>
+    <message>
+        <source>Sample</source>
+        <translation>Vzorek</translation>
+    </message>
+    <message>
+        <source>VAR/FLOW</source>
+        <translation>VAR/FLOW</translation>
+    </message>
+    <message>
+        <source>External T</source>
+        <translation>Vnější T</translation>
+    </message>
+    <message>
+        <source>Box T</source>
+        <translation>T skříně</translation>
+    </message>
+    <message>
+        <source>Corrupted file</source>
+        <translation>Poškozený soubor</translation>
+    </message>
+    <message>
+        <source>export</source>
+        <translation>export</translation>
+    </message>
+    <message>
+        <source>EVENT/AUX</source>
+        <translation>EVENT/AUX</translation>
+    </message>
+    <message>
+        <source>Immediately</source>
+        <translation>Ihned</translation>
+    </message>
+    <message>
+        <source>After</source>
+        <translation>Po</translation>
+    </message>
+    <message>
+        <source>At</source>
+        <translation>V čase</translation>
+    </message>
+    <message>
+        <source>By scheduler</source>
+        <translation>Podle plánu</translation>
+    </message>
+    <message>
+        <source>No Event detection</source>
+        <translation>Bez detekce událostí</translation>
+    </message>
+    <message>
+        <source>Run program on Event</source>
+        <translation>Běh programu při události</translation>
+    </message>
+    <message>
+        <source>Start program by Event</source>
+        <translation>Start programu událostí</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Žádný</translation>
+    </message>
+    <message>
+        <source>Digital</source>
+        <translation>Digitální</translation>
+    </message>
+    <message>
+        <source>Analog</source>
+        <translation>Analogový</translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <translation>Hladina</translation>
+    </message>
+    <message>
+        <source>Temperature</source>
+        <translation>Teplota</translation>
+    </message>
+    <message>
+        <source>No Scheduled Activity</source>
+        <translation>Žádná plánovaná činnost</translation>
+    </message>
+    <message>
+        <source>VAR/FLOW analog input disabled</source>
+        <translation>Analogový vstup VAR/FLOW vypnut</translation>
+    </message>
+    <message>
+        <source>EVENT/AUX analog input disabled</source>
+        <translation>Analogový vstup EVENT/AUX vypnut</translation>
+    </message>
+    <message>
+        <source>Wrong file version</source>
+        <translation>Chybná verze souboru</translation>
+    </message>
+    <message>
+        <source>The Connector could not be read for its backup, nothing was written</source>
+        <translation>Connector se nepodařilo načíst pro zálohu, nic nebylo zapsáno</translation>
+    </message>
+    <message>
+        <source>The backup could not be saved in %1, nothing was written</source>
+        <translation>Zálohu se nepodařilo uložit do %1, nic nebylo zapsáno</translation>
+    </message>
+    <message>
+        <source>The data read could not be archived in %1</source>
+        <translation>Načtená data se nepodařilo archivovat v %1</translation>
+    </message>
+    <message>
+        <source>Read cancelled</source>
+        <translation>Načítání zrušeno</translation>
+    </message>
+    <message>
+        <source>Write cancelled</source>
+        <translation>Zápis zrušen</translation>
+    </message>
+    <message>
+        <source>Backup cancelled, nothing was written</source>
+        <translation>Zálohování zrušeno, nic nebylo zapsáno</translation>
+    </message>
+    <message>
+        <source>The Connector holds a partly written program and must be written again before use</source>
+        <translation>Connector obsahuje částečně zapsaný program a před použitím musí být znovu zapsán</translation>
+    </message>
+</context>
+<context>
+    <name>TProgramDialog</name>
+    <message>
+        <source>Program Start</source>
+        <translation>Start programu</translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <translation>Režim</translation>
+    </message>
+    <message>
+        <source>Start immediately</source>
+        <translation>Spustit ihned</translation>
+    </message>
+    <message>
+        <source>Start after delay</source>
+        <translation>Spustit se zpožděním</translation>
+    </message>
+    <message>
+        <source>Start at time</source>
+        <translation>Spustit v čase</translation>
+    </message>
+    <message>
+        <source>Start by scheduler</source>
+        <translation>Spustit podle plánu</translation>
+    </message>
+    <message>
+        <source>Start Delay :</source>
+        <translation>Zpoždění startu :</translation>
+    </message>
+    <message>
+        <source>[hh:mm]</source>
+        <translation>[hh:mm]</translation>
+    </message>
+    <message>
+        <source>Start at :</source>
+        <translation>Start v :</translation>
+    </message>
+    <message>
+        <source>Now</source>
+        <translation>Nyní</translation>
+    </message>
+    <message>
+        <source>1st</source>
+        <translation>1.</translation>
+    </message>
+    <message>
+        <source>2nd</source>
+        <translation>2.</translation>
+    </message>
+    <message>
+        <source>3rd</source>
+        <translation>3.</translation>
+    </message>
+    <message>
+        <source>4th</source>
+        <translation>4.</translation>
+    </message>
+    <message>
+        <source>Last</source>
+        <translation>Poslední</translation>
+    </message>
+    <message>
+        <source>Start At [hh:mm]</source>
+        <translation>Start v [hh:mm]</translation>
+    </message>
+    <message>
+        <source>Monday :</source>
+        <translation>Pondělí :</translation>
+    </message>
+    <message>
+        <source>Tuesday :</source>
+        <translation>Úterý :</translation>
+    </message>
+    <message>
+        <source>Wednesday :</source>
+        <translation>Středa :</translation>
+    </message>
+    <message>
+        <source>Thursday :</source>
+        <translation>Čtvrtek :</translation>
+    </message>
+    <message>
+        <source>Friday :</source>
+        <translation>Pátek :</translation>
+    </message>
+    <message>
+        <source>Saturday :</source>
+        <translation>Sobota :</translation>
+    </message>
+    <message>
+        <source>Sunday :</source>
+        <translation>Neděle :</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Zrušit</translation>
+    </message>
+</context>
+<context>
+    <name>TPropertiesDialog</name>
+    <message>
+        <source>Program Properties</source>
+        <translation>Vlastnosti programu</translation>
+    </message>
+    <message>
+        <source>Language :</source>
+        <translation>Jazyk :</translation>
+    </message>
+    <message>
+        <source>&lt;Default&gt;</source>
+        <translation>&lt;Výchozí&gt;</translation>
+    </message>
+    <message>
+        <source>Bulgarian</source>
+        <translation>Bulharština</translation>
+    </message>
+    <message>
+        <source>Czech</source>
+        <translation>Čeština</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <translation>Angličtina</translation>
+    </message>
+    <message>
+        <source>French</source>
+        <translation>Francouzština</translation>
+    </message>
+    <message>
+        <source>German</source>
+        <translation>Němčina</translation>
+    </message>
+    <message>
+        <source>Italian</source>
+        <translation>Italština</translation>
+    </message>
+    <message>
+        <source>Lithuanian</source>
+        <translation>Litevština</translation>
+    </message>
+    <message>
+        <source>Polish</source>
+        <translation>Polština</translation>
+    </message>
+    <message>
+        <source>Romanian</source>
+        <translation>Rumunština</translation>
+    </message>
+    <message>
+        <source>Russian</source>
+        <translation>Ruština</translation>
+    </message>
+    <message>
+        <source>Slovak</source>
+        <translation>Slovenština</translation>
+    </message>
+    <message>
+        <source>Spanish</source>
+        <translation>Španělština</translation>
+    </message>
+    <message>
+        <source>Connector text code page :</source>
+        <translation>Kódová stránka textů Connectoru :</translation>
+    </message>
+    <message>
+        <source>Windows-1250 (Central European)</source>
+        <translation>Windows-1250 (středoevropská)</translation>
+    </message>
+    <message>
+        <source>Windows-1251 (Cyrillic)</source>
+        <translation>Windows-1251 (cyrilice)</translation>
+    </message>
+    <message>
+        <source>Windows-1252 (Western European)</source>
+        <translation>Windows-1252 (západoevropská)</translation>
+    </message>
+    <message>
+        <source>Windows-1257 (Baltic)</source>
+        <translation>Windows-1257 (baltská)</translation>
+    </message>
+    <message>
+        <source>Back up the Connector before writing</source>
+        <translation>Zálohovat Connector před zápisem</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Zrušit</translation>
+    </message>
+</context>
+<context>
+    <name>TSamplerPage</name>
+    <message>
+        <source>Sampler</source>
+        <translation>Vzorkovač</translation>
+    </message>
+    <message>
+        <source>Purging Before Sampling :</source>
+        <translation>Proplach před odběrem :</translation>
+    </message>
+    <message>
+        <source>[s]</source>
+        <translation>[s]</translation>
+    </message>
+    <message>
+        <source>Purging After Sampling :</source>
+        <translation>Proplach po odběru :</translation>
+    </message>
+    <message>
+        <source>Pump Pulses :</source>
+        <translation>Impulzy čerpadla :</translation>
+    </message>
+    <message>
+        <source>Aeration :</source>
+        <translation>Provzdušnění :</translation>
+    </message>
+    <message>
+        <source>Max Suction Time :</source>
+        <translation>Max. doba nasávání :</translation>
+    </message>
+    <message>
+        <source>Purges Count :</source>
+        <translation>Počet proplachů :</translation>
+    </message>
+    <message>
+        <source>Analog input VAR/FLOW</source>
+        <translation>Analogový vstup VAR/FLOW</translation>
+    </message>
+    <message>
+        <source>Range :</source>
+        <translation>Rozsah :</translation>
+    </message>
+    <message>
+        <source>0 - 20mA</source>
+        <translation>0 - 20mA</translation>
+    </message>
+    <message>
+        <source>4 - 20mA</source>
+        <translation>4 - 20mA</translation>
+    </message>
+    <message>
+        <source>Minimum :</source>
+        <translation>Minimum :</translation>
+    </message>
+    <message>
+        <source>Maximum :</source>
+        <translation>Maximum :</translation>
+    </message>
+    <message>
+        <source>Units :</source>
+        <translation>Jednotky :</translation>
+    </message>
+    <message>
+        <source>Analog input EVENT/AUX</source>
+        <translation>Analogový vstup EVENT/AUX</translation>
+    </message>
+    <message>
+        <source>Logger</source>
+        <translation>Záznamník</translation>
+    </message>
+    <message>
+        <source>Logger Mode</source>
+        <translation>Režim záznamníku</translation>
+    </message>
+    <message>
+        <source>Disable logger</source>
+        <translation>Záznamník vypnut</translation>
+    </message>
+    <message>
+        <source>Periodical sampling</source>
+        <translation>Periodický záznam</translation>
+    </message>
+    <message>
+        <source>Logger period :</source>
+        <translation>Perioda záznamu :</translation>
+    </message>
+    <message>
+        <source>[hh:mm]</source>
+        <translation>[hh:mm]</translation>
+    </message>
+    <message>
+        <source>Door Status Record</source>
+        <translation>Záznam stavu dveří</translation>
+    </message>
+    <message>
+        <source>Temperature</source>
+        <translation>Teplota</translation>
+    </message>
+    <message>
+        <source>°C</source>
+        <translation>°C</translation>
+    </message>
+    <message>
+        <source>F</source>
+        <translation>F</translation>
+    </message>
+</context>
+<context>
+    <name>TStatusPage</name>
+    <message>
+        <source>Sampler Mode :</source>
+        <translation>Režim vzorkovače :</translation>
+    </message>
+    <message>
+        <source>EXTERNAL CONTROL</source>
+        <translation>EXTERNÍ ŘÍZENÍ</translation>
+    </message>
+    <message>
+        <source>PERIODICAL SAMPLING</source>
+        <translation>PERIODICKÉ VZORKOVÁNÍ</translation>
+    </message>
+    <message>
+        <source>SAMPLING BY FLOW PULSES</source>
+        <translation>VZORKOVÁNÍ PODLE IMPULZŮ PRŮTOKU</translation>
+    </message>
+    <message>
+        <source>SAMPLING BY FLOW RATE</source>
+        <translation>VZORKOVÁNÍ PODLE PRŮTOKU</translation>
+    </message>
+    <message>
+        <source>Program start :</source>
+        <translation>Start programu :</translation>
+    </message>
+    <message>
+        <source>Program Start</source>
+        <translation>Start programu</translation>
+    </message>
+    <message>
+        <source>VAR data</source>
+        <translation>Data VAR</translation>
+    </message>
+    <message>
+        <source>Enable VAR</source>
+        <translation>Povolit VAR</translation>
+    </message>
+    <message>
+        <source>VAR Maximum :</source>
+        <translation>Maximum VAR :</translation>
+    </message>
+    <message>
+        <source>Bottles / Distributor</source>
+        <translation>Láhve / rozdělovač</translation>
+    </message>
+    <message>
+        <source>Distributor Capacity :</source>
+        <translation>Kapacita rozdělovače :</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>Auto</translation>
+    </message>
+    <message>
+        <source>Bottles Limit :</source>
+        <translation>Limit lahví :</translation>
+    </message>
+    <message>
+        <source>Enable</source>
+        <translation>Povolit</translation>
+    </message>
+    <message>
+        <source>Samples per bottle :</source>
+        <translation>Vzorků na láhev :</translation>
+    </message>
+    <message>
+        <source>Bottles per group :</source>
+        <translation>Lahví ve skupině :</translation>
+    </message>
+    <message>
+        <source>Periodical sampling</source>
+        <translation>Periodické vzorkování</translation>
+    </message>
+    <message>
+        <source>Sampling period :</source>
+        <translation>Perioda vzorkování :</translation>
+    </message>
+    <message>
+        <source>[hh:mm]</source>
+        <translation>[hh:mm]</translation>
+    </message>
+    <message>
+        <source>Flow pulses sampling</source>
+        <translation>Vzorkování podle impulzů průtoku</translation>
+    </message>
+    <message>
+        <source>Pulses per sample :</source>
+        <translation>Impulzů na vzorek :</translation>
+    </message>
+    <message>
+        <source>Enable maximum sampling interval</source>
+        <translation>Povolit max. interval vzorkování</translation>
+    </message>
+    <message>
+        <source>Maximum interval :</source>
+        <translation>Maximální interval :</translation>
+    </message>
+    <message>
+        <source>Flow rate sampling</source>
+        <translation>Vzorkování podle průtoku</translation>
+    </message>
+    <message>
+        <source>Flow maximum :</source>
+        <translation>Maximum průtoku :</translation>
+    </message>
+    <message>
+        <source>Samples Rate :</source>
+        <translation>Četnost vzorků :</translation>
+    </message>
+    <message>
+        <source>Samples / h</source>
+        <translation>Vzorků / h</translation>
+    </message>
+    <message>
+        <source>Connector clock :</source>
+        <translation>Hodiny Connectoru :</translation>
+    </message>
+    <message>
+        <source>PC Clock :</source>
+        <translation>Hodiny PC :</translation>
+    </message>
+    <message>
+        <source>Connector :</source>
+        <translation>Connector :</translation>
+    </message>
+    <message>
+        <source>Set Clock</source>
+        <translation>Nastavit čas</translation>
+    </message>
+    <message>
+        <source>Connector Data</source>
+        <translation>Data Connectoru</translation>
+    </message>
+    <message>
+        <source>Bottle change</source>
+        <translation>Výměna láhve</translation>
+    </message>
+    <message>
+        <source>Change By</source>
+        <translation>Výměna podle</translation>
+    </message>
+    <message>
+        <source>Samples Count</source>
+        <translation>Počet vzorků</translation>
+    </message>
+    <message>
+        <source>Time interval</source>
+        <translation>Časový interval</translation>
+    </message>
+    <message>
+        <source>Change Interval :</source>
+        <translation>Interval výměny :</translation>
+    </message>
+    <message>
+        <source>Event control</source>
+        <translation>Řízení událostmi</translation>
+    </message>
+    <message>
+        <source>Mode : </source>
+        <translation>Režim : </translation>
+    </message>
+    <message>
+        <source>Input : </source>
+        <translation>Vstup : </translation>
+    </message>
+    <message>
+        <source>Event Control</source>
+        <translation>Řízení událostmi</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,1219 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en_US">
+<context>
+    <name>TAboutBox</name>
+    <message>
+        <source>About</source>
+        <translation>About</translation>
+    </message>
+    <message>
+        <source>Limnaset - Connector programmer</source>
+        <translation>Limnaset - Connector programmer</translation>
+    </message>
+    <message>
+        <source>Configuration tool for automatic water samplers</source>
+        <translation>Configuration tool for automatic water samplers</translation>
+    </message>
+    <message>
+        <source>Reads, edits and writes the sampler Connector</source>
+        <translation>Reads, edits and writes the sampler Connector</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Version : %d.%02d</source>
+        <translation>Version : %d.%02d</translation>
+    </message>
+</context>
+<context>
+    <name>TAdapterDiagnosis</name>
+    <message>
+        <source>brltty is a braille display daemon that claims USB serial bridges; without a braille display, remove it (sudo apt remove brltty) and plug the adapter in again.</source>
+        <translation>brltty is a braille display daemon that claims USB serial bridges; without a braille display, remove it (sudo apt remove brltty) and plug the adapter in again.</translation>
+    </message>
+    <message>
+        <source>ModemManager probes it as a modem; install the udev rule of the Limnaset package, which tells it to leave the adapter alone, and plug the adapter in again.</source>
+        <translation>ModemManager probes it as a modem; install the udev rule of the Limnaset package, which tells it to leave the adapter alone, and plug the adapter in again.</translation>
+    </message>
+    <message>
+        <source>Close that program, or name another device with LIMNASET_PORT.</source>
+        <translation>Close that program, or name another device with LIMNASET_PORT.</translation>
+    </message>
+    <message>
+        <source>LIMNASET_PORT names %1, which does not exist. Name the adapter&apos;s device, or unset LIMNASET_PORT to search by the description.</source>
+        <translation>LIMNASET_PORT names %1, which does not exist. Name the adapter&apos;s device, or unset LIMNASET_PORT to search by the description.</translation>
+    </message>
+    <message>
+        <source>No serial device has the description %1. Plug the adapter in; if it is plugged in, try another USB socket or cable.</source>
+        <translation>No serial device has the description %1. Plug the adapter in; if it is plugged in, try another USB socket or cable.</translation>
+    </message>
+    <message>
+        <source>%1 serial devices have the description %2 (%3). Unplug all but one, or name one with LIMNASET_PORT.</source>
+        <translation>%1 serial devices have the description %2 (%3). Unplug all but one, or name one with LIMNASET_PORT.</translation>
+    </message>
+    <message>
+        <source>You may not open %1 (group %2). Join the group (sudo adduser $USER %2, then log in again), or install the udev rule of the Limnaset package and plug the adapter in again.</source>
+        <translation>You may not open %1 (group %2). Join the group (sudo adduser $USER %2, then log in again), or install the udev rule of the Limnaset package and plug the adapter in again.</translation>
+    </message>
+    <message>
+        <source>%1 is held by %2. %3</source>
+        <translation>%1 is held by %2. %3</translation>
+    </message>
+    <message>
+        <source>%1 is held by another process. Close it, or name another device with LIMNASET_PORT.</source>
+        <translation>%1 is held by another process. Close it, or name another device with LIMNASET_PORT.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened: %2.</source>
+        <translation>%1 cannot be opened: %2.</translation>
+    </message>
+    <message>
+        <source>%1 opens, but no adapter answers on it.</source>
+        <translation>%1 opens, but no adapter answers on it.</translation>
+    </message>
+</context>
+<context>
+    <name>TArchiveWindow</name>
+    <message>
+        <source>Archive</source>
+        <translation>Archive</translation>
+    </message>
+    <message>
+        <source>Serial number:</source>
+        <translation>Serial number:</translation>
+    </message>
+    <message>
+        <source>Serial number</source>
+        <translation>Serial number</translation>
+    </message>
+    <message>
+        <source>Connector name</source>
+        <translation>Connector name</translation>
+    </message>
+    <message>
+        <source>Read at</source>
+        <translation>Read at</translation>
+    </message>
+    <message>
+        <source>Log records</source>
+        <translation>Log records</translation>
+    </message>
+    <message>
+        <source>Newest record</source>
+        <translation>Newest record</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Open</translation>
+    </message>
+</context>
+<context>
+    <name>TConnectorDialog</name>
+    <message>
+        <source>Connector data</source>
+        <translation>Connector data</translation>
+    </message>
+    <message>
+        <source>Connector</source>
+        <translation>Connector</translation>
+    </message>
+    <message>
+        <source>Serial Number :</source>
+        <translation>Serial Number :</translation>
+    </message>
+    <message>
+        <source>Name :</source>
+        <translation>Name :</translation>
+    </message>
+    <message>
+        <source>Comment :</source>
+        <translation>Comment :</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>TEventDialog</name>
+    <message>
+        <source>Event control</source>
+        <translation>Event control</translation>
+    </message>
+    <message>
+        <source>Event Mode</source>
+        <translation>Event Mode</translation>
+    </message>
+    <message>
+        <source>Disable event control</source>
+        <translation>Disable event control</translation>
+    </message>
+    <message>
+        <source>Digital input</source>
+        <translation>Digital input</translation>
+    </message>
+    <message>
+        <source>Analog input</source>
+        <translation>Analog input</translation>
+    </message>
+    <message>
+        <source>Level input</source>
+        <translation>Level input</translation>
+    </message>
+    <message>
+        <source>Temperature</source>
+        <translation>Temperature</translation>
+    </message>
+    <message>
+        <source>Delay :</source>
+        <translation>Delay :</translation>
+    </message>
+    <message>
+        <source>[mm:ss]</source>
+        <translation>[mm:ss]</translation>
+    </message>
+    <message>
+        <source>Event Inversion</source>
+        <translation>Event Inversion</translation>
+    </message>
+    <message>
+        <source>Run mode</source>
+        <translation>Run mode</translation>
+    </message>
+    <message>
+        <source>Run program on event</source>
+        <translation>Run program on event</translation>
+    </message>
+    <message>
+        <source>Start program by event</source>
+        <translation>Start program by event</translation>
+    </message>
+    <message>
+        <source>Change bottle at event termination</source>
+        <translation>Change bottle at event termination</translation>
+    </message>
+    <message>
+        <source>Enable pre-sampling</source>
+        <translation>Enable pre-sampling</translation>
+    </message>
+    <message>
+        <source>Interval :</source>
+        <translation>Interval :</translation>
+    </message>
+    <message>
+        <source>Samples :</source>
+        <translation>Samples :</translation>
+    </message>
+    <message>
+        <source>Disable VAR</source>
+        <translation>Disable VAR</translation>
+    </message>
+    <message>
+        <source>Low Limit :</source>
+        <translation>Low Limit :</translation>
+    </message>
+    <message>
+        <source>High Limit :</source>
+        <translation>High Limit :</translation>
+    </message>
+    <message>
+        <source>Low Temperature :</source>
+        <translation>Low Temperature :</translation>
+    </message>
+    <message>
+        <source>High Temperature :</source>
+        <translation>High Temperature :</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>TLogChart</name>
+    <message>
+        <source>Samples</source>
+        <translation>Samples</translation>
+    </message>
+    <message>
+        <source>Bottles</source>
+        <translation>Bottles</translation>
+    </message>
+    <message>
+        <source>Events</source>
+        <translation>Events</translation>
+    </message>
+    <message>
+        <source>Program</source>
+        <translation>Program</translation>
+    </message>
+    <message>
+        <source>Door</source>
+        <translation>Door</translation>
+    </message>
+    <message>
+        <source>Power</source>
+        <translation>Power</translation>
+    </message>
+    <message>
+        <source>Calibration</source>
+        <translation>Calibration</translation>
+    </message>
+    <message>
+        <source>Repaired</source>
+        <translation>Repaired</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Unknown</translation>
+    </message>
+    <message>
+        <source>Temperature</source>
+        <translation>Temperature</translation>
+    </message>
+</context>
+<context>
+    <name>TLogPage</name>
+    <message>
+        <source>Table</source>
+        <translation>Table</translation>
+    </message>
+    <message>
+        <source>Plot</source>
+        <translation>Plot</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copy</translation>
+    </message>
+</context>
+<context>
+    <name>TMainForm</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <source>&amp;Data</source>
+        <translation>&amp;Data</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;View</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;New</translation>
+    </message>
+    <message>
+        <source>Create new file</source>
+        <translation>Create new file</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>&amp;Open</translation>
+    </message>
+    <message>
+        <source>Open File</source>
+        <translation>Open File</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Save</translation>
+    </message>
+    <message>
+        <source>Save File</source>
+        <translation>Save File</translation>
+    </message>
+    <message>
+        <source>Save &amp;As</source>
+        <translation>Save &amp;As</translation>
+    </message>
+    <message>
+        <source>Save File with new name</source>
+        <translation>Save File with new name</translation>
+    </message>
+    <message>
+        <source>&amp;Export</source>
+        <translation>&amp;Export</translation>
+    </message>
+    <message>
+        <source>Export File as text</source>
+        <translation>Export File as text</translation>
+    </message>
+    <message>
+        <source>&amp;Archive...</source>
+        <translation>&amp;Archive...</translation>
+    </message>
+    <message>
+        <source>Connector images kept from every read</source>
+        <translation>Connector images kept from every read</translation>
+    </message>
+    <message>
+        <source>Export &amp;Plot</source>
+        <translation>Export &amp;Plot</translation>
+    </message>
+    <message>
+        <source>Save the log plot as a picture</source>
+        <translation>Save the log plot as a picture</translation>
+    </message>
+    <message>
+        <source>P&amp;roperties...</source>
+        <translation>P&amp;roperties...</translation>
+    </message>
+    <message>
+        <source>Program Properties</source>
+        <translation>Program Properties</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>E&amp;xit</translation>
+    </message>
+    <message>
+        <source>Exit Program</source>
+        <translation>Exit Program</translation>
+    </message>
+    <message>
+        <source>&amp;Read</source>
+        <translation>&amp;Read</translation>
+    </message>
+    <message>
+        <source>Read data from adapter</source>
+        <translation>Read data from adapter</translation>
+    </message>
+    <message>
+        <source>&amp;Write</source>
+        <translation>&amp;Write</translation>
+    </message>
+    <message>
+        <source>Write data to adapter</source>
+        <translation>Write data to adapter</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>View Status panel</source>
+        <translation>View Status panel</translation>
+    </message>
+    <message>
+        <source>Thermostat</source>
+        <translation>Thermostat</translation>
+    </message>
+    <message>
+        <source>View Sampler panel</source>
+        <translation>View Sampler panel</translation>
+    </message>
+    <message>
+        <source>Log</source>
+        <translation>Log</translation>
+    </message>
+    <message>
+        <source>View Event Log</source>
+        <translation>View Event Log</translation>
+    </message>
+    <message>
+        <source>&amp;About...</source>
+        <translation>&amp;About...</translation>
+    </message>
+    <message>
+        <source>Informations about program</source>
+        <translation>Informations about program</translation>
+    </message>
+    <message>
+        <source>Sampler</source>
+        <translation>Sampler</translation>
+    </message>
+    <message>
+        <source>Event Log</source>
+        <translation>Event Log</translation>
+    </message>
+    <message>
+        <source>Read data from connector</source>
+        <translation>Read data from connector</translation>
+    </message>
+    <message>
+        <source>Write data to connector</source>
+        <translation>Write data to connector</translation>
+    </message>
+    <message>
+        <source>Backing up</source>
+        <translation>Backing up</translation>
+    </message>
+    <message>
+        <source>Reading</source>
+        <translation>Reading</translation>
+    </message>
+    <message>
+        <source>Writing</source>
+        <translation>Writing</translation>
+    </message>
+    <message>
+        <source>Verifying</source>
+        <translation>Verifying</translation>
+    </message>
+    <message>
+        <source>%1, retries: %2</source>
+        <translation>%1, retries: %2</translation>
+    </message>
+    <message>
+        <source>Log records in the Connector: %1, all archived.</source>
+        <translation>Log records in the Connector: %1, all archived.</translation>
+    </message>
+    <message>
+        <source>The Connector holds no readable program or log; nothing was archived.</source>
+        <translation>The Connector holds no readable program or log; nothing was archived.</translation>
+    </message>
+    <message>
+        <source>The Connector was not backed up (File, Properties); its event log will be lost.</source>
+        <translation>The Connector was not backed up (File, Properties); its event log will be lost.</translation>
+    </message>
+    <message>
+        <source>Unable to write to %1</source>
+        <translation>Unable to write to %1</translation>
+    </message>
+    <message>
+        <source>Limnaset Configuration (*.r72)</source>
+        <translation>Limnaset Configuration (*.r72)</translation>
+    </message>
+    <message>
+        <source>Save file</source>
+        <translation>Save file</translation>
+    </message>
+    <message>
+        <source>Export Plot</source>
+        <translation>Export Plot</translation>
+    </message>
+    <message>
+        <source>PNG image (*.png)</source>
+        <translation>PNG image (*.png)</translation>
+    </message>
+    <message>
+        <source>SVG image (*.svg)</source>
+        <translation>SVG image (*.svg)</translation>
+    </message>
+    <message>
+        <source>Export file</source>
+        <translation>Export file</translation>
+    </message>
+    <message>
+        <source>Export file (CSV) (*.csv)</source>
+        <translation>Export file (CSV) (*.csv)</translation>
+    </message>
+    <message>
+        <source>Export file (CSV, UTF-8) (*.csv)</source>
+        <translation>Export file (CSV, UTF-8) (*.csv)</translation>
+    </message>
+</context>
+<context>
+    <name>TMsgTemplate</name>
+    <message>
+        <source>Confirmation</source>
+        <translation>Confirmation</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Warning</translation>
+    </message>
+    <message>
+        <source>&lt;noname&gt;</source>
+        <translation>&lt;noname&gt;</translation>
+    </message>
+    <message>
+        <source>File already exists. Do You want to overwrite it ?</source>
+        <translation>File already exists. Do You want to overwrite it ?</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Yes</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>noname</source>
+        <translation>noname</translation>
+    </message>
+    <message>
+        <source>File modified, do You want to save it ?</source>
+        <translation>File modified, do You want to save it ?</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Communication error, please try once more</source>
+        <translation>Communication error, please try once more</translation>
+    </message>
+    <message>
+        <source>File access error</source>
+        <translation>File access error</translation>
+    </message>
+    <message>
+        <source>Parameter out of range</source>
+        <translation>Parameter out of range</translation>
+    </message>
+    <message>
+        <source>Connector OK</source>
+        <translation>Connector OK</translation>
+    </message>
+    <message>
+        <source>Connector ERROR</source>
+        <translation>Connector ERROR</translation>
+    </message>
+    <message>
+        <source>Invalid format of parameter</source>
+        <translation>Invalid format of parameter</translation>
+    </message>
+    <message>
+        <source>Do You really want to write data into Connector ?</source>
+        <translation>Do You really want to write data into Connector ?</translation>
+    </message>
+    <message>
+        <source>New language will be set after program restart</source>
+        <translation>New language will be set after program restart</translation>
+    </message>
+    <message>
+        <source>Adapter ?</source>
+        <translation>Adapter ?</translation>
+    </message>
+    <message>
+        <source>Row</source>
+        <translation>Row</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Time</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>Bottle</source>
+        <translation>Bottle</translation>
+    </message>
+    <message>
+        <source>Sample</source>
+        <translation>Sample</translation>
+    </message>
+    <message>
+        <source>VAR/FLOW</source>
+        <translation>VAR/FLOW</translation>
+    </message>
+    <message>
+        <source>External T</source>
+        <translation>External T</translation>
+    </message>
+    <message>
+        <source>Box T</source>
+        <translation>Box T</translation>
+    </message>
+    <message>
+        <source>Corrupted file</source>
+        <translation>Corrupted file</translation>
+    </message>
+    <message>
+        <source>export</source>
+        <translation>export</translation>
+    </message>
+    <message>
+        <source>EVENT/AUX</source>
+        <translation>EVENT/AUX</translation>
+    </message>
+    <message>
+        <source>Immediately</source>
+        <translation>Immediately</translation>
+    </message>
+    <message>
+        <source>After</source>
+        <translation>After</translation>
+    </message>
+    <message>
+        <source>At</source>
+        <translation>At</translation>
+    </message>
+    <message>
+        <source>By scheduler</source>
+        <translation>By scheduler</translation>
+    </message>
+    <message>
+        <source>No Event detection</source>
+        <translation>No Event detection</translation>
+    </message>
+    <message>
+        <source>Run program on Event</source>
+        <translation>Run program on Event</translation>
+    </message>
+    <message>
+        <source>Start program by Event</source>
+        <translation>Start program by Event</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>None</translation>
+    </message>
+    <message>
+        <source>Digital</source>
+        <translation>Digital</translation>
+    </message>
+    <message>
+        <source>Analog</source>
+        <translation>Analog</translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <translation>Level</translation>
+    </message>
+    <message>
+        <source>Temperature</source>
+        <translation>Temperature</translation>
+    </message>
+    <message>
+        <source>No Scheduled Activity</source>
+        <translation>No Scheduled Activity</translation>
+    </message>
+    <message>
+        <source>VAR/FLOW analog input disabled</source>
+        <translation>VAR/FLOW analog input disabled</translation>
+    </message>
+    <message>
+        <source>EVENT/AUX analog input disabled</source>
+        <translation>EVENT/AUX analog input disabled</translation>
+    </message>
+    <message>
+        <source>Wrong file version</source>
+        <translation>Wrong file version</translation>
+    </message>
+    <message>
+        <source>The Connector could not be read for its backup, nothing was written</source>
+        <translation>The Connector could not be read for its backup, nothing was written</translation>
+    </message>
+    <message>
+        <source>The backup could not be saved in %1, nothing was written</source>
+        <translation>The backup could not be saved in %1, nothing was written</translation>
+    </message>
+    <message>
+        <source>The data read could not be archived in %1</source>
+        <translation>The data read could not be archived in %1</translation>
+    </message>
+    <message>
+        <source>Read cancelled</source>
+        <translation>Read cancelled</translation>
+    </message>
+    <message>
+        <source>Write cancelled</source>
+        <translation>Write cancelled</translation>
+    </message>
+    <message>
+        <source>Backup cancelled, nothing was written</source>
+        <translation>Backup cancelled, nothing was written</translation>
+    </message>
+    <message>
+        <source>The Connector holds a partly written program and must be written again before use</source>
+        <translation>The Connector holds a partly written program and must be written again before use</translation>
+    </message>
+</context>
+<context>
+    <name>TProgramDialog</name>
+    <message>
+        <source>Program Start</source>
+        <translation>Program Start</translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <translation>Mode</translation>
+    </message>
+    <message>
+        <source>Start immediately</source>
+        <translation>Start immediately</translation>
+    </message>
+    <message>
+        <source>Start after delay</source>
+        <translation>Start after delay</translation>
+    </message>
+    <message>
+        <source>Start at time</source>
+        <translation>Start at time</translation>
+    </message>
+    <message>
+        <source>Start by scheduler</source>
+        <translation>Start by scheduler</translation>
+    </message>
+    <message>
+        <source>Start Delay :</source>
+        <translation>Start Delay :</translation>
+    </message>
+    <message>
+        <source>[hh:mm]</source>
+        <translation>[hh:mm]</translation>
+    </message>
+    <message>
+        <source>Start at :</source>
+        <translation>Start at :</translation>
+    </message>
+    <message>
+        <source>Now</source>
+        <translation>Now</translation>
+    </message>
+    <message>
+        <source>1st</source>
+        <translation>1st</translation>
+    </message>
+    <message>
+        <source>2nd</source>
+        <translation>2nd</translation>
+    </message>
+    <message>
+        <source>3rd</source>
+        <translation>3rd</translation>
+    </message>
+    <message>
+        <source>4th</source>
+        <translation>4th</translation>
+    </message>
+    <message>
+        <source>Last</source>
+        <translation>Last</translation>
+    </message>
+    <message>
+        <source>Start At [hh:mm]</source>
+        <translation>Start At [hh:mm]</translation>
+    </message>
+    <message>
+        <source>Monday :</source>
+        <translation>Monday :</translation>
+    </message>
+    <message>
+        <source>Tuesday :</source>
+        <translation>Tuesday :</translation>
+    </message>
+    <message>
+        <source>Wednesday :</source>
+        <translation>Wednesday :</translation>
+    </message>
+    <message>
+        <source>Thursday :</source>
+        <translation>Thursday :</translation>
+    </message>
+    <message>
+        <source>Friday :</source>
+        <translation>Friday :</translation>
+    </message>
+    <message>
+        <source>Saturday :</source>
+        <translation>Saturday :</translation>
+    </message>
+    <message>
+        <source>Sunday :</source>
+        <translation>Sunday :</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>TPropertiesDialog</name>
+    <message>
+        <source>Program Properties</source>
+        <translation>Program Properties</translation>
+    </message>
+    <message>
+        <source>Language :</source>
+        <translation>Language :</translation>
+    </message>
+    <message>
+        <source>&lt;Default&gt;</source>
+        <translation>&lt;Default&gt;</translation>
+    </message>
+    <message>
+        <source>Bulgarian</source>
+        <translation>Bulgarian</translation>
+    </message>
+    <message>
+        <source>Czech</source>
+        <translation>Czech</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <translation>English</translation>
+    </message>
+    <message>
+        <source>French</source>
+        <translation>French</translation>
+    </message>
+    <message>
+        <source>German</source>
+        <translation>German</translation>
+    </message>
+    <message>
+        <source>Italian</source>
+        <translation>Italian</translation>
+    </message>
+    <message>
+        <source>Lithuanian</source>
+        <translation>Lithuanian</translation>
+    </message>
+    <message>
+        <source>Polish</source>
+        <translation>Polish</translation>
+    </message>
+    <message>
+        <source>Romanian</source>
+        <translation>Romanian</translation>
+    </message>
+    <message>
+        <source>Russian</source>
+        <translation>Russian</translation>
+    </message>
+    <message>
+        <source>Slovak</source>
+        <translation>Slovak</translation>
+    </message>
+    <message>
+        <source>Spanish</source>
+        <translation>Spanish</translation>
+    </message>
+    <message>
+        <source>Connector text code page :</source>
+        <translation>Connector text code page :</translation>
+    </message>
+    <message>
+        <source>Windows-1250 (Central European)</source>
+        <translation>Windows-1250 (Central European)</translation>
+    </message>
+    <message>
+        <source>Windows-1251 (Cyrillic)</source>
+        <translation>Windows-1251 (Cyrillic)</translation>
+    </message>
+    <message>
+        <source>Windows-1252 (Western European)</source>
+        <translation>Windows-1252 (Western European)</translation>
+    </message>
+    <message>
+        <source>Windows-1257 (Baltic)</source>
+        <translation>Windows-1257 (Baltic)</translation>
+    </message>
+    <message>
+        <source>Back up the Connector before writing</source>
+        <translation>Back up the Connector before writing</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>TSamplerPage</name>
+    <message>
+        <source>Sampler</source>
+        <translation>Sampler</translation>
+    </message>
+    <message>
+        <source>Purging Before Sampling :</source>
+        <translation>Purging Before Sampling :</translation>
+    </message>
+    <message>
+        <source>[s]</source>
+        <translation>[s]</translation>
+    </message>
+    <message>
+        <source>Purging After Sampling :</source>
+        <translation>Purging After Sampling :</translation>
+    </message>
+    <message>
+        <source>Pump Pulses :</source>
+        <translation>Pump Pulses :</translation>
+    </message>
+    <message>
+        <source>Aeration :</source>
+        <translation>Aeration :</translation>
+    </message>
+    <message>
+        <source>Max Suction Time :</source>
+        <translation>Max Suction Time :</translation>
+    </message>
+    <message>
+        <source>Purges Count :</source>
+        <translation>Purges Count :</translation>
+    </message>
+    <message>
+        <source>Analog input VAR/FLOW</source>
+        <translation>Analog input VAR/FLOW</translation>
+    </message>
+    <message>
+        <source>Range :</source>
+        <translation>Range :</translation>
+    </message>
+    <message>
+        <source>0 - 20mA</source>
+        <translation>0 - 20mA</translation>
+    </message>
+    <message>
+        <source>4 - 20mA</source>
+        <translation>4 - 20mA</translation>
+    </message>
+    <message>
+        <source>Minimum :</source>
+        <translation>Minimum :</translation>
+    </message>
+    <message>
+        <source>Maximum :</source>
+        <translation>Maximum :</translation>
+    </message>
+    <message>
+        <source>Units :</source>
+        <translation>Units :</translation>
+    </message>
+    <message>
+        <source>Analog input EVENT/AUX</source>
+        <translation>Analog input EVENT/AUX</translation>
+    </message>
+    <message>
+        <source>Logger</source>
+        <translation>Logger</translation>
+    </message>
+    <message>
+        <source>Logger Mode</source>
+        <translation>Logger Mode</translation>
+    </message>
+    <message>
+        <source>Disable logger</source>
+        <translation>Disable logger</translation>
+    </message>
+    <message>
+        <source>Periodical sampling</source>
+        <translation>Periodical sampling</translation>
+    </message>
+    <message>
+        <source>Logger period :</source>
+        <translation>Logger period :</translation>
+    </message>
+    <message>
+        <source>[hh:mm]</source>
+        <translation>[hh:mm]</translation>
+    </message>
+    <message>
+        <source>Door Status Record</source>
+        <translation>Door Status Record</translation>
+    </message>
+    <message>
+        <source>Temperature</source>
+        <translation>Temperature</translation>
+    </message>
+    <message>
+        <source>°C</source>
+        <translation>°C</translation>
+    </message>
+    <message>
+        <source>F</source>
+        <translation>F</translation>
+    </message>
+</context>
+<context>
+    <name>TStatusPage</name>
+    <message>
+        <source>Sampler Mode :</source>
+        <translation>Sampler Mode :</translation>
+    </message>
+    <message>
+        <source>EXTERNAL CONTROL</source>
+        <translation>EXTERNAL CONTROL</translation>
+    </message>
+    <message>
+        <source>PERIODICAL SAMPLING</source>
+        <translation>PERIODICAL SAMPLING</translation>
+    </message>
+    <message>
+        <source>SAMPLING BY FLOW PULSES</source>
+        <translation>SAMPLING BY FLOW PULSES</translation>
+    </message>
+    <message>
+        <source>SAMPLING BY FLOW RATE</source>
+        <translation>SAMPLING BY FLOW RATE</translation>
+    </message>
+    <message>
+        <source>Program start :</source>
+        <translation>Program start :</translation>
+    </message>
+    <message>
+        <source>Program Start</source>
+        <translation>Program Start</translation>
+    </message>
+    <message>
+        <source>VAR data</source>
+        <translation>VAR data</translation>
+    </message>
+    <message>
+        <source>Enable VAR</source>
+        <translation>Enable VAR</translation>
+    </message>
+    <message>
+        <source>VAR Maximum :</source>
+        <translation>VAR Maximum :</translation>
+    </message>
+    <message>
+        <source>Bottles / Distributor</source>
+        <translation>Bottles / Distributor</translation>
+    </message>
+    <message>
+        <source>Distributor Capacity :</source>
+        <translation>Distributor Capacity :</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>Auto</translation>
+    </message>
+    <message>
+        <source>Bottles Limit :</source>
+        <translation>Bottles Limit :</translation>
+    </message>
+    <message>
+        <source>Enable</source>
+        <translation>Enable</translation>
+    </message>
+    <message>
+        <source>Samples per bottle :</source>
+        <translation>Samples per bottle :</translation>
+    </message>
+    <message>
+        <source>Bottles per group :</source>
+        <translation>Bottles per group :</translation>
+    </message>
+    <message>
+        <source>Periodical sampling</source>
+        <translation>Periodical sampling</translation>
+    </message>
+    <message>
+        <source>Sampling period :</source>
+        <translation>Sampling period :</translation>
+    </message>
+    <message>
+        <source>[hh:mm]</source>
+        <translation>[hh:mm]</translation>
+    </message>
+    <message>
+        <source>Flow pulses sampling</source>
+        <translation>Flow pulses sampling</translation>
+    </message>
+    <message>
+        <source>Pulses per sample :</source>
+        <translation>Pulses per sample :</translation>
+    </message>
+    <message>
+        <source>Enable maximum sampling interval</source>
+        <translation>Enable maximum sampling interval</translation>
+    </message>
+    <message>
+        <source>Maximum interval :</source>
+        <translation>Maximum interval :</translation>
+    </message>
+    <message>
+        <source>Flow rate sampling</source>
+        <translation>Flow rate sampling</translation>
+    </message>
+    <message>
+        <source>Flow maximum :</source>
+        <translation>Flow maximum :</translation>
+    </message>
+    <message>
+        <source>Samples Rate :</source>
+        <translation>Samples Rate :</translation>
+    </message>
+    <message>
+        <source>Samples / h</source>
+        <translation>Samples / h</translation>
+    </message>
+    <message>
+        <source>Connector clock :</source>
+        <translation>Connector clock :</translation>
+    </message>
+    <message>
+        <source>PC Clock :</source>
+        <translation>PC Clock :</translation>
+    </message>
+    <message>
+        <source>Connector :</source>
+        <translation>Connector :</translation>
+    </message>
+    <message>
+        <source>Set Clock</source>
+        <translation>Set Clock</translation>
+    </message>
+    <message>
+        <source>Connector Data</source>
+        <translation>Connector Data</translation>
+    </message>
+    <message>
+        <source>Bottle change</source>
+        <translation>Bottle change</translation>
+    </message>
+    <message>
+        <source>Change By</source>
+        <translation>Change By</translation>
+    </message>
+    <message>
+        <source>Samples Count</source>
+        <translation>Samples Count</translation>
+    </message>
+    <message>
+        <source>Time interval</source>
+        <translation>Time interval</translation>
+    </message>
+    <message>
+        <source>Change Interval :</source>
+        <translation>Change Interval :</translation>
+    </message>
+    <message>
+        <source>Event control</source>
+        <translation>Event control</translation>
+    </message>
+    <message>
+        <source>Mode : </source>
+        <translation>Mode : </translation>
+    </message>
+    <message>
+        <source>Input : </source>
+        <translation>Input : </translation>
+    </message>
+    <message>
+        <source>Event Control</source>
+        <translation>Event Control</translation>
+    </message>
+</context>
+</TS>

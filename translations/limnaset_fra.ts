@@ -1,0 +1,1219 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr_FR">
+<context>
+    <name>TAboutBox</name>
+    <message>
+        <source>About</source>
+        <translation>À propos</translation>
+    </message>
+    <message>
+        <source>Limnaset - Connector programmer</source>
+        <translation>Limnaset - Programmation du Connector</translation>
+    </message>
+    <message>
+        <source>Configuration tool for automatic water samplers</source>
+        <translation>Outil de configuration des préleveurs automatiques d&apos;eau</translation>
+    </message>
+    <message>
+        <source>Reads, edits and writes the sampler Connector</source>
+        <translation>Lit, modifie et écrit le Connector du préleveur</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Version : %d.%02d</source>
+        <translation>Version : %d.%02d</translation>
+    </message>
+</context>
+<context>
+    <name>TAdapterDiagnosis</name>
+    <message>
+        <source>brltty is a braille display daemon that claims USB serial bridges; without a braille display, remove it (sudo apt remove brltty) and plug the adapter in again.</source>
+        <translation>brltty est un démon pour afficheurs braille qui s&apos;approprie les convertisseurs série USB ; sans afficheur braille, supprimez-le (sudo apt remove brltty) et rebranchez l&apos;adaptateur.</translation>
+    </message>
+    <message>
+        <source>ModemManager probes it as a modem; install the udev rule of the Limnaset package, which tells it to leave the adapter alone, and plug the adapter in again.</source>
+        <translation>ModemManager le sonde comme un modem ; installez la règle udev du paquet Limnaset, qui lui indique de laisser l&apos;adaptateur tranquille, puis rebranchez l&apos;adaptateur.</translation>
+    </message>
+    <message>
+        <source>Close that program, or name another device with LIMNASET_PORT.</source>
+        <translation>Fermez ce programme ou indiquez un autre périphérique avec LIMNASET_PORT.</translation>
+    </message>
+    <message>
+        <source>LIMNASET_PORT names %1, which does not exist. Name the adapter&apos;s device, or unset LIMNASET_PORT to search by the description.</source>
+        <translation>LIMNASET_PORT désigne %1, qui n&apos;existe pas. Indiquez le périphérique de l&apos;adaptateur, ou supprimez la variable LIMNASET_PORT pour rechercher par la description.</translation>
+    </message>
+    <message>
+        <source>No serial device has the description %1. Plug the adapter in; if it is plugged in, try another USB socket or cable.</source>
+        <translation>Aucun périphérique série n&apos;a la description %1. Branchez l&apos;adaptateur ; s&apos;il est déjà branché, essayez un autre port USB ou un autre câble.</translation>
+    </message>
+    <message>
+        <source>%1 serial devices have the description %2 (%3). Unplug all but one, or name one with LIMNASET_PORT.</source>
+        <translation>%1 périphériques série ont la description %2 (%3). Débranchez-les tous sauf un, ou désignez-en un avec LIMNASET_PORT.</translation>
+    </message>
+    <message>
+        <source>You may not open %1 (group %2). Join the group (sudo adduser $USER %2, then log in again), or install the udev rule of the Limnaset package and plug the adapter in again.</source>
+        <translation>Vous n&apos;avez pas le droit d&apos;ouvrir %1 (groupe %2). Rejoignez le groupe (sudo adduser $USER %2, puis reconnectez-vous), ou installez la règle udev du paquet Limnaset et rebranchez l&apos;adaptateur.</translation>
+    </message>
+    <message>
+        <source>%1 is held by %2. %3</source>
+        <translation>%1 est occupé par %2. %3</translation>
+    </message>
+    <message>
+        <source>%1 is held by another process. Close it, or name another device with LIMNASET_PORT.</source>
+        <translation>%1 est occupé par un autre processus. Fermez-le, ou indiquez un autre périphérique avec LIMNASET_PORT.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened: %2.</source>
+        <translation>%1 ne peut pas être ouvert : %2.</translation>
+    </message>
+    <message>
+        <source>%1 opens, but no adapter answers on it.</source>
+        <translation>%1 s&apos;ouvre, mais aucun adaptateur n&apos;y répond.</translation>
+    </message>
+</context>
+<context>
+    <name>TArchiveWindow</name>
+    <message>
+        <source>Archive</source>
+        <translation>Archives</translation>
+    </message>
+    <message>
+        <source>Serial number:</source>
+        <translation>N° de série :</translation>
+    </message>
+    <message>
+        <source>Serial number</source>
+        <translation>N° de série</translation>
+    </message>
+    <message>
+        <source>Connector name</source>
+        <translation>Nom du Connector</translation>
+    </message>
+    <message>
+        <source>Read at</source>
+        <translation>Lu le</translation>
+    </message>
+    <message>
+        <source>Log records</source>
+        <translation>Entrées du journal</translation>
+    </message>
+    <message>
+        <source>Newest record</source>
+        <translation>Dernière entrée</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Ouvrir</translation>
+    </message>
+</context>
+<context>
+    <name>TConnectorDialog</name>
+    <message>
+        <source>Connector data</source>
+        <translation>Données du Connector</translation>
+    </message>
+    <message>
+        <source>Connector</source>
+        <translation>Connector</translation>
+    </message>
+    <message>
+        <source>Serial Number :</source>
+        <translation>N° de série :</translation>
+    </message>
+    <message>
+        <source>Name :</source>
+        <translation>Nom :</translation>
+    </message>
+    <message>
+        <source>Comment :</source>
+        <translation>Commentaire :</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>TEventDialog</name>
+    <message>
+        <source>Event control</source>
+        <translation>Commande par événement</translation>
+    </message>
+    <message>
+        <source>Event Mode</source>
+        <translation>Mode événement</translation>
+    </message>
+    <message>
+        <source>Disable event control</source>
+        <translation>Événements désactivés</translation>
+    </message>
+    <message>
+        <source>Digital input</source>
+        <translation>Entrée numérique</translation>
+    </message>
+    <message>
+        <source>Analog input</source>
+        <translation>Entrée analogique</translation>
+    </message>
+    <message>
+        <source>Level input</source>
+        <translation>Entrée de niveau</translation>
+    </message>
+    <message>
+        <source>Temperature</source>
+        <translation>Température</translation>
+    </message>
+    <message>
+        <source>Delay :</source>
+        <translation>Délai :</translation>
+    </message>
+    <message>
+        <source>[mm:ss]</source>
+        <translation>[mm:ss]</translation>
+    </message>
+    <message>
+        <source>Event Inversion</source>
+        <translation>Inverser l&apos;événement</translation>
+    </message>
+    <message>
+        <source>Run mode</source>
+        <translation>Exécution</translation>
+    </message>
+    <message>
+        <source>Run program on event</source>
+        <translation>Exécution sur événement</translation>
+    </message>
+    <message>
+        <source>Start program by event</source>
+        <translation>Démarrage par événement</translation>
+    </message>
+    <message>
+        <source>Change bottle at event termination</source>
+        <translation>Flacon suivant en fin d&apos;événement</translation>
+    </message>
+    <message>
+        <source>Enable pre-sampling</source>
+        <translation>Activer le pré-prélèvement</translation>
+    </message>
+    <message>
+        <source>Interval :</source>
+        <translation>Intervalle :</translation>
+    </message>
+    <message>
+        <source>Samples :</source>
+        <translation>Échantillons :</translation>
+    </message>
+    <message>
+        <source>Disable VAR</source>
+        <translation>Désactiver VAR</translation>
+    </message>
+    <message>
+        <source>Low Limit :</source>
+        <translation>Limite basse :</translation>
+    </message>
+    <message>
+        <source>High Limit :</source>
+        <translation>Limite haute :</translation>
+    </message>
+    <message>
+        <source>Low Temperature :</source>
+        <translation>Température basse :</translation>
+    </message>
+    <message>
+        <source>High Temperature :</source>
+        <translation>Température haute :</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>TLogChart</name>
+    <message>
+        <source>Samples</source>
+        <translation>Échantillons</translation>
+    </message>
+    <message>
+        <source>Bottles</source>
+        <translation>Flacons</translation>
+    </message>
+    <message>
+        <source>Events</source>
+        <translation>Événements</translation>
+    </message>
+    <message>
+        <source>Program</source>
+        <translation>Programme</translation>
+    </message>
+    <message>
+        <source>Door</source>
+        <translation>Porte</translation>
+    </message>
+    <message>
+        <source>Power</source>
+        <translation>Alimentation</translation>
+    </message>
+    <message>
+        <source>Calibration</source>
+        <translation>Étalonnage</translation>
+    </message>
+    <message>
+        <source>Repaired</source>
+        <translation>Réparé</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Inconnu</translation>
+    </message>
+    <message>
+        <source>Temperature</source>
+        <translation>Température</translation>
+    </message>
+</context>
+<context>
+    <name>TLogPage</name>
+    <message>
+        <source>Table</source>
+        <translation>Tableau</translation>
+    </message>
+    <message>
+        <source>Plot</source>
+        <translation>Graphique</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copier</translation>
+    </message>
+</context>
+<context>
+    <name>TMainForm</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message>
+        <source>&amp;Data</source>
+        <translation>&amp;Données</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Affichage</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>A&amp;ide</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Nouveau</translation>
+    </message>
+    <message>
+        <source>Create new file</source>
+        <translation>Créer un nouveau fichier</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>&amp;Ouvrir</translation>
+    </message>
+    <message>
+        <source>Open File</source>
+        <translation>Ouvrir un fichier</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Enregistrer</translation>
+    </message>
+    <message>
+        <source>Save File</source>
+        <translation>Enregistrer le fichier</translation>
+    </message>
+    <message>
+        <source>Save &amp;As</source>
+        <translation>Enregistrer &amp;sous</translation>
+    </message>
+    <message>
+        <source>Save File with new name</source>
+        <translation>Enregistrer le fichier sous un nouveau nom</translation>
+    </message>
+    <message>
+        <source>&amp;Export</source>
+        <translation>E&amp;xporter</translation>
+    </message>
+    <message>
+        <source>Export File as text</source>
+        <translation>Exporter le fichier en texte</translation>
+    </message>
+    <message>
+        <source>&amp;Archive...</source>
+        <translation>&amp;Archives...</translation>
+    </message>
+    <message>
+        <source>Connector images kept from every read</source>
+        <translation>Images du Connector conservées à chaque lecture</translation>
+    </message>
+    <message>
+        <source>Export &amp;Plot</source>
+        <translation>Exporter le &amp;graphique</translation>
+    </message>
+    <message>
+        <source>Save the log plot as a picture</source>
+        <translation>Enregistrer le graphique du journal comme image</translation>
+    </message>
+    <message>
+        <source>P&amp;roperties...</source>
+        <translation>P&amp;ropriétés...</translation>
+    </message>
+    <message>
+        <source>Program Properties</source>
+        <translation>Propriétés du programme</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>Exit Program</source>
+        <translation>Quitter le programme</translation>
+    </message>
+    <message>
+        <source>&amp;Read</source>
+        <translation>&amp;Lire</translation>
+    </message>
+    <message>
+        <source>Read data from adapter</source>
+        <translation>Lire les données de l&apos;adaptateur</translation>
+    </message>
+    <message>
+        <source>&amp;Write</source>
+        <translation>É&amp;crire</translation>
+    </message>
+    <message>
+        <source>Write data to adapter</source>
+        <translation>Écrire les données dans l&apos;adaptateur</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>État</translation>
+    </message>
+    <message>
+        <source>View Status panel</source>
+        <translation>Afficher la page État</translation>
+    </message>
+    <message>
+        <source>Thermostat</source>
+        <translation>Thermostat</translation>
+    </message>
+    <message>
+        <source>View Sampler panel</source>
+        <translation>Afficher la page Préleveur</translation>
+    </message>
+    <message>
+        <source>Log</source>
+        <translation>Journal</translation>
+    </message>
+    <message>
+        <source>View Event Log</source>
+        <translation>Afficher le journal des événements</translation>
+    </message>
+    <message>
+        <source>&amp;About...</source>
+        <translation>À &amp;propos...</translation>
+    </message>
+    <message>
+        <source>Informations about program</source>
+        <translation>Informations sur le programme</translation>
+    </message>
+    <message>
+        <source>Sampler</source>
+        <translation>Préleveur</translation>
+    </message>
+    <message>
+        <source>Event Log</source>
+        <translation>Journal des événements</translation>
+    </message>
+    <message>
+        <source>Read data from connector</source>
+        <translation>Lire les données du Connector</translation>
+    </message>
+    <message>
+        <source>Write data to connector</source>
+        <translation>Écrire les données dans le Connector</translation>
+    </message>
+    <message>
+        <source>Backing up</source>
+        <translation>Sauvegarde</translation>
+    </message>
+    <message>
+        <source>Reading</source>
+        <translation>Lecture</translation>
+    </message>
+    <message>
+        <source>Writing</source>
+        <translation>Écriture</translation>
+    </message>
+    <message>
+        <source>Verifying</source>
+        <translation>Vérification</translation>
+    </message>
+    <message>
+        <source>%1, retries: %2</source>
+        <translation>%1, tentatives : %2</translation>
+    </message>
+    <message>
+        <source>Log records in the Connector: %1, all archived.</source>
+        <translation>Entrées du journal dans le Connector : %1, toutes archivées.</translation>
+    </message>
+    <message>
+        <source>The Connector holds no readable program or log; nothing was archived.</source>
+        <translation>Le Connector ne contient ni programme ni journal lisible ; rien n&apos;a été archivé.</translation>
+    </message>
+    <message>
+        <source>The Connector was not backed up (File, Properties); its event log will be lost.</source>
+        <translation>Le Connector n&apos;a pas été sauvegardé (Fichier, Propriétés) ; son journal des événements sera perdu.</translation>
+    </message>
+    <message>
+        <source>Unable to write to %1</source>
+        <translation>Impossible d&apos;écrire dans %1</translation>
+    </message>
+    <message>
+        <source>Limnaset Configuration (*.r72)</source>
+        <translation>Configuration Limnaset (*.r72)</translation>
+    </message>
+    <message>
+        <source>Save file</source>
+        <translation>Enregistrer le fichier</translation>
+    </message>
+    <message>
+        <source>Export Plot</source>
+        <translation>Exporter le graphique</translation>
+    </message>
+    <message>
+        <source>PNG image (*.png)</source>
+        <translation>Image PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>SVG image (*.svg)</source>
+        <translation>Image SVG (*.svg)</translation>
+    </message>
+    <message>
+        <source>Export file</source>
+        <translation>Exporter le fichier</translation>
+    </message>
+    <message>
+        <source>Export file (CSV) (*.csv)</source>
+        <translation>Fichier d&apos;export (CSV) (*.csv)</translation>
+    </message>
+    <message>
+        <source>Export file (CSV, UTF-8) (*.csv)</source>
+        <translation>Fichier d&apos;export (CSV, UTF-8) (*.csv)</translation>
+    </message>
+</context>
+<context>
+    <name>TMsgTemplate</name>
+    <message>
+        <source>Confirmation</source>
+        <translation>Confirmation</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Erreur</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Avertissement</translation>
+    </message>
+    <message>
+        <source>&lt;noname&gt;</source>
+        <translation>&lt;sans nom&gt;</translation>
+    </message>
+    <message>
+        <source>File already exists. Do You want to overwrite it ?</source>
+        <translation>Le fichier existe déjà. Voulez-vous le remplacer ?</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Oui</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Non</translation>
+    </message>
+    <message>
+        <source>noname</source>
+        <translation>sans nom</translation>
+    </message>
+    <message>
+        <source>File modified, do You want to save it ?</source>
+        <translation>Fichier modifié, voulez-vous l&apos;enregistrer ?</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Communication error, please try once more</source>
+        <translation>Erreur de communication, veuillez réessayer</translation>
+    </message>
+    <message>
+        <source>File access error</source>
+        <translation>Erreur d&apos;accès au fichier</translation>
+    </message>
+    <message>
+        <source>Parameter out of range</source>
+        <translation>Paramètre hors limites</translation>
+    </message>
+    <message>
+        <source>Connector OK</source>
+        <translation>Connector OK</translation>
+    </message>
+    <message>
+        <source>Connector ERROR</source>
+        <translation>Connector ERREUR</translation>
+    </message>
+    <message>
+        <source>Invalid format of parameter</source>
+        <translation>Format de paramètre invalide</translation>
+    </message>
+    <message>
+        <source>Do You really want to write data into Connector ?</source>
+        <translation>Voulez-vous vraiment écrire les données dans le Connector ?</translation>
+    </message>
+    <message>
+        <source>New language will be set after program restart</source>
+        <translation>La nouvelle langue sera appliquée au redémarrage du programme</translation>
+    </message>
+    <message>
+        <source>Adapter ?</source>
+        <translation>Adaptateur ?</translation>
+    </message>
+    <message>
+        <source>Row</source>
+        <translation>Ligne</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Heure</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>État</translation>
+    </message>
+    <message>
+        <source>Bottle</source>
+        <translation>Flacon</translation>
+    </message>
+    <message>
+        <source>Sample</source>
+        <translation>Échantillon</translation>
+    </message>
+    <message>
+        <source>VAR/FLOW</source>
+        <translation>VAR/FLOW</translation>
+    </message>
+    <message>
+        <source>External T</source>
+        <translation>T externe</translation>
+    </message>
+    <message>
+        <source>Box T</source>
+        <translation>T boîtier</translation>
+    </message>
+    <message>
+        <source>Corrupted file</source>
+        <translation>Fichier corrompu</translation>
+    </message>
+    <message>
+        <source>export</source>
+        <translation>export</translation>
+    </message>
+    <message>
+        <source>EVENT/AUX</source>
+        <translation>EVENT/AUX</translation>
+    </message>
+    <message>
+        <source>Immediately</source>
+        <translation>Immédiatement</translation>
+    </message>
+    <message>
+        <source>After</source>
+        <translation>Après</translation>
+    </message>
+    <message>
+        <source>At</source>
+        <translation>À</translation>
+    </message>
+    <message>
+        <source>By scheduler</source>
+        <translation>Selon calendrier</translation>
+    </message>
+    <message>
+        <source>No Event detection</source>
+        <translation>Pas de détection d&apos;événement</translation>
+    </message>
+    <message>
+        <source>Run program on Event</source>
+        <translation>Exécution sur événement</translation>
+    </message>
+    <message>
+        <source>Start program by Event</source>
+        <translation>Démarrage par événement</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Aucune</translation>
+    </message>
+    <message>
+        <source>Digital</source>
+        <translation>Numérique</translation>
+    </message>
+    <message>
+        <source>Analog</source>
+        <translation>Analogique</translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <translation>Niveau</translation>
+    </message>
+    <message>
+        <source>Temperature</source>
+        <translation>Température</translation>
+    </message>
+    <message>
+        <source>No Scheduled Activity</source>
+        <translation>Aucune activité planifiée</translation>
+    </message>
+    <message>
+        <source>VAR/FLOW analog input disabled</source>
+        <translation>Entrée analogique VAR/FLOW désactivée</translation>
+    </message>
+    <message>
+        <source>EVENT/AUX analog input disabled</source>
+        <translation>Entrée analogique EVENT/AUX désactivée</translation>
+    </message>
+    <message>
+        <source>Wrong file version</source>
+        <translation>Version de fichier incorrecte</translation>
+    </message>
+    <message>
+        <source>The Connector could not be read for its backup, nothing was written</source>
+        <translation>Le Connector n&apos;a pas pu être lu pour sa sauvegarde, rien n&apos;a été écrit</translation>
+    </message>
+    <message>
+        <source>The backup could not be saved in %1, nothing was written</source>
+        <translation>La sauvegarde n&apos;a pas pu être enregistrée dans %1, rien n&apos;a été écrit</translation>
+    </message>
+    <message>
+        <source>The data read could not be archived in %1</source>
+        <translation>Les données lues n&apos;ont pas pu être archivées dans %1</translation>
+    </message>
+    <message>
+        <source>Read cancelled</source>
+        <translation>Lecture annulée</translation>
+    </message>
+    <message>
+        <source>Write cancelled</source>
+        <translation>Écriture annulée</translation>
+    </message>
+    <message>
+        <source>Backup cancelled, nothing was written</source>
+        <translation>Sauvegarde annulée, rien n&apos;a été écrit</translation>
+    </message>
+    <message>
+        <source>The Connector holds a partly written program and must be written again before use</source>
+        <translation>Le Connector contient un programme partiellement écrit et doit être réécrit avant utilisation</translation>
+    </message>
+</context>
+<context>
+    <name>TProgramDialog</name>
+    <message>
+        <source>Program Start</source>
+        <translation>Démarrage du programme</translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <translation>Mode</translation>
+    </message>
+    <message>
+        <source>Start immediately</source>
+        <translation>Démarrer immédiatement</translation>
+    </message>
+    <message>
+        <source>Start after delay</source>
+        <translation>Démarrer après un délai</translation>
+    </message>
+    <message>
+        <source>Start at time</source>
+        <translation>Démarrer à heure fixe</translation>
+    </message>
+    <message>
+        <source>Start by scheduler</source>
+        <translation>Démarrer selon calendrier</translation>
+    </message>
+    <message>
+        <source>Start Delay :</source>
+        <translation>Délai de démarrage :</translation>
+    </message>
+    <message>
+        <source>[hh:mm]</source>
+        <translation>[hh:mm]</translation>
+    </message>
+    <message>
+        <source>Start at :</source>
+        <translation>Démarrer à :</translation>
+    </message>
+    <message>
+        <source>Now</source>
+        <translation>Maintenant</translation>
+    </message>
+    <message>
+        <source>1st</source>
+        <translation>1er</translation>
+    </message>
+    <message>
+        <source>2nd</source>
+        <translation>2e</translation>
+    </message>
+    <message>
+        <source>3rd</source>
+        <translation>3e</translation>
+    </message>
+    <message>
+        <source>4th</source>
+        <translation>4e</translation>
+    </message>
+    <message>
+        <source>Last</source>
+        <translation>Dernier</translation>
+    </message>
+    <message>
+        <source>Start At [hh:mm]</source>
+        <translation>Démarrer à [hh:mm]</translation>
+    </message>
+    <message>
+        <source>Monday :</source>
+        <translation>Lundi :</translation>
+    </message>
+    <message>
+        <source>Tuesday :</source>
+        <translation>Mardi :</translation>
+    </message>
+    <message>
+        <source>Wednesday :</source>
+        <translation>Mercredi :</translation>
+    </message>
+    <message>
+        <source>Thursday :</source>
+        <translation>Jeudi :</translation>
+    </message>
+    <message>
+        <source>Friday :</source>
+        <translation>Vendredi :</translation>
+    </message>
+    <message>
+        <source>Saturday :</source>
+        <translation>Samedi :</translation>
+    </message>
+    <message>
+        <source>Sunday :</source>
+        <translation>Dimanche :</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>TPropertiesDialog</name>
+    <message>
+        <source>Program Properties</source>
+        <translation>Propriétés du programme</translation>
+    </message>
+    <message>
+        <source>Language :</source>
+        <translation>Langue :</translation>
+    </message>
+    <message>
+        <source>&lt;Default&gt;</source>
+        <translation>&lt;Par défaut&gt;</translation>
+    </message>
+    <message>
+        <source>Bulgarian</source>
+        <translation>Bulgare</translation>
+    </message>
+    <message>
+        <source>Czech</source>
+        <translation>Tchèque</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <translation>Anglais</translation>
+    </message>
+    <message>
+        <source>French</source>
+        <translation>Français</translation>
+    </message>
+    <message>
+        <source>German</source>
+        <translation>Allemand</translation>
+    </message>
+    <message>
+        <source>Italian</source>
+        <translation>Italien</translation>
+    </message>
+    <message>
+        <source>Lithuanian</source>
+        <translation>Lituanien</translation>
+    </message>
+    <message>
+        <source>Polish</source>
+        <translation>Polonais</translation>
+    </message>
+    <message>
+        <source>Romanian</source>
+        <translation>Roumain</translation>
+    </message>
+    <message>
+        <source>Russian</source>
+        <translation>Russe</translation>
+    </message>
+    <message>
+        <source>Slovak</source>
+        <translation>Slovaque</translation>
+    </message>
+    <message>
+        <source>Spanish</source>
+        <translation>Espagnol</translation>
+    </message>
+    <message>
+        <source>Connector text code page :</source>
+        <translation>Page de codes du Connector :</translation>
+    </message>
+    <message>
+        <source>Windows-1250 (Central European)</source>
+        <translation>Windows-1250 (Europe centrale)</translation>
+    </message>
+    <message>
+        <source>Windows-1251 (Cyrillic)</source>
+        <translation>Windows-1251 (cyrillique)</translation>
+    </message>
+    <message>
+        <source>Windows-1252 (Western European)</source>
+        <translation>Windows-1252 (Europe occidentale)</translation>
+    </message>
+    <message>
+        <source>Windows-1257 (Baltic)</source>
+        <translation>Windows-1257 (balte)</translation>
+    </message>
+    <message>
+        <source>Back up the Connector before writing</source>
+        <translation>Sauvegarder le Connector avant écriture</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>TSamplerPage</name>
+    <message>
+        <source>Sampler</source>
+        <translation>Préleveur</translation>
+    </message>
+    <message>
+        <source>Purging Before Sampling :</source>
+        <translation>Purge avant prélèvement :</translation>
+    </message>
+    <message>
+        <source>[s]</source>
+        <translation>[s]</translation>
+    </message>
+    <message>
+        <source>Purging After Sampling :</source>
+        <translation>Purge après prélèvement :</translation>
+    </message>
+    <message>
+        <source>Pump Pulses :</source>
+        <translation>Impulsions pompe :</translation>
+    </message>
+    <message>
+        <source>Aeration :</source>
+        <translation>Aération :</translation>
+    </message>
+    <message>
+        <source>Max Suction Time :</source>
+        <translation>Aspiration max. :</translation>
+    </message>
+    <message>
+        <source>Purges Count :</source>
+        <translation>Nombre de purges :</translation>
+    </message>
+    <message>
+        <source>Analog input VAR/FLOW</source>
+        <translation>Entrée analogique VAR/FLOW</translation>
+    </message>
+    <message>
+        <source>Range :</source>
+        <translation>Plage :</translation>
+    </message>
+    <message>
+        <source>0 - 20mA</source>
+        <translation>0 - 20mA</translation>
+    </message>
+    <message>
+        <source>4 - 20mA</source>
+        <translation>4 - 20mA</translation>
+    </message>
+    <message>
+        <source>Minimum :</source>
+        <translation>Minimum :</translation>
+    </message>
+    <message>
+        <source>Maximum :</source>
+        <translation>Maximum :</translation>
+    </message>
+    <message>
+        <source>Units :</source>
+        <translation>Unité :</translation>
+    </message>
+    <message>
+        <source>Analog input EVENT/AUX</source>
+        <translation>Entrée analogique EVENT/AUX</translation>
+    </message>
+    <message>
+        <source>Logger</source>
+        <translation>Enregistreur</translation>
+    </message>
+    <message>
+        <source>Logger Mode</source>
+        <translation>Mode enregistreur</translation>
+    </message>
+    <message>
+        <source>Disable logger</source>
+        <translation>Désactivé</translation>
+    </message>
+    <message>
+        <source>Periodical sampling</source>
+        <translation>Enregistrement périodique</translation>
+    </message>
+    <message>
+        <source>Logger period :</source>
+        <translation>Période d&apos;enreg. :</translation>
+    </message>
+    <message>
+        <source>[hh:mm]</source>
+        <translation>[hh:mm]</translation>
+    </message>
+    <message>
+        <source>Door Status Record</source>
+        <translation>Enreg. état de la porte</translation>
+    </message>
+    <message>
+        <source>Temperature</source>
+        <translation>Température</translation>
+    </message>
+    <message>
+        <source>°C</source>
+        <translation>°C</translation>
+    </message>
+    <message>
+        <source>F</source>
+        <translation>F</translation>
+    </message>
+</context>
+<context>
+    <name>TStatusPage</name>
+    <message>
+        <source>Sampler Mode :</source>
+        <translation>Mode préleveur :</translation>
+    </message>
+    <message>
+        <source>EXTERNAL CONTROL</source>
+        <translation>COMMANDE EXTERNE</translation>
+    </message>
+    <message>
+        <source>PERIODICAL SAMPLING</source>
+        <translation>PRÉLÈVEMENT PÉRIODIQUE</translation>
+    </message>
+    <message>
+        <source>SAMPLING BY FLOW PULSES</source>
+        <translation>PRÉLÈVEMENT PAR IMPULSIONS DE DÉBIT</translation>
+    </message>
+    <message>
+        <source>SAMPLING BY FLOW RATE</source>
+        <translation>PRÉLÈVEMENT SELON LE DÉBIT</translation>
+    </message>
+    <message>
+        <source>Program start :</source>
+        <translation>Démarrage :</translation>
+    </message>
+    <message>
+        <source>Program Start</source>
+        <translation>Démarrage</translation>
+    </message>
+    <message>
+        <source>VAR data</source>
+        <translation>Données VAR</translation>
+    </message>
+    <message>
+        <source>Enable VAR</source>
+        <translation>Activer VAR</translation>
+    </message>
+    <message>
+        <source>VAR Maximum :</source>
+        <translation>Maximum VAR :</translation>
+    </message>
+    <message>
+        <source>Bottles / Distributor</source>
+        <translation>Flacons / Distributeur</translation>
+    </message>
+    <message>
+        <source>Distributor Capacity :</source>
+        <translation>Capacité distributeur :</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>Auto</translation>
+    </message>
+    <message>
+        <source>Bottles Limit :</source>
+        <translation>Limite de flacons :</translation>
+    </message>
+    <message>
+        <source>Enable</source>
+        <translation>Actif</translation>
+    </message>
+    <message>
+        <source>Samples per bottle :</source>
+        <translation>Échantillons/flacon :</translation>
+    </message>
+    <message>
+        <source>Bottles per group :</source>
+        <translation>Flacons par groupe :</translation>
+    </message>
+    <message>
+        <source>Periodical sampling</source>
+        <translation>Prélèvement périodique</translation>
+    </message>
+    <message>
+        <source>Sampling period :</source>
+        <translation>Période de prélèvement :</translation>
+    </message>
+    <message>
+        <source>[hh:mm]</source>
+        <translation>[hh:mm]</translation>
+    </message>
+    <message>
+        <source>Flow pulses sampling</source>
+        <translation>Prélèvement par impulsions de débit</translation>
+    </message>
+    <message>
+        <source>Pulses per sample :</source>
+        <translation>Impulsions/échantillon :</translation>
+    </message>
+    <message>
+        <source>Enable maximum sampling interval</source>
+        <translation>Activer l&apos;intervalle max. de prélèvement</translation>
+    </message>
+    <message>
+        <source>Maximum interval :</source>
+        <translation>Intervalle maximal :</translation>
+    </message>
+    <message>
+        <source>Flow rate sampling</source>
+        <translation>Prélèvement selon le débit</translation>
+    </message>
+    <message>
+        <source>Flow maximum :</source>
+        <translation>Débit maximal :</translation>
+    </message>
+    <message>
+        <source>Samples Rate :</source>
+        <translation>Cadence :</translation>
+    </message>
+    <message>
+        <source>Samples / h</source>
+        <translation>Échant. / h</translation>
+    </message>
+    <message>
+        <source>Connector clock :</source>
+        <translation>Horloge Connector :</translation>
+    </message>
+    <message>
+        <source>PC Clock :</source>
+        <translation>Horloge PC :</translation>
+    </message>
+    <message>
+        <source>Connector :</source>
+        <translation>Connector :</translation>
+    </message>
+    <message>
+        <source>Set Clock</source>
+        <translation>Régler l&apos;heure</translation>
+    </message>
+    <message>
+        <source>Connector Data</source>
+        <translation>Données du Connector</translation>
+    </message>
+    <message>
+        <source>Bottle change</source>
+        <translation>Changement de flacon</translation>
+    </message>
+    <message>
+        <source>Change By</source>
+        <translation>Changer selon</translation>
+    </message>
+    <message>
+        <source>Samples Count</source>
+        <translation>Nb d&apos;échantillons</translation>
+    </message>
+    <message>
+        <source>Time interval</source>
+        <translation>Intervalle</translation>
+    </message>
+    <message>
+        <source>Change Interval :</source>
+        <translation>Intervalle :</translation>
+    </message>
+    <message>
+        <source>Event control</source>
+        <translation>Commande par événement</translation>
+    </message>
+    <message>
+        <source>Mode : </source>
+        <translation>Mode : </translation>
+    </message>
+    <message>
+        <source>Input : </source>
+        <translation>Entrée : </translation>
+    </message>
+    <message>
+        <source>Event Control</source>
+        <translation>Commande par événement</translation>
+    </message>
+</context>
+</TS>

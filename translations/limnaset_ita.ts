@@ -1,0 +1,1219 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="it_IT">
+<context>
+    <name>TAboutBox</name>
+    <message>
+        <source>About</source>
+        <translation>Informazioni</translation>
+    </message>
+    <message>
+        <source>Limnaset - Connector programmer</source>
+        <translation>Limnaset - Programmazione Connector</translation>
+    </message>
+    <message>
+        <source>Configuration tool for automatic water samplers</source>
+        <translation>Configurazione di campionatori automatici d&apos;acqua</translation>
+    </message>
+    <message>
+        <source>Reads, edits and writes the sampler Connector</source>
+        <translation>Legge, modifica e scrive il Connector del campionatore</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Version : %d.%02d</source>
+        <translation>Versione : %d.%02d</translation>
+    </message>
+</context>
+<context>
+    <name>TAdapterDiagnosis</name>
+    <message>
+        <source>brltty is a braille display daemon that claims USB serial bridges; without a braille display, remove it (sudo apt remove brltty) and plug the adapter in again.</source>
+        <translation>brltty è un demone per display braille che si appropria dei convertitori seriali USB; se non si usa un display braille, rimuoverlo (sudo apt remove brltty) e ricollegare l&apos;adattatore.</translation>
+    </message>
+    <message>
+        <source>ModemManager probes it as a modem; install the udev rule of the Limnaset package, which tells it to leave the adapter alone, and plug the adapter in again.</source>
+        <translation>ModemManager lo interroga come se fosse un modem; installare la regola udev del pacchetto Limnaset, che gli indica di lasciare stare l&apos;adattatore, e ricollegare l&apos;adattatore.</translation>
+    </message>
+    <message>
+        <source>Close that program, or name another device with LIMNASET_PORT.</source>
+        <translation>Chiudere quel programma o indicare un altro dispositivo con LIMNASET_PORT.</translation>
+    </message>
+    <message>
+        <source>LIMNASET_PORT names %1, which does not exist. Name the adapter&apos;s device, or unset LIMNASET_PORT to search by the description.</source>
+        <translation>LIMNASET_PORT indica %1, che non esiste. Indicare il dispositivo dell&apos;adattatore o eliminare LIMNASET_PORT per cercare in base alla descrizione.</translation>
+    </message>
+    <message>
+        <source>No serial device has the description %1. Plug the adapter in; if it is plugged in, try another USB socket or cable.</source>
+        <translation>Nessun dispositivo seriale ha la descrizione %1. Collegare l&apos;adattatore; se è già collegato, provare un&apos;altra porta USB o un altro cavo.</translation>
+    </message>
+    <message>
+        <source>%1 serial devices have the description %2 (%3). Unplug all but one, or name one with LIMNASET_PORT.</source>
+        <translation>%1 dispositivi seriali hanno la descrizione %2 (%3). Scollegarli tutti tranne uno o indicarne uno con LIMNASET_PORT.</translation>
+    </message>
+    <message>
+        <source>You may not open %1 (group %2). Join the group (sudo adduser $USER %2, then log in again), or install the udev rule of the Limnaset package and plug the adapter in again.</source>
+        <translation>Non si dispone dei permessi per aprire %1 (gruppo %2). Unirsi al gruppo (sudo adduser $USER %2, poi accedere di nuovo) oppure installare la regola udev del pacchetto Limnaset e ricollegare l&apos;adattatore.</translation>
+    </message>
+    <message>
+        <source>%1 is held by %2. %3</source>
+        <translation>%1 è occupato da %2. %3</translation>
+    </message>
+    <message>
+        <source>%1 is held by another process. Close it, or name another device with LIMNASET_PORT.</source>
+        <translation>%1 è occupato da un altro processo. Chiuderlo o indicare un altro dispositivo con LIMNASET_PORT.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened: %2.</source>
+        <translation>Impossibile aprire %1: %2.</translation>
+    </message>
+    <message>
+        <source>%1 opens, but no adapter answers on it.</source>
+        <translation>%1 si apre, ma nessun adattatore risponde.</translation>
+    </message>
+</context>
+<context>
+    <name>TArchiveWindow</name>
+    <message>
+        <source>Archive</source>
+        <translation>Archivio</translation>
+    </message>
+    <message>
+        <source>Serial number:</source>
+        <translation>Numero di serie:</translation>
+    </message>
+    <message>
+        <source>Serial number</source>
+        <translation>Numero di serie</translation>
+    </message>
+    <message>
+        <source>Connector name</source>
+        <translation>Nome Connector</translation>
+    </message>
+    <message>
+        <source>Read at</source>
+        <translation>Letto il</translation>
+    </message>
+    <message>
+        <source>Log records</source>
+        <translation>Voci registro</translation>
+    </message>
+    <message>
+        <source>Newest record</source>
+        <translation>Voce più recente</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Apri</translation>
+    </message>
+</context>
+<context>
+    <name>TConnectorDialog</name>
+    <message>
+        <source>Connector data</source>
+        <translation>Dati Connector</translation>
+    </message>
+    <message>
+        <source>Connector</source>
+        <translation>Connector</translation>
+    </message>
+    <message>
+        <source>Serial Number :</source>
+        <translation>Numero di serie :</translation>
+    </message>
+    <message>
+        <source>Name :</source>
+        <translation>Nome :</translation>
+    </message>
+    <message>
+        <source>Comment :</source>
+        <translation>Commento :</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+</context>
+<context>
+    <name>TEventDialog</name>
+    <message>
+        <source>Event control</source>
+        <translation>Controllo eventi</translation>
+    </message>
+    <message>
+        <source>Event Mode</source>
+        <translation>Modalità evento</translation>
+    </message>
+    <message>
+        <source>Disable event control</source>
+        <translation>Nessun controllo eventi</translation>
+    </message>
+    <message>
+        <source>Digital input</source>
+        <translation>Ingresso digitale</translation>
+    </message>
+    <message>
+        <source>Analog input</source>
+        <translation>Ingresso analogico</translation>
+    </message>
+    <message>
+        <source>Level input</source>
+        <translation>Ingresso livello</translation>
+    </message>
+    <message>
+        <source>Temperature</source>
+        <translation>Temperatura</translation>
+    </message>
+    <message>
+        <source>Delay :</source>
+        <translation>Ritardo :</translation>
+    </message>
+    <message>
+        <source>[mm:ss]</source>
+        <translation>[mm:ss]</translation>
+    </message>
+    <message>
+        <source>Event Inversion</source>
+        <translation>Inversione evento</translation>
+    </message>
+    <message>
+        <source>Run mode</source>
+        <translation>Esecuzione</translation>
+    </message>
+    <message>
+        <source>Run program on event</source>
+        <translation>Esegui programma su evento</translation>
+    </message>
+    <message>
+        <source>Start program by event</source>
+        <translation>Avvia programma con evento</translation>
+    </message>
+    <message>
+        <source>Change bottle at event termination</source>
+        <translation>Cambio bottiglia a fine evento</translation>
+    </message>
+    <message>
+        <source>Enable pre-sampling</source>
+        <translation>Attiva pre-campionamento</translation>
+    </message>
+    <message>
+        <source>Interval :</source>
+        <translation>Intervallo :</translation>
+    </message>
+    <message>
+        <source>Samples :</source>
+        <translation>Campioni :</translation>
+    </message>
+    <message>
+        <source>Disable VAR</source>
+        <translation>Disattiva VAR</translation>
+    </message>
+    <message>
+        <source>Low Limit :</source>
+        <translation>Limite inferiore :</translation>
+    </message>
+    <message>
+        <source>High Limit :</source>
+        <translation>Limite superiore :</translation>
+    </message>
+    <message>
+        <source>Low Temperature :</source>
+        <translation>Temperatura minima :</translation>
+    </message>
+    <message>
+        <source>High Temperature :</source>
+        <translation>Temperatura massima :</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+</context>
+<context>
+    <name>TLogChart</name>
+    <message>
+        <source>Samples</source>
+        <translation>Campioni</translation>
+    </message>
+    <message>
+        <source>Bottles</source>
+        <translation>Bottiglie</translation>
+    </message>
+    <message>
+        <source>Events</source>
+        <translation>Eventi</translation>
+    </message>
+    <message>
+        <source>Program</source>
+        <translation>Programma</translation>
+    </message>
+    <message>
+        <source>Door</source>
+        <translation>Porta</translation>
+    </message>
+    <message>
+        <source>Power</source>
+        <translation>Alimentazione</translation>
+    </message>
+    <message>
+        <source>Calibration</source>
+        <translation>Calibrazione</translation>
+    </message>
+    <message>
+        <source>Repaired</source>
+        <translation>Riparato</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Sconosciuto</translation>
+    </message>
+    <message>
+        <source>Temperature</source>
+        <translation>Temperatura</translation>
+    </message>
+</context>
+<context>
+    <name>TLogPage</name>
+    <message>
+        <source>Table</source>
+        <translation>Tabella</translation>
+    </message>
+    <message>
+        <source>Plot</source>
+        <translation>Grafico</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copia</translation>
+    </message>
+</context>
+<context>
+    <name>TMainForm</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <source>&amp;Data</source>
+        <translation>&amp;Dati</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Visualizza</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Aiuto</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Nuovo</translation>
+    </message>
+    <message>
+        <source>Create new file</source>
+        <translation>Crea nuovo file</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>&amp;Apri</translation>
+    </message>
+    <message>
+        <source>Open File</source>
+        <translation>Apri file</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Salva</translation>
+    </message>
+    <message>
+        <source>Save File</source>
+        <translation>Salva file</translation>
+    </message>
+    <message>
+        <source>Save &amp;As</source>
+        <translation>Salva &amp;come</translation>
+    </message>
+    <message>
+        <source>Save File with new name</source>
+        <translation>Salva file con nuovo nome</translation>
+    </message>
+    <message>
+        <source>&amp;Export</source>
+        <translation>&amp;Esporta</translation>
+    </message>
+    <message>
+        <source>Export File as text</source>
+        <translation>Esporta file come testo</translation>
+    </message>
+    <message>
+        <source>&amp;Archive...</source>
+        <translation>A&amp;rchivio...</translation>
+    </message>
+    <message>
+        <source>Connector images kept from every read</source>
+        <translation>Immagini del Connector conservate a ogni lettura</translation>
+    </message>
+    <message>
+        <source>Export &amp;Plot</source>
+        <translation>Esporta &amp;grafico</translation>
+    </message>
+    <message>
+        <source>Save the log plot as a picture</source>
+        <translation>Salva il grafico del registro come immagine</translation>
+    </message>
+    <message>
+        <source>P&amp;roperties...</source>
+        <translation>&amp;Proprietà...</translation>
+    </message>
+    <message>
+        <source>Program Properties</source>
+        <translation>Proprietà del programma</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>Esc&amp;i</translation>
+    </message>
+    <message>
+        <source>Exit Program</source>
+        <translation>Esci dal programma</translation>
+    </message>
+    <message>
+        <source>&amp;Read</source>
+        <translation>&amp;Leggi</translation>
+    </message>
+    <message>
+        <source>Read data from adapter</source>
+        <translation>Leggi dati dall&apos;adattatore</translation>
+    </message>
+    <message>
+        <source>&amp;Write</source>
+        <translation>&amp;Scrivi</translation>
+    </message>
+    <message>
+        <source>Write data to adapter</source>
+        <translation>Scrivi dati sull&apos;adattatore</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Stato</translation>
+    </message>
+    <message>
+        <source>View Status panel</source>
+        <translation>Mostra pannello Stato</translation>
+    </message>
+    <message>
+        <source>Thermostat</source>
+        <translation>Termostato</translation>
+    </message>
+    <message>
+        <source>View Sampler panel</source>
+        <translation>Mostra pannello Campionatore</translation>
+    </message>
+    <message>
+        <source>Log</source>
+        <translation>Registro</translation>
+    </message>
+    <message>
+        <source>View Event Log</source>
+        <translation>Mostra registro eventi</translation>
+    </message>
+    <message>
+        <source>&amp;About...</source>
+        <translation>&amp;Informazioni...</translation>
+    </message>
+    <message>
+        <source>Informations about program</source>
+        <translation>Informazioni sul programma</translation>
+    </message>
+    <message>
+        <source>Sampler</source>
+        <translation>Campionatore</translation>
+    </message>
+    <message>
+        <source>Event Log</source>
+        <translation>Registro eventi</translation>
+    </message>
+    <message>
+        <source>Read data from connector</source>
+        <translation>Leggi dati dal Connector</translation>
+    </message>
+    <message>
+        <source>Write data to connector</source>
+        <translation>Scrivi dati nel Connector</translation>
+    </message>
+    <message>
+        <source>Backing up</source>
+        <translation>Backup</translation>
+    </message>
+    <message>
+        <source>Reading</source>
+        <translation>Lettura</translation>
+    </message>
+    <message>
+        <source>Writing</source>
+        <translation>Scrittura</translation>
+    </message>
+    <message>
+        <source>Verifying</source>
+        <translation>Verifica</translation>
+    </message>
+    <message>
+        <source>%1, retries: %2</source>
+        <translation>%1, tentativi: %2</translation>
+    </message>
+    <message>
+        <source>Log records in the Connector: %1, all archived.</source>
+        <translation>Voci di registro nel Connector: %1, tutte archiviate.</translation>
+    </message>
+    <message>
+        <source>The Connector holds no readable program or log; nothing was archived.</source>
+        <translation>Il Connector non contiene alcun programma o registro leggibile; non è stato archiviato nulla.</translation>
+    </message>
+    <message>
+        <source>The Connector was not backed up (File, Properties); its event log will be lost.</source>
+        <translation>Non è stato eseguito il backup del Connector (File, Proprietà); il suo registro eventi andrà perso.</translation>
+    </message>
+    <message>
+        <source>Unable to write to %1</source>
+        <translation>Impossibile scrivere su %1</translation>
+    </message>
+    <message>
+        <source>Limnaset Configuration (*.r72)</source>
+        <translation>Configurazione Limnaset (*.r72)</translation>
+    </message>
+    <message>
+        <source>Save file</source>
+        <translation>Salva file</translation>
+    </message>
+    <message>
+        <source>Export Plot</source>
+        <translation>Esporta grafico</translation>
+    </message>
+    <message>
+        <source>PNG image (*.png)</source>
+        <translation>Immagine PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>SVG image (*.svg)</source>
+        <translation>Immagine SVG (*.svg)</translation>
+    </message>
+    <message>
+        <source>Export file</source>
+        <translation>Esporta file</translation>
+    </message>
+    <message>
+        <source>Export file (CSV) (*.csv)</source>
+        <translation>File di esportazione (CSV) (*.csv)</translation>
+    </message>
+    <message>
+        <source>Export file (CSV, UTF-8) (*.csv)</source>
+        <translation>File di esportazione (CSV, UTF-8) (*.csv)</translation>
+    </message>
+</context>
+<context>
+    <name>TMsgTemplate</name>
+    <message>
+        <source>Confirmation</source>
+        <translation>Conferma</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Errore</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Avviso</translation>
+    </message>
+    <message>
+        <source>&lt;noname&gt;</source>
+        <translation>&lt;senza nome&gt;</translation>
+    </message>
+    <message>
+        <source>File already exists. Do You want to overwrite it ?</source>
+        <translation>Il file esiste già. Si desidera sovrascriverlo?</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Sì</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>noname</source>
+        <translation>senza nome</translation>
+    </message>
+    <message>
+        <source>File modified, do You want to save it ?</source>
+        <translation>File modificato, si desidera salvarlo?</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Communication error, please try once more</source>
+        <translation>Errore di comunicazione, riprovare</translation>
+    </message>
+    <message>
+        <source>File access error</source>
+        <translation>Errore di accesso al file</translation>
+    </message>
+    <message>
+        <source>Parameter out of range</source>
+        <translation>Parametro fuori intervallo</translation>
+    </message>
+    <message>
+        <source>Connector OK</source>
+        <translation>Connector OK</translation>
+    </message>
+    <message>
+        <source>Connector ERROR</source>
+        <translation>Connector ERRORE</translation>
+    </message>
+    <message>
+        <source>Invalid format of parameter</source>
+        <translation>Formato del parametro non valido</translation>
+    </message>
+    <message>
+        <source>Do You really want to write data into Connector ?</source>
+        <translation>Si desidera davvero scrivere i dati nel Connector?</translation>
+    </message>
+    <message>
+        <source>New language will be set after program restart</source>
+        <translation>La nuova lingua sarà impostata al riavvio del programma</translation>
+    </message>
+    <message>
+        <source>Adapter ?</source>
+        <translation>Adattatore?</translation>
+    </message>
+    <message>
+        <source>Row</source>
+        <translation>Riga</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Ora</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Stato</translation>
+    </message>
+    <message>
+        <source>Bottle</source>
+        <translation>Bottiglia</translation>
+    </message>
+    <message>
+        <source>Sample</source>
+        <translation>Campione</translation>
+    </message>
+    <message>
+        <source>VAR/FLOW</source>
+        <translation>VAR/FLOW</translation>
+    </message>
+    <message>
+        <source>External T</source>
+        <translation>T esterna</translation>
+    </message>
+    <message>
+        <source>Box T</source>
+        <translation>T involucro</translation>
+    </message>
+    <message>
+        <source>Corrupted file</source>
+        <translation>File danneggiato</translation>
+    </message>
+    <message>
+        <source>export</source>
+        <translation>esportazione</translation>
+    </message>
+    <message>
+        <source>EVENT/AUX</source>
+        <translation>EVENT/AUX</translation>
+    </message>
+    <message>
+        <source>Immediately</source>
+        <translation>Subito</translation>
+    </message>
+    <message>
+        <source>After</source>
+        <translation>Dopo</translation>
+    </message>
+    <message>
+        <source>At</source>
+        <translation>Alle</translation>
+    </message>
+    <message>
+        <source>By scheduler</source>
+        <translation>Da pianificazione</translation>
+    </message>
+    <message>
+        <source>No Event detection</source>
+        <translation>Nessun rilevamento eventi</translation>
+    </message>
+    <message>
+        <source>Run program on Event</source>
+        <translation>Esegui programma su evento</translation>
+    </message>
+    <message>
+        <source>Start program by Event</source>
+        <translation>Avvia programma con evento</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Nessuno</translation>
+    </message>
+    <message>
+        <source>Digital</source>
+        <translation>Digitale</translation>
+    </message>
+    <message>
+        <source>Analog</source>
+        <translation>Analogico</translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <translation>Livello</translation>
+    </message>
+    <message>
+        <source>Temperature</source>
+        <translation>Temperatura</translation>
+    </message>
+    <message>
+        <source>No Scheduled Activity</source>
+        <translation>Nessuna attività pianificata</translation>
+    </message>
+    <message>
+        <source>VAR/FLOW analog input disabled</source>
+        <translation>Ingresso analogico VAR/FLOW disattivato</translation>
+    </message>
+    <message>
+        <source>EVENT/AUX analog input disabled</source>
+        <translation>Ingresso analogico EVENT/AUX disattivato</translation>
+    </message>
+    <message>
+        <source>Wrong file version</source>
+        <translation>Versione del file errata</translation>
+    </message>
+    <message>
+        <source>The Connector could not be read for its backup, nothing was written</source>
+        <translation>Impossibile leggere il Connector per il backup, non è stato scritto nulla</translation>
+    </message>
+    <message>
+        <source>The backup could not be saved in %1, nothing was written</source>
+        <translation>Impossibile salvare il backup in %1, non è stato scritto nulla</translation>
+    </message>
+    <message>
+        <source>The data read could not be archived in %1</source>
+        <translation>Impossibile archiviare in %1 i dati letti</translation>
+    </message>
+    <message>
+        <source>Read cancelled</source>
+        <translation>Lettura annullata</translation>
+    </message>
+    <message>
+        <source>Write cancelled</source>
+        <translation>Scrittura annullata</translation>
+    </message>
+    <message>
+        <source>Backup cancelled, nothing was written</source>
+        <translation>Backup annullato, non è stato scritto nulla</translation>
+    </message>
+    <message>
+        <source>The Connector holds a partly written program and must be written again before use</source>
+        <translation>Il Connector contiene un programma scritto in parte e deve essere riscritto prima dell&apos;uso</translation>
+    </message>
+</context>
+<context>
+    <name>TProgramDialog</name>
+    <message>
+        <source>Program Start</source>
+        <translation>Avvio programma</translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <translation>Modalità</translation>
+    </message>
+    <message>
+        <source>Start immediately</source>
+        <translation>Avvio immediato</translation>
+    </message>
+    <message>
+        <source>Start after delay</source>
+        <translation>Avvio dopo ritardo</translation>
+    </message>
+    <message>
+        <source>Start at time</source>
+        <translation>Avvio a un orario</translation>
+    </message>
+    <message>
+        <source>Start by scheduler</source>
+        <translation>Avvio da pianificazione</translation>
+    </message>
+    <message>
+        <source>Start Delay :</source>
+        <translation>Ritardo avvio :</translation>
+    </message>
+    <message>
+        <source>[hh:mm]</source>
+        <translation>[hh:mm]</translation>
+    </message>
+    <message>
+        <source>Start at :</source>
+        <translation>Avvio alle :</translation>
+    </message>
+    <message>
+        <source>Now</source>
+        <translation>Adesso</translation>
+    </message>
+    <message>
+        <source>1st</source>
+        <translation>1ª</translation>
+    </message>
+    <message>
+        <source>2nd</source>
+        <translation>2ª</translation>
+    </message>
+    <message>
+        <source>3rd</source>
+        <translation>3ª</translation>
+    </message>
+    <message>
+        <source>4th</source>
+        <translation>4ª</translation>
+    </message>
+    <message>
+        <source>Last</source>
+        <translation>Ultima</translation>
+    </message>
+    <message>
+        <source>Start At [hh:mm]</source>
+        <translation>Avvio alle [hh:mm]</translation>
+    </message>
+    <message>
+        <source>Monday :</source>
+        <translation>Lunedì :</translation>
+    </message>
+    <message>
+        <source>Tuesday :</source>
+        <translation>Martedì :</translation>
+    </message>
+    <message>
+        <source>Wednesday :</source>
+        <translation>Mercoledì :</translation>
+    </message>
+    <message>
+        <source>Thursday :</source>
+        <translation>Giovedì :</translation>
+    </message>
+    <message>
+        <source>Friday :</source>
+        <translation>Venerdì :</translation>
+    </message>
+    <message>
+        <source>Saturday :</source>
+        <translation>Sabato :</translation>
+    </message>
+    <message>
+        <source>Sunday :</source>
+        <translation>Domenica :</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+</context>
+<context>
+    <name>TPropertiesDialog</name>
+    <message>
+        <source>Program Properties</source>
+        <translation>Proprietà del programma</translation>
+    </message>
+    <message>
+        <source>Language :</source>
+        <translation>Lingua :</translation>
+    </message>
+    <message>
+        <source>&lt;Default&gt;</source>
+        <translation>&lt;Predefinita&gt;</translation>
+    </message>
+    <message>
+        <source>Bulgarian</source>
+        <translation>Bulgaro</translation>
+    </message>
+    <message>
+        <source>Czech</source>
+        <translation>Ceco</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <translation>Inglese</translation>
+    </message>
+    <message>
+        <source>French</source>
+        <translation>Francese</translation>
+    </message>
+    <message>
+        <source>German</source>
+        <translation>Tedesco</translation>
+    </message>
+    <message>
+        <source>Italian</source>
+        <translation>Italiano</translation>
+    </message>
+    <message>
+        <source>Lithuanian</source>
+        <translation>Lituano</translation>
+    </message>
+    <message>
+        <source>Polish</source>
+        <translation>Polacco</translation>
+    </message>
+    <message>
+        <source>Romanian</source>
+        <translation>Rumeno</translation>
+    </message>
+    <message>
+        <source>Russian</source>
+        <translation>Russo</translation>
+    </message>
+    <message>
+        <source>Slovak</source>
+        <translation>Slovacco</translation>
+    </message>
+    <message>
+        <source>Spanish</source>
+        <translation>Spagnolo</translation>
+    </message>
+    <message>
+        <source>Connector text code page :</source>
+        <translation>Codifica testo Connector :</translation>
+    </message>
+    <message>
+        <source>Windows-1250 (Central European)</source>
+        <translation>Windows-1250 (Europa centrale)</translation>
+    </message>
+    <message>
+        <source>Windows-1251 (Cyrillic)</source>
+        <translation>Windows-1251 (Cirillico)</translation>
+    </message>
+    <message>
+        <source>Windows-1252 (Western European)</source>
+        <translation>Windows-1252 (Europa occidentale)</translation>
+    </message>
+    <message>
+        <source>Windows-1257 (Baltic)</source>
+        <translation>Windows-1257 (Baltico)</translation>
+    </message>
+    <message>
+        <source>Back up the Connector before writing</source>
+        <translation>Backup del Connector prima di scrivere</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+</context>
+<context>
+    <name>TSamplerPage</name>
+    <message>
+        <source>Sampler</source>
+        <translation>Campionatore</translation>
+    </message>
+    <message>
+        <source>Purging Before Sampling :</source>
+        <translation>Spurgo pre-campionamento :</translation>
+    </message>
+    <message>
+        <source>[s]</source>
+        <translation>[s]</translation>
+    </message>
+    <message>
+        <source>Purging After Sampling :</source>
+        <translation>Spurgo post-campionamento :</translation>
+    </message>
+    <message>
+        <source>Pump Pulses :</source>
+        <translation>Impulsi pompa :</translation>
+    </message>
+    <message>
+        <source>Aeration :</source>
+        <translation>Aerazione :</translation>
+    </message>
+    <message>
+        <source>Max Suction Time :</source>
+        <translation>Aspirazione max :</translation>
+    </message>
+    <message>
+        <source>Purges Count :</source>
+        <translation>Numero spurghi :</translation>
+    </message>
+    <message>
+        <source>Analog input VAR/FLOW</source>
+        <translation>Ingr. analogico VAR/FLOW</translation>
+    </message>
+    <message>
+        <source>Range :</source>
+        <translation>Campo :</translation>
+    </message>
+    <message>
+        <source>0 - 20mA</source>
+        <translation>0 - 20mA</translation>
+    </message>
+    <message>
+        <source>4 - 20mA</source>
+        <translation>4 - 20mA</translation>
+    </message>
+    <message>
+        <source>Minimum :</source>
+        <translation>Minimo :</translation>
+    </message>
+    <message>
+        <source>Maximum :</source>
+        <translation>Massimo :</translation>
+    </message>
+    <message>
+        <source>Units :</source>
+        <translation>Unità :</translation>
+    </message>
+    <message>
+        <source>Analog input EVENT/AUX</source>
+        <translation>Ingr. analogico EVENT/AUX</translation>
+    </message>
+    <message>
+        <source>Logger</source>
+        <translation>Data logger</translation>
+    </message>
+    <message>
+        <source>Logger Mode</source>
+        <translation>Modalità logger</translation>
+    </message>
+    <message>
+        <source>Disable logger</source>
+        <translation>Disattiva logger</translation>
+    </message>
+    <message>
+        <source>Periodical sampling</source>
+        <translation>Registrazione periodica</translation>
+    </message>
+    <message>
+        <source>Logger period :</source>
+        <translation>Intervallo logger :</translation>
+    </message>
+    <message>
+        <source>[hh:mm]</source>
+        <translation>[hh:mm]</translation>
+    </message>
+    <message>
+        <source>Door Status Record</source>
+        <translation>Registra stato porta</translation>
+    </message>
+    <message>
+        <source>Temperature</source>
+        <translation>Temperatura</translation>
+    </message>
+    <message>
+        <source>°C</source>
+        <translation>°C</translation>
+    </message>
+    <message>
+        <source>F</source>
+        <translation>F</translation>
+    </message>
+</context>
+<context>
+    <name>TStatusPage</name>
+    <message>
+        <source>Sampler Mode :</source>
+        <translation>Modalità campionatore :</translation>
+    </message>
+    <message>
+        <source>EXTERNAL CONTROL</source>
+        <translation>CONTROLLO ESTERNO</translation>
+    </message>
+    <message>
+        <source>PERIODICAL SAMPLING</source>
+        <translation>CAMPIONAMENTO PERIODICO</translation>
+    </message>
+    <message>
+        <source>SAMPLING BY FLOW PULSES</source>
+        <translation>CAMPIONAMENTO A IMPULSI DI PORTATA</translation>
+    </message>
+    <message>
+        <source>SAMPLING BY FLOW RATE</source>
+        <translation>CAMPIONAMENTO IN BASE ALLA PORTATA</translation>
+    </message>
+    <message>
+        <source>Program start :</source>
+        <translation>Avvio programma :</translation>
+    </message>
+    <message>
+        <source>Program Start</source>
+        <translation>Avvio programma</translation>
+    </message>
+    <message>
+        <source>VAR data</source>
+        <translation>Dati VAR</translation>
+    </message>
+    <message>
+        <source>Enable VAR</source>
+        <translation>Attiva VAR</translation>
+    </message>
+    <message>
+        <source>VAR Maximum :</source>
+        <translation>Massimo VAR :</translation>
+    </message>
+    <message>
+        <source>Bottles / Distributor</source>
+        <translation>Bottiglie / Distributore</translation>
+    </message>
+    <message>
+        <source>Distributor Capacity :</source>
+        <translation>Capacità distributore :</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>Auto</translation>
+    </message>
+    <message>
+        <source>Bottles Limit :</source>
+        <translation>Limite bottiglie :</translation>
+    </message>
+    <message>
+        <source>Enable</source>
+        <translation>Attiva</translation>
+    </message>
+    <message>
+        <source>Samples per bottle :</source>
+        <translation>Campioni per bottiglia :</translation>
+    </message>
+    <message>
+        <source>Bottles per group :</source>
+        <translation>Bottiglie per gruppo :</translation>
+    </message>
+    <message>
+        <source>Periodical sampling</source>
+        <translation>Campionamento periodico</translation>
+    </message>
+    <message>
+        <source>Sampling period :</source>
+        <translation>Periodo campionamento :</translation>
+    </message>
+    <message>
+        <source>[hh:mm]</source>
+        <translation>[hh:mm]</translation>
+    </message>
+    <message>
+        <source>Flow pulses sampling</source>
+        <translation>Campionamento a impulsi di portata</translation>
+    </message>
+    <message>
+        <source>Pulses per sample :</source>
+        <translation>Impulsi per campione :</translation>
+    </message>
+    <message>
+        <source>Enable maximum sampling interval</source>
+        <translation>Attiva intervallo max di campionamento</translation>
+    </message>
+    <message>
+        <source>Maximum interval :</source>
+        <translation>Intervallo massimo :</translation>
+    </message>
+    <message>
+        <source>Flow rate sampling</source>
+        <translation>Campionamento in base alla portata</translation>
+    </message>
+    <message>
+        <source>Flow maximum :</source>
+        <translation>Portata massima :</translation>
+    </message>
+    <message>
+        <source>Samples Rate :</source>
+        <translation>Frequenza :</translation>
+    </message>
+    <message>
+        <source>Samples / h</source>
+        <translation>Campioni / h</translation>
+    </message>
+    <message>
+        <source>Connector clock :</source>
+        <translation>Ora Connector :</translation>
+    </message>
+    <message>
+        <source>PC Clock :</source>
+        <translation>Ora PC :</translation>
+    </message>
+    <message>
+        <source>Connector :</source>
+        <translation>Connector :</translation>
+    </message>
+    <message>
+        <source>Set Clock</source>
+        <translation>Imposta ora</translation>
+    </message>
+    <message>
+        <source>Connector Data</source>
+        <translation>Dati Connector</translation>
+    </message>
+    <message>
+        <source>Bottle change</source>
+        <translation>Cambio bottiglia</translation>
+    </message>
+    <message>
+        <source>Change By</source>
+        <translation>Cambio per</translation>
+    </message>
+    <message>
+        <source>Samples Count</source>
+        <translation>Numero campioni</translation>
+    </message>
+    <message>
+        <source>Time interval</source>
+        <translation>Tempo</translation>
+    </message>
+    <message>
+        <source>Change Interval :</source>
+        <translation>Intervallo cambio :</translation>
+    </message>
+    <message>
+        <source>Event control</source>
+        <translation>Controllo eventi</translation>
+    </message>
+    <message>
+        <source>Mode : </source>
+        <translation>Modalità : </translation>
+    </message>
+    <message>
+        <source>Input : </source>
+        <translation>Ingresso : </translation>
+    </message>
+    <message>
+        <source>Event Control</source>
+        <translation>Controllo eventi</translation>
+    </message>
+</context>
+</TS>

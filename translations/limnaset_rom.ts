@@ -1,0 +1,1219 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ro_RO">
+<context>
+    <name>TAboutBox</name>
+    <message>
+        <source>About</source>
+        <translation>Despre</translation>
+    </message>
+    <message>
+        <source>Limnaset - Connector programmer</source>
+        <translation>Limnaset - Programare Connector</translation>
+    </message>
+    <message>
+        <source>Configuration tool for automatic water samplers</source>
+        <translation>Program de configurare pentru prelevatoare automate de apă</translation>
+    </message>
+    <message>
+        <source>Reads, edits and writes the sampler Connector</source>
+        <translation>Citește, editează și scrie Connectorul prelevatorului</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Version : %d.%02d</source>
+        <translation>Versiune : %d.%02d</translation>
+    </message>
+</context>
+<context>
+    <name>TAdapterDiagnosis</name>
+    <message>
+        <source>brltty is a braille display daemon that claims USB serial bridges; without a braille display, remove it (sudo apt remove brltty) and plug the adapter in again.</source>
+        <translation>brltty este un serviciu pentru afișaje braille care preia convertoarele seriale USB; dacă nu aveți un afișaj braille, eliminați-l (sudo apt remove brltty) și reconectați adaptorul.</translation>
+    </message>
+    <message>
+        <source>ModemManager probes it as a modem; install the udev rule of the Limnaset package, which tells it to leave the adapter alone, and plug the adapter in again.</source>
+        <translation>ModemManager îl testează ca pe un modem; instalați regula udev din pachetul Limnaset, care îi spune să lase adaptorul în pace, și reconectați adaptorul.</translation>
+    </message>
+    <message>
+        <source>Close that program, or name another device with LIMNASET_PORT.</source>
+        <translation>Închideți acel program sau indicați alt dispozitiv cu LIMNASET_PORT.</translation>
+    </message>
+    <message>
+        <source>LIMNASET_PORT names %1, which does not exist. Name the adapter&apos;s device, or unset LIMNASET_PORT to search by the description.</source>
+        <translation>LIMNASET_PORT indică %1, care nu există. Indicați dispozitivul adaptorului sau ștergeți LIMNASET_PORT pentru a căuta după descriere.</translation>
+    </message>
+    <message>
+        <source>No serial device has the description %1. Plug the adapter in; if it is plugged in, try another USB socket or cable.</source>
+        <translation>Niciun dispozitiv serial nu are descrierea %1. Conectați adaptorul; dacă este deja conectat, încercați alt port USB sau alt cablu.</translation>
+    </message>
+    <message>
+        <source>%1 serial devices have the description %2 (%3). Unplug all but one, or name one with LIMNASET_PORT.</source>
+        <translation>%1 dispozitive seriale au descrierea %2 (%3). Deconectați-le pe toate în afară de unul sau indicați unul cu LIMNASET_PORT.</translation>
+    </message>
+    <message>
+        <source>You may not open %1 (group %2). Join the group (sudo adduser $USER %2, then log in again), or install the udev rule of the Limnaset package and plug the adapter in again.</source>
+        <translation>Nu aveți permisiunea să deschideți %1 (grupul %2). Intrați în grup (sudo adduser $USER %2, apoi autentificați-vă din nou) sau instalați regula udev din pachetul Limnaset și reconectați adaptorul.</translation>
+    </message>
+    <message>
+        <source>%1 is held by %2. %3</source>
+        <translation>%1 este ocupat de %2. %3</translation>
+    </message>
+    <message>
+        <source>%1 is held by another process. Close it, or name another device with LIMNASET_PORT.</source>
+        <translation>%1 este ocupat de alt proces. Închideți-l sau indicați alt dispozitiv cu LIMNASET_PORT.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened: %2.</source>
+        <translation>%1 nu poate fi deschis: %2.</translation>
+    </message>
+    <message>
+        <source>%1 opens, but no adapter answers on it.</source>
+        <translation>%1 se deschide, dar niciun adaptor nu răspunde pe el.</translation>
+    </message>
+</context>
+<context>
+    <name>TArchiveWindow</name>
+    <message>
+        <source>Archive</source>
+        <translation>Arhivă</translation>
+    </message>
+    <message>
+        <source>Serial number:</source>
+        <translation>Nr. de serie:</translation>
+    </message>
+    <message>
+        <source>Serial number</source>
+        <translation>Nr. de serie</translation>
+    </message>
+    <message>
+        <source>Connector name</source>
+        <translation>Nume Connector</translation>
+    </message>
+    <message>
+        <source>Read at</source>
+        <translation>Citit la</translation>
+    </message>
+    <message>
+        <source>Log records</source>
+        <translation>Înregistrări jurnal</translation>
+    </message>
+    <message>
+        <source>Newest record</source>
+        <translation>Ultima înregistrare</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Deschide</translation>
+    </message>
+</context>
+<context>
+    <name>TConnectorDialog</name>
+    <message>
+        <source>Connector data</source>
+        <translation>Date Connector</translation>
+    </message>
+    <message>
+        <source>Connector</source>
+        <translation>Connector</translation>
+    </message>
+    <message>
+        <source>Serial Number :</source>
+        <translation>Nr. de serie :</translation>
+    </message>
+    <message>
+        <source>Name :</source>
+        <translation>Nume :</translation>
+    </message>
+    <message>
+        <source>Comment :</source>
+        <translation>Comentariu :</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anulare</translation>
+    </message>
+</context>
+<context>
+    <name>TEventDialog</name>
+    <message>
+        <source>Event control</source>
+        <translation>Control prin eveniment</translation>
+    </message>
+    <message>
+        <source>Event Mode</source>
+        <translation>Mod eveniment</translation>
+    </message>
+    <message>
+        <source>Disable event control</source>
+        <translation>Evenimente dezactivate</translation>
+    </message>
+    <message>
+        <source>Digital input</source>
+        <translation>Intrare digitală</translation>
+    </message>
+    <message>
+        <source>Analog input</source>
+        <translation>Intrare analogică</translation>
+    </message>
+    <message>
+        <source>Level input</source>
+        <translation>Intrare de nivel</translation>
+    </message>
+    <message>
+        <source>Temperature</source>
+        <translation>Temperatură</translation>
+    </message>
+    <message>
+        <source>Delay :</source>
+        <translation>Întârziere :</translation>
+    </message>
+    <message>
+        <source>[mm:ss]</source>
+        <translation>[mm:ss]</translation>
+    </message>
+    <message>
+        <source>Event Inversion</source>
+        <translation>Inversare eveniment</translation>
+    </message>
+    <message>
+        <source>Run mode</source>
+        <translation>Mod rulare</translation>
+    </message>
+    <message>
+        <source>Run program on event</source>
+        <translation>Rulare la eveniment</translation>
+    </message>
+    <message>
+        <source>Start program by event</source>
+        <translation>Pornire prin eveniment</translation>
+    </message>
+    <message>
+        <source>Change bottle at event termination</source>
+        <translation>Flacon nou la final de eveniment</translation>
+    </message>
+    <message>
+        <source>Enable pre-sampling</source>
+        <translation>Activare pre-prelevare</translation>
+    </message>
+    <message>
+        <source>Interval :</source>
+        <translation>Interval :</translation>
+    </message>
+    <message>
+        <source>Samples :</source>
+        <translation>Probe :</translation>
+    </message>
+    <message>
+        <source>Disable VAR</source>
+        <translation>Dezactivare VAR</translation>
+    </message>
+    <message>
+        <source>Low Limit :</source>
+        <translation>Prag inferior :</translation>
+    </message>
+    <message>
+        <source>High Limit :</source>
+        <translation>Prag superior :</translation>
+    </message>
+    <message>
+        <source>Low Temperature :</source>
+        <translation>Temperatură minimă :</translation>
+    </message>
+    <message>
+        <source>High Temperature :</source>
+        <translation>Temperatură maximă :</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anulare</translation>
+    </message>
+</context>
+<context>
+    <name>TLogChart</name>
+    <message>
+        <source>Samples</source>
+        <translation>Probe</translation>
+    </message>
+    <message>
+        <source>Bottles</source>
+        <translation>Flacoane</translation>
+    </message>
+    <message>
+        <source>Events</source>
+        <translation>Evenimente</translation>
+    </message>
+    <message>
+        <source>Program</source>
+        <translation>Program</translation>
+    </message>
+    <message>
+        <source>Door</source>
+        <translation>Ușă</translation>
+    </message>
+    <message>
+        <source>Power</source>
+        <translation>Alimentare</translation>
+    </message>
+    <message>
+        <source>Calibration</source>
+        <translation>Calibrare</translation>
+    </message>
+    <message>
+        <source>Repaired</source>
+        <translation>Reparat</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Necunoscut</translation>
+    </message>
+    <message>
+        <source>Temperature</source>
+        <translation>Temperatură</translation>
+    </message>
+</context>
+<context>
+    <name>TLogPage</name>
+    <message>
+        <source>Table</source>
+        <translation>Tabel</translation>
+    </message>
+    <message>
+        <source>Plot</source>
+        <translation>Grafic</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copiază</translation>
+    </message>
+</context>
+<context>
+    <name>TMainForm</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Anulare</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Fișier</translation>
+    </message>
+    <message>
+        <source>&amp;Data</source>
+        <translation>&amp;Date</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Vizualizare</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>A&amp;jutor</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Nou</translation>
+    </message>
+    <message>
+        <source>Create new file</source>
+        <translation>Creează un fișier nou</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>&amp;Deschide</translation>
+    </message>
+    <message>
+        <source>Open File</source>
+        <translation>Deschide un fișier</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Salvează</translation>
+    </message>
+    <message>
+        <source>Save File</source>
+        <translation>Salvează fișierul</translation>
+    </message>
+    <message>
+        <source>Save &amp;As</source>
+        <translation>Salvează &amp;ca</translation>
+    </message>
+    <message>
+        <source>Save File with new name</source>
+        <translation>Salvează fișierul cu un nume nou</translation>
+    </message>
+    <message>
+        <source>&amp;Export</source>
+        <translation>&amp;Exportă</translation>
+    </message>
+    <message>
+        <source>Export File as text</source>
+        <translation>Exportă fișierul ca text</translation>
+    </message>
+    <message>
+        <source>&amp;Archive...</source>
+        <translation>&amp;Arhivă...</translation>
+    </message>
+    <message>
+        <source>Connector images kept from every read</source>
+        <translation>Imagini ale Connectorului păstrate la fiecare citire</translation>
+    </message>
+    <message>
+        <source>Export &amp;Plot</source>
+        <translation>Exportă &amp;grafic</translation>
+    </message>
+    <message>
+        <source>Save the log plot as a picture</source>
+        <translation>Salvează graficul jurnalului ca imagine</translation>
+    </message>
+    <message>
+        <source>P&amp;roperties...</source>
+        <translation>&amp;Proprietăți...</translation>
+    </message>
+    <message>
+        <source>Program Properties</source>
+        <translation>Proprietăți program</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Ieșire</translation>
+    </message>
+    <message>
+        <source>Exit Program</source>
+        <translation>Ieșire din program</translation>
+    </message>
+    <message>
+        <source>&amp;Read</source>
+        <translation>&amp;Citește</translation>
+    </message>
+    <message>
+        <source>Read data from adapter</source>
+        <translation>Citește datele din adaptor</translation>
+    </message>
+    <message>
+        <source>&amp;Write</source>
+        <translation>&amp;Scrie</translation>
+    </message>
+    <message>
+        <source>Write data to adapter</source>
+        <translation>Scrie datele în adaptor</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Stare</translation>
+    </message>
+    <message>
+        <source>View Status panel</source>
+        <translation>Afișează pagina Stare</translation>
+    </message>
+    <message>
+        <source>Thermostat</source>
+        <translation>Termostat</translation>
+    </message>
+    <message>
+        <source>View Sampler panel</source>
+        <translation>Afișează pagina Prelevator</translation>
+    </message>
+    <message>
+        <source>Log</source>
+        <translation>Jurnal</translation>
+    </message>
+    <message>
+        <source>View Event Log</source>
+        <translation>Afișează jurnalul de evenimente</translation>
+    </message>
+    <message>
+        <source>&amp;About...</source>
+        <translation>&amp;Despre...</translation>
+    </message>
+    <message>
+        <source>Informations about program</source>
+        <translation>Informații despre program</translation>
+    </message>
+    <message>
+        <source>Sampler</source>
+        <translation>Prelevator</translation>
+    </message>
+    <message>
+        <source>Event Log</source>
+        <translation>Jurnal evenimente</translation>
+    </message>
+    <message>
+        <source>Read data from connector</source>
+        <translation>Citește datele din Connector</translation>
+    </message>
+    <message>
+        <source>Write data to connector</source>
+        <translation>Scrie datele în Connector</translation>
+    </message>
+    <message>
+        <source>Backing up</source>
+        <translation>Copiere de rezervă</translation>
+    </message>
+    <message>
+        <source>Reading</source>
+        <translation>Citire</translation>
+    </message>
+    <message>
+        <source>Writing</source>
+        <translation>Scriere</translation>
+    </message>
+    <message>
+        <source>Verifying</source>
+        <translation>Verificare</translation>
+    </message>
+    <message>
+        <source>%1, retries: %2</source>
+        <translation>%1, reîncercări: %2</translation>
+    </message>
+    <message>
+        <source>Log records in the Connector: %1, all archived.</source>
+        <translation>Înregistrări de jurnal în Connector: %1, toate arhivate.</translation>
+    </message>
+    <message>
+        <source>The Connector holds no readable program or log; nothing was archived.</source>
+        <translation>Connectorul nu conține niciun program sau jurnal lizibil; nu s-a arhivat nimic.</translation>
+    </message>
+    <message>
+        <source>The Connector was not backed up (File, Properties); its event log will be lost.</source>
+        <translation>Pentru Connector nu s-a făcut copie de rezervă (Fișier, Proprietăți); jurnalul său de evenimente se va pierde.</translation>
+    </message>
+    <message>
+        <source>Unable to write to %1</source>
+        <translation>Nu se poate scrie în %1</translation>
+    </message>
+    <message>
+        <source>Limnaset Configuration (*.r72)</source>
+        <translation>Configurație Limnaset (*.r72)</translation>
+    </message>
+    <message>
+        <source>Save file</source>
+        <translation>Salvare fișier</translation>
+    </message>
+    <message>
+        <source>Export Plot</source>
+        <translation>Export grafic</translation>
+    </message>
+    <message>
+        <source>PNG image (*.png)</source>
+        <translation>Imagine PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>SVG image (*.svg)</source>
+        <translation>Imagine SVG (*.svg)</translation>
+    </message>
+    <message>
+        <source>Export file</source>
+        <translation>Export fișier</translation>
+    </message>
+    <message>
+        <source>Export file (CSV) (*.csv)</source>
+        <translation>Fișier export (CSV) (*.csv)</translation>
+    </message>
+    <message>
+        <source>Export file (CSV, UTF-8) (*.csv)</source>
+        <translation>Fișier export (CSV, UTF-8) (*.csv)</translation>
+    </message>
+</context>
+<context>
+    <name>TMsgTemplate</name>
+    <message>
+        <source>Confirmation</source>
+        <translation>Confirmare</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Eroare</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Avertisment</translation>
+    </message>
+    <message>
+        <source>&lt;noname&gt;</source>
+        <translation>&lt;fără nume&gt;</translation>
+    </message>
+    <message>
+        <source>File already exists. Do You want to overwrite it ?</source>
+        <translation>Fișierul există deja. Doriți să-l suprascrieți?</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Da</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nu</translation>
+    </message>
+    <message>
+        <source>noname</source>
+        <translation>fără nume</translation>
+    </message>
+    <message>
+        <source>File modified, do You want to save it ?</source>
+        <translation>Fișier modificat, doriți să-l salvați?</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Communication error, please try once more</source>
+        <translation>Eroare de comunicație, încercați încă o dată</translation>
+    </message>
+    <message>
+        <source>File access error</source>
+        <translation>Eroare de acces la fișier</translation>
+    </message>
+    <message>
+        <source>Parameter out of range</source>
+        <translation>Parametru în afara domeniului</translation>
+    </message>
+    <message>
+        <source>Connector OK</source>
+        <translation>Connector OK</translation>
+    </message>
+    <message>
+        <source>Connector ERROR</source>
+        <translation>Connector EROARE</translation>
+    </message>
+    <message>
+        <source>Invalid format of parameter</source>
+        <translation>Format de parametru nevalid</translation>
+    </message>
+    <message>
+        <source>Do You really want to write data into Connector ?</source>
+        <translation>Sigur doriți să scrieți datele în Connector?</translation>
+    </message>
+    <message>
+        <source>New language will be set after program restart</source>
+        <translation>Noua limbă va fi aplicată după repornirea programului</translation>
+    </message>
+    <message>
+        <source>Adapter ?</source>
+        <translation>Adaptor?</translation>
+    </message>
+    <message>
+        <source>Row</source>
+        <translation>Rând</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Timp</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Stare</translation>
+    </message>
+    <message>
+        <source>Bottle</source>
+        <translation>Flacon</translation>
+    </message>
+    <message>
+        <source>Sample</source>
+        <translation>Probă</translation>
+    </message>
+    <message>
+        <source>VAR/FLOW</source>
+        <translation>VAR/FLOW</translation>
+    </message>
+    <message>
+        <source>External T</source>
+        <translation>T externă</translation>
+    </message>
+    <message>
+        <source>Box T</source>
+        <translation>T carcasă</translation>
+    </message>
+    <message>
+        <source>Corrupted file</source>
+        <translation>Fișier corupt</translation>
+    </message>
+    <message>
+        <source>export</source>
+        <translation>export</translation>
+    </message>
+    <message>
+        <source>EVENT/AUX</source>
+        <translation>EVENT/AUX</translation>
+    </message>
+    <message>
+        <source>Immediately</source>
+        <translation>Imediat</translation>
+    </message>
+    <message>
+        <source>After</source>
+        <translation>După</translation>
+    </message>
+    <message>
+        <source>At</source>
+        <translation>La</translation>
+    </message>
+    <message>
+        <source>By scheduler</source>
+        <translation>Planificat</translation>
+    </message>
+    <message>
+        <source>No Event detection</source>
+        <translation>Fără detectare evenimente</translation>
+    </message>
+    <message>
+        <source>Run program on Event</source>
+        <translation>Rulare la eveniment</translation>
+    </message>
+    <message>
+        <source>Start program by Event</source>
+        <translation>Pornire prin eveniment</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Niciuna</translation>
+    </message>
+    <message>
+        <source>Digital</source>
+        <translation>Digitală</translation>
+    </message>
+    <message>
+        <source>Analog</source>
+        <translation>Analogică</translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <translation>Nivel</translation>
+    </message>
+    <message>
+        <source>Temperature</source>
+        <translation>Temperatură</translation>
+    </message>
+    <message>
+        <source>No Scheduled Activity</source>
+        <translation>Nicio activitate planificată</translation>
+    </message>
+    <message>
+        <source>VAR/FLOW analog input disabled</source>
+        <translation>Intrare analogică VAR/FLOW dezactivată</translation>
+    </message>
+    <message>
+        <source>EVENT/AUX analog input disabled</source>
+        <translation>Intrare analogică EVENT/AUX dezactivată</translation>
+    </message>
+    <message>
+        <source>Wrong file version</source>
+        <translation>Versiune de fișier greșită</translation>
+    </message>
+    <message>
+        <source>The Connector could not be read for its backup, nothing was written</source>
+        <translation>Connectorul nu a putut fi citit pentru copia de rezervă, nu s-a scris nimic</translation>
+    </message>
+    <message>
+        <source>The backup could not be saved in %1, nothing was written</source>
+        <translation>Copia de rezervă nu a putut fi salvată în %1, nu s-a scris nimic</translation>
+    </message>
+    <message>
+        <source>The data read could not be archived in %1</source>
+        <translation>Datele citite nu au putut fi arhivate în %1</translation>
+    </message>
+    <message>
+        <source>Read cancelled</source>
+        <translation>Citire anulată</translation>
+    </message>
+    <message>
+        <source>Write cancelled</source>
+        <translation>Scriere anulată</translation>
+    </message>
+    <message>
+        <source>Backup cancelled, nothing was written</source>
+        <translation>Copiere de rezervă anulată, nu s-a scris nimic</translation>
+    </message>
+    <message>
+        <source>The Connector holds a partly written program and must be written again before use</source>
+        <translation>Connectorul conține un program scris parțial și trebuie rescris înainte de utilizare</translation>
+    </message>
+</context>
+<context>
+    <name>TProgramDialog</name>
+    <message>
+        <source>Program Start</source>
+        <translation>Pornire program</translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <translation>Mod</translation>
+    </message>
+    <message>
+        <source>Start immediately</source>
+        <translation>Pornire imediată</translation>
+    </message>
+    <message>
+        <source>Start after delay</source>
+        <translation>Pornire după întârziere</translation>
+    </message>
+    <message>
+        <source>Start at time</source>
+        <translation>Pornire la oră fixă</translation>
+    </message>
+    <message>
+        <source>Start by scheduler</source>
+        <translation>Pornire planificată</translation>
+    </message>
+    <message>
+        <source>Start Delay :</source>
+        <translation>Întârziere pornire :</translation>
+    </message>
+    <message>
+        <source>[hh:mm]</source>
+        <translation>[hh:mm]</translation>
+    </message>
+    <message>
+        <source>Start at :</source>
+        <translation>Pornire la :</translation>
+    </message>
+    <message>
+        <source>Now</source>
+        <translation>Acum</translation>
+    </message>
+    <message>
+        <source>1st</source>
+        <translation>Prima</translation>
+    </message>
+    <message>
+        <source>2nd</source>
+        <translation>A 2-a</translation>
+    </message>
+    <message>
+        <source>3rd</source>
+        <translation>A 3-a</translation>
+    </message>
+    <message>
+        <source>4th</source>
+        <translation>A 4-a</translation>
+    </message>
+    <message>
+        <source>Last</source>
+        <translation>Ultima</translation>
+    </message>
+    <message>
+        <source>Start At [hh:mm]</source>
+        <translation>Pornire la [hh:mm]</translation>
+    </message>
+    <message>
+        <source>Monday :</source>
+        <translation>Luni :</translation>
+    </message>
+    <message>
+        <source>Tuesday :</source>
+        <translation>Marți :</translation>
+    </message>
+    <message>
+        <source>Wednesday :</source>
+        <translation>Miercuri :</translation>
+    </message>
+    <message>
+        <source>Thursday :</source>
+        <translation>Joi :</translation>
+    </message>
+    <message>
+        <source>Friday :</source>
+        <translation>Vineri :</translation>
+    </message>
+    <message>
+        <source>Saturday :</source>
+        <translation>Sâmbătă :</translation>
+    </message>
+    <message>
+        <source>Sunday :</source>
+        <translation>Duminică :</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anulare</translation>
+    </message>
+</context>
+<context>
+    <name>TPropertiesDialog</name>
+    <message>
+        <source>Program Properties</source>
+        <translation>Proprietăți program</translation>
+    </message>
+    <message>
+        <source>Language :</source>
+        <translation>Limbă :</translation>
+    </message>
+    <message>
+        <source>&lt;Default&gt;</source>
+        <translation>&lt;Implicit&gt;</translation>
+    </message>
+    <message>
+        <source>Bulgarian</source>
+        <translation>Bulgară</translation>
+    </message>
+    <message>
+        <source>Czech</source>
+        <translation>Cehă</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <translation>Engleză</translation>
+    </message>
+    <message>
+        <source>French</source>
+        <translation>Franceză</translation>
+    </message>
+    <message>
+        <source>German</source>
+        <translation>Germană</translation>
+    </message>
+    <message>
+        <source>Italian</source>
+        <translation>Italiană</translation>
+    </message>
+    <message>
+        <source>Lithuanian</source>
+        <translation>Lituaniană</translation>
+    </message>
+    <message>
+        <source>Polish</source>
+        <translation>Poloneză</translation>
+    </message>
+    <message>
+        <source>Romanian</source>
+        <translation>Română</translation>
+    </message>
+    <message>
+        <source>Russian</source>
+        <translation>Rusă</translation>
+    </message>
+    <message>
+        <source>Slovak</source>
+        <translation>Slovacă</translation>
+    </message>
+    <message>
+        <source>Spanish</source>
+        <translation>Spaniolă</translation>
+    </message>
+    <message>
+        <source>Connector text code page :</source>
+        <translation>Pagină de cod Connector :</translation>
+    </message>
+    <message>
+        <source>Windows-1250 (Central European)</source>
+        <translation>Windows-1250 (Europa Centrală)</translation>
+    </message>
+    <message>
+        <source>Windows-1251 (Cyrillic)</source>
+        <translation>Windows-1251 (chirilică)</translation>
+    </message>
+    <message>
+        <source>Windows-1252 (Western European)</source>
+        <translation>Windows-1252 (Europa de Vest)</translation>
+    </message>
+    <message>
+        <source>Windows-1257 (Baltic)</source>
+        <translation>Windows-1257 (baltică)</translation>
+    </message>
+    <message>
+        <source>Back up the Connector before writing</source>
+        <translation>Copie de rezervă înainte de scriere</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anulare</translation>
+    </message>
+</context>
+<context>
+    <name>TSamplerPage</name>
+    <message>
+        <source>Sampler</source>
+        <translation>Prelevator</translation>
+    </message>
+    <message>
+        <source>Purging Before Sampling :</source>
+        <translation>Purjare înainte de prelevare :</translation>
+    </message>
+    <message>
+        <source>[s]</source>
+        <translation>[s]</translation>
+    </message>
+    <message>
+        <source>Purging After Sampling :</source>
+        <translation>Purjare după prelevare :</translation>
+    </message>
+    <message>
+        <source>Pump Pulses :</source>
+        <translation>Impulsuri pompă :</translation>
+    </message>
+    <message>
+        <source>Aeration :</source>
+        <translation>Aerare :</translation>
+    </message>
+    <message>
+        <source>Max Suction Time :</source>
+        <translation>Timp max. aspirare :</translation>
+    </message>
+    <message>
+        <source>Purges Count :</source>
+        <translation>Număr purjări :</translation>
+    </message>
+    <message>
+        <source>Analog input VAR/FLOW</source>
+        <translation>Intrare analogică VAR/FLOW</translation>
+    </message>
+    <message>
+        <source>Range :</source>
+        <translation>Domeniu :</translation>
+    </message>
+    <message>
+        <source>0 - 20mA</source>
+        <translation>0 - 20mA</translation>
+    </message>
+    <message>
+        <source>4 - 20mA</source>
+        <translation>4 - 20mA</translation>
+    </message>
+    <message>
+        <source>Minimum :</source>
+        <translation>Minim :</translation>
+    </message>
+    <message>
+        <source>Maximum :</source>
+        <translation>Maxim :</translation>
+    </message>
+    <message>
+        <source>Units :</source>
+        <translation>Unitate :</translation>
+    </message>
+    <message>
+        <source>Analog input EVENT/AUX</source>
+        <translation>Intrare analogică EVENT/AUX</translation>
+    </message>
+    <message>
+        <source>Logger</source>
+        <translation>Înregistrator</translation>
+    </message>
+    <message>
+        <source>Logger Mode</source>
+        <translation>Mod înregistrator</translation>
+    </message>
+    <message>
+        <source>Disable logger</source>
+        <translation>Dezactivat</translation>
+    </message>
+    <message>
+        <source>Periodical sampling</source>
+        <translation>Înregistrare periodică</translation>
+    </message>
+    <message>
+        <source>Logger period :</source>
+        <translation>Perioadă înregistrare :</translation>
+    </message>
+    <message>
+        <source>[hh:mm]</source>
+        <translation>[hh:mm]</translation>
+    </message>
+    <message>
+        <source>Door Status Record</source>
+        <translation>Înregistrare stare ușă</translation>
+    </message>
+    <message>
+        <source>Temperature</source>
+        <translation>Temperatură</translation>
+    </message>
+    <message>
+        <source>°C</source>
+        <translation>°C</translation>
+    </message>
+    <message>
+        <source>F</source>
+        <translation>F</translation>
+    </message>
+</context>
+<context>
+    <name>TStatusPage</name>
+    <message>
+        <source>Sampler Mode :</source>
+        <translation>Mod prelevator :</translation>
+    </message>
+    <message>
+        <source>EXTERNAL CONTROL</source>
+        <translation>CONTROL EXTERN</translation>
+    </message>
+    <message>
+        <source>PERIODICAL SAMPLING</source>
+        <translation>PRELEVARE PERIODICĂ</translation>
+    </message>
+    <message>
+        <source>SAMPLING BY FLOW PULSES</source>
+        <translation>PRELEVARE LA IMPULSURI DE DEBIT</translation>
+    </message>
+    <message>
+        <source>SAMPLING BY FLOW RATE</source>
+        <translation>PRELEVARE DUPĂ DEBIT</translation>
+    </message>
+    <message>
+        <source>Program start :</source>
+        <translation>Pornire program :</translation>
+    </message>
+    <message>
+        <source>Program Start</source>
+        <translation>Pornire program</translation>
+    </message>
+    <message>
+        <source>VAR data</source>
+        <translation>Date VAR</translation>
+    </message>
+    <message>
+        <source>Enable VAR</source>
+        <translation>Activare VAR</translation>
+    </message>
+    <message>
+        <source>VAR Maximum :</source>
+        <translation>Maxim VAR :</translation>
+    </message>
+    <message>
+        <source>Bottles / Distributor</source>
+        <translation>Flacoane / Distribuitor</translation>
+    </message>
+    <message>
+        <source>Distributor Capacity :</source>
+        <translation>Capacitate distribuitor :</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>Auto</translation>
+    </message>
+    <message>
+        <source>Bottles Limit :</source>
+        <translation>Limită flacoane :</translation>
+    </message>
+    <message>
+        <source>Enable</source>
+        <translation>Activ</translation>
+    </message>
+    <message>
+        <source>Samples per bottle :</source>
+        <translation>Probe pe flacon :</translation>
+    </message>
+    <message>
+        <source>Bottles per group :</source>
+        <translation>Flacoane pe grup :</translation>
+    </message>
+    <message>
+        <source>Periodical sampling</source>
+        <translation>Prelevare periodică</translation>
+    </message>
+    <message>
+        <source>Sampling period :</source>
+        <translation>Perioadă prelevare :</translation>
+    </message>
+    <message>
+        <source>[hh:mm]</source>
+        <translation>[hh:mm]</translation>
+    </message>
+    <message>
+        <source>Flow pulses sampling</source>
+        <translation>Prelevare la impulsuri de debit</translation>
+    </message>
+    <message>
+        <source>Pulses per sample :</source>
+        <translation>Impulsuri pe probă :</translation>
+    </message>
+    <message>
+        <source>Enable maximum sampling interval</source>
+        <translation>Activare interval maxim de prelevare</translation>
+    </message>
+    <message>
+        <source>Maximum interval :</source>
+        <translation>Interval maxim :</translation>
+    </message>
+    <message>
+        <source>Flow rate sampling</source>
+        <translation>Prelevare după debit</translation>
+    </message>
+    <message>
+        <source>Flow maximum :</source>
+        <translation>Debit maxim :</translation>
+    </message>
+    <message>
+        <source>Samples Rate :</source>
+        <translation>Rată probe :</translation>
+    </message>
+    <message>
+        <source>Samples / h</source>
+        <translation>Probe / h</translation>
+    </message>
+    <message>
+        <source>Connector clock :</source>
+        <translation>Ceas Connector :</translation>
+    </message>
+    <message>
+        <source>PC Clock :</source>
+        <translation>Ceas PC :</translation>
+    </message>
+    <message>
+        <source>Connector :</source>
+        <translation>Connector :</translation>
+    </message>
+    <message>
+        <source>Set Clock</source>
+        <translation>Setare ceas</translation>
+    </message>
+    <message>
+        <source>Connector Data</source>
+        <translation>Date Connector</translation>
+    </message>
+    <message>
+        <source>Bottle change</source>
+        <translation>Schimbare flacon</translation>
+    </message>
+    <message>
+        <source>Change By</source>
+        <translation>Schimbare după</translation>
+    </message>
+    <message>
+        <source>Samples Count</source>
+        <translation>Număr de probe</translation>
+    </message>
+    <message>
+        <source>Time interval</source>
+        <translation>Interval de timp</translation>
+    </message>
+    <message>
+        <source>Change Interval :</source>
+        <translation>Interval schimbare :</translation>
+    </message>
+    <message>
+        <source>Event control</source>
+        <translation>Control prin eveniment</translation>
+    </message>
+    <message>
+        <source>Mode : </source>
+        <translation>Mod : </translation>
+    </message>
+    <message>
+        <source>Input : </source>
+        <translation>Intrare : </translation>
+    </message>
+    <message>
+        <source>Event Control</source>
+        <translation>Control prin eveniment</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,1219 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ru_RU">
+<context>
+    <name>TAboutBox</name>
+    <message>
+        <source>About</source>
+        <translation>О программе</translation>
+    </message>
+    <message>
+        <source>Limnaset - Connector programmer</source>
+        <translation>Limnaset - программатор Connector</translation>
+    </message>
+    <message>
+        <source>Configuration tool for automatic water samplers</source>
+        <translation>Программа настройки автоматических пробоотборников воды</translation>
+    </message>
+    <message>
+        <source>Reads, edits and writes the sampler Connector</source>
+        <translation>Читает, редактирует и записывает Connector пробоотборника</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Version : %d.%02d</source>
+        <translation>Версия : %d.%02d</translation>
+    </message>
+</context>
+<context>
+    <name>TAdapterDiagnosis</name>
+    <message>
+        <source>brltty is a braille display daemon that claims USB serial bridges; without a braille display, remove it (sudo apt remove brltty) and plug the adapter in again.</source>
+        <translation>brltty — демон дисплея Брайля, который захватывает последовательные USB-мосты; если дисплея Брайля нет, удалите его (sudo apt remove brltty) и снова подключите адаптер.</translation>
+    </message>
+    <message>
+        <source>ModemManager probes it as a modem; install the udev rule of the Limnaset package, which tells it to leave the adapter alone, and plug the adapter in again.</source>
+        <translation>ModemManager опрашивает его как модем; установите правило udev из пакета Limnaset, которое велит ему не трогать адаптер, и снова подключите адаптер.</translation>
+    </message>
+    <message>
+        <source>Close that program, or name another device with LIMNASET_PORT.</source>
+        <translation>Закройте эту программу или укажите другое устройство в LIMNASET_PORT.</translation>
+    </message>
+    <message>
+        <source>LIMNASET_PORT names %1, which does not exist. Name the adapter&apos;s device, or unset LIMNASET_PORT to search by the description.</source>
+        <translation>LIMNASET_PORT указывает на %1, которого не существует. Укажите устройство адаптера или удалите LIMNASET_PORT, чтобы искать по описанию.</translation>
+    </message>
+    <message>
+        <source>No serial device has the description %1. Plug the adapter in; if it is plugged in, try another USB socket or cable.</source>
+        <translation>Нет последовательного устройства с описанием %1. Подключите адаптер; если он подключён, попробуйте другой разъём USB или кабель.</translation>
+    </message>
+    <message>
+        <source>%1 serial devices have the description %2 (%3). Unplug all but one, or name one with LIMNASET_PORT.</source>
+        <translation>Последовательных устройств с описанием %2 (%3): %1. Отключите все, кроме одного, или укажите одно в LIMNASET_PORT.</translation>
+    </message>
+    <message>
+        <source>You may not open %1 (group %2). Join the group (sudo adduser $USER %2, then log in again), or install the udev rule of the Limnaset package and plug the adapter in again.</source>
+        <translation>Нет прав на открытие %1 (группа %2). Вступите в группу (sudo adduser $USER %2, затем войдите в систему заново) или установите правило udev из пакета Limnaset и снова подключите адаптер.</translation>
+    </message>
+    <message>
+        <source>%1 is held by %2. %3</source>
+        <translation>%1 занят процессом %2. %3</translation>
+    </message>
+    <message>
+        <source>%1 is held by another process. Close it, or name another device with LIMNASET_PORT.</source>
+        <translation>%1 занят другим процессом. Закройте его или укажите другое устройство в LIMNASET_PORT.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened: %2.</source>
+        <translation>Не удаётся открыть %1: %2.</translation>
+    </message>
+    <message>
+        <source>%1 opens, but no adapter answers on it.</source>
+        <translation>%1 открывается, но адаптер на нём не отвечает.</translation>
+    </message>
+</context>
+<context>
+    <name>TArchiveWindow</name>
+    <message>
+        <source>Archive</source>
+        <translation>Архив</translation>
+    </message>
+    <message>
+        <source>Serial number:</source>
+        <translation>Серийный номер:</translation>
+    </message>
+    <message>
+        <source>Serial number</source>
+        <translation>Серийный номер</translation>
+    </message>
+    <message>
+        <source>Connector name</source>
+        <translation>Имя Connector</translation>
+    </message>
+    <message>
+        <source>Read at</source>
+        <translation>Время чтения</translation>
+    </message>
+    <message>
+        <source>Log records</source>
+        <translation>Записи журнала</translation>
+    </message>
+    <message>
+        <source>Newest record</source>
+        <translation>Последняя запись</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Открыть</translation>
+    </message>
+</context>
+<context>
+    <name>TConnectorDialog</name>
+    <message>
+        <source>Connector data</source>
+        <translation>Данные Connector</translation>
+    </message>
+    <message>
+        <source>Connector</source>
+        <translation>Connector</translation>
+    </message>
+    <message>
+        <source>Serial Number :</source>
+        <translation>Серийный номер :</translation>
+    </message>
+    <message>
+        <source>Name :</source>
+        <translation>Имя :</translation>
+    </message>
+    <message>
+        <source>Comment :</source>
+        <translation>Комментарий :</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+</context>
+<context>
+    <name>TEventDialog</name>
+    <message>
+        <source>Event control</source>
+        <translation>Управление по событию</translation>
+    </message>
+    <message>
+        <source>Event Mode</source>
+        <translation>Режим события</translation>
+    </message>
+    <message>
+        <source>Disable event control</source>
+        <translation>Отключить события</translation>
+    </message>
+    <message>
+        <source>Digital input</source>
+        <translation>Цифровой вход</translation>
+    </message>
+    <message>
+        <source>Analog input</source>
+        <translation>Аналоговый вход</translation>
+    </message>
+    <message>
+        <source>Level input</source>
+        <translation>Вход уровня</translation>
+    </message>
+    <message>
+        <source>Temperature</source>
+        <translation>Температура</translation>
+    </message>
+    <message>
+        <source>Delay :</source>
+        <translation>Задержка :</translation>
+    </message>
+    <message>
+        <source>[mm:ss]</source>
+        <translation>[mm:ss]</translation>
+    </message>
+    <message>
+        <source>Event Inversion</source>
+        <translation>Инверсия события</translation>
+    </message>
+    <message>
+        <source>Run mode</source>
+        <translation>Режим работы</translation>
+    </message>
+    <message>
+        <source>Run program on event</source>
+        <translation>Выполнять программу при событии</translation>
+    </message>
+    <message>
+        <source>Start program by event</source>
+        <translation>Запуск программы по событию</translation>
+    </message>
+    <message>
+        <source>Change bottle at event termination</source>
+        <translation>Смена бутыли в конце события</translation>
+    </message>
+    <message>
+        <source>Enable pre-sampling</source>
+        <translation>Предварительный отбор</translation>
+    </message>
+    <message>
+        <source>Interval :</source>
+        <translation>Интервал :</translation>
+    </message>
+    <message>
+        <source>Samples :</source>
+        <translation>Пробы :</translation>
+    </message>
+    <message>
+        <source>Disable VAR</source>
+        <translation>Отключить VAR</translation>
+    </message>
+    <message>
+        <source>Low Limit :</source>
+        <translation>Нижний предел :</translation>
+    </message>
+    <message>
+        <source>High Limit :</source>
+        <translation>Верхний предел :</translation>
+    </message>
+    <message>
+        <source>Low Temperature :</source>
+        <translation>Нижняя температура :</translation>
+    </message>
+    <message>
+        <source>High Temperature :</source>
+        <translation>Верхняя температура :</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+</context>
+<context>
+    <name>TLogChart</name>
+    <message>
+        <source>Samples</source>
+        <translation>Пробы</translation>
+    </message>
+    <message>
+        <source>Bottles</source>
+        <translation>Бутыли</translation>
+    </message>
+    <message>
+        <source>Events</source>
+        <translation>События</translation>
+    </message>
+    <message>
+        <source>Program</source>
+        <translation>Программа</translation>
+    </message>
+    <message>
+        <source>Door</source>
+        <translation>Дверь</translation>
+    </message>
+    <message>
+        <source>Power</source>
+        <translation>Питание</translation>
+    </message>
+    <message>
+        <source>Calibration</source>
+        <translation>Калибровка</translation>
+    </message>
+    <message>
+        <source>Repaired</source>
+        <translation>Ремонт</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Неизвестно</translation>
+    </message>
+    <message>
+        <source>Temperature</source>
+        <translation>Температура</translation>
+    </message>
+</context>
+<context>
+    <name>TLogPage</name>
+    <message>
+        <source>Table</source>
+        <translation>Таблица</translation>
+    </message>
+    <message>
+        <source>Plot</source>
+        <translation>График</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Копировать</translation>
+    </message>
+</context>
+<context>
+    <name>TMainForm</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Файл</translation>
+    </message>
+    <message>
+        <source>&amp;Data</source>
+        <translation>&amp;Данные</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Вид</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Справка</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Создать</translation>
+    </message>
+    <message>
+        <source>Create new file</source>
+        <translation>Создать новый файл</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>&amp;Открыть</translation>
+    </message>
+    <message>
+        <source>Open File</source>
+        <translation>Открыть файл</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>Со&amp;хранить</translation>
+    </message>
+    <message>
+        <source>Save File</source>
+        <translation>Сохранить файл</translation>
+    </message>
+    <message>
+        <source>Save &amp;As</source>
+        <translation>Сохранить &amp;как</translation>
+    </message>
+    <message>
+        <source>Save File with new name</source>
+        <translation>Сохранить файл под новым именем</translation>
+    </message>
+    <message>
+        <source>&amp;Export</source>
+        <translation>&amp;Экспорт</translation>
+    </message>
+    <message>
+        <source>Export File as text</source>
+        <translation>Экспортировать файл как текст</translation>
+    </message>
+    <message>
+        <source>&amp;Archive...</source>
+        <translation>&amp;Архив...</translation>
+    </message>
+    <message>
+        <source>Connector images kept from every read</source>
+        <translation>Образы Connector, сохраняемые при каждом чтении</translation>
+    </message>
+    <message>
+        <source>Export &amp;Plot</source>
+        <translation>Экспорт &amp;графика</translation>
+    </message>
+    <message>
+        <source>Save the log plot as a picture</source>
+        <translation>Сохранить график журнала как изображение</translation>
+    </message>
+    <message>
+        <source>P&amp;roperties...</source>
+        <translation>&amp;Параметры...</translation>
+    </message>
+    <message>
+        <source>Program Properties</source>
+        <translation>Параметры программы</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>В&amp;ыход</translation>
+    </message>
+    <message>
+        <source>Exit Program</source>
+        <translation>Выйти из программы</translation>
+    </message>
+    <message>
+        <source>&amp;Read</source>
+        <translation>&amp;Читать</translation>
+    </message>
+    <message>
+        <source>Read data from adapter</source>
+        <translation>Читать данные из адаптера</translation>
+    </message>
+    <message>
+        <source>&amp;Write</source>
+        <translation>&amp;Записать</translation>
+    </message>
+    <message>
+        <source>Write data to adapter</source>
+        <translation>Записать данные в адаптер</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Состояние</translation>
+    </message>
+    <message>
+        <source>View Status panel</source>
+        <translation>Показать панель состояния</translation>
+    </message>
+    <message>
+        <source>Thermostat</source>
+        <translation>Термостат</translation>
+    </message>
+    <message>
+        <source>View Sampler panel</source>
+        <translation>Показать панель пробоотборника</translation>
+    </message>
+    <message>
+        <source>Log</source>
+        <translation>Журнал</translation>
+    </message>
+    <message>
+        <source>View Event Log</source>
+        <translation>Показать журнал событий</translation>
+    </message>
+    <message>
+        <source>&amp;About...</source>
+        <translation>&amp;О программе...</translation>
+    </message>
+    <message>
+        <source>Informations about program</source>
+        <translation>Информация о программе</translation>
+    </message>
+    <message>
+        <source>Sampler</source>
+        <translation>Пробоотборник</translation>
+    </message>
+    <message>
+        <source>Event Log</source>
+        <translation>Журнал событий</translation>
+    </message>
+    <message>
+        <source>Read data from connector</source>
+        <translation>Читать данные из Connector</translation>
+    </message>
+    <message>
+        <source>Write data to connector</source>
+        <translation>Записать данные в Connector</translation>
+    </message>
+    <message>
+        <source>Backing up</source>
+        <translation>Резервирование</translation>
+    </message>
+    <message>
+        <source>Reading</source>
+        <translation>Чтение</translation>
+    </message>
+    <message>
+        <source>Writing</source>
+        <translation>Запись</translation>
+    </message>
+    <message>
+        <source>Verifying</source>
+        <translation>Проверка</translation>
+    </message>
+    <message>
+        <source>%1, retries: %2</source>
+        <translation>%1, повторов: %2</translation>
+    </message>
+    <message>
+        <source>Log records in the Connector: %1, all archived.</source>
+        <translation>Записей журнала в Connector: %1, все заархивированы.</translation>
+    </message>
+    <message>
+        <source>The Connector holds no readable program or log; nothing was archived.</source>
+        <translation>Connector не содержит читаемой программы или журнала; ничего не заархивировано.</translation>
+    </message>
+    <message>
+        <source>The Connector was not backed up (File, Properties); its event log will be lost.</source>
+        <translation>Резервная копия Connector не создана (Файл, Параметры); его журнал событий будет потерян.</translation>
+    </message>
+    <message>
+        <source>Unable to write to %1</source>
+        <translation>Невозможно записать в %1</translation>
+    </message>
+    <message>
+        <source>Limnaset Configuration (*.r72)</source>
+        <translation>Конфигурация Limnaset (*.r72)</translation>
+    </message>
+    <message>
+        <source>Save file</source>
+        <translation>Сохранить файл</translation>
+    </message>
+    <message>
+        <source>Export Plot</source>
+        <translation>Экспорт графика</translation>
+    </message>
+    <message>
+        <source>PNG image (*.png)</source>
+        <translation>Изображение PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>SVG image (*.svg)</source>
+        <translation>Изображение SVG (*.svg)</translation>
+    </message>
+    <message>
+        <source>Export file</source>
+        <translation>Экспорт файла</translation>
+    </message>
+    <message>
+        <source>Export file (CSV) (*.csv)</source>
+        <translation>Файл экспорта (CSV) (*.csv)</translation>
+    </message>
+    <message>
+        <source>Export file (CSV, UTF-8) (*.csv)</source>
+        <translation>Файл экспорта (CSV, UTF-8) (*.csv)</translation>
+    </message>
+</context>
+<context>
+    <name>TMsgTemplate</name>
+    <message>
+        <source>Confirmation</source>
+        <translation>Подтверждение</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Ошибка</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Предупреждение</translation>
+    </message>
+    <message>
+        <source>&lt;noname&gt;</source>
+        <translation>&lt;без имени&gt;</translation>
+    </message>
+    <message>
+        <source>File already exists. Do You want to overwrite it ?</source>
+        <translation>Файл уже существует. Перезаписать его?</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Да</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Нет</translation>
+    </message>
+    <message>
+        <source>noname</source>
+        <translation>безымянный</translation>
+    </message>
+    <message>
+        <source>File modified, do You want to save it ?</source>
+        <translation>Файл изменён. Сохранить его?</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Communication error, please try once more</source>
+        <translation>Ошибка связи, попробуйте ещё раз</translation>
+    </message>
+    <message>
+        <source>File access error</source>
+        <translation>Ошибка доступа к файлу</translation>
+    </message>
+    <message>
+        <source>Parameter out of range</source>
+        <translation>Параметр вне допустимого диапазона</translation>
+    </message>
+    <message>
+        <source>Connector OK</source>
+        <translation>Connector OK</translation>
+    </message>
+    <message>
+        <source>Connector ERROR</source>
+        <translation>Connector ОШИБКА</translation>
+    </message>
+    <message>
+        <source>Invalid format of parameter</source>
+        <translation>Неверный формат параметра</translation>
+    </message>
+    <message>
+        <source>Do You really want to write data into Connector ?</source>
+        <translation>Действительно записать данные в Connector?</translation>
+    </message>
+    <message>
+        <source>New language will be set after program restart</source>
+        <translation>Новый язык будет установлен после перезапуска программы</translation>
+    </message>
+    <message>
+        <source>Adapter ?</source>
+        <translation>Адаптер?</translation>
+    </message>
+    <message>
+        <source>Row</source>
+        <translation>Строка</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Время</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Состояние</translation>
+    </message>
+    <message>
+        <source>Bottle</source>
+        <translation>Бутыль</translation>
+    </message>
+    <message>
+        <source>Sample</source>
+        <translation>Проба</translation>
+    </message>
+    <message>
+        <source>VAR/FLOW</source>
+        <translation>VAR/FLOW</translation>
+    </message>
+    <message>
+        <source>External T</source>
+        <translation>Внешняя T</translation>
+    </message>
+    <message>
+        <source>Box T</source>
+        <translation>T корпуса</translation>
+    </message>
+    <message>
+        <source>Corrupted file</source>
+        <translation>Повреждённый файл</translation>
+    </message>
+    <message>
+        <source>export</source>
+        <translation>экспорт</translation>
+    </message>
+    <message>
+        <source>EVENT/AUX</source>
+        <translation>EVENT/AUX</translation>
+    </message>
+    <message>
+        <source>Immediately</source>
+        <translation>Сразу</translation>
+    </message>
+    <message>
+        <source>After</source>
+        <translation>Через</translation>
+    </message>
+    <message>
+        <source>At</source>
+        <translation>В</translation>
+    </message>
+    <message>
+        <source>By scheduler</source>
+        <translation>По расписанию</translation>
+    </message>
+    <message>
+        <source>No Event detection</source>
+        <translation>Без обнаружения событий</translation>
+    </message>
+    <message>
+        <source>Run program on Event</source>
+        <translation>Выполнять программу при событии</translation>
+    </message>
+    <message>
+        <source>Start program by Event</source>
+        <translation>Запуск программы по событию</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Нет</translation>
+    </message>
+    <message>
+        <source>Digital</source>
+        <translation>Цифровой</translation>
+    </message>
+    <message>
+        <source>Analog</source>
+        <translation>Аналоговый</translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <translation>Уровень</translation>
+    </message>
+    <message>
+        <source>Temperature</source>
+        <translation>Температура</translation>
+    </message>
+    <message>
+        <source>No Scheduled Activity</source>
+        <translation>Нет запланированных действий</translation>
+    </message>
+    <message>
+        <source>VAR/FLOW analog input disabled</source>
+        <translation>Аналоговый вход VAR/FLOW отключён</translation>
+    </message>
+    <message>
+        <source>EVENT/AUX analog input disabled</source>
+        <translation>Аналоговый вход EVENT/AUX отключён</translation>
+    </message>
+    <message>
+        <source>Wrong file version</source>
+        <translation>Неверная версия файла</translation>
+    </message>
+    <message>
+        <source>The Connector could not be read for its backup, nothing was written</source>
+        <translation>Не удалось прочитать Connector для резервной копии, ничего не записано</translation>
+    </message>
+    <message>
+        <source>The backup could not be saved in %1, nothing was written</source>
+        <translation>Не удалось сохранить резервную копию в %1, ничего не записано</translation>
+    </message>
+    <message>
+        <source>The data read could not be archived in %1</source>
+        <translation>Не удалось заархивировать прочитанные данные в %1</translation>
+    </message>
+    <message>
+        <source>Read cancelled</source>
+        <translation>Чтение отменено</translation>
+    </message>
+    <message>
+        <source>Write cancelled</source>
+        <translation>Запись отменена</translation>
+    </message>
+    <message>
+        <source>Backup cancelled, nothing was written</source>
+        <translation>Резервирование отменено, ничего не записано</translation>
+    </message>
+    <message>
+        <source>The Connector holds a partly written program and must be written again before use</source>
+        <translation>Connector содержит частично записанную программу, перед использованием его нужно записать заново</translation>
+    </message>
+</context>
+<context>
+    <name>TProgramDialog</name>
+    <message>
+        <source>Program Start</source>
+        <translation>Запуск программы</translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <translation>Режим</translation>
+    </message>
+    <message>
+        <source>Start immediately</source>
+        <translation>Запуск сразу</translation>
+    </message>
+    <message>
+        <source>Start after delay</source>
+        <translation>Запуск с задержкой</translation>
+    </message>
+    <message>
+        <source>Start at time</source>
+        <translation>Запуск в заданное время</translation>
+    </message>
+    <message>
+        <source>Start by scheduler</source>
+        <translation>Запуск по расписанию</translation>
+    </message>
+    <message>
+        <source>Start Delay :</source>
+        <translation>Задержка запуска :</translation>
+    </message>
+    <message>
+        <source>[hh:mm]</source>
+        <translation>[hh:mm]</translation>
+    </message>
+    <message>
+        <source>Start at :</source>
+        <translation>Запуск в :</translation>
+    </message>
+    <message>
+        <source>Now</source>
+        <translation>Сейчас</translation>
+    </message>
+    <message>
+        <source>1st</source>
+        <translation>1-й</translation>
+    </message>
+    <message>
+        <source>2nd</source>
+        <translation>2-й</translation>
+    </message>
+    <message>
+        <source>3rd</source>
+        <translation>3-й</translation>
+    </message>
+    <message>
+        <source>4th</source>
+        <translation>4-й</translation>
+    </message>
+    <message>
+        <source>Last</source>
+        <translation>Посл.</translation>
+    </message>
+    <message>
+        <source>Start At [hh:mm]</source>
+        <translation>Запуск в [hh:mm]</translation>
+    </message>
+    <message>
+        <source>Monday :</source>
+        <translation>Понедельник :</translation>
+    </message>
+    <message>
+        <source>Tuesday :</source>
+        <translation>Вторник :</translation>
+    </message>
+    <message>
+        <source>Wednesday :</source>
+        <translation>Среда :</translation>
+    </message>
+    <message>
+        <source>Thursday :</source>
+        <translation>Четверг :</translation>
+    </message>
+    <message>
+        <source>Friday :</source>
+        <translation>Пятница :</translation>
+    </message>
+    <message>
+        <source>Saturday :</source>
+        <translation>Суббота :</translation>
+    </message>
+    <message>
+        <source>Sunday :</source>
+        <translation>Воскресенье :</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+</context>
+<context>
+    <name>TPropertiesDialog</name>
+    <message>
+        <source>Program Properties</source>
+        <translation>Параметры программы</translation>
+    </message>
+    <message>
+        <source>Language :</source>
+        <translation>Язык :</translation>
+    </message>
+    <message>
+        <source>&lt;Default&gt;</source>
+        <translation>&lt;По умолчанию&gt;</translation>
+    </message>
+    <message>
+        <source>Bulgarian</source>
+        <translation>Болгарский</translation>
+    </message>
+    <message>
+        <source>Czech</source>
+        <translation>Чешский</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <translation>Английский</translation>
+    </message>
+    <message>
+        <source>French</source>
+        <translation>Французский</translation>
+    </message>
+    <message>
+        <source>German</source>
+        <translation>Немецкий</translation>
+    </message>
+    <message>
+        <source>Italian</source>
+        <translation>Итальянский</translation>
+    </message>
+    <message>
+        <source>Lithuanian</source>
+        <translation>Литовский</translation>
+    </message>
+    <message>
+        <source>Polish</source>
+        <translation>Польский</translation>
+    </message>
+    <message>
+        <source>Romanian</source>
+        <translation>Румынский</translation>
+    </message>
+    <message>
+        <source>Russian</source>
+        <translation>Русский</translation>
+    </message>
+    <message>
+        <source>Slovak</source>
+        <translation>Словацкий</translation>
+    </message>
+    <message>
+        <source>Spanish</source>
+        <translation>Испанский</translation>
+    </message>
+    <message>
+        <source>Connector text code page :</source>
+        <translation>Кодовая страница текста Connector :</translation>
+    </message>
+    <message>
+        <source>Windows-1250 (Central European)</source>
+        <translation>Windows-1250 (Центральная Европа)</translation>
+    </message>
+    <message>
+        <source>Windows-1251 (Cyrillic)</source>
+        <translation>Windows-1251 (кириллица)</translation>
+    </message>
+    <message>
+        <source>Windows-1252 (Western European)</source>
+        <translation>Windows-1252 (Западная Европа)</translation>
+    </message>
+    <message>
+        <source>Windows-1257 (Baltic)</source>
+        <translation>Windows-1257 (Прибалтика)</translation>
+    </message>
+    <message>
+        <source>Back up the Connector before writing</source>
+        <translation>Резервная копия перед записью</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+</context>
+<context>
+    <name>TSamplerPage</name>
+    <message>
+        <source>Sampler</source>
+        <translation>Пробоотборник</translation>
+    </message>
+    <message>
+        <source>Purging Before Sampling :</source>
+        <translation>Продувка до отбора :</translation>
+    </message>
+    <message>
+        <source>[s]</source>
+        <translation>[s]</translation>
+    </message>
+    <message>
+        <source>Purging After Sampling :</source>
+        <translation>Продувка после отбора :</translation>
+    </message>
+    <message>
+        <source>Pump Pulses :</source>
+        <translation>Импульсы насоса :</translation>
+    </message>
+    <message>
+        <source>Aeration :</source>
+        <translation>Аэрация :</translation>
+    </message>
+    <message>
+        <source>Max Suction Time :</source>
+        <translation>Макс. всасывание :</translation>
+    </message>
+    <message>
+        <source>Purges Count :</source>
+        <translation>Число продувок :</translation>
+    </message>
+    <message>
+        <source>Analog input VAR/FLOW</source>
+        <translation>Аналоговый вход VAR/FLOW</translation>
+    </message>
+    <message>
+        <source>Range :</source>
+        <translation>Диапазон :</translation>
+    </message>
+    <message>
+        <source>0 - 20mA</source>
+        <translation>0 - 20mA</translation>
+    </message>
+    <message>
+        <source>4 - 20mA</source>
+        <translation>4 - 20mA</translation>
+    </message>
+    <message>
+        <source>Minimum :</source>
+        <translation>Минимум :</translation>
+    </message>
+    <message>
+        <source>Maximum :</source>
+        <translation>Максимум :</translation>
+    </message>
+    <message>
+        <source>Units :</source>
+        <translation>Единицы :</translation>
+    </message>
+    <message>
+        <source>Analog input EVENT/AUX</source>
+        <translation>Аналоговый вход EVENT/AUX</translation>
+    </message>
+    <message>
+        <source>Logger</source>
+        <translation>Регистратор</translation>
+    </message>
+    <message>
+        <source>Logger Mode</source>
+        <translation>Режим регистратора</translation>
+    </message>
+    <message>
+        <source>Disable logger</source>
+        <translation>Без регистрации</translation>
+    </message>
+    <message>
+        <source>Periodical sampling</source>
+        <translation>Периодическая запись</translation>
+    </message>
+    <message>
+        <source>Logger period :</source>
+        <translation>Период регистрации :</translation>
+    </message>
+    <message>
+        <source>[hh:mm]</source>
+        <translation>[hh:mm]</translation>
+    </message>
+    <message>
+        <source>Door Status Record</source>
+        <translation>Запись состояния двери</translation>
+    </message>
+    <message>
+        <source>Temperature</source>
+        <translation>Температура</translation>
+    </message>
+    <message>
+        <source>°C</source>
+        <translation>°C</translation>
+    </message>
+    <message>
+        <source>F</source>
+        <translation>F</translation>
+    </message>
+</context>
+<context>
+    <name>TStatusPage</name>
+    <message>
+        <source>Sampler Mode :</source>
+        <translation>Режим отбора :</translation>
+    </message>
+    <message>
+        <source>EXTERNAL CONTROL</source>
+        <translation>ВНЕШНЕЕ УПРАВЛЕНИЕ</translation>
+    </message>
+    <message>
+        <source>PERIODICAL SAMPLING</source>
+        <translation>ПЕРИОДИЧЕСКИЙ ОТБОР</translation>
+    </message>
+    <message>
+        <source>SAMPLING BY FLOW PULSES</source>
+        <translation>ОТБОР ПО ИМПУЛЬСАМ РАСХОДА</translation>
+    </message>
+    <message>
+        <source>SAMPLING BY FLOW RATE</source>
+        <translation>ОТБОР ПО РАСХОДУ</translation>
+    </message>
+    <message>
+        <source>Program start :</source>
+        <translation>Запуск программы :</translation>
+    </message>
+    <message>
+        <source>Program Start</source>
+        <translation>Запуск программы</translation>
+    </message>
+    <message>
+        <source>VAR data</source>
+        <translation>Данные VAR</translation>
+    </message>
+    <message>
+        <source>Enable VAR</source>
+        <translation>Включить VAR</translation>
+    </message>
+    <message>
+        <source>VAR Maximum :</source>
+        <translation>Максимум VAR :</translation>
+    </message>
+    <message>
+        <source>Bottles / Distributor</source>
+        <translation>Бутыли / распределитель</translation>
+    </message>
+    <message>
+        <source>Distributor Capacity :</source>
+        <translation>Ёмкость распределителя :</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>Авто</translation>
+    </message>
+    <message>
+        <source>Bottles Limit :</source>
+        <translation>Лимит бутылей :</translation>
+    </message>
+    <message>
+        <source>Enable</source>
+        <translation>Включить</translation>
+    </message>
+    <message>
+        <source>Samples per bottle :</source>
+        <translation>Проб на бутыль :</translation>
+    </message>
+    <message>
+        <source>Bottles per group :</source>
+        <translation>Бутылей в группе :</translation>
+    </message>
+    <message>
+        <source>Periodical sampling</source>
+        <translation>Периодический отбор</translation>
+    </message>
+    <message>
+        <source>Sampling period :</source>
+        <translation>Период отбора :</translation>
+    </message>
+    <message>
+        <source>[hh:mm]</source>
+        <translation>[hh:mm]</translation>
+    </message>
+    <message>
+        <source>Flow pulses sampling</source>
+        <translation>Отбор по импульсам расхода</translation>
+    </message>
+    <message>
+        <source>Pulses per sample :</source>
+        <translation>Импульсов на пробу :</translation>
+    </message>
+    <message>
+        <source>Enable maximum sampling interval</source>
+        <translation>Включить макс. интервал отбора</translation>
+    </message>
+    <message>
+        <source>Maximum interval :</source>
+        <translation>Макс. интервал :</translation>
+    </message>
+    <message>
+        <source>Flow rate sampling</source>
+        <translation>Отбор по расходу</translation>
+    </message>
+    <message>
+        <source>Flow maximum :</source>
+        <translation>Максимум расхода :</translation>
+    </message>
+    <message>
+        <source>Samples Rate :</source>
+        <translation>Частота отбора :</translation>
+    </message>
+    <message>
+        <source>Samples / h</source>
+        <translation>Проб / h</translation>
+    </message>
+    <message>
+        <source>Connector clock :</source>
+        <translation>Часы Connector :</translation>
+    </message>
+    <message>
+        <source>PC Clock :</source>
+        <translation>Часы ПК :</translation>
+    </message>
+    <message>
+        <source>Connector :</source>
+        <translation>Connector :</translation>
+    </message>
+    <message>
+        <source>Set Clock</source>
+        <translation>Задать время</translation>
+    </message>
+    <message>
+        <source>Connector Data</source>
+        <translation>Данные Connector</translation>
+    </message>
+    <message>
+        <source>Bottle change</source>
+        <translation>Смена бутыли</translation>
+    </message>
+    <message>
+        <source>Change By</source>
+        <translation>Смена по</translation>
+    </message>
+    <message>
+        <source>Samples Count</source>
+        <translation>Число проб</translation>
+    </message>
+    <message>
+        <source>Time interval</source>
+        <translation>Интервал времени</translation>
+    </message>
+    <message>
+        <source>Change Interval :</source>
+        <translation>Интервал смены :</translation>
+    </message>
+    <message>
+        <source>Event control</source>
+        <translation>Управление по событию</translation>
+    </message>
+    <message>
+        <source>Mode : </source>
+        <translation>Режим : </translation>
+    </message>
+    <message>
+        <source>Input : </source>
+        <translation>Вход : </translation>
+    </message>
+    <message>
+        <source>Event Control</source>
+        <translation>Управление по событию</translation>
+    </message>
+</context>
+</TS>
