@@ -3,6 +3,7 @@
 #include <QHeaderView>
 #include <QScrollBar>
 #include <algorithm>
+#include <cmath>
 #include <numeric>
 
 namespace {
@@ -55,7 +56,8 @@ void TLogTable::Fill(const QStringList& titles, const QStringList& units,
     setUpdatesEnabled(false);
     clearContents();
     setRowCount(int(rows.size()) + TitleRows);
-    const QFontMetrics metrics = fontMetrics();
+    // Text is laid out at fractional widths: a pixel short of the rounded-up width elides it.
+    const QFontMetricsF metrics(font());
     // The style's text margin on both sides and the grid line.
     const int margin =
         2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1) + 1;
@@ -66,7 +68,8 @@ void TLogTable::Fill(const QStringList& titles, const QStringList& units,
             if (fixed) item->setFlags(Qt::ItemIsEnabled);
             setItem(row, c, item);
             if (!texts[c].isEmpty())
-                textWidths[c] = std::max(textWidths[c], metrics.horizontalAdvance(texts[c]));
+                textWidths[c] =
+                    std::max(textWidths[c], int(std::ceil(metrics.horizontalAdvance(texts[c]))));
         }
     };
     putRow(0, titles, true);

@@ -67,7 +67,7 @@ TEST(LogTableFit, WidthsStayBetweenNeedAndDesign) {
 }
 
 TEST_F(LogPageTest, TitlesStayInViewAndColumnsFitTheWindow) {
-    for (const char* locale : {"C", "en_US", "de_DE"}) {
+    for (const char* locale : {"C", "en_US", "de_DE", "ru_RU", "lt_LT"}) {
         TLocaleGuard guard(QString::fromLatin1(locale));
         LoadLog(400);
         TLogTable* table = Table();
