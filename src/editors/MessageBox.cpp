@@ -2,6 +2,18 @@
 
 #include <QApplication>
 
+namespace {
+
+// The toolkit's standard buttons that our boxes and the archive window show. Debian's Qt
+// translations lack them for Lithuanian, Romanian and Slovak, so ours carry them for every
+// language, as Qt words them where it has them.
+[[maybe_unused]] constexpr const char* ToolkitButtonTexts[] = {
+    QT_TRANSLATE_NOOP("QPlatformTheme", "OK"), QT_TRANSLATE_NOOP("QPlatformTheme", "Cancel"),
+    QT_TRANSLATE_NOOP("QPlatformTheme", "&Yes"), QT_TRANSLATE_NOOP("QPlatformTheme", "&No"),
+    QT_TRANSLATE_NOOP("QPlatformTheme", "Close")};
+
+} // namespace
+
 QMessageBox::StandardButton TMessageBox::Show(const QString& text, const QString& caption,
                                               TButtons buttons, QWidget* parent) {
     QMessageBox::StandardButtons set;

@@ -307,21 +307,28 @@ TEST_F(TranslatedFormTest, StatusPanelsHoldTheirLongestTexts) {
     }
 }
 
-// Where Debian ships the toolkit's texts for a language, they come with ours.
-TEST(TranslationTest, InstallBringsTheToolkitTextsWhereTheyExist) {
+// The toolkit's standard buttons speak every language: in Qt's words where Debian ships
+// them, in ours where it does not.
+TEST(TranslationTest, InstallBringsTheToolkitTexts) {
     int shipped = 0;
     for (const char* code : Codes) {
         SCOPED_TRACE(code);
         TInstalledLanguage installed;
         ASSERT_TRUE(TLanguages::Install(*QCoreApplication::instance(), code));
-        QTranslator probe;
-        QString cancel;
-        if (probe.load(QLocale(TLanguages::LanguageOf(code)), QStringLiteral("qtbase"),
-                       QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-            cancel = probe.translate("QPlatformTheme", "Cancel");
-        shipped += !cancel.isEmpty();
-        EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"),
-                  cancel.isEmpty() ? QStringLiteral("Cancel") : cancel);
+        QTranslator qt;
+        const bool loaded =
+            qt.load(QLocale(TLanguages::LanguageOf(code)), QStringLiteral("qtbase"),
+                    QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+        shipped += loaded && !qt.translate("QPlatformTheme", "Cancel").isEmpty();
+        for (const char* button : {"OK", "Cancel", "&Yes", "&No", "Close"}) {
+            const QString ours = QCoreApplication::translate("QPlatformTheme", button);
+            const QString theirs = loaded ? qt.translate("QPlatformTheme", button) : QString();
+            EXPECT_EQ(ours, theirs.isEmpty() ? ours : theirs) << button;
+            if (QLatin1String(button) == QLatin1String("Cancel")) {
+                EXPECT_EQ(ours == QLatin1String(button),
+                          QLatin1String(code) == QLatin1String("enu"));
+            }
+        }
     }
     EXPECT_GE(shipped, 6) << "qt6-translations-l10n is missing";
 }
