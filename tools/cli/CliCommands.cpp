@@ -395,63 +395,65 @@ int UsageError(const QString& message) {
     return int(TCliOutcome::Usage);
 }
 
-// Takes --port out of the arguments wherever it stands and hands it to the port search.
-bool TakePort(QStringList& arguments, QString& error) {
-    for (qsizetype i = 0; i < arguments.size();) {
-        QString path;
-        if (arguments[i] == QStringLiteral("--port")) {
-            if (i + 1 >= arguments.size()) {
-                error = QStringLiteral("--port needs a PATH");
-                return false;
-            }
-            path = arguments[i + 1];
-            arguments.remove(i, 2);
-        } else if (arguments[i].startsWith(QStringLiteral("--port="))) {
-            path = arguments[i].mid(7);
-            arguments.remove(i);
-        } else {
-            ++i;
-            continue;
-        }
-        if (path.isEmpty()) {
-            error = QStringLiteral("--port needs a PATH");
-            return false;
-        }
-        qputenv("LIMNASET_PORT", path.toLocal8Bit());
-    }
-    return true;
-}
-
-// Takes --codepage out of the arguments wherever it stands; without it the locale's
-// language picks the code page, as the window's language does in the program.
-bool TakeCodePage(QStringList& arguments, QString& error) {
-    TAnsiText::SetCodePage(TAnsiText::CodePageFor(QLocale::system().language()));
+// Takes every "--NAME VALUE" and "--NAME=VALUE" out of the arguments, wherever it stands,
+// and hands each value to take, which may refuse it with an error.
+bool TakeOption(QStringList& arguments, const QString& name, const QString& missing,
+                const std::function<bool(const QString&, QString&)>& take, QString& error) {
+    const QString flag = QStringLiteral("--") + name;
     for (qsizetype i = 0; i < arguments.size();) {
         QString value;
-        if (arguments[i] == QStringLiteral("--codepage")) {
+        if (arguments[i] == flag) {
             if (i + 1 >= arguments.size()) {
-                error = QStringLiteral("--codepage needs a number");
+                error = missing;
                 return false;
             }
             value = arguments[i + 1];
             arguments.remove(i, 2);
-        } else if (arguments[i].startsWith(QStringLiteral("--codepage="))) {
-            value = arguments[i].mid(11);
+        } else if (arguments[i].startsWith(flag + u'=')) {
+            value = arguments[i].mid(flag.size() + 1);
             arguments.remove(i);
         } else {
             ++i;
             continue;
         }
-        bool number = false;
-        const std::optional<TCodePage> page = TAnsiText::CodePageOfNumber(value.toInt(&number));
-        if (!number || !page) {
-            error =
-                QStringLiteral("--codepage takes 1250, 1251, 1252 or 1257, not '%1'").arg(value);
-            return false;
-        }
-        TAnsiText::SetCodePage(*page);
+        if (!take(value, error)) return false;
     }
     return true;
+}
+
+// --port hands its device to the port search.
+bool TakePort(QStringList& arguments, QString& error) {
+    const QString missing = QStringLiteral("--port needs a PATH");
+    return TakeOption(
+        arguments, QStringLiteral("port"), missing,
+        [&missing](const QString& path, QString& refused) {
+            if (path.isEmpty())
+                refused = missing;
+            else
+                qputenv("LIMNASET_PORT", path.toLocal8Bit());
+            return !path.isEmpty();
+        },
+        error);
+}
+
+// Without --codepage the locale's language picks the code page, as the window's language
+// does in the program.
+bool TakeCodePage(QStringList& arguments, QString& error) {
+    TAnsiText::SetCodePage(TAnsiText::CodePageFor(QLocale::system().language()));
+    return TakeOption(
+        arguments, QStringLiteral("codepage"), QStringLiteral("--codepage needs a number"),
+        [](const QString& value, QString& refused) {
+            bool number = false;
+            const std::optional<TCodePage> page = TAnsiText::CodePageOfNumber(value.toInt(&number));
+            if (!number || !page) {
+                refused = QStringLiteral("--codepage takes 1250, 1251, 1252 or 1257, not '%1'")
+                              .arg(value);
+                return false;
+            }
+            TAnsiText::SetCodePage(*page);
+            return true;
+        },
+        error);
 }
 
 // What a command printed must have reached standard output, or the run did not succeed.
