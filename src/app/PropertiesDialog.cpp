@@ -6,6 +6,7 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <algorithm>
+#include <iterator>
 
 TPropertiesDialog::TPropertiesDialog(QWidget* parent)
     : QDialog(parent), ui(new Ui::TPropertiesDialog) {
@@ -14,7 +15,7 @@ TPropertiesDialog::TPropertiesDialog(QWidget* parent)
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     // The list's entries in their order: 0 follows the language.
     const int pages[] = {0, 1250, 1251, 1252, 1257};
-    for (int i = 0; i < ui->PropertiesCodePage->count(); ++i)
+    for (int i = 0; i < int(std::size(pages)) && i < ui->PropertiesCodePage->count(); ++i)
         ui->PropertiesCodePage->setItemData(i, pages[i]);
 }
 
