@@ -393,11 +393,14 @@ TEST_F(CliFiles, SavesFollowThePermissionsOfTheUser) {
         ASSERT_EQ(chown(QFile::encodeName(mine).constData(), 65534, 65534), 0);
     else if (QFileInfo(folder).isWritable())
         GTEST_SKIP() << "permission bits are not enforced for this user";
+    QString why;
+    const QString cli = ProgramForNobody("limnaset-cli", why);
+    if (cli.isEmpty()) GTEST_SKIP() << why.toStdString();
 
-    const TCliRun saved = RunCliUnprivileged({"log", path, "-o", mine});
+    const TCliRun saved = RunUnprivileged(cli, {"log", path, "-o", mine});
     EXPECT_EQ(saved.Exit, 0) << saved.Err.toStdString();
     EXPECT_EQ(FileBytes(mine), RunCli({"log", path}).Out);
-    const TCliRun refused = RunCliUnprivileged({"log", path, "-o", theirs});
+    const TCliRun refused = RunUnprivileged(cli, {"log", path, "-o", theirs});
     EXPECT_EQ(refused.Exit, 12);
     EXPECT_EQ(FileBytes(theirs), "old");
     chmod(QFile::encodeName(folder).constData(), 0755);

@@ -2,9 +2,14 @@
 
 #include "TestSupport.h"
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QProcess>
+#include <QTemporaryDir>
 
 #include <grp.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 QProcessEnvironment CliEnvironment(const QString& locale) {
@@ -46,8 +51,41 @@ TCliRun RunCliToFullDisk(const QStringList& arguments) {
                   [](QProcess& p) { p.setStandardOutputFile(QStringLiteral("/dev/full")); });
 }
 
-TCliRun RunCliUnprivileged(const QStringList& arguments) {
-    return RunCli(arguments, CliEnvironment(), [](QProcess& p) {
+namespace {
+
+// Every folder on the way may be entered by others.
+bool OthersReach(const QString& path) {
+    for (QString folder = QFileInfo(path).absolutePath();; folder = QFileInfo(folder).path()) {
+        struct stat info {};
+        if (stat(QFile::encodeName(folder).constData(), &info) != 0 || !(info.st_mode & S_IXOTH))
+            return false;
+        if (QFileInfo(folder).isRoot()) return true;
+    }
+}
+
+} // namespace
+
+QString ProgramForNobody(const QString& name, QString& why) {
+    const QString built = BuiltProgram(name);
+    if (geteuid() != 0 || OthersReach(built)) return built;
+    static QTemporaryDir copies(QDir::tempPath() + QStringLiteral("/limnaset-nobody-XXXXXX"));
+    const QString copy = copies.filePath(name);
+    const auto open = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadGroup |
+                      QFile::ExeGroup | QFile::ReadOther | QFile::ExeOther;
+    if (!copies.isValid() || !QFile::setPermissions(copies.path(), open) ||
+        (!QFileInfo::exists(copy) && !QFile::copy(built, copy)) ||
+        !QFile::setPermissions(copy, open) || !OthersReach(copy)) {
+        why = QStringLiteral("the user nobody cannot reach %1, nor a copy of it in %2")
+                  .arg(built, QDir::tempPath());
+        return {};
+    }
+    return copy;
+}
+
+TCliRun RunUnprivileged(const QString& program, const QStringList& arguments) {
+    return RunPath(program, arguments, CliEnvironment(), [&program](QProcess& p) {
+        // The test's own folder may be closed to that user as well.
+        p.setWorkingDirectory(QFileInfo(program).absolutePath());
         p.setChildProcessModifier([] {
             if (geteuid() != 0) return;
             const gid_t nogroup = 65534;

@@ -34,5 +34,10 @@ inline TCliRun RunCli(const QStringList& arguments,
 }
 // With standard output written to /dev/full.
 TCliRun RunCliToFullDisk(const QStringList& arguments);
-// As the user nobody when run by root, so that permission bits hold.
-TCliRun RunCliUnprivileged(const QStringList& arguments);
+// The path of a copy of a built program that the user nobody can run: the build tree may lie
+// in a folder only its owner can enter (a clone in /root). Empty, with the reason in `why`,
+// when no such place can be had.
+QString ProgramForNobody(const QString& name, QString& why);
+// Runs a program as the user nobody when run by root, so that permission bits hold; as
+// anybody else, as that user.
+TCliRun RunUnprivileged(const QString& program, const QStringList& arguments);
