@@ -13,11 +13,10 @@ namespace {
 
 using namespace kelb;
 
-constexpr int RequestSize = 36;
-constexpr int ReplySize = 32;
+using TRequest = std::array<uint8_t, LongestRequest>;
+using TReply = std::array<uint8_t, LongestReply>;
 
-using TRequest = std::array<uint8_t, RequestSize>;
-using TReply = std::array<uint8_t, ReplySize>;
+static_assert(Command(CmdReadClock).ReplyLength == int(sizeof(TConnectorTime)));
 
 int Percent(int64_t done, int64_t length) {
     return int(done * 100 / length);
@@ -28,11 +27,18 @@ int Percent(int64_t done, int64_t length) {
 TKelbDevice::TKelbDevice(std::shared_ptr<TPortProvider> provider)
     : TKelbAdapter(std::move(provider)) {}
 
+bool TKelbDevice::Send(uint8_t code, uint8_t* request, uint8_t* reply) {
+    const TCommandSpec& spec = Command(code);
+    request[0] = code;
+    const int replyLength = spec.ReplyLength != 0 ? spec.ReplyLength : request[3];
+    if (!Transact(request, spec.RequestLength, reply, replyLength)) return false;
+    return !spec.Acknowledged || reply[0] == Acknowledge;
+}
+
 bool TKelbDevice::ReadAdapterVersion() {
     TRequest request{};
     TReply reply{};
-    request[0] = CmdAdapterVersion;
-    if (!Transact(request.data(), 1, reply.data(), 2)) return false;
+    if (!Send(CmdAdapterVersion, request.data(), reply.data())) return false;
     AdapterVersion = le::Get16(reply.data());
     return true;
 }
@@ -48,8 +54,7 @@ bool TKelbDevice::QueryMemoryKind(bool& large) {
 bool TKelbDevice::AskYesNo(uint8_t command, bool& yes) {
     TRequest request{};
     TReply reply{};
-    request[0] = command;
-    if (!Transact(request.data(), 1, reply.data(), 1)) return false;
+    if (!Send(command, request.data(), reply.data())) return false;
     yes = reply[0] == Acknowledge;
     return true;
 }
@@ -91,8 +96,7 @@ bool TKelbDevice::ReadClock(TConnectorTime& time) {
     if (SmallMemory) throw TInternalError::OnFile("KelbDevice", 111);
     TRequest request{};
     TReply reply{};
-    request[0] = CmdReadClock;
-    if (!Transact(request.data(), 1, reply.data(), int(sizeof(TConnectorTime)))) return false;
+    if (!Send(CmdReadClock, request.data(), reply.data())) return false;
     std::memcpy(&time, reply.data(), sizeof(TConnectorTime));
     return true;
 }
@@ -101,35 +105,31 @@ bool TKelbDevice::SetClock(const TConnectorTime& time) {
     if (SmallMemory) throw TInternalError::OnFile("KelbDevice", 86);
     TRequest request{};
     TReply reply{};
-    request[0] = CmdSetClock;
     std::memcpy(&request[1], &time, sizeof(TConnectorTime));
-    if (!Transact(request.data(), 1 + int(sizeof(TConnectorTime)), reply.data(), 1)) return false;
-    return reply[0] == Acknowledge;
+    return Send(CmdSetClock, request.data(), reply.data());
 }
 
 bool TKelbDevice::ReadBlock(int address, uint8_t* buffer, int count) {
-    // The reply buffer holds one block of the large kind at most.
-    if (count < 1 || count > BlockSize || count > ReplySize) return false;
+    const uint8_t code = SmallMemory ? CmdReadSmall : CmdReadLarge;
+    if (count < 1 || count > BlockSize || count > Command(code).MaxBlock) return false;
     TRequest request{};
     TReply reply{};
-    request[0] = SmallMemory ? CmdReadSmall : CmdReadLarge;
     le::Put16(&request[1], uint16_t(address));
     request[3] = uint8_t(count);
-    if (!Transact(request.data(), 4, reply.data(), count)) return false;
+    if (!Send(code, request.data(), reply.data())) return false;
     std::memcpy(buffer, reply.data(), size_t(count));
     return true;
 }
 
 bool TKelbDevice::WriteBlock(int address, const uint8_t* data, int count) {
-    if (count < 1 || count > BlockSize || count > BlockDataSize) return false;
+    const uint8_t code = SmallMemory ? CmdWriteSmall : CmdWriteLarge;
+    if (count < 1 || count > BlockSize || count > Command(code).MaxBlock) return false;
     TRequest request{};
     TReply reply{};
-    request[0] = SmallMemory ? CmdWriteSmall : CmdWriteLarge;
     le::Put16(&request[1], uint16_t(address));
     request[3] = uint8_t(count);
     std::memcpy(&request[4], data, size_t(count));
-    if (!Transact(request.data(), WriteRequestSize, reply.data(), 1)) return false;
-    return reply[0] == Acknowledge;
+    return Send(code, request.data(), reply.data());
 }
 
 bool TKelbDevice::Stopping() {

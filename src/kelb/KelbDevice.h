@@ -51,6 +51,9 @@ public:
 private:
     // Takes up a cancel request between blocks.
     bool Stopping();
+    // Sends a command by its row of the command table into a request buffer whose bytes
+    // after the command byte are filled in; false when no reply came or it was refused.
+    bool Send(uint8_t code, uint8_t* request, uint8_t* reply);
     // A one-byte question whose answer is yes when the adapter acknowledges.
     bool AskYesNo(uint8_t command, bool& yes);
 };

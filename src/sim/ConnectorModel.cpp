@@ -17,27 +17,6 @@ using namespace kelb;
 constexpr uint8_t Refusal = 0;
 constexpr size_t JunkLevel = 64;
 
-// Request length with the command byte; 0 for a command the adapter does not know.
-int RequestLength(uint8_t command) {
-    switch (command) {
-    case CmdAdapterVersion:
-    case CmdQueryConnector:
-    case CmdMemoryKind:
-    case CmdReadClock:
-        return 1;
-    case CmdSetClock:
-        return 7;
-    case CmdReadLarge:
-    case CmdReadSmall:
-        return 4;
-    case CmdWriteLarge:
-    case CmdWriteSmall:
-        return WriteRequestSize;
-    default:
-        return 0;
-    }
-}
-
 } // namespace
 
 TConnectorModel::TConnectorModel(TKind kind, const TFaultPlan& plan)
@@ -95,12 +74,13 @@ bool TConnectorModel::Feed(const uint8_t* data, int count) {
         auto start = std::find(Input.begin(), Input.end(), RequestStart);
         Input.erase(Input.begin(), start);
         if (Input.size() < 2) break;
-        const int length = RequestLength(Input[1]);
-        if (length == 0) {
+        const TCommandSpec* spec = FindCommand(Input[1]);
+        if (!spec) {
             // Unknown command: resynchronise on the next frame start.
             Input.erase(Input.begin());
             continue;
         }
+        const int length = spec->RequestLength;
         if (int(Input.size()) < 1 + length) break;
         std::vector<uint8_t> request(Input.begin() + 1, Input.begin() + 1 + length);
         Input.erase(Input.begin(), Input.begin() + 1 + length);
@@ -172,35 +152,16 @@ void TConnectorModel::HandleRequest(const std::vector<uint8_t>& request) {
     ++Requests[command];
 
     const bool large = Kind == TKind::Large;
-    const bool small = Kind == TKind::Small;
+    const TCommandSpec& spec = Command(command);
     const int count = request.size() >= 4 ? request[3] : 0;
-    bool answers = false;
-    switch (command) {
-    case CmdAdapterVersion:
-    case CmdQueryConnector:
-    case CmdMemoryKind:
-        answers = true;
-        break;
-    case CmdReadClock:
-    case CmdSetClock:
-        answers = large;
-        break;
-    case CmdReadLarge:
-    case CmdWriteLarge:
-        answers = large && count >= 1 && count <= 32;
-        break;
-    case CmdReadSmall:
-    case CmdWriteSmall:
-        answers = small && count >= 1 && count <= 8;
-        break;
-    }
+    const bool served = spec.Serves == TServes::Any ||
+                        (spec.Serves == TServes::Large ? large : Kind == TKind::Small);
+    const bool answers = served && (spec.MaxBlock == 0 || (count >= 1 && count <= spec.MaxBlock));
     if (!answers) return;
 
     ++Replies;
     TReplyFault fault = DrawFault();
-    const bool acknowledged =
-        command == CmdWriteLarge || command == CmdWriteSmall || command == CmdSetClock;
-    if (fault == TReplyFault::Nak && !acknowledged) fault = TReplyFault::None;
+    if (fault == TReplyFault::Nak && !spec.Acknowledged) fault = TReplyFault::None;
     const bool refuse = fault == TReplyFault::Nak;
 
     std::vector<uint8_t> payload;
