@@ -36,9 +36,9 @@ bool TKelbAdapter::Connect() {
     TUartSettings settings;
     settings.BaudRate = 19200;
     settings.DataBits = 8;
-    settings.StopBits = 10;
-    settings.Parity = 0;
-    settings.FlowControl = 0;
+    settings.StopBits = TStopBits::One;
+    settings.Parity = TParity::None;
+    settings.FlowControl = TFlowControl::None;
     // Some bridges refuse parts of the line setup; the adapter answers regardless.
     port->SetSettings(settings);
     port->SetTimeouts(300, 20);

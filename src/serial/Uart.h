@@ -1,9 +1,9 @@
 #pragma once
 
-#include "Serial.h"
 #include "UartSettings.h"
 
 #include <algorithm>
+#include <cstdint>
 
 // Check points of a port, reported as "Error on file <port> line N"; every port uses the
 // same numbers.
@@ -19,15 +19,12 @@ enum TUartCheck : int {
     CheckSettings = 300,
     CheckParity = 347,
     CheckFlowControl = 368,
-    CheckDtr = 513,
-    CheckRts = 534,
-    CheckBreak = 555,
     CheckWriteTimeouts = 577,
 };
 
-// An abstract UART: line settings, read time-outs, modem status and control lines. The link
-// needs only the settings and the time-outs; the rest has plain defaults.
-class TUart : public virtual TSerial {
+// The port to the adapter, as the link uses it: open by the provider's index, line settings,
+// read time-outs, write, read and purge. The USB bridge and the simulated adapter implement it.
+class TUart {
 public:
     // Write time-outs: a write of n bytes gives up after Constant + Multiplier * n ms.
     struct TWriteTimeouts {
@@ -35,21 +32,25 @@ public:
         uint32_t Multiplier = 2;
     };
 
+    virtual ~TUart() = default;
+
+    virtual bool Open(int index) = 0;
+    // A closed port stays closed, without error.
+    virtual void Close() = 0;
+    virtual bool IsOpen() = 0;
+    // Bytes written; fewer than count when the write time-out expired.
+    virtual int32_t Write(const uint8_t* data, int32_t count) = 0;
+    // Bytes read; fewer than count when the read time-out expired.
+    virtual int32_t Read(uint8_t* buffer, int32_t count) = 0;
+    // Empties both queues.
+    virtual void Purge() = 0;
     // Every read returns at once with what is queued.
     virtual bool SetImmediateRead() = 0;
     // Timed reads: a read of n bytes gives up after total + perByte * n ms.
     virtual void SetTimeouts(int32_t total, int32_t perByte) = 0;
     virtual bool SetSettings(const TUartSettings& settings) = 0;
-    virtual void GetSettings(TUartSettings& settings) { settings = Settings; }
-    QString GetDescription() override { return QString(); }
-
-    virtual bool GetCts() { return false; }
-    virtual bool GetDsr() { return false; }
-    virtual bool GetRing() { return false; }
-    virtual bool GetRlsd() { return false; }
-    virtual void SetDtr(bool on) { Dtr = on; }
-    virtual void SetRts(bool on) { Rts = on; }
-    virtual void SetBreak(bool on) { Break = on; }
+    // The settings the last successful SetSettings put in effect.
+    const TUartSettings& CurrentSettings() const { return Settings; }
 
     // The read total SetTimeouts keeps: one no larger than the per-byte time stands for
     // twenty bytes.
@@ -65,9 +66,8 @@ public:
         return {100, uint32_t(2 * charMs)};
     }
 
+    int32_t DeviceIndex = -1; // -1 while closed
+
 protected:
-    bool Dtr = false;
-    bool Rts = false;
-    bool Break = false;
     TUartSettings Settings;
 };

@@ -251,10 +251,10 @@ bool TUsbUart::SetSettings(const TUartSettings& settings) {
 
     QSerialPort::StopBits stopBits;
     switch (settings.StopBits) {
-    case 10:
+    case TStopBits::One:
         stopBits = QSerialPort::OneStop;
         break;
-    case 20:
+    case TStopBits::Two:
         stopBits = QSerialPort::TwoStop;
         break;
     default:
@@ -263,19 +263,19 @@ bool TUsbUart::SetSettings(const TUartSettings& settings) {
 
     QSerialPort::Parity parity;
     switch (settings.Parity) {
-    case 0:
+    case TParity::None:
         parity = QSerialPort::NoParity;
         break;
-    case 1:
+    case TParity::Odd:
         parity = QSerialPort::OddParity;
         break;
-    case 2:
+    case TParity::Even:
         parity = QSerialPort::EvenParity;
         break;
-    case 3:
+    case TParity::Mark:
         parity = QSerialPort::MarkParity;
         break;
-    case 4:
+    case TParity::Space:
         parity = QSerialPort::SpaceParity;
         break;
     default:
@@ -288,14 +288,13 @@ bool TUsbUart::SetSettings(const TUartSettings& settings) {
 
     QSerialPort::FlowControl flow;
     switch (settings.FlowControl) {
-    case 0:
-    case 3:
+    case TFlowControl::None:
         flow = QSerialPort::NoFlowControl;
         break;
-    case 1:
+    case TFlowControl::RtsCts:
         flow = QSerialPort::HardwareControl;
         break;
-    case 2:
+    case TFlowControl::XonXoff:
         flow = QSerialPort::SoftwareControl;
         break;
     default:
@@ -304,7 +303,8 @@ bool TUsbUart::SetSettings(const TUartSettings& settings) {
     if (!Handle->setFlowControl(flow)) return false;
 
     Settings = settings;
-    const int64_t bits = 1 + settings.DataBits + (settings.Parity ? 1 : 0) + settings.StopBits / 10;
+    const int64_t bits = 1 + settings.DataBits + (settings.Parity != TParity::None ? 1 : 0) +
+                         (settings.StopBits == TStopBits::Two ? 2 : 1);
     ByteNs = settings.BaudRate > 0 ? bits * 1000000000 / settings.BaudRate : 0;
     SetWriteTimeouts();
     SetImmediateRead();
@@ -316,43 +316,4 @@ void TUsbUart::SetWriteTimeouts() {
     const TWriteTimeouts write = WriteTimeouts(Settings);
     Timeouts.WriteMultiplier = write.Multiplier;
     Timeouts.WriteConstant = write.Constant;
-}
-
-bool TUsbUart::ModemBit(int signal) {
-    if (!IsOpen()) return false;
-    Handle->clearError();
-    const QSerialPort::PinoutSignals pins = Handle->pinoutSignals();
-    if (Handle->error() != QSerialPort::NoError) return false;
-    return (pins & QSerialPort::PinoutSignal(signal)) != 0;
-}
-
-bool TUsbUart::GetCts() {
-    return ModemBit(QSerialPort::ClearToSendSignal);
-}
-bool TUsbUart::GetDsr() {
-    return ModemBit(QSerialPort::DataSetReadySignal);
-}
-bool TUsbUart::GetRing() {
-    return ModemBit(QSerialPort::RingIndicatorSignal);
-}
-bool TUsbUart::GetRlsd() {
-    return ModemBit(QSerialPort::DataCarrierDetectSignal);
-}
-
-void TUsbUart::SetDtr(bool on) {
-    if (!IsOpen()) throw TInternalError::OnFile(Unit, CheckDtr);
-    Handle->setDataTerminalReady(on);
-    Dtr = on;
-}
-
-void TUsbUart::SetRts(bool on) {
-    if (!IsOpen()) throw TInternalError::OnFile(Unit, CheckRts);
-    Handle->setRequestToSend(on);
-    Rts = on;
-}
-
-void TUsbUart::SetBreak(bool on) {
-    if (!IsOpen()) throw TInternalError::OnFile(Unit, CheckBreak);
-    Handle->setBreakEnabled(on);
-    Break = on;
 }

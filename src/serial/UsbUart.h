@@ -45,20 +45,13 @@ public:
     int32_t Write(const uint8_t* data, int32_t count) override;
     int32_t Read(uint8_t* buffer, int32_t count) override;
     void Purge() override;
-    QString GetDescription() override { return Description; }
+    // The description of the device this port opened: its USB product, or the named path.
+    QString DeviceDescription() const { return Description; }
     bool IsOpen() override { return DeviceIndex != -1; }
 
     bool SetImmediateRead() override;
     void SetTimeouts(int32_t total, int32_t perByte) override;
     bool SetSettings(const TUartSettings& settings) override;
-
-    bool GetCts() override;
-    bool GetDsr() override;
-    bool GetRing() override;
-    bool GetRlsd() override;
-    void SetDtr(bool on) override;
-    void SetRts(bool on) override;
-    void SetBreak(bool on) override;
 
     TTimeouts GetTimeouts() const { return Timeouts; }
     bool IsImmediateRead() const { return ImmediateRead; }
@@ -69,7 +62,6 @@ public:
     int PurgeQuietMs = 0;
 
 private:
-    bool ModemBit(int signal);
     void SetWriteTimeouts();
     // Bytes waiting in the receive queue; false when the device fails.
     bool QueueStatus(int64_t& waiting, int graceMs);

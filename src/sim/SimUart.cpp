@@ -79,9 +79,10 @@ void TSimUart::SetTimeouts(int32_t total, int32_t perByte) {
 bool TSimUart::SetSettings(const TUartSettings& settings) {
     RequireOpen(CheckSettings);
     if (settings.DataBits != 7 && settings.DataBits != 8) return false;
-    if (settings.StopBits != 10 && settings.StopBits != 20) return false;
-    if (settings.Parity < 0 || settings.Parity > 4) throw TInternalError::Switch(Unit, CheckParity);
-    if (settings.FlowControl < 0 || settings.FlowControl > 3)
+    if (settings.StopBits != TStopBits::One && settings.StopBits != TStopBits::Two) return false;
+    if (settings.Parity < TParity::None || settings.Parity > TParity::Space)
+        throw TInternalError::Switch(Unit, CheckParity);
+    if (settings.FlowControl < TFlowControl::None || settings.FlowControl > TFlowControl::XonXoff)
         throw TInternalError::Switch(Unit, CheckFlowControl);
     Settings = settings;
     return SetImmediateRead();

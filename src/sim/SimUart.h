@@ -20,7 +20,6 @@ public:
     int32_t Write(const uint8_t* data, int32_t count) override;
     int32_t Read(uint8_t* buffer, int32_t count) override;
     void Purge() override;
-    QString GetDescription() override { return Description; }
     bool IsOpen() override { return DeviceIndex != -1; }
 
     bool SetImmediateRead() override;

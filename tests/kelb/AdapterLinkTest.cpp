@@ -38,7 +38,8 @@ TEST_F(AdapterLink, ConnectFindsOpensAndConfiguresThePort) {
     EXPECT_EQ(Bus->Calls,
               QStringList({"create", "search", "open", "settings", "timeouts", "purge"}));
     ASSERT_TRUE(Bus->AppliedSettings);
-    EXPECT_EQ(*Bus->AppliedSettings, (TUartSettings{19200, 8, 10, 0, 0}));
+    EXPECT_EQ(*Bus->AppliedSettings,
+              (TUartSettings{19200, 8, TStopBits::One, TParity::None, TFlowControl::None}));
     EXPECT_EQ(Bus->TimeoutTotal, 300);
     EXPECT_EQ(Bus->TimeoutPerByte, 20);
     EXPECT_EQ(Link.Port->DeviceIndex, 3);

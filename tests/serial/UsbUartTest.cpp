@@ -13,6 +13,9 @@
 
 namespace {
 
+// The line settings of the adapter link.
+const TUartSettings Link{19200, 8, TStopBits::One, TParity::None, TFlowControl::None};
+
 std::string OnFile(int line) {
     return "Error on file UsbUart line " + std::to_string(line);
 }
@@ -64,9 +67,6 @@ TEST(UsbUart, ClosedPortOperationsAreInternalErrors) {
         {[&] { port.SetImmediateRead(); }, 258},
         {[&] { port.SetTimeouts(300, 20); }, 274},
         {[&] { port.SetSettings(TUartSettings{}); }, 300},
-        {[&] { port.SetDtr(true); }, 513},
-        {[&] { port.SetRts(true); }, 534},
-        {[&] { port.SetBreak(true); }, 555},
     };
     for (const auto& [action, line] : cases)
         EXPECT_EQ(InternalErrorOf(action), OnFile(line));
@@ -122,7 +122,7 @@ TEST(UsbUart, ProviderFindsTheNamedPortAndMakesClosedPorts) {
     ASSERT_TRUE(port);
     EXPECT_FALSE(port->IsOpen());
     ASSERT_TRUE(port->Open(index));
-    EXPECT_EQ(port->GetDescription(), pty.SlavePath());
+    EXPECT_EQ(static_cast<TUsbUart&>(*port).DeviceDescription(), pty.SlavePath());
 }
 
 TEST_F(UsbUartOnPty, ReopeningClosesFirstAndAFailedOpenLeavesItClosed) {
@@ -164,56 +164,53 @@ TEST_F(UsbUartOnPty, TimeoutsAreStoredTheWayTheBridgeKeepsThem) {
 
 TEST_F(UsbUartOnPty, SettingsApplyAndLeaveImmediateReads) {
     Port.SetTimeouts(300, 20);
-    const TUartSettings link{19200, 8, 10, 0, 0};
+    const TUartSettings link = Link;
     ASSERT_TRUE(Port.SetSettings(link));
-    TUartSettings got;
-    Port.GetSettings(got);
-    EXPECT_EQ(got, link);
+    EXPECT_EQ(Port.CurrentSettings(), link);
     EXPECT_TRUE(Port.IsImmediateRead());
     EXPECT_EQ(Port.GetTimeouts().WriteMultiplier, 2u);
     EXPECT_EQ(Port.GetTimeouts().WriteConstant, 100u);
 
     // 104 us x 8 + 3 rounds down to 0 ms, which counts as 1.
-    ASSERT_TRUE(Port.SetSettings(TUartSettings{9600, 8, 10, 0, 0}));
+    ASSERT_TRUE(Port.SetSettings(
+        TUartSettings{9600, 8, TStopBits::One, TParity::None, TFlowControl::None}));
     EXPECT_EQ(Port.GetTimeouts().WriteMultiplier, 2u);
     // 3333 us x 7 + 3 = 23334 us: 23 ms a character.
-    ASSERT_TRUE(Port.SetSettings(TUartSettings{300, 7, 20, 2, 3}));
+    ASSERT_TRUE(
+        Port.SetSettings(TUartSettings{300, 7, TStopBits::Two, TParity::Even, TFlowControl::None}));
     EXPECT_EQ(Port.GetTimeouts().WriteMultiplier, 46u);
     EXPECT_EQ(Port.GetTimeouts().WriteConstant, 100u);
 }
 
 TEST_F(UsbUartOnPty, BadSettingsFailOrAreInternalErrors) {
-    const TUartSettings link{19200, 8, 10, 0, 0};
+    const TUartSettings link = Link;
     ASSERT_TRUE(Port.SetSettings(link));
     Port.SetTimeouts(300, 20);
 
     TUartSettings bad = link;
     bad.BaudRate = 38400;
-    bad.StopBits = 15;
+    bad.StopBits = TStopBits(15);
     EXPECT_FALSE(Port.SetSettings(bad));
-    bad.StopBits = 10;
+    bad.StopBits = TStopBits::One;
     bad.DataBits = 6;
     EXPECT_FALSE(Port.SetSettings(bad));
-    TUartSettings got;
-    Port.GetSettings(got);
-    EXPECT_EQ(got, link);
+    EXPECT_EQ(Port.CurrentSettings(), link);
     // The failed calls stopped before the read mode was touched.
     EXPECT_FALSE(Port.IsImmediateRead());
 
     bad = link;
-    bad.Parity = 5;
+    bad.Parity = TParity(5);
     EXPECT_EQ(InternalErrorOf([&] { Port.SetSettings(bad); }),
               "Error switch file UsbUart line 347");
     bad = link;
-    bad.FlowControl = 4;
+    bad.FlowControl = TFlowControl(4);
     EXPECT_EQ(InternalErrorOf([&] { Port.SetSettings(bad); }),
               "Error switch file UsbUart line 368");
-    Port.GetSettings(got);
-    EXPECT_EQ(got, link);
+    EXPECT_EQ(Port.CurrentSettings(), link);
 }
 
 TEST_F(UsbUartOnPty, ImmediateReadsTakeWhatIsQueued) {
-    ASSERT_TRUE(Port.SetSettings(TUartSettings{19200, 8, 10, 0, 0}));
+    ASSERT_TRUE(Port.SetSettings(Link));
     uint8_t buffer[32] = {};
     EXPECT_EQ(Port.Read(buffer, 32), 0);
 
@@ -228,7 +225,7 @@ TEST_F(UsbUartOnPty, ImmediateReadsTakeWhatIsQueued) {
 }
 
 TEST_F(UsbUartOnPty, TimedReadsStopAtTheCountOrTheTimeout) {
-    ASSERT_TRUE(Port.SetSettings(TUartSettings{19200, 8, 10, 0, 0}));
+    ASSERT_TRUE(Port.SetSettings(Link));
     Port.SetTimeouts(300, 20);
     uint8_t buffer[16] = {};
 
@@ -253,7 +250,7 @@ TEST_F(UsbUartOnPty, TimedReadsStopAtTheCountOrTheTimeout) {
 }
 
 TEST_F(UsbUartOnPty, TimedReadWaitsForBytesThatComeLater) {
-    ASSERT_TRUE(Port.SetSettings(TUartSettings{19200, 8, 10, 0, 0}));
+    ASSERT_TRUE(Port.SetSettings(Link));
     Port.SetTimeouts(5000, 20);
     std::thread late([this] {
         std::this_thread::sleep_for(std::chrono::milliseconds(50));
@@ -269,7 +266,7 @@ TEST_F(UsbUartOnPty, TimedReadWaitsForBytesThatComeLater) {
 }
 
 TEST_F(UsbUartOnPty, WritesReachTheDevice) {
-    ASSERT_TRUE(Port.SetSettings(TUartSettings{19200, 8, 10, 0, 0}));
+    ASSERT_TRUE(Port.SetSettings(Link));
     QByteArray frame(37, '\0');
     for (int i = 0; i < frame.size(); ++i)
         frame[i] = char(0x5A + i * 7);
@@ -279,7 +276,7 @@ TEST_F(UsbUartOnPty, WritesReachTheDevice) {
 }
 
 TEST_F(UsbUartOnPty, PurgeDropsWhatWasQueued) {
-    ASSERT_TRUE(Port.SetSettings(TUartSettings{19200, 8, 10, 0, 0}));
+    ASSERT_TRUE(Port.SetSettings(Link));
     Send("stale reply tail");
     Port.Purge();
     uint8_t buffer[32];
@@ -289,7 +286,7 @@ TEST_F(UsbUartOnPty, PurgeDropsWhatWasQueued) {
 }
 
 TEST_F(UsbUartOnPty, PurgeOfADeviceThatKeepsSendingIsAnInternalError) {
-    ASSERT_TRUE(Port.SetSettings(TUartSettings{19200, 8, 10, 0, 0}));
+    ASSERT_TRUE(Port.SetSettings(Link));
     std::atomic<bool> stop{false};
     std::thread chatter([&] {
         const QByteArray junk(64, '\x55');
@@ -306,7 +303,7 @@ TEST_F(UsbUartOnPty, PurgeOfADeviceThatKeepsSendingIsAnInternalError) {
 }
 
 TEST_F(UsbUartOnPty, AVanishedDeviceGivesShortResultsNotHangs) {
-    ASSERT_TRUE(Port.SetSettings(TUartSettings{19200, 8, 10, 0, 0}));
+    ASSERT_TRUE(Port.SetSettings(Link));
     Port.SetTimeouts(300, 20);
     Pty.Close();
     uint8_t buffer[8] = {1, 2, 3, 4, 5, 6, 7, 8};

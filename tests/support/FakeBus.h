@@ -91,7 +91,6 @@ public:
         if (Bus->PurgeThrows) throw std::runtime_error("purge");
         Bus->Rx.clear();
     }
-    QString GetDescription() override { return "USB LIMNASET Adapter"; }
     bool IsOpen() override { return DeviceIndex != -1; }
     bool SetImmediateRead() override { return true; }
     void SetTimeouts(int32_t total, int32_t perByte) override {
