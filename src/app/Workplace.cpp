@@ -20,14 +20,6 @@
 namespace {
 
 const QString KeyVersion = QStringLiteral("Properties/Version");
-const QString KeyTop = QStringLiteral("MainForm/MainTop");
-const QString KeyLeft = QStringLiteral("MainForm/MainLeft");
-const QString KeyWidth = QStringLiteral("MainForm/MainWidth");
-const QString KeyHeight = QStringLiteral("MainForm/MainHeight");
-const QString KeyState = QStringLiteral("MainForm/MainState");
-const QString KeyLanguage = QStringLiteral("MainForm/LanguageId");
-const QString KeyBackup = QStringLiteral("Properties/BackupBeforeWrite");
-const QString KeyCodePage = QStringLiteral("Properties/CodePage");
 
 int ReadInt(QSettings& settings, const QString& key) {
     bool ok = false;
@@ -80,20 +72,47 @@ TWorkplace::~TWorkplace() {
     SetDaylightRuleSource({});
 }
 
+// A file of this version is read value by value; a missing or unreadable value reads as
+// Fallback. Any other file is replaced by the factory values.
+const std::vector<TWorkplace::TSettingRow>& TWorkplace::SettingRows() {
+    static const std::vector<TSettingRow> rows = {
+        {QStringLiteral("MainForm/MainTop"), &TWorkplace::MainTop, 0, 0},
+        {QStringLiteral("MainForm/MainLeft"), &TWorkplace::MainLeft, 0, 0},
+        {QStringLiteral("MainForm/MainWidth"), &TWorkplace::MainWidth, 800, 0},
+        {QStringLiteral("MainForm/MainHeight"), &TWorkplace::MainHeight, 600, 0},
+        {QStringLiteral("MainForm/MainState"), &TWorkplace::MainState, 0, 0},
+        {QStringLiteral("MainForm/LanguageId"), &TWorkplace::LanguageId, 0, 0},
+        // Files from before the option back up, as a fresh one does.
+        {QStringLiteral("Properties/BackupBeforeWrite"), &TWorkplace::BackupBeforeWrite, 1, 1},
+        {QStringLiteral("Properties/CodePage"), &TWorkplace::CodePageChoice, 0, 0,
+         [](int number) { return TAnsiText::CodePageOfNumber(number).has_value(); }},
+    };
+    return rows;
+}
+
+void TWorkplace::SetSetting(const TSettingRow& row, int value) {
+    if (row.Valid && !row.Valid(value)) value = row.Factory;
+    std::visit(
+        [this, value](auto member) {
+            using TValue = std::remove_reference_t<decltype(this->*member)>;
+            this->*member = TValue(value);
+        },
+        row.Member);
+}
+
+int TWorkplace::Setting(const TSettingRow& row) const {
+    return std::visit([this](auto member) { return int(this->*member); }, row.Member);
+}
+
 bool TWorkplace::LoadSettings() {
     Settings = std::make_unique<QSettings>(SettingsFileName, QSettings::IniFormat);
     Version = ReadInt(*Settings, KeyVersion);
     if (Version == SettingsVersion) {
-        MainTop = ReadInt(*Settings, KeyTop);
-        MainLeft = ReadInt(*Settings, KeyLeft);
-        MainWidth = ReadInt(*Settings, KeyWidth);
-        MainHeight = ReadInt(*Settings, KeyHeight);
-        MainState = ReadInt(*Settings, KeyState) != 0;
-        LanguageId = ReadInt(*Settings, KeyLanguage);
-        // Files from before the option back up, as a fresh one does.
-        BackupBeforeWrite = Settings->value(KeyBackup, 1).toInt() != 0;
-        CodePageChoice = ReadInt(*Settings, KeyCodePage);
-        if (!TAnsiText::CodePageOfNumber(CodePageChoice)) CodePageChoice = 0;
+        for (const TSettingRow& row : SettingRows()) {
+            bool ok = false;
+            const int value = Settings->value(row.Key).toInt(&ok);
+            SetSetting(row, ok ? value : row.Fallback);
+        }
         ApplyCodePage();
         return true;
     }
@@ -102,14 +121,8 @@ bool TWorkplace::LoadSettings() {
     Settings = std::make_unique<QSettings>(SettingsFileName, QSettings::IniFormat);
     Settings->clear(); // forget what a cached copy of the old file still holds
     Version = SettingsVersion;
-    MainTop = 0;
-    MainLeft = 0;
-    MainWidth = 800;
-    MainHeight = 600;
-    MainState = false;
-    LanguageId = 0;
-    BackupBeforeWrite = true;
-    CodePageChoice = 0;
+    for (const TSettingRow& row : SettingRows())
+        SetSetting(row, row.Factory);
     ApplyCodePage();
     return SaveSettings();
 }
@@ -118,14 +131,8 @@ bool TWorkplace::SaveSettings() {
     if (!Settings) Settings = std::make_unique<QSettings>(SettingsFileName, QSettings::IniFormat);
     Version = SettingsVersion;
     Settings->setValue(KeyVersion, Version);
-    Settings->setValue(KeyTop, MainTop);
-    Settings->setValue(KeyLeft, MainLeft);
-    Settings->setValue(KeyWidth, MainWidth);
-    Settings->setValue(KeyHeight, MainHeight);
-    Settings->setValue(KeyState, MainState ? 1 : 0);
-    Settings->setValue(KeyLanguage, LanguageId);
-    Settings->setValue(KeyBackup, BackupBeforeWrite ? 1 : 0);
-    Settings->setValue(KeyCodePage, CodePageChoice);
+    for (const TSettingRow& row : SettingRows())
+        Settings->setValue(row.Key, Setting(row));
     Settings->sync();
     return Settings->status() == QSettings::NoError;
 }

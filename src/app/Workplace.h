@@ -5,8 +5,11 @@
 
 #include <QLocale>
 #include <QString>
+#include <functional>
 #include <memory>
 #include <optional>
+#include <variant>
+#include <vector>
 
 class QSettings;
 class QWidget;
@@ -107,6 +110,19 @@ public:
                                       const QString& storeFileName = {});
 
 private:
+    // One stored setting: its key, the member it fills, its factory value, the value a
+    // current file stands for without it, and which values it may take (all when empty).
+    struct TSettingRow {
+        QString Key;
+        std::variant<int TWorkplace::*, bool TWorkplace::*> Member;
+        int Factory;
+        int Fallback;
+        std::function<bool(int)> Valid = {};
+    };
+    static const std::vector<TSettingRow>& SettingRows();
+    void SetSetting(const TSettingRow& row, int value);
+    int Setting(const TSettingRow& row) const;
+
     bool Remember(const TR7200& read);
     // The Connector in the adapter still carries the serial number of the last read.
     bool SameConnector();
