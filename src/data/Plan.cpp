@@ -232,7 +232,7 @@ private:
         for (int64_t k = 0; Interval > 0; ++k) {
             const int64_t t = start + int64_t(std::llround(first + double(k) * Interval));
             // Time-changed bottles move whether or not a sample came.
-            while (nextChange >= 0 && nextChange <= t && nextChange < until) {
+            while (nextChange >= 0 && nextChange < t && nextChange < until) {
                 if (groups > 0 && group + 1 >= groups) {
                     return Add({TPlanKind::Full, nextChange, run, bottleOf(group), size})
                                ? nextChange
@@ -276,7 +276,8 @@ private:
 
     bool Add(const TRaw& e, bool last = false) {
         if (Plan.Truncated && !last) return false;
-        if (!last && int(Plan.Events.size()) >= plan::MaxEvents - 1) {
+        // Room is kept for the end and the full log ring.
+        if (!last && int(Plan.Events.size()) >= plan::MaxEvents - 2) {
             Plan.Truncated = true;
             return false;
         }
@@ -320,7 +321,7 @@ void DaylightWarnings(const TProgram& p, const TPlan& plan, QStringList& warning
         const int64_t next = std::min(day + Day, plan.WindowEnd);
         if (Offset(day) == Offset(next)) continue;
         int64_t low = day, high = next;
-        while (high - low > 60) {
+        while (high - low > 1) {
             const int64_t mid = (low + high) / 2;
             (Offset(mid) == Offset(day) ? low : high) = mid;
         }
@@ -435,8 +436,10 @@ TPlan MakePlan(const TR7200& record, const TPlanRequest& q) {
         plan.BottleCount = q.Capacity.value_or(0);
         if (q.Capacity) plan.Assumptions << PlanText::AssumedCapacity(*q.Capacity);
     } else {
-        plan.BottleCount =
+        // Bottles left over after the last whole group stay empty.
+        const int usable =
             p.BottlesLimit == 255 ? p.Capacity : std::min(p.BottlesLimit, p.Capacity);
+        plan.BottleCount = usable / p.BottlesPerGroup * p.BottlesPerGroup;
     }
     if (p.SamplerMode == SamplerFlowPulses && q.PulsesPerHour)
         plan.Assumptions << PlanText::AssumedPulses(*q.PulsesPerHour);

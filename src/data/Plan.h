@@ -28,11 +28,11 @@ struct TPlanEvent {
 struct TPlanRequest {
     TDateTime From = 0; // the start moment; 0 = now
     int Days = 7;
-    std::optional<double> PulsesPerHour; // assumed flow pulses
-    std::optional<double> FlowPercent;   // assumed flow, percent of the flow maximum
-    std::optional<int> Capacity;         // bottles of an "Auto" distributor
+    std::optional<double> PulsesPerHour{}; // assumed flow pulses
+    std::optional<double> FlowPercent{};   // assumed flow, percent of the flow maximum
+    std::optional<int> Capacity{};         // bottles of an "Auto" distributor
     // The Connector clock as read (0 = not set), when the plan is made against a Connector.
-    std::optional<TDateTime> ConnectorClock;
+    std::optional<TDateTime> ConnectorClock{};
 };
 
 enum class TPlanRefusal { None, Window, Assumption, Program };

@@ -241,8 +241,9 @@ QString FullBeforeNextStart(const QString& full, const QString& next) {
 }
 
 QString LogFull(const QString& when) {
-    return QCoreApplication::translate(
-               "TPlan", "The event log ring is full on %1: collect the Connector before then.")
+    return QCoreApplication::translate("TPlan",
+                                       "Collect the Connector before %1: then the event "
+                                       "log ring is full and overwrites its oldest records.")
         .arg(when);
 }
 
