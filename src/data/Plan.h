@@ -73,3 +73,5 @@ QString PlanConnectorIsoText(int64_t connector);
 // distributor and the collection date. `stamp` is the DTSTAMP, a UTC moment.
 QByteArray PlanCsv(const TPlan& plan);
 QByteArray PlanCalendar(const TPlan& plan, const TR7200& record, const QDateTime& stamp);
+// The calendar for a name ending in ".ics", else the CSV; false when it cannot be written.
+bool SavePlanFile(const TPlan& plan, const TR7200& record, const QString& path);

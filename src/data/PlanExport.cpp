@@ -5,6 +5,7 @@
 #include "R7200.h"
 
 #include <QCryptographicHash>
+#include <QSaveFile>
 
 namespace {
 
@@ -114,4 +115,12 @@ QByteArray PlanCalendar(const TPlan& plan, const TR7200& record, const QDateTime
     }
     AddLine(out, QStringLiteral("END:VCALENDAR"));
     return out;
+}
+
+bool SavePlanFile(const TPlan& plan, const TR7200& record, const QString& path) {
+    const QByteArray bytes = path.endsWith(QStringLiteral(".ics"), Qt::CaseInsensitive)
+                                 ? PlanCalendar(plan, record, QDateTime::currentDateTimeUtc())
+                                 : PlanCsv(plan);
+    QSaveFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
 }
