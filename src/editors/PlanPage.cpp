@@ -100,19 +100,30 @@ public:
         int top = 1;
         QList<QPointF> samples, starts, full;
         samples.reserve(qsizetype(plan.Events.size()));
-        auto x = [](const TPlanEvent& e) {
-            return double(FromDateTime(e.Local).toMSecsSinceEpoch());
-        };
+        // The PC's wall clock, as the axis shows it, converted once for each moment.
+        std::vector<double> xs(plan.Events.size());
+        for (size_t i = 0; i < xs.size(); ++i)
+            xs[i] = i > 0 && plan.Events[i].Local == plan.Events[i - 1].Local
+                        ? xs[i - 1]
+                        : double(FromDateTime(plan.Events[i].Local).toMSecsSinceEpoch());
+        auto x = [&](const TPlanEvent& e) { return xs[size_t(&e - plan.Events.data())]; };
         for (const TPlanEvent& e : plan.Events)
             if (e.Bottle > 0) top = std::max(top, e.Bottle + e.Bottles - 1);
         // One series draws every line: down the lanes and back along the floor.
         auto line = [&](QList<QPointF>& points, const TPlanEvent& e) {
             points << QPointF(x(e), 0) << QPointF(x(e), top + 1) << QPointF(x(e), 0);
         };
+        // Marks closer than a pixel of a wide chart look as one: a dense week stays quick.
+        const double pixel =
+            plan.Events.empty() ? 0 : (x(plan.Events.back()) - x(plan.Events.front())) / 1500;
+        std::vector<double> last(size_t(top) + 1, -1e300);
         for (const TPlanEvent& e : plan.Events) {
             if (e.Kind == TPlanKind::Sample)
-                for (int b = e.Bottle; b < e.Bottle + e.Bottles; ++b)
+                for (int b = e.Bottle; b < e.Bottle + e.Bottles; ++b) {
+                    if (x(e) - last[size_t(b)] < pixel) continue;
+                    last[size_t(b)] = x(e);
                     samples << QPointF(x(e), b);
+                }
             else if (e.Kind == TPlanKind::Start)
                 line(starts, e);
             else if (e.Kind == TPlanKind::Full)
