@@ -358,7 +358,7 @@ void Warn(const TProgram& p, const TPlanRequest& q, const std::vector<int64_t>& 
         plan.Warnings << PlanText::NoScheduledActivity();
     else if (starts.empty() || starts.front() >= plan.WindowEnd)
         plan.Warnings << PlanText::NoStartInWindow();
-    if (p.SamplerMode != SamplerPeriodical && planner.Interval <= 0 && !p.ChangeByTime)
+    if (p.SamplerMode != SamplerPeriodical && planner.Interval <= 0)
         plan.Warnings << PlanText::NoSamplesPlanned();
 }
 
