@@ -163,8 +163,11 @@ TPlanPage::TPlanPage(QWidget* parent) : QWidget(parent), ui(new Ui::TPlanPage) {
     const int time = fontMetrics().horizontalAdvance(QStringLiteral("2026-12-09 16:16:00")) + 16;
     ui->EventTable->setColumnWidth(0, time);
     ui->EventTable->setColumnWidth(1, time);
-    ui->EventTable->setColumnWidth(
-        2, fontMetrics().horizontalAdvance(PlanKindText(TPlanKind::Full)) + 16);
+    int kind = 0;
+    for (const TPlanKind k : {TPlanKind::Start, TPlanKind::Sample, TPlanKind::Bottle,
+                              TPlanKind::Full, TPlanKind::End, TPlanKind::LogFull})
+        kind = std::max(kind, fontMetrics().horizontalAdvance(PlanKindText(k)));
+    ui->EventTable->setColumnWidth(2, kind + 16);
     Timeline = new TPlanTimeline(ui->TimelineHolder);
     ui->TimelineLayout->addWidget(Timeline);
     ui->PlanSplitter->setStretchFactor(0, 3);
