@@ -173,6 +173,10 @@ int RunLog(const TArguments& a) {
     return 0;
 }
 
+int RunPlanOf(const TArguments& a) {
+    return RunPlan(a.Parser, a.Files[0]);
+}
+
 int RunStatus(const TArguments&) {
     TKelbDevice device;
     const TConnectorProbe probe = device.Probe();
@@ -346,9 +350,7 @@ QList<TCommand> Commands() {
          QStringLiteral("Plans what the program of FILE will do: its starts, samples, bottle\n"
                         "changes, the full distributor and the day the event log is full, with\n"
                         "a summary and warnings."),
-         1,
-         PlanOptions(),
-         [](const TArguments& a) { return RunPlan(a.Parser, a.Files[0]); }},
+         1, PlanOptions(), RunPlanOf},
         {QStringLiteral("status"),
          QStringLiteral("status"),
          QStringLiteral("Probes the adapter and the Connector once and prints the adapter,\n"
