@@ -547,6 +547,34 @@
         <source>Export file (CSV, UTF-8) (*.csv)</source>
         <translation>Файл за експорт (CSV, UTF-8) (*.csv)</translation>
     </message>
+    <message>
+        <source>Export Pla&amp;n...</source>
+        <translation>Експорт на пла&amp;на...</translation>
+    </message>
+    <message>
+        <source>Save the plan of the program as CSV or as a calendar</source>
+        <translation>Запис на плана на програмата като CSV или като календар</translation>
+    </message>
+    <message>
+        <source>Plan</source>
+        <translation>План</translation>
+    </message>
+    <message>
+        <source>View the plan of the program</source>
+        <translation>Преглед на плана на програмата</translation>
+    </message>
+    <message>
+        <source>Export Plan</source>
+        <translation>Експорт на плана</translation>
+    </message>
+    <message>
+        <source>Plan (CSV) (*.csv)</source>
+        <translation>План (CSV) (*.csv)</translation>
+    </message>
+    <message>
+        <source>Calendar (*.ics)</source>
+        <translation>Календар (*.ics)</translation>
+    </message>
 </context>
 <context>
     <name>TMsgTemplate</name>
@@ -761,6 +789,316 @@
     <message>
         <source>The Connector holds a partly written program and must be written again before use</source>
         <translation>Connector съдържа частично записана програма и трябва да бъде записан отново преди употреба</translation>
+    </message>
+</context>
+<context>
+    <name>TPlan</name>
+    <message>
+        <source>digital</source>
+        <translation>цифров</translation>
+    </message>
+    <message>
+        <source>analog</source>
+        <translation>аналогов</translation>
+    </message>
+    <message>
+        <source>level</source>
+        <translation>ниво</translation>
+    </message>
+    <message>
+        <source>temperature</source>
+        <translation>температура</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Старт</translation>
+    </message>
+    <message>
+        <source>Sample</source>
+        <translation>Проба</translation>
+    </message>
+    <message>
+        <source>Bottle change</source>
+        <translation>Смяна на бутилка</translation>
+    </message>
+    <message>
+        <source>Distributor full</source>
+        <translation>Разпределителят е пълен</translation>
+    </message>
+    <message>
+        <source>End of the plan</source>
+        <translation>Край на плана</translation>
+    </message>
+    <message>
+        <source>Log ring full</source>
+        <translation>Пръстенът на дневника е пълен</translation>
+    </message>
+    <message>
+        <source>%1 at %2</source>
+        <translation>%1 в %2</translation>
+    </message>
+    <message>
+        <source>%1 d</source>
+        <translation>%1 д</translation>
+    </message>
+    <message>
+        <source>%1 h</source>
+        <translation>%1 ч</translation>
+    </message>
+    <message>
+        <source>%1 h %2 min</source>
+        <translation>%1 ч %2 мин</translation>
+    </message>
+    <message>
+        <source>%1 min</source>
+        <translation>%1 мин</translation>
+    </message>
+    <message>
+        <source>%1 min %2 s</source>
+        <translation>%1 мин %2 с</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 с</translation>
+    </message>
+    <message>
+        <source>The program cannot be planned: %1 %2 is out of range.</source>
+        <translation>Програмата не може да бъде планирана: %1 %2 е извън обхвата.</translation>
+    </message>
+    <message>
+        <source>The plan covers 1 to %1 days, not %2.</source>
+        <translation>Планът обхваща от 1 до %1 дни, не %2.</translation>
+    </message>
+    <message>
+        <source>The plan must begin after 1 January 2000 and end before 2068.</source>
+        <translation>Планът трябва да започва след 1 януари 2000 и да завършва преди 2068.</translation>
+    </message>
+    <message>
+        <source>An assumed flow must lie between 0 and 100 % of the flow maximum, pulses between 0 and 3600000 an hour, a capacity between 1 and 24 bottles.</source>
+        <translation>Предполагаемият дебит трябва да е между 0 и 100 % от максималния дебит, импулсите между 0 и 3600000 на час, капацитетът между 1 и 24 бутилки.</translation>
+    </message>
+    <message>
+        <source>Starts immediately, on %1.</source>
+        <translation>Стартира веднага, на %1.</translation>
+    </message>
+    <message>
+        <source>Starts after a delay of %1, on %2.</source>
+        <translation>Стартира след закъснение %1, на %2.</translation>
+    </message>
+    <message>
+        <source>Starts on %1.</source>
+        <translation>Стартира на %1.</translation>
+    </message>
+    <message>
+        <source>Starts by the scheduler, first on %1; starts in the plan: %2.</source>
+        <translation>Стартира по график, първо на %1; стартове в плана: %2.</translation>
+    </message>
+    <message>
+        <source>The scheduler starts the program on no day of the plan.</source>
+        <translation>Графикът не стартира програмата в нито един ден от плана.</translation>
+    </message>
+    <message>
+        <source>The program does not start within the plan.</source>
+        <translation>Програмата не стартира в рамките на плана.</translation>
+    </message>
+    <message>
+        <source>Samples are taken on the external control signal; none are planned.</source>
+        <translation>Пробите се вземат по външния управляващ сигнал; не е планирана нито една.</translation>
+    </message>
+    <message>
+        <source>Takes a sample every %1, the first at the start.</source>
+        <translation>Взема проба на всеки %1, първата при старта.</translation>
+    </message>
+    <message>
+        <source>Samples follow the flow: one every %1 pulses.</source>
+        <translation>Пробите следват дебита: една на всеки %1 импулса.</translation>
+    </message>
+    <message>
+        <source>Samples follow the flow: %1 an hour at the flow maximum.</source>
+        <translation>Пробите следват дебита: %1 на час при максимален дебит.</translation>
+    </message>
+    <message>
+        <source>With the assumed flow, a sample every %1.</source>
+        <translation>С предполагаемия дебит проба на всеки %1.</translation>
+    </message>
+    <message>
+        <source>At most %1 pass between two samples.</source>
+        <translation>Между две проби минават най-много %1.</translation>
+    </message>
+    <message>
+        <source>Bottles change every %1</source>
+        <translation>Бутилките се сменят на всеки %1</translation>
+    </message>
+    <message>
+        <source>%1 per bottle</source>
+        <translation>%1 на бутилка</translation>
+    </message>
+    <message>
+        <source>(%1 bottles at a time)</source>
+        <translation>(%1 бутилки наведнъж)</translation>
+    </message>
+    <message>
+        <source>into one bottle after another: the capacity is Auto, so the plan has no end of bottles.</source>
+        <translation>в една бутилка след друга: капацитетът е Auto, затова бутилките в плана не свършват.</translation>
+    </message>
+    <message>
+        <source>into %1 bottles:</source>
+        <translation>в %1 бутилки:</translation>
+    </message>
+    <message>
+        <source>not full within the plan.</source>
+        <translation>не се запълва в рамките на плана.</translation>
+    </message>
+    <message>
+        <source>full on %1.</source>
+        <translation>пълен на %1.</translation>
+    </message>
+    <message>
+        <source>The sample volume follows the VAR/FLOW input, up to %1.</source>
+        <translation>Обемът на пробата следва входа VAR/FLOW, до %1.</translation>
+    </message>
+    <message>
+        <source>No event control.</source>
+        <translation>Без управление по събитие.</translation>
+    </message>
+    <message>
+        <source>An event on the %1 input starts the program.</source>
+        <translation>Събитие на входа %1 стартира програмата.</translation>
+    </message>
+    <message>
+        <source>Samples are taken only while an event on the %1 input lasts.</source>
+        <translation>Пробите се вземат само докато трае събитие на входа %1.</translation>
+    </message>
+    <message>
+        <source>Each event changes the bottle.</source>
+        <translation>Всяко събитие сменя бутилката.</translation>
+    </message>
+    <message>
+        <source>Before an event, %1 pre-samples are taken every %2.</source>
+        <translation>Преди събитие се вземат %1 предварителни проби на всеки %2.</translation>
+    </message>
+    <message>
+        <source>The event log takes about %1 records a day.</source>
+        <translation>Дневникът на събитията получава около %1 записа на ден.</translation>
+    </message>
+    <message>
+        <source>a distributor of %1 bottles</source>
+        <translation>разпределител с %1 бутилки</translation>
+    </message>
+    <message>
+        <source>%1 flow pulses an hour</source>
+        <translation>%1 импулса на дебита на час</translation>
+    </message>
+    <message>
+        <source>a flow of %1 % of the flow maximum</source>
+        <translation>дебит %1 % от максималния</translation>
+    </message>
+    <message>
+        <source>records in the event log at the start: %1</source>
+        <translation>записи в дневника на събитията в началото: %1</translation>
+    </message>
+    <message>
+        <source>The distributor is full on %1, before the next start on %2: empty the bottles in between.</source>
+        <translation>Разпределителят е пълен на %1, преди следващия старт на %2: изпразнете бутилките междувременно.</translation>
+    </message>
+    <message>
+        <source>Collect the Connector before %1: then the event log ring is full and overwrites its oldest records.</source>
+        <translation>Вземете Connector преди %1: тогава пръстенът на дневника е пълен и презаписва най-старите си записи.</translation>
+    </message>
+    <message>
+        <source>The Connector clock is not set.</source>
+        <translation>Часовникът на Connector не е сверен.</translation>
+    </message>
+    <message>
+        <source>The Connector clock is %1 ahead of the PC clock.</source>
+        <translation>Часовникът на Connector избързва с %1 спрямо часовника на компютъра.</translation>
+    </message>
+    <message>
+        <source>The Connector clock is %1 behind the PC clock.</source>
+        <translation>Часовникът на Connector изостава с %1 спрямо часовника на компютъра.</translation>
+    </message>
+    <message>
+        <source>The start on %1 lies in the past.</source>
+        <translation>Стартът на %1 е в миналото.</translation>
+    </message>
+    <message>
+        <source>The start on %1 is less than 10 minutes ahead.</source>
+        <translation>Стартът на %1 е след по-малко от 10 минути.</translation>
+    </message>
+    <message>
+        <source>No scheduled activity: the scheduler has no day chosen.</source>
+        <translation>Няма планирана дейност: в графика не е избран нито един ден.</translation>
+    </message>
+    <message>
+        <source>No start falls within the plan.</source>
+        <translation>Нито един старт не попада в плана.</translation>
+    </message>
+    <message>
+        <source>Without an assumed flow and without a maximum interval no sample can be planned.</source>
+        <translation>Без предполагаем дебит и без максимален интервал не може да се планира нито една проба.</translation>
+    </message>
+    <message>
+        <source>Summer time begins on %1: the scheduled starts after it come one hour later on the wall clock, as the Connector clock keeps standard time.</source>
+        <translation>Лятното часово време започва на %1: планираните стартове след него идват с час по-късно на стенния часовник, тъй като часовникът на Connector пази стандартното време.</translation>
+    </message>
+    <message>
+        <source>Summer time ends on %1: the scheduled starts after it come one hour earlier on the wall clock, back at their Connector time.</source>
+        <translation>Лятното часово време свършва на %1: планираните стартове след него идват с час по-рано на стенния часовник, отново в своето време на Connector.</translation>
+    </message>
+    <message>
+        <source>Summer time begins on %1: from then on the wall clock is one hour ahead of the Connector clock.</source>
+        <translation>Лятното часово време започва на %1: оттогава стенният часовник е с час напред спрямо часовника на Connector.</translation>
+    </message>
+    <message>
+        <source>Summer time ends on %1: from then on the wall clock shows the Connector time again.</source>
+        <translation>Лятното часово време свършва на %1: оттогава стенният часовник отново показва времето на Connector.</translation>
+    </message>
+    <message>
+        <source>The plan stops at %1 events, on %2.</source>
+        <translation>Планът спира при %1 събития, на %2.</translation>
+    </message>
+</context>
+<context>
+    <name>TPlanPage</name>
+    <message>
+        <source>Time</source>
+        <translation>Време</translation>
+    </message>
+    <message>
+        <source>Connector time</source>
+        <translation>Време на Connector</translation>
+    </message>
+    <message>
+        <source>Event</source>
+        <translation>Събитие</translation>
+    </message>
+    <message>
+        <source>Bottles</source>
+        <translation>Бутилки</translation>
+    </message>
+    <message>
+        <source>Sample</source>
+        <translation>Проба</translation>
+    </message>
+    <message>
+        <source>Samples</source>
+        <translation>Проби</translation>
+    </message>
+    <message>
+        <source>Starts</source>
+        <translation>Стартове</translation>
+    </message>
+    <message>
+        <source>Distributor full</source>
+        <translation>Разпределителят е пълен</translation>
+    </message>
+    <message>
+        <source>Bottle</source>
+        <translation>Бутилка</translation>
+    </message>
+    <message>
+        <source>No warnings.</source>
+        <translation>Няма предупреждения.</translation>
     </message>
 </context>
 <context>

@@ -547,6 +547,34 @@
         <source>Export file (CSV, UTF-8) (*.csv)</source>
         <translation>Exportní soubor (CSV, UTF-8) (*.csv)</translation>
     </message>
+    <message>
+        <source>Export Pla&amp;n...</source>
+        <translation>Exportovat plá&amp;n...</translation>
+    </message>
+    <message>
+        <source>Save the plan of the program as CSV or as a calendar</source>
+        <translation>Uložit plán programu jako CSV nebo jako kalendář</translation>
+    </message>
+    <message>
+        <source>Plan</source>
+        <translation>Plán</translation>
+    </message>
+    <message>
+        <source>View the plan of the program</source>
+        <translation>Zobrazit plán programu</translation>
+    </message>
+    <message>
+        <source>Export Plan</source>
+        <translation>Exportovat plán</translation>
+    </message>
+    <message>
+        <source>Plan (CSV) (*.csv)</source>
+        <translation>Plán (CSV) (*.csv)</translation>
+    </message>
+    <message>
+        <source>Calendar (*.ics)</source>
+        <translation>Kalendář (*.ics)</translation>
+    </message>
 </context>
 <context>
     <name>TMsgTemplate</name>
@@ -761,6 +789,316 @@
     <message>
         <source>The Connector holds a partly written program and must be written again before use</source>
         <translation>Connector obsahuje částečně zapsaný program a před použitím musí být znovu zapsán</translation>
+    </message>
+</context>
+<context>
+    <name>TPlan</name>
+    <message>
+        <source>digital</source>
+        <translation>digitální</translation>
+    </message>
+    <message>
+        <source>analog</source>
+        <translation>analogový</translation>
+    </message>
+    <message>
+        <source>level</source>
+        <translation>hladinový</translation>
+    </message>
+    <message>
+        <source>temperature</source>
+        <translation>teplotní</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Sample</source>
+        <translation>Vzorek</translation>
+    </message>
+    <message>
+        <source>Bottle change</source>
+        <translation>Výměna láhve</translation>
+    </message>
+    <message>
+        <source>Distributor full</source>
+        <translation>Rozdělovač plný</translation>
+    </message>
+    <message>
+        <source>End of the plan</source>
+        <translation>Konec plánu</translation>
+    </message>
+    <message>
+        <source>Log ring full</source>
+        <translation>Kruh protokolu plný</translation>
+    </message>
+    <message>
+        <source>%1 at %2</source>
+        <translation>%1 v %2</translation>
+    </message>
+    <message>
+        <source>%1 d</source>
+        <translation>%1 d</translation>
+    </message>
+    <message>
+        <source>%1 h</source>
+        <translation>%1 h</translation>
+    </message>
+    <message>
+        <source>%1 h %2 min</source>
+        <translation>%1 h %2 min</translation>
+    </message>
+    <message>
+        <source>%1 min</source>
+        <translation>%1 min</translation>
+    </message>
+    <message>
+        <source>%1 min %2 s</source>
+        <translation>%1 min %2 s</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>The program cannot be planned: %1 %2 is out of range.</source>
+        <translation>Program nelze naplánovat: %1 %2 je mimo rozsah.</translation>
+    </message>
+    <message>
+        <source>The plan covers 1 to %1 days, not %2.</source>
+        <translation>Plán pokrývá 1 až %1 dní, ne %2.</translation>
+    </message>
+    <message>
+        <source>The plan must begin after 1 January 2000 and end before 2068.</source>
+        <translation>Plán musí začít po 1. lednu 2000 a skončit před rokem 2068.</translation>
+    </message>
+    <message>
+        <source>An assumed flow must lie between 0 and 100 % of the flow maximum, pulses between 0 and 3600000 an hour, a capacity between 1 and 24 bottles.</source>
+        <translation>Předpokládaný průtok musí ležet mezi 0 a 100 % maximálního průtoku, impulzy mezi 0 a 3600000 za hodinu, kapacita mezi 1 a 24 láhvemi.</translation>
+    </message>
+    <message>
+        <source>Starts immediately, on %1.</source>
+        <translation>Startuje ihned, %1.</translation>
+    </message>
+    <message>
+        <source>Starts after a delay of %1, on %2.</source>
+        <translation>Startuje po zpoždění %1, %2.</translation>
+    </message>
+    <message>
+        <source>Starts on %1.</source>
+        <translation>Startuje %1.</translation>
+    </message>
+    <message>
+        <source>Starts by the scheduler, first on %1; starts in the plan: %2.</source>
+        <translation>Startuje podle plánu, poprvé %1; startů v plánu: %2.</translation>
+    </message>
+    <message>
+        <source>The scheduler starts the program on no day of the plan.</source>
+        <translation>Plánovač nespustí program v žádný den plánu.</translation>
+    </message>
+    <message>
+        <source>The program does not start within the plan.</source>
+        <translation>Program se v rámci plánu nespustí.</translation>
+    </message>
+    <message>
+        <source>Samples are taken on the external control signal; none are planned.</source>
+        <translation>Vzorky se odebírají na externí řídicí signál; žádný není naplánován.</translation>
+    </message>
+    <message>
+        <source>Takes a sample every %1, the first at the start.</source>
+        <translation>Odebírá vzorek každých %1, první při startu.</translation>
+    </message>
+    <message>
+        <source>Samples follow the flow: one every %1 pulses.</source>
+        <translation>Vzorky sledují průtok: jeden každých %1 impulzů.</translation>
+    </message>
+    <message>
+        <source>Samples follow the flow: %1 an hour at the flow maximum.</source>
+        <translation>Vzorky sledují průtok: %1 za hodinu při maximálním průtoku.</translation>
+    </message>
+    <message>
+        <source>With the assumed flow, a sample every %1.</source>
+        <translation>S předpokládaným průtokem vzorek každých %1.</translation>
+    </message>
+    <message>
+        <source>At most %1 pass between two samples.</source>
+        <translation>Mezi dvěma vzorky uplyne nejvýše %1.</translation>
+    </message>
+    <message>
+        <source>Bottles change every %1</source>
+        <translation>Láhve se mění každých %1</translation>
+    </message>
+    <message>
+        <source>%1 per bottle</source>
+        <translation>%1 na láhev</translation>
+    </message>
+    <message>
+        <source>(%1 bottles at a time)</source>
+        <translation>(%1 láhví najednou)</translation>
+    </message>
+    <message>
+        <source>into one bottle after another: the capacity is Auto, so the plan has no end of bottles.</source>
+        <translation>do jedné láhve za druhou: kapacita je Auto, takže plánu láhve nedojdou.</translation>
+    </message>
+    <message>
+        <source>into %1 bottles:</source>
+        <translation>do %1 láhví:</translation>
+    </message>
+    <message>
+        <source>not full within the plan.</source>
+        <translation>v rámci plánu neplný.</translation>
+    </message>
+    <message>
+        <source>full on %1.</source>
+        <translation>plný %1.</translation>
+    </message>
+    <message>
+        <source>The sample volume follows the VAR/FLOW input, up to %1.</source>
+        <translation>Objem vzorku sleduje vstup VAR/FLOW, až do %1.</translation>
+    </message>
+    <message>
+        <source>No event control.</source>
+        <translation>Bez řízení událostmi.</translation>
+    </message>
+    <message>
+        <source>An event on the %1 input starts the program.</source>
+        <translation>Událost na vstupu %1 spustí program.</translation>
+    </message>
+    <message>
+        <source>Samples are taken only while an event on the %1 input lasts.</source>
+        <translation>Vzorky se odebírají jen po dobu trvání události na vstupu %1.</translation>
+    </message>
+    <message>
+        <source>Each event changes the bottle.</source>
+        <translation>Každá událost vymění láhev.</translation>
+    </message>
+    <message>
+        <source>Before an event, %1 pre-samples are taken every %2.</source>
+        <translation>Před událostí se odebere %1 předvzorků každých %2.</translation>
+    </message>
+    <message>
+        <source>The event log takes about %1 records a day.</source>
+        <translation>Protokol událostí přibírá asi %1 záznamů denně.</translation>
+    </message>
+    <message>
+        <source>a distributor of %1 bottles</source>
+        <translation>rozdělovač s %1 láhvemi</translation>
+    </message>
+    <message>
+        <source>%1 flow pulses an hour</source>
+        <translation>%1 impulzů průtoku za hodinu</translation>
+    </message>
+    <message>
+        <source>a flow of %1 % of the flow maximum</source>
+        <translation>průtok %1 % maximálního průtoku</translation>
+    </message>
+    <message>
+        <source>records in the event log at the start: %1</source>
+        <translation>záznamů v protokolu událostí na začátku: %1</translation>
+    </message>
+    <message>
+        <source>The distributor is full on %1, before the next start on %2: empty the bottles in between.</source>
+        <translation>Rozdělovač je plný %1, před dalším startem %2: mezitím láhve vyprázdněte.</translation>
+    </message>
+    <message>
+        <source>Collect the Connector before %1: then the event log ring is full and overwrites its oldest records.</source>
+        <translation>Vyzvedněte Connector před %1: pak je kruh protokolu událostí plný a přepisuje své nejstarší záznamy.</translation>
+    </message>
+    <message>
+        <source>The Connector clock is not set.</source>
+        <translation>Hodiny Connectoru nejsou nastaveny.</translation>
+    </message>
+    <message>
+        <source>The Connector clock is %1 ahead of the PC clock.</source>
+        <translation>Hodiny Connectoru předbíhají hodiny PC o %1.</translation>
+    </message>
+    <message>
+        <source>The Connector clock is %1 behind the PC clock.</source>
+        <translation>Hodiny Connectoru zaostávají za hodinami PC o %1.</translation>
+    </message>
+    <message>
+        <source>The start on %1 lies in the past.</source>
+        <translation>Start %1 leží v minulosti.</translation>
+    </message>
+    <message>
+        <source>The start on %1 is less than 10 minutes ahead.</source>
+        <translation>Start %1 je méně než 10 minut dopředu.</translation>
+    </message>
+    <message>
+        <source>No scheduled activity: the scheduler has no day chosen.</source>
+        <translation>Žádná plánovaná činnost: v plánovači není vybrán žádný den.</translation>
+    </message>
+    <message>
+        <source>No start falls within the plan.</source>
+        <translation>Žádný start nepadne do plánu.</translation>
+    </message>
+    <message>
+        <source>Without an assumed flow and without a maximum interval no sample can be planned.</source>
+        <translation>Bez předpokládaného průtoku a bez maximálního intervalu nelze naplánovat žádný vzorek.</translation>
+    </message>
+    <message>
+        <source>Summer time begins on %1: the scheduled starts after it come one hour later on the wall clock, as the Connector clock keeps standard time.</source>
+        <translation>Letní čas začíná %1: plánované starty po něm přijdou na nástěnných hodinách o hodinu později, protože hodiny Connectoru drží standardní čas.</translation>
+    </message>
+    <message>
+        <source>Summer time ends on %1: the scheduled starts after it come one hour earlier on the wall clock, back at their Connector time.</source>
+        <translation>Letní čas končí %1: plánované starty po něm přijdou na nástěnných hodinách o hodinu dříve, opět ve svém čase Connectoru.</translation>
+    </message>
+    <message>
+        <source>Summer time begins on %1: from then on the wall clock is one hour ahead of the Connector clock.</source>
+        <translation>Letní čas začíná %1: od té doby jdou nástěnné hodiny o hodinu napřed před hodinami Connectoru.</translation>
+    </message>
+    <message>
+        <source>Summer time ends on %1: from then on the wall clock shows the Connector time again.</source>
+        <translation>Letní čas končí %1: od té doby ukazují nástěnné hodiny opět čas Connectoru.</translation>
+    </message>
+    <message>
+        <source>The plan stops at %1 events, on %2.</source>
+        <translation>Plán končí na %1 událostech, %2.</translation>
+    </message>
+</context>
+<context>
+    <name>TPlanPage</name>
+    <message>
+        <source>Time</source>
+        <translation>Čas</translation>
+    </message>
+    <message>
+        <source>Connector time</source>
+        <translation>Čas Connectoru</translation>
+    </message>
+    <message>
+        <source>Event</source>
+        <translation>Událost</translation>
+    </message>
+    <message>
+        <source>Bottles</source>
+        <translation>Láhve</translation>
+    </message>
+    <message>
+        <source>Sample</source>
+        <translation>Vzorek</translation>
+    </message>
+    <message>
+        <source>Samples</source>
+        <translation>Vzorky</translation>
+    </message>
+    <message>
+        <source>Starts</source>
+        <translation>Starty</translation>
+    </message>
+    <message>
+        <source>Distributor full</source>
+        <translation>Rozdělovač plný</translation>
+    </message>
+    <message>
+        <source>Bottle</source>
+        <translation>Láhev</translation>
+    </message>
+    <message>
+        <source>No warnings.</source>
+        <translation>Žádná varování.</translation>
     </message>
 </context>
 <context>

@@ -547,6 +547,34 @@
         <source>Export file (CSV, UTF-8) (*.csv)</source>
         <translation>Exportdatei (CSV, UTF-8) (*.csv)</translation>
     </message>
+    <message>
+        <source>Export Pla&amp;n...</source>
+        <translation>Plan e&amp;xportieren...</translation>
+    </message>
+    <message>
+        <source>Save the plan of the program as CSV or as a calendar</source>
+        <translation>Den Plan des Programms als CSV oder als Kalender speichern</translation>
+    </message>
+    <message>
+        <source>Plan</source>
+        <translation>Plan</translation>
+    </message>
+    <message>
+        <source>View the plan of the program</source>
+        <translation>Plan des Programms anzeigen</translation>
+    </message>
+    <message>
+        <source>Export Plan</source>
+        <translation>Plan exportieren</translation>
+    </message>
+    <message>
+        <source>Plan (CSV) (*.csv)</source>
+        <translation>Plan (CSV) (*.csv)</translation>
+    </message>
+    <message>
+        <source>Calendar (*.ics)</source>
+        <translation>Kalender (*.ics)</translation>
+    </message>
 </context>
 <context>
     <name>TMsgTemplate</name>
@@ -761,6 +789,316 @@
     <message>
         <source>The Connector holds a partly written program and must be written again before use</source>
         <translation>Der Connector enthält ein teilweise geschriebenes Programm und muss vor der Verwendung erneut beschrieben werden</translation>
+    </message>
+</context>
+<context>
+    <name>TPlan</name>
+    <message>
+        <source>digital</source>
+        <translation>Digital</translation>
+    </message>
+    <message>
+        <source>analog</source>
+        <translation>Analog</translation>
+    </message>
+    <message>
+        <source>level</source>
+        <translation>Niveau</translation>
+    </message>
+    <message>
+        <source>temperature</source>
+        <translation>Temperatur</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Sample</source>
+        <translation>Probe</translation>
+    </message>
+    <message>
+        <source>Bottle change</source>
+        <translation>Flaschenwechsel</translation>
+    </message>
+    <message>
+        <source>Distributor full</source>
+        <translation>Verteiler voll</translation>
+    </message>
+    <message>
+        <source>End of the plan</source>
+        <translation>Ende des Plans</translation>
+    </message>
+    <message>
+        <source>Log ring full</source>
+        <translation>Protokollring voll</translation>
+    </message>
+    <message>
+        <source>%1 at %2</source>
+        <translation>%1 um %2</translation>
+    </message>
+    <message>
+        <source>%1 d</source>
+        <translation>%1 d</translation>
+    </message>
+    <message>
+        <source>%1 h</source>
+        <translation>%1 h</translation>
+    </message>
+    <message>
+        <source>%1 h %2 min</source>
+        <translation>%1 h %2 min</translation>
+    </message>
+    <message>
+        <source>%1 min</source>
+        <translation>%1 min</translation>
+    </message>
+    <message>
+        <source>%1 min %2 s</source>
+        <translation>%1 min %2 s</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>The program cannot be planned: %1 %2 is out of range.</source>
+        <translation>Das Programm kann nicht geplant werden: %1 %2 liegt außerhalb des Bereichs.</translation>
+    </message>
+    <message>
+        <source>The plan covers 1 to %1 days, not %2.</source>
+        <translation>Der Plan umfasst 1 bis %1 Tage, nicht %2.</translation>
+    </message>
+    <message>
+        <source>The plan must begin after 1 January 2000 and end before 2068.</source>
+        <translation>Der Plan muss nach dem 1. Januar 2000 beginnen und vor 2068 enden.</translation>
+    </message>
+    <message>
+        <source>An assumed flow must lie between 0 and 100 % of the flow maximum, pulses between 0 and 3600000 an hour, a capacity between 1 and 24 bottles.</source>
+        <translation>Ein angenommener Durchfluss muss zwischen 0 und 100 % des Durchflussmaximums liegen, Impulse zwischen 0 und 3600000 pro Stunde, eine Kapazität zwischen 1 und 24 Flaschen.</translation>
+    </message>
+    <message>
+        <source>Starts immediately, on %1.</source>
+        <translation>Startet sofort, am %1.</translation>
+    </message>
+    <message>
+        <source>Starts after a delay of %1, on %2.</source>
+        <translation>Startet nach einer Verzögerung von %1, am %2.</translation>
+    </message>
+    <message>
+        <source>Starts on %1.</source>
+        <translation>Startet am %1.</translation>
+    </message>
+    <message>
+        <source>Starts by the scheduler, first on %1; starts in the plan: %2.</source>
+        <translation>Startet nach Zeitplan, zuerst am %1; Starts im Plan: %2.</translation>
+    </message>
+    <message>
+        <source>The scheduler starts the program on no day of the plan.</source>
+        <translation>Der Zeitplan startet das Programm an keinem Tag des Plans.</translation>
+    </message>
+    <message>
+        <source>The program does not start within the plan.</source>
+        <translation>Das Programm startet nicht innerhalb des Plans.</translation>
+    </message>
+    <message>
+        <source>Samples are taken on the external control signal; none are planned.</source>
+        <translation>Proben werden auf das externe Steuersignal genommen; keine ist geplant.</translation>
+    </message>
+    <message>
+        <source>Takes a sample every %1, the first at the start.</source>
+        <translation>Nimmt alle %1 eine Probe, die erste beim Start.</translation>
+    </message>
+    <message>
+        <source>Samples follow the flow: one every %1 pulses.</source>
+        <translation>Die Proben folgen dem Durchfluss: eine alle %1 Impulse.</translation>
+    </message>
+    <message>
+        <source>Samples follow the flow: %1 an hour at the flow maximum.</source>
+        <translation>Die Proben folgen dem Durchfluss: %1 pro Stunde beim Durchflussmaximum.</translation>
+    </message>
+    <message>
+        <source>With the assumed flow, a sample every %1.</source>
+        <translation>Mit dem angenommenen Durchfluss eine Probe alle %1.</translation>
+    </message>
+    <message>
+        <source>At most %1 pass between two samples.</source>
+        <translation>Zwischen zwei Proben vergehen höchstens %1.</translation>
+    </message>
+    <message>
+        <source>Bottles change every %1</source>
+        <translation>Flaschenwechsel alle %1</translation>
+    </message>
+    <message>
+        <source>%1 per bottle</source>
+        <translation>%1 pro Flasche</translation>
+    </message>
+    <message>
+        <source>(%1 bottles at a time)</source>
+        <translation>(%1 Flaschen gleichzeitig)</translation>
+    </message>
+    <message>
+        <source>into one bottle after another: the capacity is Auto, so the plan has no end of bottles.</source>
+        <translation>in eine Flasche nach der anderen: die Kapazität ist Auto, daher gehen dem Plan die Flaschen nicht aus.</translation>
+    </message>
+    <message>
+        <source>into %1 bottles:</source>
+        <translation>in %1 Flaschen:</translation>
+    </message>
+    <message>
+        <source>not full within the plan.</source>
+        <translation>innerhalb des Plans nicht voll.</translation>
+    </message>
+    <message>
+        <source>full on %1.</source>
+        <translation>voll am %1.</translation>
+    </message>
+    <message>
+        <source>The sample volume follows the VAR/FLOW input, up to %1.</source>
+        <translation>Das Probenvolumen folgt dem Eingang VAR/FLOW, bis %1.</translation>
+    </message>
+    <message>
+        <source>No event control.</source>
+        <translation>Keine Ereignissteuerung.</translation>
+    </message>
+    <message>
+        <source>An event on the %1 input starts the program.</source>
+        <translation>Ein Ereignis am Eingang %1 startet das Programm.</translation>
+    </message>
+    <message>
+        <source>Samples are taken only while an event on the %1 input lasts.</source>
+        <translation>Proben werden nur genommen, solange ein Ereignis am Eingang %1 andauert.</translation>
+    </message>
+    <message>
+        <source>Each event changes the bottle.</source>
+        <translation>Jedes Ereignis wechselt die Flasche.</translation>
+    </message>
+    <message>
+        <source>Before an event, %1 pre-samples are taken every %2.</source>
+        <translation>Vor einem Ereignis werden %1 Vorproben alle %2 genommen.</translation>
+    </message>
+    <message>
+        <source>The event log takes about %1 records a day.</source>
+        <translation>Das Ereignisprotokoll erhält etwa %1 Einträge pro Tag.</translation>
+    </message>
+    <message>
+        <source>a distributor of %1 bottles</source>
+        <translation>ein Verteiler mit %1 Flaschen</translation>
+    </message>
+    <message>
+        <source>%1 flow pulses an hour</source>
+        <translation>%1 Durchflussimpulse pro Stunde</translation>
+    </message>
+    <message>
+        <source>a flow of %1 % of the flow maximum</source>
+        <translation>ein Durchfluss von %1 % des Durchflussmaximums</translation>
+    </message>
+    <message>
+        <source>records in the event log at the start: %1</source>
+        <translation>Einträge im Ereignisprotokoll zu Beginn: %1</translation>
+    </message>
+    <message>
+        <source>The distributor is full on %1, before the next start on %2: empty the bottles in between.</source>
+        <translation>Der Verteiler ist am %1 voll, vor dem nächsten Start am %2: dazwischen die Flaschen leeren.</translation>
+    </message>
+    <message>
+        <source>Collect the Connector before %1: then the event log ring is full and overwrites its oldest records.</source>
+        <translation>Den Connector vor dem %1 abholen: dann ist der Ring des Ereignisprotokolls voll und überschreibt seine ältesten Einträge.</translation>
+    </message>
+    <message>
+        <source>The Connector clock is not set.</source>
+        <translation>Die Connector-Uhr ist nicht gestellt.</translation>
+    </message>
+    <message>
+        <source>The Connector clock is %1 ahead of the PC clock.</source>
+        <translation>Die Connector-Uhr geht %1 vor gegenüber der PC-Uhr.</translation>
+    </message>
+    <message>
+        <source>The Connector clock is %1 behind the PC clock.</source>
+        <translation>Die Connector-Uhr geht %1 nach gegenüber der PC-Uhr.</translation>
+    </message>
+    <message>
+        <source>The start on %1 lies in the past.</source>
+        <translation>Der Start am %1 liegt in der Vergangenheit.</translation>
+    </message>
+    <message>
+        <source>The start on %1 is less than 10 minutes ahead.</source>
+        <translation>Der Start am %1 liegt weniger als 10 Minuten voraus.</translation>
+    </message>
+    <message>
+        <source>No scheduled activity: the scheduler has no day chosen.</source>
+        <translation>Keine geplante Aktivität: im Zeitplan ist kein Tag gewählt.</translation>
+    </message>
+    <message>
+        <source>No start falls within the plan.</source>
+        <translation>Kein Start fällt in den Plan.</translation>
+    </message>
+    <message>
+        <source>Without an assumed flow and without a maximum interval no sample can be planned.</source>
+        <translation>Ohne angenommenen Durchfluss und ohne maximales Intervall lässt sich keine Probe planen.</translation>
+    </message>
+    <message>
+        <source>Summer time begins on %1: the scheduled starts after it come one hour later on the wall clock, as the Connector clock keeps standard time.</source>
+        <translation>Die Sommerzeit beginnt am %1: die geplanten Starts danach kommen auf der Wanduhr eine Stunde später, da die Connector-Uhr die Normalzeit behält.</translation>
+    </message>
+    <message>
+        <source>Summer time ends on %1: the scheduled starts after it come one hour earlier on the wall clock, back at their Connector time.</source>
+        <translation>Die Sommerzeit endet am %1: die geplanten Starts danach kommen auf der Wanduhr eine Stunde früher, wieder zu ihrer Connector-Zeit.</translation>
+    </message>
+    <message>
+        <source>Summer time begins on %1: from then on the wall clock is one hour ahead of the Connector clock.</source>
+        <translation>Die Sommerzeit beginnt am %1: ab dann geht die Wanduhr der Connector-Uhr eine Stunde voraus.</translation>
+    </message>
+    <message>
+        <source>Summer time ends on %1: from then on the wall clock shows the Connector time again.</source>
+        <translation>Die Sommerzeit endet am %1: ab dann zeigt die Wanduhr wieder die Connector-Zeit.</translation>
+    </message>
+    <message>
+        <source>The plan stops at %1 events, on %2.</source>
+        <translation>Der Plan endet bei %1 Ereignissen, am %2.</translation>
+    </message>
+</context>
+<context>
+    <name>TPlanPage</name>
+    <message>
+        <source>Time</source>
+        <translation>Zeit</translation>
+    </message>
+    <message>
+        <source>Connector time</source>
+        <translation>Connector-Zeit</translation>
+    </message>
+    <message>
+        <source>Event</source>
+        <translation>Ereignis</translation>
+    </message>
+    <message>
+        <source>Bottles</source>
+        <translation>Flaschen</translation>
+    </message>
+    <message>
+        <source>Sample</source>
+        <translation>Probe</translation>
+    </message>
+    <message>
+        <source>Samples</source>
+        <translation>Proben</translation>
+    </message>
+    <message>
+        <source>Starts</source>
+        <translation>Starts</translation>
+    </message>
+    <message>
+        <source>Distributor full</source>
+        <translation>Verteiler voll</translation>
+    </message>
+    <message>
+        <source>Bottle</source>
+        <translation>Flasche</translation>
+    </message>
+    <message>
+        <source>No warnings.</source>
+        <translation>Keine Warnungen.</translation>
     </message>
 </context>
 <context>

@@ -547,6 +547,34 @@
         <source>Export file (CSV, UTF-8) (*.csv)</source>
         <translation>Export file (CSV, UTF-8) (*.csv)</translation>
     </message>
+    <message>
+        <source>Export Pla&amp;n...</source>
+        <translation>Export Pla&amp;n...</translation>
+    </message>
+    <message>
+        <source>Save the plan of the program as CSV or as a calendar</source>
+        <translation>Save the plan of the program as CSV or as a calendar</translation>
+    </message>
+    <message>
+        <source>Plan</source>
+        <translation>Plan</translation>
+    </message>
+    <message>
+        <source>View the plan of the program</source>
+        <translation>View the plan of the program</translation>
+    </message>
+    <message>
+        <source>Export Plan</source>
+        <translation>Export Plan</translation>
+    </message>
+    <message>
+        <source>Plan (CSV) (*.csv)</source>
+        <translation>Plan (CSV) (*.csv)</translation>
+    </message>
+    <message>
+        <source>Calendar (*.ics)</source>
+        <translation>Calendar (*.ics)</translation>
+    </message>
 </context>
 <context>
     <name>TMsgTemplate</name>
@@ -761,6 +789,316 @@
     <message>
         <source>The Connector holds a partly written program and must be written again before use</source>
         <translation>The Connector holds a partly written program and must be written again before use</translation>
+    </message>
+</context>
+<context>
+    <name>TPlan</name>
+    <message>
+        <source>digital</source>
+        <translation>digital</translation>
+    </message>
+    <message>
+        <source>analog</source>
+        <translation>analog</translation>
+    </message>
+    <message>
+        <source>level</source>
+        <translation>level</translation>
+    </message>
+    <message>
+        <source>temperature</source>
+        <translation>temperature</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Sample</source>
+        <translation>Sample</translation>
+    </message>
+    <message>
+        <source>Bottle change</source>
+        <translation>Bottle change</translation>
+    </message>
+    <message>
+        <source>Distributor full</source>
+        <translation>Distributor full</translation>
+    </message>
+    <message>
+        <source>End of the plan</source>
+        <translation>End of the plan</translation>
+    </message>
+    <message>
+        <source>Log ring full</source>
+        <translation>Log ring full</translation>
+    </message>
+    <message>
+        <source>%1 at %2</source>
+        <translation>%1 at %2</translation>
+    </message>
+    <message>
+        <source>%1 d</source>
+        <translation>%1 d</translation>
+    </message>
+    <message>
+        <source>%1 h</source>
+        <translation>%1 h</translation>
+    </message>
+    <message>
+        <source>%1 h %2 min</source>
+        <translation>%1 h %2 min</translation>
+    </message>
+    <message>
+        <source>%1 min</source>
+        <translation>%1 min</translation>
+    </message>
+    <message>
+        <source>%1 min %2 s</source>
+        <translation>%1 min %2 s</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>The program cannot be planned: %1 %2 is out of range.</source>
+        <translation>The program cannot be planned: %1 %2 is out of range.</translation>
+    </message>
+    <message>
+        <source>The plan covers 1 to %1 days, not %2.</source>
+        <translation>The plan covers 1 to %1 days, not %2.</translation>
+    </message>
+    <message>
+        <source>The plan must begin after 1 January 2000 and end before 2068.</source>
+        <translation>The plan must begin after 1 January 2000 and end before 2068.</translation>
+    </message>
+    <message>
+        <source>An assumed flow must lie between 0 and 100 % of the flow maximum, pulses between 0 and 3600000 an hour, a capacity between 1 and 24 bottles.</source>
+        <translation>An assumed flow must lie between 0 and 100 % of the flow maximum, pulses between 0 and 3600000 an hour, a capacity between 1 and 24 bottles.</translation>
+    </message>
+    <message>
+        <source>Starts immediately, on %1.</source>
+        <translation>Starts immediately, on %1.</translation>
+    </message>
+    <message>
+        <source>Starts after a delay of %1, on %2.</source>
+        <translation>Starts after a delay of %1, on %2.</translation>
+    </message>
+    <message>
+        <source>Starts on %1.</source>
+        <translation>Starts on %1.</translation>
+    </message>
+    <message>
+        <source>Starts by the scheduler, first on %1; starts in the plan: %2.</source>
+        <translation>Starts by the scheduler, first on %1; starts in the plan: %2.</translation>
+    </message>
+    <message>
+        <source>The scheduler starts the program on no day of the plan.</source>
+        <translation>The scheduler starts the program on no day of the plan.</translation>
+    </message>
+    <message>
+        <source>The program does not start within the plan.</source>
+        <translation>The program does not start within the plan.</translation>
+    </message>
+    <message>
+        <source>Samples are taken on the external control signal; none are planned.</source>
+        <translation>Samples are taken on the external control signal; none are planned.</translation>
+    </message>
+    <message>
+        <source>Takes a sample every %1, the first at the start.</source>
+        <translation>Takes a sample every %1, the first at the start.</translation>
+    </message>
+    <message>
+        <source>Samples follow the flow: one every %1 pulses.</source>
+        <translation>Samples follow the flow: one every %1 pulses.</translation>
+    </message>
+    <message>
+        <source>Samples follow the flow: %1 an hour at the flow maximum.</source>
+        <translation>Samples follow the flow: %1 an hour at the flow maximum.</translation>
+    </message>
+    <message>
+        <source>With the assumed flow, a sample every %1.</source>
+        <translation>With the assumed flow, a sample every %1.</translation>
+    </message>
+    <message>
+        <source>At most %1 pass between two samples.</source>
+        <translation>At most %1 pass between two samples.</translation>
+    </message>
+    <message>
+        <source>Bottles change every %1</source>
+        <translation>Bottles change every %1</translation>
+    </message>
+    <message>
+        <source>%1 per bottle</source>
+        <translation>%1 per bottle</translation>
+    </message>
+    <message>
+        <source>(%1 bottles at a time)</source>
+        <translation>(%1 bottles at a time)</translation>
+    </message>
+    <message>
+        <source>into one bottle after another: the capacity is Auto, so the plan has no end of bottles.</source>
+        <translation>into one bottle after another: the capacity is Auto, so the plan has no end of bottles.</translation>
+    </message>
+    <message>
+        <source>into %1 bottles:</source>
+        <translation>into %1 bottles:</translation>
+    </message>
+    <message>
+        <source>not full within the plan.</source>
+        <translation>not full within the plan.</translation>
+    </message>
+    <message>
+        <source>full on %1.</source>
+        <translation>full on %1.</translation>
+    </message>
+    <message>
+        <source>The sample volume follows the VAR/FLOW input, up to %1.</source>
+        <translation>The sample volume follows the VAR/FLOW input, up to %1.</translation>
+    </message>
+    <message>
+        <source>No event control.</source>
+        <translation>No event control.</translation>
+    </message>
+    <message>
+        <source>An event on the %1 input starts the program.</source>
+        <translation>An event on the %1 input starts the program.</translation>
+    </message>
+    <message>
+        <source>Samples are taken only while an event on the %1 input lasts.</source>
+        <translation>Samples are taken only while an event on the %1 input lasts.</translation>
+    </message>
+    <message>
+        <source>Each event changes the bottle.</source>
+        <translation>Each event changes the bottle.</translation>
+    </message>
+    <message>
+        <source>Before an event, %1 pre-samples are taken every %2.</source>
+        <translation>Before an event, %1 pre-samples are taken every %2.</translation>
+    </message>
+    <message>
+        <source>The event log takes about %1 records a day.</source>
+        <translation>The event log takes about %1 records a day.</translation>
+    </message>
+    <message>
+        <source>a distributor of %1 bottles</source>
+        <translation>a distributor of %1 bottles</translation>
+    </message>
+    <message>
+        <source>%1 flow pulses an hour</source>
+        <translation>%1 flow pulses an hour</translation>
+    </message>
+    <message>
+        <source>a flow of %1 % of the flow maximum</source>
+        <translation>a flow of %1 % of the flow maximum</translation>
+    </message>
+    <message>
+        <source>records in the event log at the start: %1</source>
+        <translation>records in the event log at the start: %1</translation>
+    </message>
+    <message>
+        <source>The distributor is full on %1, before the next start on %2: empty the bottles in between.</source>
+        <translation>The distributor is full on %1, before the next start on %2: empty the bottles in between.</translation>
+    </message>
+    <message>
+        <source>Collect the Connector before %1: then the event log ring is full and overwrites its oldest records.</source>
+        <translation>Collect the Connector before %1: then the event log ring is full and overwrites its oldest records.</translation>
+    </message>
+    <message>
+        <source>The Connector clock is not set.</source>
+        <translation>The Connector clock is not set.</translation>
+    </message>
+    <message>
+        <source>The Connector clock is %1 ahead of the PC clock.</source>
+        <translation>The Connector clock is %1 ahead of the PC clock.</translation>
+    </message>
+    <message>
+        <source>The Connector clock is %1 behind the PC clock.</source>
+        <translation>The Connector clock is %1 behind the PC clock.</translation>
+    </message>
+    <message>
+        <source>The start on %1 lies in the past.</source>
+        <translation>The start on %1 lies in the past.</translation>
+    </message>
+    <message>
+        <source>The start on %1 is less than 10 minutes ahead.</source>
+        <translation>The start on %1 is less than 10 minutes ahead.</translation>
+    </message>
+    <message>
+        <source>No scheduled activity: the scheduler has no day chosen.</source>
+        <translation>No scheduled activity: the scheduler has no day chosen.</translation>
+    </message>
+    <message>
+        <source>No start falls within the plan.</source>
+        <translation>No start falls within the plan.</translation>
+    </message>
+    <message>
+        <source>Without an assumed flow and without a maximum interval no sample can be planned.</source>
+        <translation>Without an assumed flow and without a maximum interval no sample can be planned.</translation>
+    </message>
+    <message>
+        <source>Summer time begins on %1: the scheduled starts after it come one hour later on the wall clock, as the Connector clock keeps standard time.</source>
+        <translation>Summer time begins on %1: the scheduled starts after it come one hour later on the wall clock, as the Connector clock keeps standard time.</translation>
+    </message>
+    <message>
+        <source>Summer time ends on %1: the scheduled starts after it come one hour earlier on the wall clock, back at their Connector time.</source>
+        <translation>Summer time ends on %1: the scheduled starts after it come one hour earlier on the wall clock, back at their Connector time.</translation>
+    </message>
+    <message>
+        <source>Summer time begins on %1: from then on the wall clock is one hour ahead of the Connector clock.</source>
+        <translation>Summer time begins on %1: from then on the wall clock is one hour ahead of the Connector clock.</translation>
+    </message>
+    <message>
+        <source>Summer time ends on %1: from then on the wall clock shows the Connector time again.</source>
+        <translation>Summer time ends on %1: from then on the wall clock shows the Connector time again.</translation>
+    </message>
+    <message>
+        <source>The plan stops at %1 events, on %2.</source>
+        <translation>The plan stops at %1 events, on %2.</translation>
+    </message>
+</context>
+<context>
+    <name>TPlanPage</name>
+    <message>
+        <source>Time</source>
+        <translation>Time</translation>
+    </message>
+    <message>
+        <source>Connector time</source>
+        <translation>Connector time</translation>
+    </message>
+    <message>
+        <source>Event</source>
+        <translation>Event</translation>
+    </message>
+    <message>
+        <source>Bottles</source>
+        <translation>Bottles</translation>
+    </message>
+    <message>
+        <source>Sample</source>
+        <translation>Sample</translation>
+    </message>
+    <message>
+        <source>Samples</source>
+        <translation>Samples</translation>
+    </message>
+    <message>
+        <source>Starts</source>
+        <translation>Starts</translation>
+    </message>
+    <message>
+        <source>Distributor full</source>
+        <translation>Distributor full</translation>
+    </message>
+    <message>
+        <source>Bottle</source>
+        <translation>Bottle</translation>
+    </message>
+    <message>
+        <source>No warnings.</source>
+        <translation>No warnings.</translation>
     </message>
 </context>
 <context>

@@ -547,6 +547,34 @@
         <source>Export file (CSV, UTF-8) (*.csv)</source>
         <translation>Archivo de exportación (CSV, UTF-8) (*.csv)</translation>
     </message>
+    <message>
+        <source>Export Pla&amp;n...</source>
+        <translation>Exportar pla&amp;n...</translation>
+    </message>
+    <message>
+        <source>Save the plan of the program as CSV or as a calendar</source>
+        <translation>Guardar el plan del programa como CSV o como calendario</translation>
+    </message>
+    <message>
+        <source>Plan</source>
+        <translation>Plan</translation>
+    </message>
+    <message>
+        <source>View the plan of the program</source>
+        <translation>Ver el plan del programa</translation>
+    </message>
+    <message>
+        <source>Export Plan</source>
+        <translation>Exportar plan</translation>
+    </message>
+    <message>
+        <source>Plan (CSV) (*.csv)</source>
+        <translation>Plan (CSV) (*.csv)</translation>
+    </message>
+    <message>
+        <source>Calendar (*.ics)</source>
+        <translation>Calendario (*.ics)</translation>
+    </message>
 </context>
 <context>
     <name>TMsgTemplate</name>
@@ -761,6 +789,316 @@
     <message>
         <source>The Connector holds a partly written program and must be written again before use</source>
         <translation>El Connector contiene un programa escrito parcialmente y debe volver a escribirse antes de usarlo</translation>
+    </message>
+</context>
+<context>
+    <name>TPlan</name>
+    <message>
+        <source>digital</source>
+        <translation>digital</translation>
+    </message>
+    <message>
+        <source>analog</source>
+        <translation>analógica</translation>
+    </message>
+    <message>
+        <source>level</source>
+        <translation>nivel</translation>
+    </message>
+    <message>
+        <source>temperature</source>
+        <translation>temperatura</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Inicio</translation>
+    </message>
+    <message>
+        <source>Sample</source>
+        <translation>Muestra</translation>
+    </message>
+    <message>
+        <source>Bottle change</source>
+        <translation>Cambio de botella</translation>
+    </message>
+    <message>
+        <source>Distributor full</source>
+        <translation>Distribuidor lleno</translation>
+    </message>
+    <message>
+        <source>End of the plan</source>
+        <translation>Fin del plan</translation>
+    </message>
+    <message>
+        <source>Log ring full</source>
+        <translation>Anillo del registro lleno</translation>
+    </message>
+    <message>
+        <source>%1 at %2</source>
+        <translation>%1 a las %2</translation>
+    </message>
+    <message>
+        <source>%1 d</source>
+        <translation>%1 d</translation>
+    </message>
+    <message>
+        <source>%1 h</source>
+        <translation>%1 h</translation>
+    </message>
+    <message>
+        <source>%1 h %2 min</source>
+        <translation>%1 h %2 min</translation>
+    </message>
+    <message>
+        <source>%1 min</source>
+        <translation>%1 min</translation>
+    </message>
+    <message>
+        <source>%1 min %2 s</source>
+        <translation>%1 min %2 s</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>The program cannot be planned: %1 %2 is out of range.</source>
+        <translation>El programa no se puede planificar: %1 %2 está fuera de rango.</translation>
+    </message>
+    <message>
+        <source>The plan covers 1 to %1 days, not %2.</source>
+        <translation>El plan abarca de 1 a %1 días, no %2.</translation>
+    </message>
+    <message>
+        <source>The plan must begin after 1 January 2000 and end before 2068.</source>
+        <translation>El plan debe empezar después del 1 de enero de 2000 y terminar antes de 2068.</translation>
+    </message>
+    <message>
+        <source>An assumed flow must lie between 0 and 100 % of the flow maximum, pulses between 0 and 3600000 an hour, a capacity between 1 and 24 bottles.</source>
+        <translation>Un caudal supuesto debe estar entre 0 y 100 % del caudal máximo, los impulsos entre 0 y 3600000 por hora, una capacidad entre 1 y 24 botellas.</translation>
+    </message>
+    <message>
+        <source>Starts immediately, on %1.</source>
+        <translation>Empieza inmediatamente, el %1.</translation>
+    </message>
+    <message>
+        <source>Starts after a delay of %1, on %2.</source>
+        <translation>Empieza tras un retardo de %1, el %2.</translation>
+    </message>
+    <message>
+        <source>Starts on %1.</source>
+        <translation>Empieza el %1.</translation>
+    </message>
+    <message>
+        <source>Starts by the scheduler, first on %1; starts in the plan: %2.</source>
+        <translation>Empieza por planificación, primero el %1; inicios en el plan: %2.</translation>
+    </message>
+    <message>
+        <source>The scheduler starts the program on no day of the plan.</source>
+        <translation>La planificación no inicia el programa ningún día del plan.</translation>
+    </message>
+    <message>
+        <source>The program does not start within the plan.</source>
+        <translation>El programa no empieza dentro del plan.</translation>
+    </message>
+    <message>
+        <source>Samples are taken on the external control signal; none are planned.</source>
+        <translation>Las muestras se toman con la señal de control externa; no se planifica ninguna.</translation>
+    </message>
+    <message>
+        <source>Takes a sample every %1, the first at the start.</source>
+        <translation>Toma una muestra cada %1, la primera al inicio.</translation>
+    </message>
+    <message>
+        <source>Samples follow the flow: one every %1 pulses.</source>
+        <translation>Las muestras siguen el caudal: una cada %1 impulsos.</translation>
+    </message>
+    <message>
+        <source>Samples follow the flow: %1 an hour at the flow maximum.</source>
+        <translation>Las muestras siguen el caudal: %1 por hora con el caudal máximo.</translation>
+    </message>
+    <message>
+        <source>With the assumed flow, a sample every %1.</source>
+        <translation>Con el caudal supuesto, una muestra cada %1.</translation>
+    </message>
+    <message>
+        <source>At most %1 pass between two samples.</source>
+        <translation>Entre dos muestras pasan como máximo %1.</translation>
+    </message>
+    <message>
+        <source>Bottles change every %1</source>
+        <translation>Las botellas cambian cada %1</translation>
+    </message>
+    <message>
+        <source>%1 per bottle</source>
+        <translation>%1 por botella</translation>
+    </message>
+    <message>
+        <source>(%1 bottles at a time)</source>
+        <translation>(%1 botellas a la vez)</translation>
+    </message>
+    <message>
+        <source>into one bottle after another: the capacity is Auto, so the plan has no end of bottles.</source>
+        <translation>en una botella tras otra: la capacidad es Auto, así que al plan no se le acaban las botellas.</translation>
+    </message>
+    <message>
+        <source>into %1 bottles:</source>
+        <translation>en %1 botellas:</translation>
+    </message>
+    <message>
+        <source>not full within the plan.</source>
+        <translation>no se llena dentro del plan.</translation>
+    </message>
+    <message>
+        <source>full on %1.</source>
+        <translation>lleno el %1.</translation>
+    </message>
+    <message>
+        <source>The sample volume follows the VAR/FLOW input, up to %1.</source>
+        <translation>El volumen de muestra sigue la entrada VAR/FLOW, hasta %1.</translation>
+    </message>
+    <message>
+        <source>No event control.</source>
+        <translation>Sin control de eventos.</translation>
+    </message>
+    <message>
+        <source>An event on the %1 input starts the program.</source>
+        <translation>Un evento en la entrada %1 inicia el programa.</translation>
+    </message>
+    <message>
+        <source>Samples are taken only while an event on the %1 input lasts.</source>
+        <translation>Las muestras se toman solo mientras dura un evento en la entrada %1.</translation>
+    </message>
+    <message>
+        <source>Each event changes the bottle.</source>
+        <translation>Cada evento cambia la botella.</translation>
+    </message>
+    <message>
+        <source>Before an event, %1 pre-samples are taken every %2.</source>
+        <translation>Antes de un evento se toman %1 premuestras cada %2.</translation>
+    </message>
+    <message>
+        <source>The event log takes about %1 records a day.</source>
+        <translation>El registro de eventos recibe unos %1 registros al día.</translation>
+    </message>
+    <message>
+        <source>a distributor of %1 bottles</source>
+        <translation>un distribuidor de %1 botellas</translation>
+    </message>
+    <message>
+        <source>%1 flow pulses an hour</source>
+        <translation>%1 impulsos de caudal por hora</translation>
+    </message>
+    <message>
+        <source>a flow of %1 % of the flow maximum</source>
+        <translation>un caudal del %1 % del caudal máximo</translation>
+    </message>
+    <message>
+        <source>records in the event log at the start: %1</source>
+        <translation>registros en el registro de eventos al inicio: %1</translation>
+    </message>
+    <message>
+        <source>The distributor is full on %1, before the next start on %2: empty the bottles in between.</source>
+        <translation>El distribuidor está lleno el %1, antes del siguiente inicio el %2: vacíe las botellas entre tanto.</translation>
+    </message>
+    <message>
+        <source>Collect the Connector before %1: then the event log ring is full and overwrites its oldest records.</source>
+        <translation>Recoja el Connector antes del %1: entonces el anillo del registro está lleno y sobrescribe sus registros más antiguos.</translation>
+    </message>
+    <message>
+        <source>The Connector clock is not set.</source>
+        <translation>El reloj del Connector no está ajustado.</translation>
+    </message>
+    <message>
+        <source>The Connector clock is %1 ahead of the PC clock.</source>
+        <translation>El reloj del Connector va %1 adelantado respecto al reloj del PC.</translation>
+    </message>
+    <message>
+        <source>The Connector clock is %1 behind the PC clock.</source>
+        <translation>El reloj del Connector va %1 atrasado respecto al reloj del PC.</translation>
+    </message>
+    <message>
+        <source>The start on %1 lies in the past.</source>
+        <translation>El inicio del %1 está en el pasado.</translation>
+    </message>
+    <message>
+        <source>The start on %1 is less than 10 minutes ahead.</source>
+        <translation>El inicio del %1 está a menos de 10 minutos.</translation>
+    </message>
+    <message>
+        <source>No scheduled activity: the scheduler has no day chosen.</source>
+        <translation>Sin actividad planificada: la planificación no tiene ningún día elegido.</translation>
+    </message>
+    <message>
+        <source>No start falls within the plan.</source>
+        <translation>Ningún inicio cae dentro del plan.</translation>
+    </message>
+    <message>
+        <source>Without an assumed flow and without a maximum interval no sample can be planned.</source>
+        <translation>Sin caudal supuesto y sin intervalo máximo no se puede planificar ninguna muestra.</translation>
+    </message>
+    <message>
+        <source>Summer time begins on %1: the scheduled starts after it come one hour later on the wall clock, as the Connector clock keeps standard time.</source>
+        <translation>El horario de verano empieza el %1: los inicios planificados posteriores llegan una hora más tarde en el reloj de pared, ya que el reloj del Connector mantiene la hora estándar.</translation>
+    </message>
+    <message>
+        <source>Summer time ends on %1: the scheduled starts after it come one hour earlier on the wall clock, back at their Connector time.</source>
+        <translation>El horario de verano termina el %1: los inicios planificados posteriores llegan una hora antes en el reloj de pared, de nuevo a su hora del Connector.</translation>
+    </message>
+    <message>
+        <source>Summer time begins on %1: from then on the wall clock is one hour ahead of the Connector clock.</source>
+        <translation>El horario de verano empieza el %1: desde entonces el reloj de pared va una hora por delante del reloj del Connector.</translation>
+    </message>
+    <message>
+        <source>Summer time ends on %1: from then on the wall clock shows the Connector time again.</source>
+        <translation>El horario de verano termina el %1: desde entonces el reloj de pared vuelve a mostrar la hora del Connector.</translation>
+    </message>
+    <message>
+        <source>The plan stops at %1 events, on %2.</source>
+        <translation>El plan se detiene en %1 eventos, el %2.</translation>
+    </message>
+</context>
+<context>
+    <name>TPlanPage</name>
+    <message>
+        <source>Time</source>
+        <translation>Hora</translation>
+    </message>
+    <message>
+        <source>Connector time</source>
+        <translation>Hora del Connector</translation>
+    </message>
+    <message>
+        <source>Event</source>
+        <translation>Evento</translation>
+    </message>
+    <message>
+        <source>Bottles</source>
+        <translation>Botellas</translation>
+    </message>
+    <message>
+        <source>Sample</source>
+        <translation>Muestra</translation>
+    </message>
+    <message>
+        <source>Samples</source>
+        <translation>Muestras</translation>
+    </message>
+    <message>
+        <source>Starts</source>
+        <translation>Inicios</translation>
+    </message>
+    <message>
+        <source>Distributor full</source>
+        <translation>Distribuidor lleno</translation>
+    </message>
+    <message>
+        <source>Bottle</source>
+        <translation>Botella</translation>
+    </message>
+    <message>
+        <source>No warnings.</source>
+        <translation>Sin avisos.</translation>
     </message>
 </context>
 <context>

@@ -547,6 +547,34 @@
         <source>Export file (CSV, UTF-8) (*.csv)</source>
         <translation>Fichier d&apos;export (CSV, UTF-8) (*.csv)</translation>
     </message>
+    <message>
+        <source>Export Pla&amp;n...</source>
+        <translation>Exporter le pla&amp;n...</translation>
+    </message>
+    <message>
+        <source>Save the plan of the program as CSV or as a calendar</source>
+        <translation>Enregistrer le plan du programme en CSV ou en calendrier</translation>
+    </message>
+    <message>
+        <source>Plan</source>
+        <translation>Plan</translation>
+    </message>
+    <message>
+        <source>View the plan of the program</source>
+        <translation>Afficher le plan du programme</translation>
+    </message>
+    <message>
+        <source>Export Plan</source>
+        <translation>Exporter le plan</translation>
+    </message>
+    <message>
+        <source>Plan (CSV) (*.csv)</source>
+        <translation>Plan (CSV) (*.csv)</translation>
+    </message>
+    <message>
+        <source>Calendar (*.ics)</source>
+        <translation>Calendrier (*.ics)</translation>
+    </message>
 </context>
 <context>
     <name>TMsgTemplate</name>
@@ -761,6 +789,316 @@
     <message>
         <source>The Connector holds a partly written program and must be written again before use</source>
         <translation>Le Connector contient un programme partiellement écrit et doit être réécrit avant utilisation</translation>
+    </message>
+</context>
+<context>
+    <name>TPlan</name>
+    <message>
+        <source>digital</source>
+        <translation>numérique</translation>
+    </message>
+    <message>
+        <source>analog</source>
+        <translation>analogique</translation>
+    </message>
+    <message>
+        <source>level</source>
+        <translation>niveau</translation>
+    </message>
+    <message>
+        <source>temperature</source>
+        <translation>température</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Démarrage</translation>
+    </message>
+    <message>
+        <source>Sample</source>
+        <translation>Échantillon</translation>
+    </message>
+    <message>
+        <source>Bottle change</source>
+        <translation>Changement de flacon</translation>
+    </message>
+    <message>
+        <source>Distributor full</source>
+        <translation>Distributeur plein</translation>
+    </message>
+    <message>
+        <source>End of the plan</source>
+        <translation>Fin du plan</translation>
+    </message>
+    <message>
+        <source>Log ring full</source>
+        <translation>Anneau du journal plein</translation>
+    </message>
+    <message>
+        <source>%1 at %2</source>
+        <translation>%1 à %2</translation>
+    </message>
+    <message>
+        <source>%1 d</source>
+        <translation>%1 j</translation>
+    </message>
+    <message>
+        <source>%1 h</source>
+        <translation>%1 h</translation>
+    </message>
+    <message>
+        <source>%1 h %2 min</source>
+        <translation>%1 h %2 min</translation>
+    </message>
+    <message>
+        <source>%1 min</source>
+        <translation>%1 min</translation>
+    </message>
+    <message>
+        <source>%1 min %2 s</source>
+        <translation>%1 min %2 s</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>The program cannot be planned: %1 %2 is out of range.</source>
+        <translation>Le programme ne peut pas être planifié : %1 %2 est hors limites.</translation>
+    </message>
+    <message>
+        <source>The plan covers 1 to %1 days, not %2.</source>
+        <translation>Le plan couvre de 1 à %1 jours, pas %2.</translation>
+    </message>
+    <message>
+        <source>The plan must begin after 1 January 2000 and end before 2068.</source>
+        <translation>Le plan doit commencer après le 1er janvier 2000 et finir avant 2068.</translation>
+    </message>
+    <message>
+        <source>An assumed flow must lie between 0 and 100 % of the flow maximum, pulses between 0 and 3600000 an hour, a capacity between 1 and 24 bottles.</source>
+        <translation>Un débit supposé doit être entre 0 et 100 % du débit maximal, les impulsions entre 0 et 3600000 par heure, une capacité entre 1 et 24 flacons.</translation>
+    </message>
+    <message>
+        <source>Starts immediately, on %1.</source>
+        <translation>Démarre immédiatement, le %1.</translation>
+    </message>
+    <message>
+        <source>Starts after a delay of %1, on %2.</source>
+        <translation>Démarre après un délai de %1, le %2.</translation>
+    </message>
+    <message>
+        <source>Starts on %1.</source>
+        <translation>Démarre le %1.</translation>
+    </message>
+    <message>
+        <source>Starts by the scheduler, first on %1; starts in the plan: %2.</source>
+        <translation>Démarre selon le calendrier, d&apos;abord le %1 ; démarrages dans le plan : %2.</translation>
+    </message>
+    <message>
+        <source>The scheduler starts the program on no day of the plan.</source>
+        <translation>Le calendrier ne démarre le programme aucun jour du plan.</translation>
+    </message>
+    <message>
+        <source>The program does not start within the plan.</source>
+        <translation>Le programme ne démarre pas dans le plan.</translation>
+    </message>
+    <message>
+        <source>Samples are taken on the external control signal; none are planned.</source>
+        <translation>Les échantillons sont pris sur le signal de commande externe ; aucun n&apos;est planifié.</translation>
+    </message>
+    <message>
+        <source>Takes a sample every %1, the first at the start.</source>
+        <translation>Prend un échantillon toutes les %1, le premier au démarrage.</translation>
+    </message>
+    <message>
+        <source>Samples follow the flow: one every %1 pulses.</source>
+        <translation>Les échantillons suivent le débit : un toutes les %1 impulsions.</translation>
+    </message>
+    <message>
+        <source>Samples follow the flow: %1 an hour at the flow maximum.</source>
+        <translation>Les échantillons suivent le débit : %1 par heure au débit maximal.</translation>
+    </message>
+    <message>
+        <source>With the assumed flow, a sample every %1.</source>
+        <translation>Avec le débit supposé, un échantillon toutes les %1.</translation>
+    </message>
+    <message>
+        <source>At most %1 pass between two samples.</source>
+        <translation>Au plus %1 s&apos;écoulent entre deux échantillons.</translation>
+    </message>
+    <message>
+        <source>Bottles change every %1</source>
+        <translation>Les flacons changent toutes les %1</translation>
+    </message>
+    <message>
+        <source>%1 per bottle</source>
+        <translation>%1 par flacon</translation>
+    </message>
+    <message>
+        <source>(%1 bottles at a time)</source>
+        <translation>(%1 flacons à la fois)</translation>
+    </message>
+    <message>
+        <source>into one bottle after another: the capacity is Auto, so the plan has no end of bottles.</source>
+        <translation>dans un flacon après l&apos;autre : la capacité est Auto, le plan ne manque donc jamais de flacons.</translation>
+    </message>
+    <message>
+        <source>into %1 bottles:</source>
+        <translation>dans %1 flacons :</translation>
+    </message>
+    <message>
+        <source>not full within the plan.</source>
+        <translation>pas plein dans le plan.</translation>
+    </message>
+    <message>
+        <source>full on %1.</source>
+        <translation>plein le %1.</translation>
+    </message>
+    <message>
+        <source>The sample volume follows the VAR/FLOW input, up to %1.</source>
+        <translation>Le volume d&apos;échantillon suit l&apos;entrée VAR/FLOW, jusqu&apos;à %1.</translation>
+    </message>
+    <message>
+        <source>No event control.</source>
+        <translation>Pas de commande par événement.</translation>
+    </message>
+    <message>
+        <source>An event on the %1 input starts the program.</source>
+        <translation>Un événement sur l&apos;entrée %1 démarre le programme.</translation>
+    </message>
+    <message>
+        <source>Samples are taken only while an event on the %1 input lasts.</source>
+        <translation>Les échantillons ne sont pris que pendant un événement sur l&apos;entrée %1.</translation>
+    </message>
+    <message>
+        <source>Each event changes the bottle.</source>
+        <translation>Chaque événement change le flacon.</translation>
+    </message>
+    <message>
+        <source>Before an event, %1 pre-samples are taken every %2.</source>
+        <translation>Avant un événement, %1 pré-échantillons sont pris toutes les %2.</translation>
+    </message>
+    <message>
+        <source>The event log takes about %1 records a day.</source>
+        <translation>Le journal des événements reçoit environ %1 enregistrements par jour.</translation>
+    </message>
+    <message>
+        <source>a distributor of %1 bottles</source>
+        <translation>un distributeur de %1 flacons</translation>
+    </message>
+    <message>
+        <source>%1 flow pulses an hour</source>
+        <translation>%1 impulsions de débit par heure</translation>
+    </message>
+    <message>
+        <source>a flow of %1 % of the flow maximum</source>
+        <translation>un débit de %1 % du débit maximal</translation>
+    </message>
+    <message>
+        <source>records in the event log at the start: %1</source>
+        <translation>enregistrements dans le journal au départ : %1</translation>
+    </message>
+    <message>
+        <source>The distributor is full on %1, before the next start on %2: empty the bottles in between.</source>
+        <translation>Le distributeur est plein le %1, avant le démarrage suivant le %2 : videz les flacons entre-temps.</translation>
+    </message>
+    <message>
+        <source>Collect the Connector before %1: then the event log ring is full and overwrites its oldest records.</source>
+        <translation>Relevez le Connector avant le %1 : ensuite l&apos;anneau du journal est plein et écrase ses plus anciens enregistrements.</translation>
+    </message>
+    <message>
+        <source>The Connector clock is not set.</source>
+        <translation>L&apos;horloge du Connector n&apos;est pas réglée.</translation>
+    </message>
+    <message>
+        <source>The Connector clock is %1 ahead of the PC clock.</source>
+        <translation>L&apos;horloge du Connector avance de %1 sur l&apos;horloge du PC.</translation>
+    </message>
+    <message>
+        <source>The Connector clock is %1 behind the PC clock.</source>
+        <translation>L&apos;horloge du Connector retarde de %1 sur l&apos;horloge du PC.</translation>
+    </message>
+    <message>
+        <source>The start on %1 lies in the past.</source>
+        <translation>Le démarrage du %1 est dans le passé.</translation>
+    </message>
+    <message>
+        <source>The start on %1 is less than 10 minutes ahead.</source>
+        <translation>Le démarrage du %1 est dans moins de 10 minutes.</translation>
+    </message>
+    <message>
+        <source>No scheduled activity: the scheduler has no day chosen.</source>
+        <translation>Aucune activité planifiée : aucun jour n&apos;est choisi dans le calendrier.</translation>
+    </message>
+    <message>
+        <source>No start falls within the plan.</source>
+        <translation>Aucun démarrage ne tombe dans le plan.</translation>
+    </message>
+    <message>
+        <source>Without an assumed flow and without a maximum interval no sample can be planned.</source>
+        <translation>Sans débit supposé et sans intervalle maximal, aucun échantillon ne peut être planifié.</translation>
+    </message>
+    <message>
+        <source>Summer time begins on %1: the scheduled starts after it come one hour later on the wall clock, as the Connector clock keeps standard time.</source>
+        <translation>L&apos;heure d&apos;été commence le %1 : les démarrages planifiés ensuite viennent une heure plus tard à l&apos;horloge murale, car l&apos;horloge du Connector garde l&apos;heure normale.</translation>
+    </message>
+    <message>
+        <source>Summer time ends on %1: the scheduled starts after it come one hour earlier on the wall clock, back at their Connector time.</source>
+        <translation>L&apos;heure d&apos;été finit le %1 : les démarrages planifiés ensuite viennent une heure plus tôt à l&apos;horloge murale, de nouveau à leur heure Connector.</translation>
+    </message>
+    <message>
+        <source>Summer time begins on %1: from then on the wall clock is one hour ahead of the Connector clock.</source>
+        <translation>L&apos;heure d&apos;été commence le %1 : dès lors l&apos;horloge murale avance d&apos;une heure sur l&apos;horloge du Connector.</translation>
+    </message>
+    <message>
+        <source>Summer time ends on %1: from then on the wall clock shows the Connector time again.</source>
+        <translation>L&apos;heure d&apos;été finit le %1 : dès lors l&apos;horloge murale montre de nouveau l&apos;heure du Connector.</translation>
+    </message>
+    <message>
+        <source>The plan stops at %1 events, on %2.</source>
+        <translation>Le plan s&apos;arrête à %1 événements, le %2.</translation>
+    </message>
+</context>
+<context>
+    <name>TPlanPage</name>
+    <message>
+        <source>Time</source>
+        <translation>Heure</translation>
+    </message>
+    <message>
+        <source>Connector time</source>
+        <translation>Heure Connector</translation>
+    </message>
+    <message>
+        <source>Event</source>
+        <translation>Événement</translation>
+    </message>
+    <message>
+        <source>Bottles</source>
+        <translation>Flacons</translation>
+    </message>
+    <message>
+        <source>Sample</source>
+        <translation>Échantillon</translation>
+    </message>
+    <message>
+        <source>Samples</source>
+        <translation>Échantillons</translation>
+    </message>
+    <message>
+        <source>Starts</source>
+        <translation>Démarrages</translation>
+    </message>
+    <message>
+        <source>Distributor full</source>
+        <translation>Distributeur plein</translation>
+    </message>
+    <message>
+        <source>Bottle</source>
+        <translation>Flacon</translation>
+    </message>
+    <message>
+        <source>No warnings.</source>
+        <translation>Aucun avertissement.</translation>
     </message>
 </context>
 <context>

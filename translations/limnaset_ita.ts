@@ -547,6 +547,34 @@
         <source>Export file (CSV, UTF-8) (*.csv)</source>
         <translation>File di esportazione (CSV, UTF-8) (*.csv)</translation>
     </message>
+    <message>
+        <source>Export Pla&amp;n...</source>
+        <translation>Esporta pia&amp;no...</translation>
+    </message>
+    <message>
+        <source>Save the plan of the program as CSV or as a calendar</source>
+        <translation>Salva il piano del programma come CSV o come calendario</translation>
+    </message>
+    <message>
+        <source>Plan</source>
+        <translation>Piano</translation>
+    </message>
+    <message>
+        <source>View the plan of the program</source>
+        <translation>Mostra il piano del programma</translation>
+    </message>
+    <message>
+        <source>Export Plan</source>
+        <translation>Esporta piano</translation>
+    </message>
+    <message>
+        <source>Plan (CSV) (*.csv)</source>
+        <translation>Piano (CSV) (*.csv)</translation>
+    </message>
+    <message>
+        <source>Calendar (*.ics)</source>
+        <translation>Calendario (*.ics)</translation>
+    </message>
 </context>
 <context>
     <name>TMsgTemplate</name>
@@ -761,6 +789,316 @@
     <message>
         <source>The Connector holds a partly written program and must be written again before use</source>
         <translation>Il Connector contiene un programma scritto in parte e deve essere riscritto prima dell&apos;uso</translation>
+    </message>
+</context>
+<context>
+    <name>TPlan</name>
+    <message>
+        <source>digital</source>
+        <translation>digitale</translation>
+    </message>
+    <message>
+        <source>analog</source>
+        <translation>analogico</translation>
+    </message>
+    <message>
+        <source>level</source>
+        <translation>livello</translation>
+    </message>
+    <message>
+        <source>temperature</source>
+        <translation>temperatura</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Avvio</translation>
+    </message>
+    <message>
+        <source>Sample</source>
+        <translation>Campione</translation>
+    </message>
+    <message>
+        <source>Bottle change</source>
+        <translation>Cambio bottiglia</translation>
+    </message>
+    <message>
+        <source>Distributor full</source>
+        <translation>Distributore pieno</translation>
+    </message>
+    <message>
+        <source>End of the plan</source>
+        <translation>Fine del piano</translation>
+    </message>
+    <message>
+        <source>Log ring full</source>
+        <translation>Anello del registro pieno</translation>
+    </message>
+    <message>
+        <source>%1 at %2</source>
+        <translation>%1 alle %2</translation>
+    </message>
+    <message>
+        <source>%1 d</source>
+        <translation>%1 g</translation>
+    </message>
+    <message>
+        <source>%1 h</source>
+        <translation>%1 h</translation>
+    </message>
+    <message>
+        <source>%1 h %2 min</source>
+        <translation>%1 h %2 min</translation>
+    </message>
+    <message>
+        <source>%1 min</source>
+        <translation>%1 min</translation>
+    </message>
+    <message>
+        <source>%1 min %2 s</source>
+        <translation>%1 min %2 s</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>The program cannot be planned: %1 %2 is out of range.</source>
+        <translation>Il programma non può essere pianificato: %1 %2 è fuori intervallo.</translation>
+    </message>
+    <message>
+        <source>The plan covers 1 to %1 days, not %2.</source>
+        <translation>Il piano copre da 1 a %1 giorni, non %2.</translation>
+    </message>
+    <message>
+        <source>The plan must begin after 1 January 2000 and end before 2068.</source>
+        <translation>Il piano deve iniziare dopo il 1° gennaio 2000 e finire prima del 2068.</translation>
+    </message>
+    <message>
+        <source>An assumed flow must lie between 0 and 100 % of the flow maximum, pulses between 0 and 3600000 an hour, a capacity between 1 and 24 bottles.</source>
+        <translation>Una portata ipotizzata deve stare tra 0 e 100 % della portata massima, gli impulsi tra 0 e 3600000 all&apos;ora, una capacità tra 1 e 24 bottiglie.</translation>
+    </message>
+    <message>
+        <source>Starts immediately, on %1.</source>
+        <translation>Si avvia subito, il %1.</translation>
+    </message>
+    <message>
+        <source>Starts after a delay of %1, on %2.</source>
+        <translation>Si avvia dopo un ritardo di %1, il %2.</translation>
+    </message>
+    <message>
+        <source>Starts on %1.</source>
+        <translation>Si avvia il %1.</translation>
+    </message>
+    <message>
+        <source>Starts by the scheduler, first on %1; starts in the plan: %2.</source>
+        <translation>Si avvia da pianificazione, la prima volta il %1; avvii nel piano: %2.</translation>
+    </message>
+    <message>
+        <source>The scheduler starts the program on no day of the plan.</source>
+        <translation>La pianificazione non avvia il programma in nessun giorno del piano.</translation>
+    </message>
+    <message>
+        <source>The program does not start within the plan.</source>
+        <translation>Il programma non si avvia entro il piano.</translation>
+    </message>
+    <message>
+        <source>Samples are taken on the external control signal; none are planned.</source>
+        <translation>I campioni si prelevano al segnale di controllo esterno; nessuno è pianificato.</translation>
+    </message>
+    <message>
+        <source>Takes a sample every %1, the first at the start.</source>
+        <translation>Preleva un campione ogni %1, il primo all&apos;avvio.</translation>
+    </message>
+    <message>
+        <source>Samples follow the flow: one every %1 pulses.</source>
+        <translation>I campioni seguono la portata: uno ogni %1 impulsi.</translation>
+    </message>
+    <message>
+        <source>Samples follow the flow: %1 an hour at the flow maximum.</source>
+        <translation>I campioni seguono la portata: %1 all&apos;ora alla portata massima.</translation>
+    </message>
+    <message>
+        <source>With the assumed flow, a sample every %1.</source>
+        <translation>Con la portata ipotizzata, un campione ogni %1.</translation>
+    </message>
+    <message>
+        <source>At most %1 pass between two samples.</source>
+        <translation>Tra due campioni passano al massimo %1.</translation>
+    </message>
+    <message>
+        <source>Bottles change every %1</source>
+        <translation>Le bottiglie cambiano ogni %1</translation>
+    </message>
+    <message>
+        <source>%1 per bottle</source>
+        <translation>%1 per bottiglia</translation>
+    </message>
+    <message>
+        <source>(%1 bottles at a time)</source>
+        <translation>(%1 bottiglie alla volta)</translation>
+    </message>
+    <message>
+        <source>into one bottle after another: the capacity is Auto, so the plan has no end of bottles.</source>
+        <translation>in una bottiglia dopo l&apos;altra: la capacità è Auto, quindi al piano non finiscono le bottiglie.</translation>
+    </message>
+    <message>
+        <source>into %1 bottles:</source>
+        <translation>in %1 bottiglie:</translation>
+    </message>
+    <message>
+        <source>not full within the plan.</source>
+        <translation>non pieno entro il piano.</translation>
+    </message>
+    <message>
+        <source>full on %1.</source>
+        <translation>pieno il %1.</translation>
+    </message>
+    <message>
+        <source>The sample volume follows the VAR/FLOW input, up to %1.</source>
+        <translation>Il volume del campione segue l&apos;ingresso VAR/FLOW, fino a %1.</translation>
+    </message>
+    <message>
+        <source>No event control.</source>
+        <translation>Nessun controllo eventi.</translation>
+    </message>
+    <message>
+        <source>An event on the %1 input starts the program.</source>
+        <translation>Un evento sull&apos;ingresso %1 avvia il programma.</translation>
+    </message>
+    <message>
+        <source>Samples are taken only while an event on the %1 input lasts.</source>
+        <translation>I campioni si prelevano solo finché dura un evento sull&apos;ingresso %1.</translation>
+    </message>
+    <message>
+        <source>Each event changes the bottle.</source>
+        <translation>Ogni evento cambia la bottiglia.</translation>
+    </message>
+    <message>
+        <source>Before an event, %1 pre-samples are taken every %2.</source>
+        <translation>Prima di un evento si prelevano %1 pre-campioni ogni %2.</translation>
+    </message>
+    <message>
+        <source>The event log takes about %1 records a day.</source>
+        <translation>Il registro eventi riceve circa %1 voci al giorno.</translation>
+    </message>
+    <message>
+        <source>a distributor of %1 bottles</source>
+        <translation>un distributore di %1 bottiglie</translation>
+    </message>
+    <message>
+        <source>%1 flow pulses an hour</source>
+        <translation>%1 impulsi di portata all&apos;ora</translation>
+    </message>
+    <message>
+        <source>a flow of %1 % of the flow maximum</source>
+        <translation>una portata del %1 % della portata massima</translation>
+    </message>
+    <message>
+        <source>records in the event log at the start: %1</source>
+        <translation>voci nel registro eventi all&apos;inizio: %1</translation>
+    </message>
+    <message>
+        <source>The distributor is full on %1, before the next start on %2: empty the bottles in between.</source>
+        <translation>Il distributore è pieno il %1, prima del prossimo avvio il %2: svuotare le bottiglie nel frattempo.</translation>
+    </message>
+    <message>
+        <source>Collect the Connector before %1: then the event log ring is full and overwrites its oldest records.</source>
+        <translation>Ritirare il Connector prima del %1: poi l&apos;anello del registro è pieno e sovrascrive le voci più vecchie.</translation>
+    </message>
+    <message>
+        <source>The Connector clock is not set.</source>
+        <translation>L&apos;orologio del Connector non è impostato.</translation>
+    </message>
+    <message>
+        <source>The Connector clock is %1 ahead of the PC clock.</source>
+        <translation>L&apos;orologio del Connector è avanti di %1 rispetto all&apos;orologio del PC.</translation>
+    </message>
+    <message>
+        <source>The Connector clock is %1 behind the PC clock.</source>
+        <translation>L&apos;orologio del Connector è indietro di %1 rispetto all&apos;orologio del PC.</translation>
+    </message>
+    <message>
+        <source>The start on %1 lies in the past.</source>
+        <translation>L&apos;avvio del %1 è nel passato.</translation>
+    </message>
+    <message>
+        <source>The start on %1 is less than 10 minutes ahead.</source>
+        <translation>L&apos;avvio del %1 è tra meno di 10 minuti.</translation>
+    </message>
+    <message>
+        <source>No scheduled activity: the scheduler has no day chosen.</source>
+        <translation>Nessuna attività pianificata: nella pianificazione non è scelto alcun giorno.</translation>
+    </message>
+    <message>
+        <source>No start falls within the plan.</source>
+        <translation>Nessun avvio cade nel piano.</translation>
+    </message>
+    <message>
+        <source>Without an assumed flow and without a maximum interval no sample can be planned.</source>
+        <translation>Senza una portata ipotizzata e senza intervallo massimo non si può pianificare alcun campione.</translation>
+    </message>
+    <message>
+        <source>Summer time begins on %1: the scheduled starts after it come one hour later on the wall clock, as the Connector clock keeps standard time.</source>
+        <translation>L&apos;ora legale inizia il %1: gli avvii pianificati successivi arrivano un&apos;ora più tardi sull&apos;orologio a muro, perché l&apos;orologio del Connector mantiene l&apos;ora solare.</translation>
+    </message>
+    <message>
+        <source>Summer time ends on %1: the scheduled starts after it come one hour earlier on the wall clock, back at their Connector time.</source>
+        <translation>L&apos;ora legale finisce il %1: gli avvii pianificati successivi arrivano un&apos;ora prima sull&apos;orologio a muro, di nuovo alla loro ora del Connector.</translation>
+    </message>
+    <message>
+        <source>Summer time begins on %1: from then on the wall clock is one hour ahead of the Connector clock.</source>
+        <translation>L&apos;ora legale inizia il %1: da allora l&apos;orologio a muro è un&apos;ora avanti rispetto all&apos;orologio del Connector.</translation>
+    </message>
+    <message>
+        <source>Summer time ends on %1: from then on the wall clock shows the Connector time again.</source>
+        <translation>L&apos;ora legale finisce il %1: da allora l&apos;orologio a muro mostra di nuovo l&apos;ora del Connector.</translation>
+    </message>
+    <message>
+        <source>The plan stops at %1 events, on %2.</source>
+        <translation>Il piano si ferma a %1 eventi, il %2.</translation>
+    </message>
+</context>
+<context>
+    <name>TPlanPage</name>
+    <message>
+        <source>Time</source>
+        <translation>Ora</translation>
+    </message>
+    <message>
+        <source>Connector time</source>
+        <translation>Ora Connector</translation>
+    </message>
+    <message>
+        <source>Event</source>
+        <translation>Evento</translation>
+    </message>
+    <message>
+        <source>Bottles</source>
+        <translation>Bottiglie</translation>
+    </message>
+    <message>
+        <source>Sample</source>
+        <translation>Campione</translation>
+    </message>
+    <message>
+        <source>Samples</source>
+        <translation>Campioni</translation>
+    </message>
+    <message>
+        <source>Starts</source>
+        <translation>Avvii</translation>
+    </message>
+    <message>
+        <source>Distributor full</source>
+        <translation>Distributore pieno</translation>
+    </message>
+    <message>
+        <source>Bottle</source>
+        <translation>Bottiglia</translation>
+    </message>
+    <message>
+        <source>No warnings.</source>
+        <translation>Nessun avviso.</translation>
     </message>
 </context>
 <context>

@@ -547,6 +547,34 @@
         <source>Export file (CSV, UTF-8) (*.csv)</source>
         <translation>Eksporto failas (CSV, UTF-8) (*.csv)</translation>
     </message>
+    <message>
+        <source>Export Pla&amp;n...</source>
+        <translation>Eksportuoti pla&amp;ną...</translation>
+    </message>
+    <message>
+        <source>Save the plan of the program as CSV or as a calendar</source>
+        <translation>Įrašyti programos planą kaip CSV arba kaip kalendorių</translation>
+    </message>
+    <message>
+        <source>Plan</source>
+        <translation>Planas</translation>
+    </message>
+    <message>
+        <source>View the plan of the program</source>
+        <translation>Rodyti programos planą</translation>
+    </message>
+    <message>
+        <source>Export Plan</source>
+        <translation>Eksportuoti planą</translation>
+    </message>
+    <message>
+        <source>Plan (CSV) (*.csv)</source>
+        <translation>Planas (CSV) (*.csv)</translation>
+    </message>
+    <message>
+        <source>Calendar (*.ics)</source>
+        <translation>Kalendorius (*.ics)</translation>
+    </message>
 </context>
 <context>
     <name>TMsgTemplate</name>
@@ -761,6 +789,316 @@
     <message>
         <source>The Connector holds a partly written program and must be written again before use</source>
         <translation>Connector laikmenoje yra iš dalies įrašyta programa, todėl prieš naudojimą laikmeną reikia įrašyti iš naujo</translation>
+    </message>
+</context>
+<context>
+    <name>TPlan</name>
+    <message>
+        <source>digital</source>
+        <translation>skaitmeninis</translation>
+    </message>
+    <message>
+        <source>analog</source>
+        <translation>analoginis</translation>
+    </message>
+    <message>
+        <source>level</source>
+        <translation>lygio</translation>
+    </message>
+    <message>
+        <source>temperature</source>
+        <translation>temperatūros</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Paleidimas</translation>
+    </message>
+    <message>
+        <source>Sample</source>
+        <translation>Mėginys</translation>
+    </message>
+    <message>
+        <source>Bottle change</source>
+        <translation>Butelio keitimas</translation>
+    </message>
+    <message>
+        <source>Distributor full</source>
+        <translation>Skirstytuvas pilnas</translation>
+    </message>
+    <message>
+        <source>End of the plan</source>
+        <translation>Plano pabaiga</translation>
+    </message>
+    <message>
+        <source>Log ring full</source>
+        <translation>Žurnalo žiedas pilnas</translation>
+    </message>
+    <message>
+        <source>%1 at %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>%1 d</source>
+        <translation>%1 d</translation>
+    </message>
+    <message>
+        <source>%1 h</source>
+        <translation>%1 h</translation>
+    </message>
+    <message>
+        <source>%1 h %2 min</source>
+        <translation>%1 h %2 min</translation>
+    </message>
+    <message>
+        <source>%1 min</source>
+        <translation>%1 min</translation>
+    </message>
+    <message>
+        <source>%1 min %2 s</source>
+        <translation>%1 min %2 s</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>The program cannot be planned: %1 %2 is out of range.</source>
+        <translation>Programos negalima suplanuoti: %1 %2 už ribų.</translation>
+    </message>
+    <message>
+        <source>The plan covers 1 to %1 days, not %2.</source>
+        <translation>Planas apima nuo 1 iki %1 dienų, ne %2.</translation>
+    </message>
+    <message>
+        <source>The plan must begin after 1 January 2000 and end before 2068.</source>
+        <translation>Planas turi prasidėti po 2000 m. sausio 1 d. ir baigtis iki 2068 m.</translation>
+    </message>
+    <message>
+        <source>An assumed flow must lie between 0 and 100 % of the flow maximum, pulses between 0 and 3600000 an hour, a capacity between 1 and 24 bottles.</source>
+        <translation>Numatomas srautas turi būti tarp 0 ir 100 % didžiausio srauto, impulsai tarp 0 ir 3600000 per valandą, talpa tarp 1 ir 24 butelių.</translation>
+    </message>
+    <message>
+        <source>Starts immediately, on %1.</source>
+        <translation>Paleidžiama iš karto, %1.</translation>
+    </message>
+    <message>
+        <source>Starts after a delay of %1, on %2.</source>
+        <translation>Paleidžiama po %1 delsos, %2.</translation>
+    </message>
+    <message>
+        <source>Starts on %1.</source>
+        <translation>Paleidžiama %1.</translation>
+    </message>
+    <message>
+        <source>Starts by the scheduler, first on %1; starts in the plan: %2.</source>
+        <translation>Paleidžiama pagal tvarkaraštį, pirmą kartą %1; paleidimų plane: %2.</translation>
+    </message>
+    <message>
+        <source>The scheduler starts the program on no day of the plan.</source>
+        <translation>Tvarkaraštis nepaleidžia programos nė vieną plano dieną.</translation>
+    </message>
+    <message>
+        <source>The program does not start within the plan.</source>
+        <translation>Programa plano ribose nepaleidžiama.</translation>
+    </message>
+    <message>
+        <source>Samples are taken on the external control signal; none are planned.</source>
+        <translation>Mėginiai imami pagal išorinį valdymo signalą; nė vienas nesuplanuotas.</translation>
+    </message>
+    <message>
+        <source>Takes a sample every %1, the first at the start.</source>
+        <translation>Ima mėginį kas %1, pirmąjį paleidžiant.</translation>
+    </message>
+    <message>
+        <source>Samples follow the flow: one every %1 pulses.</source>
+        <translation>Mėginiai seka srautą: vienas kas %1 impulsų.</translation>
+    </message>
+    <message>
+        <source>Samples follow the flow: %1 an hour at the flow maximum.</source>
+        <translation>Mėginiai seka srautą: %1 per valandą esant didžiausiam srautui.</translation>
+    </message>
+    <message>
+        <source>With the assumed flow, a sample every %1.</source>
+        <translation>Esant numatomam srautui, mėginys kas %1.</translation>
+    </message>
+    <message>
+        <source>At most %1 pass between two samples.</source>
+        <translation>Tarp dviejų mėginių praeina ne daugiau kaip %1.</translation>
+    </message>
+    <message>
+        <source>Bottles change every %1</source>
+        <translation>Buteliai keičiami kas %1</translation>
+    </message>
+    <message>
+        <source>%1 per bottle</source>
+        <translation>%1 į butelį</translation>
+    </message>
+    <message>
+        <source>(%1 bottles at a time)</source>
+        <translation>(%1 buteliai vienu metu)</translation>
+    </message>
+    <message>
+        <source>into one bottle after another: the capacity is Auto, so the plan has no end of bottles.</source>
+        <translation>į vieną butelį po kito: talpa Auto, todėl butelių plane nepritrūksta.</translation>
+    </message>
+    <message>
+        <source>into %1 bottles:</source>
+        <translation>į %1 butelius:</translation>
+    </message>
+    <message>
+        <source>not full within the plan.</source>
+        <translation>plano ribose nepilnas.</translation>
+    </message>
+    <message>
+        <source>full on %1.</source>
+        <translation>pilnas %1.</translation>
+    </message>
+    <message>
+        <source>The sample volume follows the VAR/FLOW input, up to %1.</source>
+        <translation>Mėginio tūris seka įėjimą VAR/FLOW, iki %1.</translation>
+    </message>
+    <message>
+        <source>No event control.</source>
+        <translation>Be įvykių valdymo.</translation>
+    </message>
+    <message>
+        <source>An event on the %1 input starts the program.</source>
+        <translation>Įvykis įėjime %1 paleidžia programą.</translation>
+    </message>
+    <message>
+        <source>Samples are taken only while an event on the %1 input lasts.</source>
+        <translation>Mėginiai imami tik kol trunka įvykis įėjime %1.</translation>
+    </message>
+    <message>
+        <source>Each event changes the bottle.</source>
+        <translation>Kiekvienas įvykis pakeičia butelį.</translation>
+    </message>
+    <message>
+        <source>Before an event, %1 pre-samples are taken every %2.</source>
+        <translation>Prieš įvykį imama %1 išankstinių mėginių kas %2.</translation>
+    </message>
+    <message>
+        <source>The event log takes about %1 records a day.</source>
+        <translation>Įvykių žurnalas gauna apie %1 įrašų per dieną.</translation>
+    </message>
+    <message>
+        <source>a distributor of %1 bottles</source>
+        <translation>skirstytuvas su %1 buteliais</translation>
+    </message>
+    <message>
+        <source>%1 flow pulses an hour</source>
+        <translation>%1 srauto impulsų per valandą</translation>
+    </message>
+    <message>
+        <source>a flow of %1 % of the flow maximum</source>
+        <translation>srautas %1 % didžiausio srauto</translation>
+    </message>
+    <message>
+        <source>records in the event log at the start: %1</source>
+        <translation>įrašų įvykių žurnale pradžioje: %1</translation>
+    </message>
+    <message>
+        <source>The distributor is full on %1, before the next start on %2: empty the bottles in between.</source>
+        <translation>Skirstytuvas pilnas %1, prieš kitą paleidimą %2: tarpe ištuštinkite butelius.</translation>
+    </message>
+    <message>
+        <source>Collect the Connector before %1: then the event log ring is full and overwrites its oldest records.</source>
+        <translation>Paimkite Connector iki %1: tada įvykių žurnalo žiedas pilnas ir perrašo seniausius įrašus.</translation>
+    </message>
+    <message>
+        <source>The Connector clock is not set.</source>
+        <translation>Connector laikrodis nenustatytas.</translation>
+    </message>
+    <message>
+        <source>The Connector clock is %1 ahead of the PC clock.</source>
+        <translation>Connector laikrodis %1 skuba, palyginti su PC laikrodžiu.</translation>
+    </message>
+    <message>
+        <source>The Connector clock is %1 behind the PC clock.</source>
+        <translation>Connector laikrodis %1 vėluoja, palyginti su PC laikrodžiu.</translation>
+    </message>
+    <message>
+        <source>The start on %1 lies in the past.</source>
+        <translation>Paleidimas %1 yra praeityje.</translation>
+    </message>
+    <message>
+        <source>The start on %1 is less than 10 minutes ahead.</source>
+        <translation>Paleidimas %1 yra mažiau nei po 10 minučių.</translation>
+    </message>
+    <message>
+        <source>No scheduled activity: the scheduler has no day chosen.</source>
+        <translation>Nėra suplanuotos veiklos: tvarkaraštyje nepasirinkta nė viena diena.</translation>
+    </message>
+    <message>
+        <source>No start falls within the plan.</source>
+        <translation>Nė vienas paleidimas nepatenka į planą.</translation>
+    </message>
+    <message>
+        <source>Without an assumed flow and without a maximum interval no sample can be planned.</source>
+        <translation>Be numatomo srauto ir be didžiausio intervalo negalima suplanuoti nė vieno mėginio.</translation>
+    </message>
+    <message>
+        <source>Summer time begins on %1: the scheduled starts after it come one hour later on the wall clock, as the Connector clock keeps standard time.</source>
+        <translation>Vasaros laikas prasideda %1: po jo suplanuoti paleidimai sieniniu laikrodžiu ateina valanda vėliau, nes Connector laikrodis laiko standartinį laiką.</translation>
+    </message>
+    <message>
+        <source>Summer time ends on %1: the scheduled starts after it come one hour earlier on the wall clock, back at their Connector time.</source>
+        <translation>Vasaros laikas baigiasi %1: po jo suplanuoti paleidimai sieniniu laikrodžiu ateina valanda anksčiau, vėl savo Connector laiku.</translation>
+    </message>
+    <message>
+        <source>Summer time begins on %1: from then on the wall clock is one hour ahead of the Connector clock.</source>
+        <translation>Vasaros laikas prasideda %1: nuo tada sieninis laikrodis valanda lenkia Connector laikrodį.</translation>
+    </message>
+    <message>
+        <source>Summer time ends on %1: from then on the wall clock shows the Connector time again.</source>
+        <translation>Vasaros laikas baigiasi %1: nuo tada sieninis laikrodis vėl rodo Connector laiką.</translation>
+    </message>
+    <message>
+        <source>The plan stops at %1 events, on %2.</source>
+        <translation>Planas sustoja ties %1 įvykių, %2.</translation>
+    </message>
+</context>
+<context>
+    <name>TPlanPage</name>
+    <message>
+        <source>Time</source>
+        <translation>Laikas</translation>
+    </message>
+    <message>
+        <source>Connector time</source>
+        <translation>Connector laikas</translation>
+    </message>
+    <message>
+        <source>Event</source>
+        <translation>Įvykis</translation>
+    </message>
+    <message>
+        <source>Bottles</source>
+        <translation>Buteliai</translation>
+    </message>
+    <message>
+        <source>Sample</source>
+        <translation>Mėginys</translation>
+    </message>
+    <message>
+        <source>Samples</source>
+        <translation>Mėginiai</translation>
+    </message>
+    <message>
+        <source>Starts</source>
+        <translation>Paleidimai</translation>
+    </message>
+    <message>
+        <source>Distributor full</source>
+        <translation>Skirstytuvas pilnas</translation>
+    </message>
+    <message>
+        <source>Bottle</source>
+        <translation>Butelis</translation>
+    </message>
+    <message>
+        <source>No warnings.</source>
+        <translation>Įspėjimų nėra.</translation>
     </message>
 </context>
 <context>

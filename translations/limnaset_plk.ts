@@ -547,6 +547,34 @@
         <source>Export file (CSV, UTF-8) (*.csv)</source>
         <translation>Plik eksportu (CSV, UTF-8) (*.csv)</translation>
     </message>
+    <message>
+        <source>Export Pla&amp;n...</source>
+        <translation>Eksportuj pla&amp;n...</translation>
+    </message>
+    <message>
+        <source>Save the plan of the program as CSV or as a calendar</source>
+        <translation>Zapisz plan programu jako CSV lub jako kalendarz</translation>
+    </message>
+    <message>
+        <source>Plan</source>
+        <translation>Plan</translation>
+    </message>
+    <message>
+        <source>View the plan of the program</source>
+        <translation>Pokaż plan programu</translation>
+    </message>
+    <message>
+        <source>Export Plan</source>
+        <translation>Eksportuj plan</translation>
+    </message>
+    <message>
+        <source>Plan (CSV) (*.csv)</source>
+        <translation>Plan (CSV) (*.csv)</translation>
+    </message>
+    <message>
+        <source>Calendar (*.ics)</source>
+        <translation>Kalendarz (*.ics)</translation>
+    </message>
 </context>
 <context>
     <name>TMsgTemplate</name>
@@ -761,6 +789,316 @@
     <message>
         <source>The Connector holds a partly written program and must be written again before use</source>
         <translation>Connector zawiera częściowo zapisany program i przed użyciem musi zostać zapisany ponownie</translation>
+    </message>
+</context>
+<context>
+    <name>TPlan</name>
+    <message>
+        <source>digital</source>
+        <translation>cyfrowe</translation>
+    </message>
+    <message>
+        <source>analog</source>
+        <translation>analogowe</translation>
+    </message>
+    <message>
+        <source>level</source>
+        <translation>poziomu</translation>
+    </message>
+    <message>
+        <source>temperature</source>
+        <translation>temperatury</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Sample</source>
+        <translation>Próbka</translation>
+    </message>
+    <message>
+        <source>Bottle change</source>
+        <translation>Zmiana butelki</translation>
+    </message>
+    <message>
+        <source>Distributor full</source>
+        <translation>Rozdzielacz pełny</translation>
+    </message>
+    <message>
+        <source>End of the plan</source>
+        <translation>Koniec planu</translation>
+    </message>
+    <message>
+        <source>Log ring full</source>
+        <translation>Pierścień dziennika pełny</translation>
+    </message>
+    <message>
+        <source>%1 at %2</source>
+        <translation>%1 o %2</translation>
+    </message>
+    <message>
+        <source>%1 d</source>
+        <translation>%1 d</translation>
+    </message>
+    <message>
+        <source>%1 h</source>
+        <translation>%1 h</translation>
+    </message>
+    <message>
+        <source>%1 h %2 min</source>
+        <translation>%1 h %2 min</translation>
+    </message>
+    <message>
+        <source>%1 min</source>
+        <translation>%1 min</translation>
+    </message>
+    <message>
+        <source>%1 min %2 s</source>
+        <translation>%1 min %2 s</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>The program cannot be planned: %1 %2 is out of range.</source>
+        <translation>Programu nie można zaplanować: %1 %2 jest poza zakresem.</translation>
+    </message>
+    <message>
+        <source>The plan covers 1 to %1 days, not %2.</source>
+        <translation>Plan obejmuje od 1 do %1 dni, nie %2.</translation>
+    </message>
+    <message>
+        <source>The plan must begin after 1 January 2000 and end before 2068.</source>
+        <translation>Plan musi zacząć się po 1 stycznia 2000 i skończyć przed 2068.</translation>
+    </message>
+    <message>
+        <source>An assumed flow must lie between 0 and 100 % of the flow maximum, pulses between 0 and 3600000 an hour, a capacity between 1 and 24 bottles.</source>
+        <translation>Zakładany przepływ musi leżeć między 0 a 100 % przepływu maksymalnego, impulsy między 0 a 3600000 na godzinę, pojemność między 1 a 24 butelkami.</translation>
+    </message>
+    <message>
+        <source>Starts immediately, on %1.</source>
+        <translation>Startuje natychmiast, %1.</translation>
+    </message>
+    <message>
+        <source>Starts after a delay of %1, on %2.</source>
+        <translation>Startuje po opóźnieniu %1, %2.</translation>
+    </message>
+    <message>
+        <source>Starts on %1.</source>
+        <translation>Startuje %1.</translation>
+    </message>
+    <message>
+        <source>Starts by the scheduler, first on %1; starts in the plan: %2.</source>
+        <translation>Startuje wg harmonogramu, pierwszy raz %1; startów w planie: %2.</translation>
+    </message>
+    <message>
+        <source>The scheduler starts the program on no day of the plan.</source>
+        <translation>Harmonogram nie uruchamia programu w żaden dzień planu.</translation>
+    </message>
+    <message>
+        <source>The program does not start within the plan.</source>
+        <translation>Program nie startuje w obrębie planu.</translation>
+    </message>
+    <message>
+        <source>Samples are taken on the external control signal; none are planned.</source>
+        <translation>Próbki są pobierane na zewnętrzny sygnał sterujący; żadna nie jest zaplanowana.</translation>
+    </message>
+    <message>
+        <source>Takes a sample every %1, the first at the start.</source>
+        <translation>Pobiera próbkę co %1, pierwszą przy starcie.</translation>
+    </message>
+    <message>
+        <source>Samples follow the flow: one every %1 pulses.</source>
+        <translation>Próbki podążają za przepływem: jedna co %1 impulsów.</translation>
+    </message>
+    <message>
+        <source>Samples follow the flow: %1 an hour at the flow maximum.</source>
+        <translation>Próbki podążają za przepływem: %1 na godzinę przy przepływie maksymalnym.</translation>
+    </message>
+    <message>
+        <source>With the assumed flow, a sample every %1.</source>
+        <translation>Przy zakładanym przepływie próbka co %1.</translation>
+    </message>
+    <message>
+        <source>At most %1 pass between two samples.</source>
+        <translation>Między dwiema próbkami mija najwyżej %1.</translation>
+    </message>
+    <message>
+        <source>Bottles change every %1</source>
+        <translation>Butelki zmieniają się co %1</translation>
+    </message>
+    <message>
+        <source>%1 per bottle</source>
+        <translation>%1 na butelkę</translation>
+    </message>
+    <message>
+        <source>(%1 bottles at a time)</source>
+        <translation>(%1 butelek naraz)</translation>
+    </message>
+    <message>
+        <source>into one bottle after another: the capacity is Auto, so the plan has no end of bottles.</source>
+        <translation>do jednej butelki po drugiej: pojemność to Auto, więc w planie butelki się nie kończą.</translation>
+    </message>
+    <message>
+        <source>into %1 bottles:</source>
+        <translation>do %1 butelek:</translation>
+    </message>
+    <message>
+        <source>not full within the plan.</source>
+        <translation>niepełny w obrębie planu.</translation>
+    </message>
+    <message>
+        <source>full on %1.</source>
+        <translation>pełny %1.</translation>
+    </message>
+    <message>
+        <source>The sample volume follows the VAR/FLOW input, up to %1.</source>
+        <translation>Objętość próbki podąża za wejściem VAR/FLOW, do %1.</translation>
+    </message>
+    <message>
+        <source>No event control.</source>
+        <translation>Bez sterowania zdarzeniami.</translation>
+    </message>
+    <message>
+        <source>An event on the %1 input starts the program.</source>
+        <translation>Zdarzenie na wejściu %1 uruchamia program.</translation>
+    </message>
+    <message>
+        <source>Samples are taken only while an event on the %1 input lasts.</source>
+        <translation>Próbki są pobierane tylko podczas trwania zdarzenia na wejściu %1.</translation>
+    </message>
+    <message>
+        <source>Each event changes the bottle.</source>
+        <translation>Każde zdarzenie zmienia butelkę.</translation>
+    </message>
+    <message>
+        <source>Before an event, %1 pre-samples are taken every %2.</source>
+        <translation>Przed zdarzeniem pobiera się %1 próbek wstępnych co %2.</translation>
+    </message>
+    <message>
+        <source>The event log takes about %1 records a day.</source>
+        <translation>Dziennik zdarzeń przyjmuje około %1 wpisów dziennie.</translation>
+    </message>
+    <message>
+        <source>a distributor of %1 bottles</source>
+        <translation>rozdzielacz na %1 butelek</translation>
+    </message>
+    <message>
+        <source>%1 flow pulses an hour</source>
+        <translation>%1 impulsów przepływu na godzinę</translation>
+    </message>
+    <message>
+        <source>a flow of %1 % of the flow maximum</source>
+        <translation>przepływ %1 % przepływu maksymalnego</translation>
+    </message>
+    <message>
+        <source>records in the event log at the start: %1</source>
+        <translation>wpisów w dzienniku zdarzeń na początku: %1</translation>
+    </message>
+    <message>
+        <source>The distributor is full on %1, before the next start on %2: empty the bottles in between.</source>
+        <translation>Rozdzielacz jest pełny %1, przed następnym startem %2: w międzyczasie opróżnij butelki.</translation>
+    </message>
+    <message>
+        <source>Collect the Connector before %1: then the event log ring is full and overwrites its oldest records.</source>
+        <translation>Odbierz Connector przed %1: wtedy pierścień dziennika zdarzeń jest pełny i nadpisuje najstarsze wpisy.</translation>
+    </message>
+    <message>
+        <source>The Connector clock is not set.</source>
+        <translation>Zegar Connectora nie jest ustawiony.</translation>
+    </message>
+    <message>
+        <source>The Connector clock is %1 ahead of the PC clock.</source>
+        <translation>Zegar Connectora spieszy się o %1 względem zegara PC.</translation>
+    </message>
+    <message>
+        <source>The Connector clock is %1 behind the PC clock.</source>
+        <translation>Zegar Connectora spóźnia się o %1 względem zegara PC.</translation>
+    </message>
+    <message>
+        <source>The start on %1 lies in the past.</source>
+        <translation>Start %1 leży w przeszłości.</translation>
+    </message>
+    <message>
+        <source>The start on %1 is less than 10 minutes ahead.</source>
+        <translation>Start %1 jest za mniej niż 10 minut.</translation>
+    </message>
+    <message>
+        <source>No scheduled activity: the scheduler has no day chosen.</source>
+        <translation>Brak zaplanowanej aktywności: w harmonogramie nie wybrano żadnego dnia.</translation>
+    </message>
+    <message>
+        <source>No start falls within the plan.</source>
+        <translation>Żaden start nie przypada w planie.</translation>
+    </message>
+    <message>
+        <source>Without an assumed flow and without a maximum interval no sample can be planned.</source>
+        <translation>Bez zakładanego przepływu i bez maksymalnego odstępu nie można zaplanować żadnej próbki.</translation>
+    </message>
+    <message>
+        <source>Summer time begins on %1: the scheduled starts after it come one hour later on the wall clock, as the Connector clock keeps standard time.</source>
+        <translation>Czas letni zaczyna się %1: zaplanowane starty po nim przypadają na zegarze ściennym godzinę później, bo zegar Connectora trzyma czas standardowy.</translation>
+    </message>
+    <message>
+        <source>Summer time ends on %1: the scheduled starts after it come one hour earlier on the wall clock, back at their Connector time.</source>
+        <translation>Czas letni kończy się %1: zaplanowane starty po nim przypadają na zegarze ściennym godzinę wcześniej, znów o swoim czasie Connectora.</translation>
+    </message>
+    <message>
+        <source>Summer time begins on %1: from then on the wall clock is one hour ahead of the Connector clock.</source>
+        <translation>Czas letni zaczyna się %1: odtąd zegar ścienny wyprzedza zegar Connectora o godzinę.</translation>
+    </message>
+    <message>
+        <source>Summer time ends on %1: from then on the wall clock shows the Connector time again.</source>
+        <translation>Czas letni kończy się %1: odtąd zegar ścienny znów pokazuje czas Connectora.</translation>
+    </message>
+    <message>
+        <source>The plan stops at %1 events, on %2.</source>
+        <translation>Plan kończy się na %1 zdarzeniach, %2.</translation>
+    </message>
+</context>
+<context>
+    <name>TPlanPage</name>
+    <message>
+        <source>Time</source>
+        <translation>Czas</translation>
+    </message>
+    <message>
+        <source>Connector time</source>
+        <translation>Czas Connectora</translation>
+    </message>
+    <message>
+        <source>Event</source>
+        <translation>Zdarzenie</translation>
+    </message>
+    <message>
+        <source>Bottles</source>
+        <translation>Butelki</translation>
+    </message>
+    <message>
+        <source>Sample</source>
+        <translation>Próbka</translation>
+    </message>
+    <message>
+        <source>Samples</source>
+        <translation>Próbki</translation>
+    </message>
+    <message>
+        <source>Starts</source>
+        <translation>Starty</translation>
+    </message>
+    <message>
+        <source>Distributor full</source>
+        <translation>Rozdzielacz pełny</translation>
+    </message>
+    <message>
+        <source>Bottle</source>
+        <translation>Butelka</translation>
+    </message>
+    <message>
+        <source>No warnings.</source>
+        <translation>Brak ostrzeżeń.</translation>
     </message>
 </context>
 <context>

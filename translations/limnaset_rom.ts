@@ -547,6 +547,34 @@
         <source>Export file (CSV, UTF-8) (*.csv)</source>
         <translation>Fișier export (CSV, UTF-8) (*.csv)</translation>
     </message>
+    <message>
+        <source>Export Pla&amp;n...</source>
+        <translation>Export pla&amp;n...</translation>
+    </message>
+    <message>
+        <source>Save the plan of the program as CSV or as a calendar</source>
+        <translation>Salvează planul programului ca CSV sau ca calendar</translation>
+    </message>
+    <message>
+        <source>Plan</source>
+        <translation>Plan</translation>
+    </message>
+    <message>
+        <source>View the plan of the program</source>
+        <translation>Afișează planul programului</translation>
+    </message>
+    <message>
+        <source>Export Plan</source>
+        <translation>Export plan</translation>
+    </message>
+    <message>
+        <source>Plan (CSV) (*.csv)</source>
+        <translation>Plan (CSV) (*.csv)</translation>
+    </message>
+    <message>
+        <source>Calendar (*.ics)</source>
+        <translation>Calendar (*.ics)</translation>
+    </message>
 </context>
 <context>
     <name>TMsgTemplate</name>
@@ -761,6 +789,316 @@
     <message>
         <source>The Connector holds a partly written program and must be written again before use</source>
         <translation>Connectorul conține un program scris parțial și trebuie rescris înainte de utilizare</translation>
+    </message>
+</context>
+<context>
+    <name>TPlan</name>
+    <message>
+        <source>digital</source>
+        <translation>digitală</translation>
+    </message>
+    <message>
+        <source>analog</source>
+        <translation>analogică</translation>
+    </message>
+    <message>
+        <source>level</source>
+        <translation>de nivel</translation>
+    </message>
+    <message>
+        <source>temperature</source>
+        <translation>de temperatură</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Pornire</translation>
+    </message>
+    <message>
+        <source>Sample</source>
+        <translation>Probă</translation>
+    </message>
+    <message>
+        <source>Bottle change</source>
+        <translation>Schimbare flacon</translation>
+    </message>
+    <message>
+        <source>Distributor full</source>
+        <translation>Distribuitor plin</translation>
+    </message>
+    <message>
+        <source>End of the plan</source>
+        <translation>Sfârșitul planului</translation>
+    </message>
+    <message>
+        <source>Log ring full</source>
+        <translation>Inelul jurnalului plin</translation>
+    </message>
+    <message>
+        <source>%1 at %2</source>
+        <translation>%1 la %2</translation>
+    </message>
+    <message>
+        <source>%1 d</source>
+        <translation>%1 z</translation>
+    </message>
+    <message>
+        <source>%1 h</source>
+        <translation>%1 h</translation>
+    </message>
+    <message>
+        <source>%1 h %2 min</source>
+        <translation>%1 h %2 min</translation>
+    </message>
+    <message>
+        <source>%1 min</source>
+        <translation>%1 min</translation>
+    </message>
+    <message>
+        <source>%1 min %2 s</source>
+        <translation>%1 min %2 s</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>The program cannot be planned: %1 %2 is out of range.</source>
+        <translation>Programul nu poate fi planificat: %1 %2 este în afara domeniului.</translation>
+    </message>
+    <message>
+        <source>The plan covers 1 to %1 days, not %2.</source>
+        <translation>Planul acoperă între 1 și %1 zile, nu %2.</translation>
+    </message>
+    <message>
+        <source>The plan must begin after 1 January 2000 and end before 2068.</source>
+        <translation>Planul trebuie să înceapă după 1 ianuarie 2000 și să se termine înainte de 2068.</translation>
+    </message>
+    <message>
+        <source>An assumed flow must lie between 0 and 100 % of the flow maximum, pulses between 0 and 3600000 an hour, a capacity between 1 and 24 bottles.</source>
+        <translation>Un debit presupus trebuie să fie între 0 și 100 % din debitul maxim, impulsurile între 0 și 3600000 pe oră, o capacitate între 1 și 24 de flacoane.</translation>
+    </message>
+    <message>
+        <source>Starts immediately, on %1.</source>
+        <translation>Pornește imediat, pe %1.</translation>
+    </message>
+    <message>
+        <source>Starts after a delay of %1, on %2.</source>
+        <translation>Pornește după o întârziere de %1, pe %2.</translation>
+    </message>
+    <message>
+        <source>Starts on %1.</source>
+        <translation>Pornește pe %1.</translation>
+    </message>
+    <message>
+        <source>Starts by the scheduler, first on %1; starts in the plan: %2.</source>
+        <translation>Pornește planificat, prima dată pe %1; porniri în plan: %2.</translation>
+    </message>
+    <message>
+        <source>The scheduler starts the program on no day of the plan.</source>
+        <translation>Planificarea nu pornește programul în nicio zi a planului.</translation>
+    </message>
+    <message>
+        <source>The program does not start within the plan.</source>
+        <translation>Programul nu pornește în cadrul planului.</translation>
+    </message>
+    <message>
+        <source>Samples are taken on the external control signal; none are planned.</source>
+        <translation>Probele se iau la semnalul de control extern; niciuna nu este planificată.</translation>
+    </message>
+    <message>
+        <source>Takes a sample every %1, the first at the start.</source>
+        <translation>Ia o probă la fiecare %1, prima la pornire.</translation>
+    </message>
+    <message>
+        <source>Samples follow the flow: one every %1 pulses.</source>
+        <translation>Probele urmează debitul: una la fiecare %1 impulsuri.</translation>
+    </message>
+    <message>
+        <source>Samples follow the flow: %1 an hour at the flow maximum.</source>
+        <translation>Probele urmează debitul: %1 pe oră la debitul maxim.</translation>
+    </message>
+    <message>
+        <source>With the assumed flow, a sample every %1.</source>
+        <translation>Cu debitul presupus, o probă la fiecare %1.</translation>
+    </message>
+    <message>
+        <source>At most %1 pass between two samples.</source>
+        <translation>Între două probe trec cel mult %1.</translation>
+    </message>
+    <message>
+        <source>Bottles change every %1</source>
+        <translation>Flacoanele se schimbă la fiecare %1</translation>
+    </message>
+    <message>
+        <source>%1 per bottle</source>
+        <translation>%1 pe flacon</translation>
+    </message>
+    <message>
+        <source>(%1 bottles at a time)</source>
+        <translation>(%1 flacoane deodată)</translation>
+    </message>
+    <message>
+        <source>into one bottle after another: the capacity is Auto, so the plan has no end of bottles.</source>
+        <translation>într-un flacon după altul: capacitatea este Auto, deci planului nu i se termină flacoanele.</translation>
+    </message>
+    <message>
+        <source>into %1 bottles:</source>
+        <translation>în %1 flacoane:</translation>
+    </message>
+    <message>
+        <source>not full within the plan.</source>
+        <translation>nu se umple în cadrul planului.</translation>
+    </message>
+    <message>
+        <source>full on %1.</source>
+        <translation>plin pe %1.</translation>
+    </message>
+    <message>
+        <source>The sample volume follows the VAR/FLOW input, up to %1.</source>
+        <translation>Volumul probei urmează intrarea VAR/FLOW, până la %1.</translation>
+    </message>
+    <message>
+        <source>No event control.</source>
+        <translation>Fără control prin eveniment.</translation>
+    </message>
+    <message>
+        <source>An event on the %1 input starts the program.</source>
+        <translation>Un eveniment pe intrarea %1 pornește programul.</translation>
+    </message>
+    <message>
+        <source>Samples are taken only while an event on the %1 input lasts.</source>
+        <translation>Probele se iau doar cât durează un eveniment pe intrarea %1.</translation>
+    </message>
+    <message>
+        <source>Each event changes the bottle.</source>
+        <translation>Fiecare eveniment schimbă flaconul.</translation>
+    </message>
+    <message>
+        <source>Before an event, %1 pre-samples are taken every %2.</source>
+        <translation>Înaintea unui eveniment se iau %1 preprobe la fiecare %2.</translation>
+    </message>
+    <message>
+        <source>The event log takes about %1 records a day.</source>
+        <translation>Jurnalul de evenimente primește circa %1 înregistrări pe zi.</translation>
+    </message>
+    <message>
+        <source>a distributor of %1 bottles</source>
+        <translation>un distribuitor de %1 flacoane</translation>
+    </message>
+    <message>
+        <source>%1 flow pulses an hour</source>
+        <translation>%1 impulsuri de debit pe oră</translation>
+    </message>
+    <message>
+        <source>a flow of %1 % of the flow maximum</source>
+        <translation>un debit de %1 % din debitul maxim</translation>
+    </message>
+    <message>
+        <source>records in the event log at the start: %1</source>
+        <translation>înregistrări în jurnalul de evenimente la început: %1</translation>
+    </message>
+    <message>
+        <source>The distributor is full on %1, before the next start on %2: empty the bottles in between.</source>
+        <translation>Distribuitorul este plin pe %1, înainte de următoarea pornire pe %2: goliți flacoanele între timp.</translation>
+    </message>
+    <message>
+        <source>Collect the Connector before %1: then the event log ring is full and overwrites its oldest records.</source>
+        <translation>Ridicați Connector înainte de %1: atunci inelul jurnalului este plin și suprascrie cele mai vechi înregistrări.</translation>
+    </message>
+    <message>
+        <source>The Connector clock is not set.</source>
+        <translation>Ceasul Connector nu este setat.</translation>
+    </message>
+    <message>
+        <source>The Connector clock is %1 ahead of the PC clock.</source>
+        <translation>Ceasul Connector este cu %1 înaintea ceasului PC.</translation>
+    </message>
+    <message>
+        <source>The Connector clock is %1 behind the PC clock.</source>
+        <translation>Ceasul Connector este cu %1 în urma ceasului PC.</translation>
+    </message>
+    <message>
+        <source>The start on %1 lies in the past.</source>
+        <translation>Pornirea de pe %1 este în trecut.</translation>
+    </message>
+    <message>
+        <source>The start on %1 is less than 10 minutes ahead.</source>
+        <translation>Pornirea de pe %1 este peste mai puțin de 10 minute.</translation>
+    </message>
+    <message>
+        <source>No scheduled activity: the scheduler has no day chosen.</source>
+        <translation>Nicio activitate planificată: în planificare nu este aleasă nicio zi.</translation>
+    </message>
+    <message>
+        <source>No start falls within the plan.</source>
+        <translation>Nicio pornire nu cade în plan.</translation>
+    </message>
+    <message>
+        <source>Without an assumed flow and without a maximum interval no sample can be planned.</source>
+        <translation>Fără debit presupus și fără interval maxim nu se poate planifica nicio probă.</translation>
+    </message>
+    <message>
+        <source>Summer time begins on %1: the scheduled starts after it come one hour later on the wall clock, as the Connector clock keeps standard time.</source>
+        <translation>Ora de vară începe pe %1: pornirile planificate de după vin cu o oră mai târziu pe ceasul de perete, deoarece ceasul Connector păstrează ora standard.</translation>
+    </message>
+    <message>
+        <source>Summer time ends on %1: the scheduled starts after it come one hour earlier on the wall clock, back at their Connector time.</source>
+        <translation>Ora de vară se termină pe %1: pornirile planificate de după vin cu o oră mai devreme pe ceasul de perete, din nou la ora lor Connector.</translation>
+    </message>
+    <message>
+        <source>Summer time begins on %1: from then on the wall clock is one hour ahead of the Connector clock.</source>
+        <translation>Ora de vară începe pe %1: de atunci ceasul de perete este cu o oră înaintea ceasului Connector.</translation>
+    </message>
+    <message>
+        <source>Summer time ends on %1: from then on the wall clock shows the Connector time again.</source>
+        <translation>Ora de vară se termină pe %1: de atunci ceasul de perete arată din nou ora Connector.</translation>
+    </message>
+    <message>
+        <source>The plan stops at %1 events, on %2.</source>
+        <translation>Planul se oprește la %1 evenimente, pe %2.</translation>
+    </message>
+</context>
+<context>
+    <name>TPlanPage</name>
+    <message>
+        <source>Time</source>
+        <translation>Ora</translation>
+    </message>
+    <message>
+        <source>Connector time</source>
+        <translation>Ora Connector</translation>
+    </message>
+    <message>
+        <source>Event</source>
+        <translation>Eveniment</translation>
+    </message>
+    <message>
+        <source>Bottles</source>
+        <translation>Flacoane</translation>
+    </message>
+    <message>
+        <source>Sample</source>
+        <translation>Probă</translation>
+    </message>
+    <message>
+        <source>Samples</source>
+        <translation>Probe</translation>
+    </message>
+    <message>
+        <source>Starts</source>
+        <translation>Porniri</translation>
+    </message>
+    <message>
+        <source>Distributor full</source>
+        <translation>Distribuitor plin</translation>
+    </message>
+    <message>
+        <source>Bottle</source>
+        <translation>Flacon</translation>
+    </message>
+    <message>
+        <source>No warnings.</source>
+        <translation>Niciun avertisment.</translation>
     </message>
 </context>
 <context>

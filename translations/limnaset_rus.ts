@@ -547,6 +547,34 @@
         <source>Export file (CSV, UTF-8) (*.csv)</source>
         <translation>Файл экспорта (CSV, UTF-8) (*.csv)</translation>
     </message>
+    <message>
+        <source>Export Pla&amp;n...</source>
+        <translation>Экспорт пла&amp;на...</translation>
+    </message>
+    <message>
+        <source>Save the plan of the program as CSV or as a calendar</source>
+        <translation>Сохранить план программы как CSV или как календарь</translation>
+    </message>
+    <message>
+        <source>Plan</source>
+        <translation>План</translation>
+    </message>
+    <message>
+        <source>View the plan of the program</source>
+        <translation>Показать план программы</translation>
+    </message>
+    <message>
+        <source>Export Plan</source>
+        <translation>Экспорт плана</translation>
+    </message>
+    <message>
+        <source>Plan (CSV) (*.csv)</source>
+        <translation>План (CSV) (*.csv)</translation>
+    </message>
+    <message>
+        <source>Calendar (*.ics)</source>
+        <translation>Календарь (*.ics)</translation>
+    </message>
 </context>
 <context>
     <name>TMsgTemplate</name>
@@ -761,6 +789,316 @@
     <message>
         <source>The Connector holds a partly written program and must be written again before use</source>
         <translation>Connector содержит частично записанную программу, перед использованием его нужно записать заново</translation>
+    </message>
+</context>
+<context>
+    <name>TPlan</name>
+    <message>
+        <source>digital</source>
+        <translation>цифровой</translation>
+    </message>
+    <message>
+        <source>analog</source>
+        <translation>аналоговый</translation>
+    </message>
+    <message>
+        <source>level</source>
+        <translation>уровня</translation>
+    </message>
+    <message>
+        <source>temperature</source>
+        <translation>температуры</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Запуск</translation>
+    </message>
+    <message>
+        <source>Sample</source>
+        <translation>Проба</translation>
+    </message>
+    <message>
+        <source>Bottle change</source>
+        <translation>Смена бутыли</translation>
+    </message>
+    <message>
+        <source>Distributor full</source>
+        <translation>Распределитель заполнен</translation>
+    </message>
+    <message>
+        <source>End of the plan</source>
+        <translation>Конец плана</translation>
+    </message>
+    <message>
+        <source>Log ring full</source>
+        <translation>Кольцо журнала заполнено</translation>
+    </message>
+    <message>
+        <source>%1 at %2</source>
+        <translation>%1 в %2</translation>
+    </message>
+    <message>
+        <source>%1 d</source>
+        <translation>%1 д</translation>
+    </message>
+    <message>
+        <source>%1 h</source>
+        <translation>%1 ч</translation>
+    </message>
+    <message>
+        <source>%1 h %2 min</source>
+        <translation>%1 ч %2 мин</translation>
+    </message>
+    <message>
+        <source>%1 min</source>
+        <translation>%1 мин</translation>
+    </message>
+    <message>
+        <source>%1 min %2 s</source>
+        <translation>%1 мин %2 с</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 с</translation>
+    </message>
+    <message>
+        <source>The program cannot be planned: %1 %2 is out of range.</source>
+        <translation>Программу нельзя спланировать: %1 %2 вне диапазона.</translation>
+    </message>
+    <message>
+        <source>The plan covers 1 to %1 days, not %2.</source>
+        <translation>План охватывает от 1 до %1 дней, а не %2.</translation>
+    </message>
+    <message>
+        <source>The plan must begin after 1 January 2000 and end before 2068.</source>
+        <translation>План должен начинаться после 1 января 2000 и заканчиваться до 2068.</translation>
+    </message>
+    <message>
+        <source>An assumed flow must lie between 0 and 100 % of the flow maximum, pulses between 0 and 3600000 an hour, a capacity between 1 and 24 bottles.</source>
+        <translation>Предполагаемый расход должен быть от 0 до 100 % максимального расхода, импульсы от 0 до 3600000 в час, ёмкость от 1 до 24 бутылей.</translation>
+    </message>
+    <message>
+        <source>Starts immediately, on %1.</source>
+        <translation>Запускается сразу, %1.</translation>
+    </message>
+    <message>
+        <source>Starts after a delay of %1, on %2.</source>
+        <translation>Запускается после задержки %1, %2.</translation>
+    </message>
+    <message>
+        <source>Starts on %1.</source>
+        <translation>Запускается %1.</translation>
+    </message>
+    <message>
+        <source>Starts by the scheduler, first on %1; starts in the plan: %2.</source>
+        <translation>Запускается по расписанию, впервые %1; запусков в плане: %2.</translation>
+    </message>
+    <message>
+        <source>The scheduler starts the program on no day of the plan.</source>
+        <translation>Расписание не запускает программу ни в один день плана.</translation>
+    </message>
+    <message>
+        <source>The program does not start within the plan.</source>
+        <translation>Программа не запускается в пределах плана.</translation>
+    </message>
+    <message>
+        <source>Samples are taken on the external control signal; none are planned.</source>
+        <translation>Пробы берутся по внешнему сигналу управления; ни одна не запланирована.</translation>
+    </message>
+    <message>
+        <source>Takes a sample every %1, the first at the start.</source>
+        <translation>Берёт пробу каждые %1, первую при запуске.</translation>
+    </message>
+    <message>
+        <source>Samples follow the flow: one every %1 pulses.</source>
+        <translation>Пробы следуют за расходом: одна каждые %1 импульсов.</translation>
+    </message>
+    <message>
+        <source>Samples follow the flow: %1 an hour at the flow maximum.</source>
+        <translation>Пробы следуют за расходом: %1 в час при максимальном расходе.</translation>
+    </message>
+    <message>
+        <source>With the assumed flow, a sample every %1.</source>
+        <translation>При предполагаемом расходе проба каждые %1.</translation>
+    </message>
+    <message>
+        <source>At most %1 pass between two samples.</source>
+        <translation>Между двумя пробами проходит не более %1.</translation>
+    </message>
+    <message>
+        <source>Bottles change every %1</source>
+        <translation>Бутыли меняются каждые %1</translation>
+    </message>
+    <message>
+        <source>%1 per bottle</source>
+        <translation>%1 на бутыль</translation>
+    </message>
+    <message>
+        <source>(%1 bottles at a time)</source>
+        <translation>(%1 бутылей сразу)</translation>
+    </message>
+    <message>
+        <source>into one bottle after another: the capacity is Auto, so the plan has no end of bottles.</source>
+        <translation>в одну бутыль за другой: ёмкость Auto, поэтому бутыли в плане не кончаются.</translation>
+    </message>
+    <message>
+        <source>into %1 bottles:</source>
+        <translation>в %1 бутылей:</translation>
+    </message>
+    <message>
+        <source>not full within the plan.</source>
+        <translation>в пределах плана не заполнен.</translation>
+    </message>
+    <message>
+        <source>full on %1.</source>
+        <translation>заполнен %1.</translation>
+    </message>
+    <message>
+        <source>The sample volume follows the VAR/FLOW input, up to %1.</source>
+        <translation>Объём пробы следует за входом VAR/FLOW, до %1.</translation>
+    </message>
+    <message>
+        <source>No event control.</source>
+        <translation>Без управления по событию.</translation>
+    </message>
+    <message>
+        <source>An event on the %1 input starts the program.</source>
+        <translation>Событие на входе %1 запускает программу.</translation>
+    </message>
+    <message>
+        <source>Samples are taken only while an event on the %1 input lasts.</source>
+        <translation>Пробы берутся только пока длится событие на входе %1.</translation>
+    </message>
+    <message>
+        <source>Each event changes the bottle.</source>
+        <translation>Каждое событие меняет бутыль.</translation>
+    </message>
+    <message>
+        <source>Before an event, %1 pre-samples are taken every %2.</source>
+        <translation>Перед событием берутся %1 предварительных проб каждые %2.</translation>
+    </message>
+    <message>
+        <source>The event log takes about %1 records a day.</source>
+        <translation>Журнал событий получает около %1 записей в день.</translation>
+    </message>
+    <message>
+        <source>a distributor of %1 bottles</source>
+        <translation>распределитель на %1 бутылей</translation>
+    </message>
+    <message>
+        <source>%1 flow pulses an hour</source>
+        <translation>%1 импульсов расхода в час</translation>
+    </message>
+    <message>
+        <source>a flow of %1 % of the flow maximum</source>
+        <translation>расход %1 % от максимального</translation>
+    </message>
+    <message>
+        <source>records in the event log at the start: %1</source>
+        <translation>записей в журнале событий в начале: %1</translation>
+    </message>
+    <message>
+        <source>The distributor is full on %1, before the next start on %2: empty the bottles in between.</source>
+        <translation>Распределитель заполнен %1, до следующего запуска %2: опорожните бутыли в промежутке.</translation>
+    </message>
+    <message>
+        <source>Collect the Connector before %1: then the event log ring is full and overwrites its oldest records.</source>
+        <translation>Заберите Connector до %1: тогда кольцо журнала событий заполнено и перезаписывает самые старые записи.</translation>
+    </message>
+    <message>
+        <source>The Connector clock is not set.</source>
+        <translation>Часы Connector не установлены.</translation>
+    </message>
+    <message>
+        <source>The Connector clock is %1 ahead of the PC clock.</source>
+        <translation>Часы Connector спешат на %1 относительно часов ПК.</translation>
+    </message>
+    <message>
+        <source>The Connector clock is %1 behind the PC clock.</source>
+        <translation>Часы Connector отстают на %1 от часов ПК.</translation>
+    </message>
+    <message>
+        <source>The start on %1 lies in the past.</source>
+        <translation>Запуск %1 уже в прошлом.</translation>
+    </message>
+    <message>
+        <source>The start on %1 is less than 10 minutes ahead.</source>
+        <translation>Запуск %1 наступит менее чем через 10 минут.</translation>
+    </message>
+    <message>
+        <source>No scheduled activity: the scheduler has no day chosen.</source>
+        <translation>Нет запланированной активности: в расписании не выбран ни один день.</translation>
+    </message>
+    <message>
+        <source>No start falls within the plan.</source>
+        <translation>Ни один запуск не попадает в план.</translation>
+    </message>
+    <message>
+        <source>Without an assumed flow and without a maximum interval no sample can be planned.</source>
+        <translation>Без предполагаемого расхода и без максимального интервала нельзя спланировать ни одной пробы.</translation>
+    </message>
+    <message>
+        <source>Summer time begins on %1: the scheduled starts after it come one hour later on the wall clock, as the Connector clock keeps standard time.</source>
+        <translation>Летнее время начинается %1: запланированные запуски после него наступают по настенным часам на час позже, так как часы Connector держат стандартное время.</translation>
+    </message>
+    <message>
+        <source>Summer time ends on %1: the scheduled starts after it come one hour earlier on the wall clock, back at their Connector time.</source>
+        <translation>Летнее время заканчивается %1: запланированные запуски после него наступают по настенным часам на час раньше, снова в своё время Connector.</translation>
+    </message>
+    <message>
+        <source>Summer time begins on %1: from then on the wall clock is one hour ahead of the Connector clock.</source>
+        <translation>Летнее время начинается %1: с этого момента настенные часы на час опережают часы Connector.</translation>
+    </message>
+    <message>
+        <source>Summer time ends on %1: from then on the wall clock shows the Connector time again.</source>
+        <translation>Летнее время заканчивается %1: с этого момента настенные часы снова показывают время Connector.</translation>
+    </message>
+    <message>
+        <source>The plan stops at %1 events, on %2.</source>
+        <translation>План останавливается на %1 событиях, %2.</translation>
+    </message>
+</context>
+<context>
+    <name>TPlanPage</name>
+    <message>
+        <source>Time</source>
+        <translation>Время</translation>
+    </message>
+    <message>
+        <source>Connector time</source>
+        <translation>Время Connector</translation>
+    </message>
+    <message>
+        <source>Event</source>
+        <translation>Событие</translation>
+    </message>
+    <message>
+        <source>Bottles</source>
+        <translation>Бутыли</translation>
+    </message>
+    <message>
+        <source>Sample</source>
+        <translation>Проба</translation>
+    </message>
+    <message>
+        <source>Samples</source>
+        <translation>Пробы</translation>
+    </message>
+    <message>
+        <source>Starts</source>
+        <translation>Запуски</translation>
+    </message>
+    <message>
+        <source>Distributor full</source>
+        <translation>Распределитель заполнен</translation>
+    </message>
+    <message>
+        <source>Bottle</source>
+        <translation>Бутыль</translation>
+    </message>
+    <message>
+        <source>No warnings.</source>
+        <translation>Предупреждений нет.</translation>
     </message>
 </context>
 <context>

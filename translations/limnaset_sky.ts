@@ -547,6 +547,34 @@
         <source>Export file (CSV, UTF-8) (*.csv)</source>
         <translation>Exportný súbor (CSV, UTF-8) (*.csv)</translation>
     </message>
+    <message>
+        <source>Export Pla&amp;n...</source>
+        <translation>Exportovať plá&amp;n...</translation>
+    </message>
+    <message>
+        <source>Save the plan of the program as CSV or as a calendar</source>
+        <translation>Uložiť plán programu ako CSV alebo ako kalendár</translation>
+    </message>
+    <message>
+        <source>Plan</source>
+        <translation>Plán</translation>
+    </message>
+    <message>
+        <source>View the plan of the program</source>
+        <translation>Zobraziť plán programu</translation>
+    </message>
+    <message>
+        <source>Export Plan</source>
+        <translation>Exportovať plán</translation>
+    </message>
+    <message>
+        <source>Plan (CSV) (*.csv)</source>
+        <translation>Plán (CSV) (*.csv)</translation>
+    </message>
+    <message>
+        <source>Calendar (*.ics)</source>
+        <translation>Kalendár (*.ics)</translation>
+    </message>
 </context>
 <context>
     <name>TMsgTemplate</name>
@@ -761,6 +789,316 @@
     <message>
         <source>The Connector holds a partly written program and must be written again before use</source>
         <translation>Connector obsahuje čiastočne zapísaný program a pred použitím sa musí znova zapísať</translation>
+    </message>
+</context>
+<context>
+    <name>TPlan</name>
+    <message>
+        <source>digital</source>
+        <translation>digitálny</translation>
+    </message>
+    <message>
+        <source>analog</source>
+        <translation>analógový</translation>
+    </message>
+    <message>
+        <source>level</source>
+        <translation>hladinový</translation>
+    </message>
+    <message>
+        <source>temperature</source>
+        <translation>teplotný</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Štart</translation>
+    </message>
+    <message>
+        <source>Sample</source>
+        <translation>Vzorka</translation>
+    </message>
+    <message>
+        <source>Bottle change</source>
+        <translation>Výmena fľaše</translation>
+    </message>
+    <message>
+        <source>Distributor full</source>
+        <translation>Rozdeľovač plný</translation>
+    </message>
+    <message>
+        <source>End of the plan</source>
+        <translation>Koniec plánu</translation>
+    </message>
+    <message>
+        <source>Log ring full</source>
+        <translation>Kruh protokolu plný</translation>
+    </message>
+    <message>
+        <source>%1 at %2</source>
+        <translation>%1 o %2</translation>
+    </message>
+    <message>
+        <source>%1 d</source>
+        <translation>%1 d</translation>
+    </message>
+    <message>
+        <source>%1 h</source>
+        <translation>%1 h</translation>
+    </message>
+    <message>
+        <source>%1 h %2 min</source>
+        <translation>%1 h %2 min</translation>
+    </message>
+    <message>
+        <source>%1 min</source>
+        <translation>%1 min</translation>
+    </message>
+    <message>
+        <source>%1 min %2 s</source>
+        <translation>%1 min %2 s</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>The program cannot be planned: %1 %2 is out of range.</source>
+        <translation>Program nemožno naplánovať: %1 %2 je mimo rozsahu.</translation>
+    </message>
+    <message>
+        <source>The plan covers 1 to %1 days, not %2.</source>
+        <translation>Plán pokrýva 1 až %1 dní, nie %2.</translation>
+    </message>
+    <message>
+        <source>The plan must begin after 1 January 2000 and end before 2068.</source>
+        <translation>Plán musí začať po 1. januári 2000 a skončiť pred rokom 2068.</translation>
+    </message>
+    <message>
+        <source>An assumed flow must lie between 0 and 100 % of the flow maximum, pulses between 0 and 3600000 an hour, a capacity between 1 and 24 bottles.</source>
+        <translation>Predpokladaný prietok musí byť medzi 0 a 100 % maximálneho prietoku, impulzy medzi 0 a 3600000 za hodinu, kapacita medzi 1 a 24 fľašami.</translation>
+    </message>
+    <message>
+        <source>Starts immediately, on %1.</source>
+        <translation>Štartuje ihneď, %1.</translation>
+    </message>
+    <message>
+        <source>Starts after a delay of %1, on %2.</source>
+        <translation>Štartuje po oneskorení %1, %2.</translation>
+    </message>
+    <message>
+        <source>Starts on %1.</source>
+        <translation>Štartuje %1.</translation>
+    </message>
+    <message>
+        <source>Starts by the scheduler, first on %1; starts in the plan: %2.</source>
+        <translation>Štartuje podľa plánu, prvýkrát %1; štartov v pláne: %2.</translation>
+    </message>
+    <message>
+        <source>The scheduler starts the program on no day of the plan.</source>
+        <translation>Plánovač nespustí program v žiadny deň plánu.</translation>
+    </message>
+    <message>
+        <source>The program does not start within the plan.</source>
+        <translation>Program sa v rámci plánu nespustí.</translation>
+    </message>
+    <message>
+        <source>Samples are taken on the external control signal; none are planned.</source>
+        <translation>Vzorky sa odoberajú na externý riadiaci signál; žiadna nie je naplánovaná.</translation>
+    </message>
+    <message>
+        <source>Takes a sample every %1, the first at the start.</source>
+        <translation>Odoberá vzorku každých %1, prvú pri štarte.</translation>
+    </message>
+    <message>
+        <source>Samples follow the flow: one every %1 pulses.</source>
+        <translation>Vzorky sledujú prietok: jedna každých %1 impulzov.</translation>
+    </message>
+    <message>
+        <source>Samples follow the flow: %1 an hour at the flow maximum.</source>
+        <translation>Vzorky sledujú prietok: %1 za hodinu pri maximálnom prietoku.</translation>
+    </message>
+    <message>
+        <source>With the assumed flow, a sample every %1.</source>
+        <translation>S predpokladaným prietokom vzorka každých %1.</translation>
+    </message>
+    <message>
+        <source>At most %1 pass between two samples.</source>
+        <translation>Medzi dvoma vzorkami uplynie najviac %1.</translation>
+    </message>
+    <message>
+        <source>Bottles change every %1</source>
+        <translation>Fľaše sa menia každých %1</translation>
+    </message>
+    <message>
+        <source>%1 per bottle</source>
+        <translation>%1 na fľašu</translation>
+    </message>
+    <message>
+        <source>(%1 bottles at a time)</source>
+        <translation>(%1 fliaš naraz)</translation>
+    </message>
+    <message>
+        <source>into one bottle after another: the capacity is Auto, so the plan has no end of bottles.</source>
+        <translation>do jednej fľaše za druhou: kapacita je Auto, takže plánu fľaše nedôjdu.</translation>
+    </message>
+    <message>
+        <source>into %1 bottles:</source>
+        <translation>do %1 fliaš:</translation>
+    </message>
+    <message>
+        <source>not full within the plan.</source>
+        <translation>v rámci plánu nie je plný.</translation>
+    </message>
+    <message>
+        <source>full on %1.</source>
+        <translation>plný %1.</translation>
+    </message>
+    <message>
+        <source>The sample volume follows the VAR/FLOW input, up to %1.</source>
+        <translation>Objem vzorky sleduje vstup VAR/FLOW, až do %1.</translation>
+    </message>
+    <message>
+        <source>No event control.</source>
+        <translation>Bez riadenia udalosťami.</translation>
+    </message>
+    <message>
+        <source>An event on the %1 input starts the program.</source>
+        <translation>Udalosť na vstupe %1 spustí program.</translation>
+    </message>
+    <message>
+        <source>Samples are taken only while an event on the %1 input lasts.</source>
+        <translation>Vzorky sa odoberajú len počas trvania udalosti na vstupe %1.</translation>
+    </message>
+    <message>
+        <source>Each event changes the bottle.</source>
+        <translation>Každá udalosť vymení fľašu.</translation>
+    </message>
+    <message>
+        <source>Before an event, %1 pre-samples are taken every %2.</source>
+        <translation>Pred udalosťou sa odoberie %1 predvzoriek každých %2.</translation>
+    </message>
+    <message>
+        <source>The event log takes about %1 records a day.</source>
+        <translation>Protokol udalostí pribúda asi o %1 záznamov denne.</translation>
+    </message>
+    <message>
+        <source>a distributor of %1 bottles</source>
+        <translation>rozdeľovač s %1 fľašami</translation>
+    </message>
+    <message>
+        <source>%1 flow pulses an hour</source>
+        <translation>%1 impulzov prietoku za hodinu</translation>
+    </message>
+    <message>
+        <source>a flow of %1 % of the flow maximum</source>
+        <translation>prietok %1 % maximálneho prietoku</translation>
+    </message>
+    <message>
+        <source>records in the event log at the start: %1</source>
+        <translation>záznamov v protokole udalostí na začiatku: %1</translation>
+    </message>
+    <message>
+        <source>The distributor is full on %1, before the next start on %2: empty the bottles in between.</source>
+        <translation>Rozdeľovač je plný %1, pred ďalším štartom %2: medzitým fľaše vyprázdnite.</translation>
+    </message>
+    <message>
+        <source>Collect the Connector before %1: then the event log ring is full and overwrites its oldest records.</source>
+        <translation>Vyzdvihnite Connector pred %1: potom je kruh protokolu udalostí plný a prepisuje svoje najstaršie záznamy.</translation>
+    </message>
+    <message>
+        <source>The Connector clock is not set.</source>
+        <translation>Hodiny Connectora nie sú nastavené.</translation>
+    </message>
+    <message>
+        <source>The Connector clock is %1 ahead of the PC clock.</source>
+        <translation>Hodiny Connectora idú o %1 napred oproti hodinám PC.</translation>
+    </message>
+    <message>
+        <source>The Connector clock is %1 behind the PC clock.</source>
+        <translation>Hodiny Connectora meškajú o %1 oproti hodinám PC.</translation>
+    </message>
+    <message>
+        <source>The start on %1 lies in the past.</source>
+        <translation>Štart %1 leží v minulosti.</translation>
+    </message>
+    <message>
+        <source>The start on %1 is less than 10 minutes ahead.</source>
+        <translation>Štart %1 je menej než 10 minút dopredu.</translation>
+    </message>
+    <message>
+        <source>No scheduled activity: the scheduler has no day chosen.</source>
+        <translation>Žiadna plánovaná činnosť: v plánovači nie je vybraný žiadny deň.</translation>
+    </message>
+    <message>
+        <source>No start falls within the plan.</source>
+        <translation>Žiadny štart nepadne do plánu.</translation>
+    </message>
+    <message>
+        <source>Without an assumed flow and without a maximum interval no sample can be planned.</source>
+        <translation>Bez predpokladaného prietoku a bez maximálneho intervalu nemožno naplánovať žiadnu vzorku.</translation>
+    </message>
+    <message>
+        <source>Summer time begins on %1: the scheduled starts after it come one hour later on the wall clock, as the Connector clock keeps standard time.</source>
+        <translation>Letný čas začína %1: plánované štarty po ňom prídu na nástenných hodinách o hodinu neskôr, pretože hodiny Connectora držia štandardný čas.</translation>
+    </message>
+    <message>
+        <source>Summer time ends on %1: the scheduled starts after it come one hour earlier on the wall clock, back at their Connector time.</source>
+        <translation>Letný čas končí %1: plánované štarty po ňom prídu na nástenných hodinách o hodinu skôr, opäť vo svojom čase Connectora.</translation>
+    </message>
+    <message>
+        <source>Summer time begins on %1: from then on the wall clock is one hour ahead of the Connector clock.</source>
+        <translation>Letný čas začína %1: odvtedy idú nástenné hodiny o hodinu napred pred hodinami Connectora.</translation>
+    </message>
+    <message>
+        <source>Summer time ends on %1: from then on the wall clock shows the Connector time again.</source>
+        <translation>Letný čas končí %1: odvtedy ukazujú nástenné hodiny opäť čas Connectora.</translation>
+    </message>
+    <message>
+        <source>The plan stops at %1 events, on %2.</source>
+        <translation>Plán končí pri %1 udalostiach, %2.</translation>
+    </message>
+</context>
+<context>
+    <name>TPlanPage</name>
+    <message>
+        <source>Time</source>
+        <translation>Čas</translation>
+    </message>
+    <message>
+        <source>Connector time</source>
+        <translation>Čas Connectora</translation>
+    </message>
+    <message>
+        <source>Event</source>
+        <translation>Udalosť</translation>
+    </message>
+    <message>
+        <source>Bottles</source>
+        <translation>Fľaše</translation>
+    </message>
+    <message>
+        <source>Sample</source>
+        <translation>Vzorka</translation>
+    </message>
+    <message>
+        <source>Samples</source>
+        <translation>Vzorky</translation>
+    </message>
+    <message>
+        <source>Starts</source>
+        <translation>Štarty</translation>
+    </message>
+    <message>
+        <source>Distributor full</source>
+        <translation>Rozdeľovač plný</translation>
+    </message>
+    <message>
+        <source>Bottle</source>
+        <translation>Fľaša</translation>
+    </message>
+    <message>
+        <source>No warnings.</source>
+        <translation>Žiadne varovania.</translation>
     </message>
 </context>
 <context>

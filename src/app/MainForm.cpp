@@ -12,6 +12,7 @@
 #include "Logo.h"
 #include "MessageBox.h"
 #include "MsgTemplate.h"
+#include "PlanPage.h"
 #include "ProgramDialog.h"
 #include "PropertiesDialog.h"
 #include "R7200.h"
@@ -34,7 +35,7 @@
 
 namespace {
 
-enum TDialogKind { OpenDialog, SaveDialog, ExportDialog, PlotDialog };
+enum TDialogKind { OpenDialog, SaveDialog, ExportDialog, PlotDialog, PlanDialog };
 
 // Ends the transfer framing however the transfer is left, exceptions included.
 class TTransferGuard {
@@ -130,6 +131,7 @@ TPage TMainForm::ShownPage() const {
     if (shown == ui->StatusTab) return TPage::Status;
     if (shown == ui->SamplerTab) return TPage::Sampler;
     if (shown == ui->LogTab) return TPage::Log;
+    if (shown && shown == PlanTab) return TPage::Plan;
     return TPage::None;
 }
 
@@ -152,6 +154,7 @@ void TMainForm::CreateToolBar() {
     ui->ViewStatus->setIcon(s->standardIcon(QStyle::SP_ComputerIcon));
     ui->ViewSampler->setIcon(s->standardIcon(QStyle::SP_DriveHDIcon));
     ui->ViewLog->setIcon(s->standardIcon(QStyle::SP_FileDialogContentsView));
+    ui->ViewPlan->setIcon(s->standardIcon(QStyle::SP_FileDialogInfoView));
     ui->HelpAbout->setIcon(s->standardIcon(QStyle::SP_MessageBoxInformation));
     ui->ToolDataReadAction->setIcon(ui->DataRead->icon());
     ui->ToolDataWriteAction->setIcon(ui->DataWrite->icon());
@@ -175,6 +178,7 @@ void TMainForm::CreateToolBar() {
     add(ui->ViewStatus, "ToolStatus");
     add(ui->ViewSampler, "ToolSampler");
     add(ui->ViewLog, "ToolLog");
+    add(ui->ViewPlan, "ToolPlan");
 }
 
 void TMainForm::CreateStatusBar() {
@@ -216,6 +220,7 @@ void TMainForm::ConnectCommands() {
     bind(ui->FileExport, &TMainForm::FileExportExecute);
     bind(ui->FileArchive, &TMainForm::FileArchiveExecute);
     bind(ui->FileExportPlot, &TMainForm::FileExportPlotExecute);
+    bind(ui->FileExportPlan, &TMainForm::FileExportPlanExecute);
     bind(ui->FileProperties, &TMainForm::FilePropertiesExecute);
     bind(ui->FileExit, &TMainForm::FileExitExecute);
     bind(ui->DataRead, &TMainForm::DataReadExecute);
@@ -223,6 +228,7 @@ void TMainForm::ConnectCommands() {
     bind(ui->ViewStatus, &TMainForm::ViewStatusExecute);
     bind(ui->ViewSampler, &TMainForm::ViewSamplerExecute);
     bind(ui->ViewLog, &TMainForm::ViewLogExecute);
+    bind(ui->ViewPlan, &TMainForm::ViewPlanExecute);
     bind(ui->HelpAbout, &TMainForm::HelpAboutExecute);
 
     // Entries that show a command under a text or hint of their own.
@@ -292,6 +298,7 @@ void TMainForm::RefreshControls() {
     StatusPage()->FillStatusPage();
     SamplerPage()->FillSamplerPage();
     LogPage()->FillLogTable();
+    if (PlanTab && CurrentPage == TPage::Plan) PlanTab->Refresh();
 }
 
 void TMainForm::UpdateDependentControls() {
@@ -328,6 +335,7 @@ void TMainForm::SyncViewChecks() {
     ui->MenuViewSampler->setChecked(CurrentPage == TPage::Sampler);
     ui->ViewLog->setChecked(CurrentPage == TPage::Log);
     ui->MenuViewLog->setChecked(CurrentPage == TPage::Log);
+    ui->ViewPlan->setChecked(CurrentPage == TPage::Plan);
 }
 
 void TMainForm::ShowStatusPage() {
@@ -347,6 +355,19 @@ void TMainForm::ShowLogPage() {
     CurrentPage = TPage::Log;
     SyncViewChecks();
     LogPage()->FocusTable();
+}
+
+void TMainForm::ShowPlanPage() {
+    if (!PlanTab) {
+        PlanTab = new TPlanPage(ui->PageControl);
+        PlanTab->setObjectName(QStringLiteral("PlanTab"));
+        PlanTab->SetHost(this);
+        ui->PageControl->addWidget(PlanTab);
+    }
+    PlanTab->Refresh();
+    ui->PageControl->setCurrentWidget(PlanTab);
+    CurrentPage = TPage::Plan;
+    SyncViewChecks();
 }
 
 void TMainForm::SetDirty() {
@@ -573,6 +594,18 @@ void TMainForm::FileExportPlotExecute() {
         TMessageBox::Show(Msg(MsgFileError), Msg(MsgError), TMessageBox::Ok, this);
 }
 
+void TMainForm::FileExportPlanExecute() {
+    if (!StorePages()) return;
+    QString folder;
+    if (!Workplace->FileName.isEmpty()) folder = QFileInfo(Workplace->FileName).absolutePath();
+    const QString proposed = Msg(MsgExportFile) + QStringLiteral(".csv");
+    const QString path = FileExportPlanDialog ? FileExportPlanDialog(folder, proposed)
+                                              : DefaultFileDialog(PlanDialog, folder, proposed);
+    if (path.isEmpty() || !AskOverwrite(path)) return;
+    if (!SavePlanFile(MakePlan(Record(), {}), Record(), path))
+        TMessageBox::Show(Msg(MsgFileError), Msg(MsgError), TMessageBox::Ok, this);
+}
+
 bool TMainForm::AskOverwrite(const QString& path) {
     if (!QFileInfo::exists(path)) return true;
     return TMessageBox::Show(Msg(MsgFileExistsQ), Msg(MsgConfirmation), TMessageBox::OkCancel,
@@ -714,6 +747,10 @@ void TMainForm::ViewSamplerExecute() {
 
 void TMainForm::ViewLogExecute() {
     ViewFromAnyPage(&TMainForm::ShowLogPage);
+}
+
+void TMainForm::ViewPlanExecute() {
+    ViewFromAnyPage(&TMainForm::ShowPlanPage);
 }
 
 void TMainForm::ViewFromAnyPage(void (TMainForm::*show)()) {
@@ -866,6 +903,17 @@ QString TMainForm::DefaultFileDialog(int kind, const QString& folder, const QStr
                 dialog->setDefaultSuffix(filter.contains(QStringLiteral("*.svg"))
                                              ? QStringLiteral("svg")
                                              : QStringLiteral("png"));
+            });
+            break;
+        case PlanDialog:
+            dialog->setWindowTitle(tr("Export Plan"));
+            dialog->setNameFilters({tr("Plan (CSV) (*.csv)"), tr("Calendar (*.ics)")});
+            dialog->setDefaultSuffix(QStringLiteral("csv"));
+            dialog->setAcceptMode(QFileDialog::AcceptSave);
+            connect(dialog, &QFileDialog::filterSelected, dialog, [dialog](const QString& filter) {
+                dialog->setDefaultSuffix(filter.contains(QStringLiteral("*.ics"))
+                                             ? QStringLiteral("ics")
+                                             : QStringLiteral("csv"));
             });
             break;
         default:

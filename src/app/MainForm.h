@@ -16,6 +16,7 @@ class QToolButton;
 class TAboutBox;
 class TArchiveWindow;
 class TLogPage;
+class TPlanPage;
 class TPropertiesDialog;
 class TSamplerPage;
 class TStatusPage;
@@ -46,6 +47,7 @@ public:
     TFileDialog FileSaveDialog;
     TFileDialog FileExportDialog;
     TFileDialog FileExportPlotDialog;
+    TFileDialog FileExportPlanDialog;
     // The export's file type as last chosen in its dialog.
     TCsvEncoding ExportEncoding = TCsvEncoding::CodePage;
 
@@ -74,6 +76,9 @@ public:
     void ShowStatusPage() override;
     void ShowSamplerPage() override;
     void ShowLogPage();
+    // Built when first shown; nullptr until then.
+    void ShowPlanPage();
+    TPlanPage* PlanPage() const { return PlanTab; }
     // What a transfer does, for the pass the window shows.
     enum class TTransfer { Read, Backup, Write };
     void BeginTransfer(TTransfer kind = TTransfer::Read);
@@ -90,6 +95,7 @@ public:
     void FileExportExecute();
     void FileArchiveExecute();
     void FileExportPlotExecute();
+    void FileExportPlanExecute();
     void FilePropertiesExecute();
     void FileExitExecute();
     void DataReadExecute();
@@ -97,6 +103,7 @@ public:
     void ViewStatusExecute();
     void ViewSamplerExecute();
     void ViewLogExecute();
+    void ViewPlanExecute();
     void HelpAboutExecute();
     void BtnConnectorDataClick();
     void BtnProgramStartClick();
@@ -163,6 +170,7 @@ private:
     TPropertiesDialog* PropertiesDialog = nullptr;
     TArchiveWindow* ArchiveWindow = nullptr;
     TPage CurrentPage = TPage::None;
+    TPlanPage* PlanTab = nullptr;
     TMonitorState MonitorState = TMonitorState::Start;
     QLabel* Panels[4] = {};
     bool FirstShow = true;
@@ -170,5 +178,5 @@ private:
     TTransfer TransferKind = TTransfer::Read;
     bool BusyCursor = false;
     bool SettingsWriteFailed = false;
-    QFileDialog* FileDialogs[4] = {};
+    QFileDialog* FileDialogs[5] = {};
 };

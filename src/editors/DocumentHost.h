@@ -3,7 +3,7 @@
 class TR7200;
 
 // The working pages of the main window; None until the first document is shown.
-enum class TPage { Status, Sampler, Log, None };
+enum class TPage { Status, Sampler, Log, Plan, None };
 
 // What the pages and dialogs need from the window that holds them: the current document,
 // the modified mark and the page commands they run before and after their own work.

@@ -4,6 +4,7 @@
 
 #include "Archive.h"
 #include "CliOutcome.h"
+#include "CliPlan.h"
 #include "ConnectorCalendar.h"
 #include "KelbDevice.h"
 #include "LogExport.h"
@@ -172,6 +173,10 @@ int RunLog(const TArguments& a) {
     return 0;
 }
 
+int RunPlanOf(const TArguments& a) {
+    return RunPlan(a.Parser, a.Files[0]);
+}
+
 int RunStatus(const TArguments&) {
     TKelbDevice device;
     const TConnectorProbe probe = device.Probe();
@@ -338,6 +343,14 @@ QList<TCommand> Commands() {
           O(QStringLiteral("utf8"),
             QStringLiteral("UTF-8 with a byte-order mark instead of the code page"))},
          RunLog},
+        {QStringLiteral("plan"),
+         QStringLiteral("plan FILE [--connector] [--from YYYY-MM-DDTHH:MM:SS] [--days N] "
+                        "[--pulses-per-hour N] [--flow PERCENT] [--capacity N] "
+                        "[--json | --csv | --ics]"),
+         QStringLiteral("Plans what the program of FILE will do: its starts, samples, bottle\n"
+                        "changes, the full distributor and the day the event log is full, with\n"
+                        "a summary and warnings."),
+         1, PlanOptions(), RunPlanOf},
         {QStringLiteral("status"),
          QStringLiteral("status"),
          QStringLiteral("Probes the adapter and the Connector once and prints the adapter,\n"

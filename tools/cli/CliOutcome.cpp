@@ -20,6 +20,7 @@ constexpr TEntry Entries[] = {
     {TCliOutcome::CorruptedFile},
     {TCliOutcome::WrongVersion},
     {TCliOutcome::OutOfRange},
+    {TCliOutcome::ProgramRefused, "a program value its rule refuses"},
     {TCliOutcome::NoAdapter, "no adapter answers"},
     {TCliOutcome::NoConnector, "no Connector in the adapter"},
     {TCliOutcome::SmallConnector, "a Connector of the small kind"},
@@ -41,6 +42,8 @@ QString OutcomeText(TCliOutcome outcome) {
         return QString();
     case TCliOutcome::ClockNotSet:
         return QStringLiteral("Connector clock not set");
+    case TCliOutcome::ProgramRefused:
+        return QStringLiteral("Program refused");
     case TCliOutcome::NoAdapter:
         return TMsgTemplate::SourceText(MsgNoAdapter);
     case TCliOutcome::NoConnector:

@@ -14,6 +14,8 @@ enum class TCliOutcome : int {
     CorruptedFile = 13, // Status 3
     WrongVersion = 14,  // Status 4
     OutOfRange = 15,    // Status 5
+    // A program value outside its rule.
+    ProgramRefused = 16,
     NoAdapter = 20,
     NoConnector = 21,
     SmallConnector = 22,
