@@ -192,9 +192,10 @@ TEST_F(EmulatorEndToEnd, DemoLogIsValidAndGrows) {
     EXPECT_GE(before, 300);
 
     // The history reads in time order, from the record that cleared the log up to now.
+    std::vector<uint8_t> image(TR7200::ImageSize);
+    ASSERT_TRUE(Device->ReadMemory(0, image.data(), TR7200::ImageSize));
     TR7200 record;
-    record.Device = Device.get();
-    ASSERT_TRUE(record.ReadFromConnector());
+    ASSERT_TRUE(record.LoadFromConnectorImage(image, true));
     ASSERT_GE(record.LogCount, 301);
     EXPECT_EQ(record.LogRecordAt(0).Code, 11);
     for (int i = 1; i < record.LogCount; ++i)

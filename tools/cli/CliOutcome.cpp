@@ -25,6 +25,7 @@ constexpr TEntry Entries[] = {
     {TCliOutcome::SmallConnector, "a Connector of the small kind"},
     {TCliOutcome::BackupFailed},
     {TCliOutcome::ClockNotSet, "the Connector clock holds no valid time"},
+    {TCliOutcome::BackupUnreadable, "write --force writes all the same"},
 };
 
 } // namespace
@@ -49,6 +50,8 @@ QString OutcomeText(TCliOutcome outcome) {
     case TCliOutcome::SmallConnector:
         return TMsgTemplate::SourceText(MsgConnectorErr);
     case TCliOutcome::BackupFailed:
+        return TMsgTemplate::SourceText(MsgBackupArchiveFailed).arg(QStringLiteral("the archive"));
+    case TCliOutcome::BackupUnreadable:
         return TMsgTemplate::SourceText(MsgBackupReadFailed);
     default:
         return TMsgTemplate::SourceText(StatusMessage(TRecordStatus(int(outcome) - StatusBase)));

@@ -18,7 +18,8 @@ enum class TCliOutcome : int {
     NoConnector = 21,
     SmallConnector = 22,
     BackupFailed = 23,
-    ClockNotSet = 24, // the clock answered without a valid time
+    ClockNotSet = 24,      // the clock answered without a valid time
+    BackupUnreadable = 25, // the Connector could not be read whole; written only with --force
     Usage = 64,
     InternalError = 70, // a broken invariant of the program; its message is printed
     Interrupted = 130,  // Ctrl+C, as a shell reports it
