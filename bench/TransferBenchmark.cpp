@@ -139,6 +139,12 @@ int main(int argc, char** argv) {
     const TRun runs[] = {
         {"full read (32768 bytes)", ReadLineBytes(TR7200::ImageSize), TR7200::ImageSize / 32,
          [](TConnectorSession& session, TR7200&) { return session.Read().Whole; }},
+        // The same bytes without the session: what the session adds is the difference.
+        {"device read alone (32768 bytes)", ReadLineBytes(TR7200::ImageSize),
+         TR7200::ImageSize / 32,
+         [](TConnectorSession& session, TR7200& record) {
+             return session.Device().ReadMemory(0, record.Image.data(), TR7200::ImageSize);
+         }},
         {"write + verify (2 x 32764 bytes)",
          WriteLineBytes(4, TR7200::ImageSize - 4) + ReadLineBytes(TR7200::ImageSize - 4),
          WriteLineBytes(4, TR7200::ImageSize - 4) / 39 + (TR7200::ImageSize - 4 + 31) / 32,

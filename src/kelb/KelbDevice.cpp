@@ -33,7 +33,7 @@ bool TKelbDevice::ReadAdapterVersion() {
     TReply reply{};
     request[0] = CmdAdapterVersion;
     if (!Transact(request.data(), 1, reply.data(), 2)) return false;
-    AdapterVersion = le::Get16(reply.data());
+    Version = le::Get16(reply.data());
     return true;
 }
 
@@ -61,18 +61,22 @@ bool TKelbDevice::DetectConnector(bool& present) {
     if (!found) return true;
     bool large = false;
     if (!QueryMemoryKind(large)) return false;
-    SmallMemory = !large;
-    BlockSize = SmallMemory ? 8 : 32;
-    MemorySize = SmallMemory ? connector::SmallSize : connector::ImageSize;
+    AssumeMemoryKind(large);
     present = true;
     return true;
+}
+
+void TKelbDevice::AssumeMemoryKind(bool large) {
+    Small = !large;
+    Block = Small ? 8 : 32;
+    Memory = Small ? connector::SmallSize : connector::ImageSize;
 }
 
 TConnectorState TKelbDevice::ProbeConnector() {
     bool present = false;
     if (!DetectConnector(present)) return TConnectorState::Lost;
     if (!present) return TConnectorState::Absent;
-    return SmallMemory ? TConnectorState::Small : TConnectorState::Usable;
+    return Small ? TConnectorState::Small : TConnectorState::Usable;
 }
 
 TConnectorProbe TKelbDevice::Probe() {
@@ -83,12 +87,12 @@ TConnectorProbe TKelbDevice::Probe() {
 }
 
 QString TKelbDevice::AdapterText() const {
-    return QString::asprintf("%s %x.%02x\n", Description.toUtf8().constData(), AdapterVersion >> 8,
-                             AdapterVersion & 0xFF);
+    return QString::asprintf("%s %x.%02x\n", Description.toUtf8().constData(), Version >> 8,
+                             Version & 0xFF);
 }
 
 bool TKelbDevice::ReadClock(TConnectorTime& time) {
-    if (SmallMemory) throw TInternalError::OnFile("KelbDevice", 111);
+    if (Small) throw TInternalError::OnFile("KelbDevice", 111);
     TRequest request{};
     TReply reply{};
     request[0] = CmdReadClock;
@@ -98,7 +102,7 @@ bool TKelbDevice::ReadClock(TConnectorTime& time) {
 }
 
 bool TKelbDevice::SetClock(const TConnectorTime& time) {
-    if (SmallMemory) throw TInternalError::OnFile("KelbDevice", 86);
+    if (Small) throw TInternalError::OnFile("KelbDevice", 86);
     TRequest request{};
     TReply reply{};
     request[0] = CmdSetClock;
@@ -109,10 +113,10 @@ bool TKelbDevice::SetClock(const TConnectorTime& time) {
 
 bool TKelbDevice::ReadBlock(int address, uint8_t* buffer, int count) {
     // The reply buffer holds one block of the large kind at most.
-    if (count < 1 || count > BlockSize || count > ReplySize) return false;
+    if (count < 1 || count > Block || count > ReplySize) return false;
     TRequest request{};
     TReply reply{};
-    request[0] = SmallMemory ? CmdReadSmall : CmdReadLarge;
+    request[0] = Small ? CmdReadSmall : CmdReadLarge;
     le::Put16(&request[1], uint16_t(address));
     request[3] = uint8_t(count);
     if (!Transact(request.data(), 4, reply.data(), count)) return false;
@@ -121,10 +125,10 @@ bool TKelbDevice::ReadBlock(int address, uint8_t* buffer, int count) {
 }
 
 bool TKelbDevice::WriteBlock(int address, const uint8_t* data, int count) {
-    if (count < 1 || count > BlockSize || count > BlockDataSize) return false;
+    if (count < 1 || count > Block || count > BlockDataSize) return false;
     TRequest request{};
     TReply reply{};
-    request[0] = SmallMemory ? CmdWriteSmall : CmdWriteLarge;
+    request[0] = Small ? CmdWriteSmall : CmdWriteLarge;
     le::Put16(&request[1], uint16_t(address));
     request[3] = uint8_t(count);
     std::memcpy(&request[4], data, size_t(count));
@@ -133,18 +137,17 @@ bool TKelbDevice::WriteBlock(int address, const uint8_t* data, int count) {
 }
 
 bool TKelbDevice::Stopping() {
-    Cancelled = CancelRequested.exchange(false);
-    return Cancelled;
+    WasCancelled = CancelRequested.exchange(false);
+    return WasCancelled;
 }
 
 bool TKelbDevice::ReadMemory(int address, uint8_t* buffer, int length) {
-    Writing = false;
-    Cancelled = false;
+    WasCancelled = false;
     if (OnProgress) OnProgress(0);
     int remaining = length;
     while (remaining > 0) {
         if (Stopping()) return false;
-        const int chunk = std::min(remaining, int(BlockSize));
+        const int chunk = std::min(remaining, int(Block));
         if (!ReadBlock(address, buffer, chunk)) return false;
         address += chunk;
         buffer += chunk;
@@ -155,13 +158,12 @@ bool TKelbDevice::ReadMemory(int address, uint8_t* buffer, int length) {
 }
 
 bool TKelbDevice::WriteMemory(int address, const uint8_t* data, int length) {
-    Writing = true;
-    Cancelled = false;
+    WasCancelled = false;
     if (OnProgress) OnProgress(0);
     // Nothing to write; a zero-byte block and a division by the length would follow.
     if (length <= 0) return true;
     // Blocks never cross a multiple of the block size.
-    const int boundary = (address / BlockSize) * BlockSize + BlockSize;
+    const int boundary = (address / Block) * Block + Block;
     const int first = std::min(boundary - address, length);
     if (Stopping() || !WriteBlock(address, data, first)) return false;
     if (OnProgress) OnProgress(Percent(first, length));
@@ -169,7 +171,7 @@ bool TKelbDevice::WriteMemory(int address, const uint8_t* data, int length) {
     data += first;
     int remaining = length - first;
     while (remaining > 0) {
-        const int chunk = std::min(remaining, int(BlockSize));
+        const int chunk = std::min(remaining, int(Block));
         if (Stopping() || !WriteBlock(address, data, chunk)) return false;
         address += chunk;
         data += chunk;

@@ -41,21 +41,21 @@ TConnectorSession::TConnectorSession(std::shared_ptr<TPortProvider> provider, TA
     : Link(std::move(provider)), Store(std::move(archive)) {}
 
 void TConnectorSession::Begin() {
-    Link.CancelRequested = false;
+    Link.CancelFlag() = false;
     Link.Retries = 0;
 }
 
 template <class F> bool TConnectorSession::InPass(TPass pass, F transfer) {
-    Link.OnProgress = [this, pass](int percent) {
+    Link.SetProgress([this, pass](int percent) {
         if (Observer) Observer->Progress(pass, percent);
-    };
+    });
     Link.OnRetry = [this, pass] {
         if (Observer) Observer->Retried(pass, Link.Retries);
     };
     struct TDetach {
         TKelbDevice& Link;
         ~TDetach() {
-            Link.OnProgress = nullptr;
+            Link.SetProgress({});
             Link.OnRetry = nullptr;
         }
     } detach{Link};
@@ -81,7 +81,7 @@ TReadResult TConnectorSession::Transfer(TPass pass) {
     TReadResult result;
     result.Raw.assign(size_t(ImageSize), uint8_t(0xFF));
     result.Whole = InPass(pass, [&] { return Link.ReadMemory(0, result.Raw.data(), ImageSize); });
-    result.Cancelled = Link.Cancelled;
+    result.Cancelled = Link.Cancelled();
     if (!result.Whole) {
         result.Document.Status = StatusCommError;
         return result;
@@ -146,13 +146,13 @@ bool TConnectorSession::WriteImage(const TR7200& image, TWriteReport& report) {
         return Link.WriteMemory(ProgramStart, image.Image.data() + ProgramStart,
                                 ImageSize - ProgramStart);
     });
-    report.Cancelled = Link.Cancelled;
+    report.Cancelled = Link.Cancelled();
     if (!sent) return false;
     std::vector<uint8_t> back(size_t(ImageSize - ProgramStart));
     const bool read = InPass(TPass::Verify, [&] {
         return Link.ReadMemory(ProgramStart, back.data(), ImageSize - ProgramStart);
     });
-    report.Cancelled = Link.Cancelled;
+    report.Cancelled = Link.Cancelled();
     if (!read) {
         report.Verify.Outcome = TVerifyResult::ReadFailed;
         return false;
@@ -193,7 +193,7 @@ TWriteReport TConnectorSession::Write(TR7200& document, bool backup, const TConf
         if (!backup || !Known || round + 1 >= Rounds || StillAsKnown()) break;
     }
     // Stopped between the passes: nothing is written yet.
-    if (Link.CancelRequested.exchange(false)) {
+    if (Link.CancelFlag().exchange(false)) {
         report.Backup.Outcome = TBackup::Cancelled;
         return report;
     }

@@ -89,8 +89,8 @@ public:
         OnArchived = std::move(f);
     }
     // Safe from a signal handler: the transfer under way stops after its current block.
-    std::atomic<bool>& CancelFlag() { return Link.CancelRequested; }
-    void RequestCancel() { Link.CancelRequested = true; }
+    std::atomic<bool>& CancelFlag() { return Link.CancelFlag(); }
+    void RequestCancel() { Link.CancelFlag() = true; }
     // Exchanges sent again since the current read or write began.
     int Retries() const { return Link.Retries; }
 

@@ -33,7 +33,7 @@ protected:
         EXPECT_TRUE(Form->MonitorRunning());
         EXPECT_FALSE(Child<QProgressBar>("ProgressBar")->isVisible());
         EXPECT_EQ(Child<QProgressBar>("ProgressBar")->value(), 0);
-        EXPECT_FALSE(Workplace->Device().OnProgress);
+        EXPECT_FALSE(Workplace->Device().HasProgress());
         EXPECT_FALSE(QApplication::overrideCursor());
         EXPECT_FALSE(Form->Transferring());
     }

@@ -73,7 +73,7 @@ TDateTime ClockFromReply(const TBytes& fields) {
         return reply;
     };
     TConnectorSession session(std::make_shared<TFakeProvider>(bus));
-    session.Device().SmallMemory = false;
+    session.Device().AssumeMemoryKind(true);
     return session.ReadClock();
 }
 
