@@ -1,6 +1,5 @@
 #include "KelbDevice.h"
 
-#include "ConnectorImage.h"
 #include "InternalError.h"
 #include "KelbProtocol.h"
 #include "LittleEndian.h"
@@ -69,7 +68,7 @@ bool TKelbDevice::DetectConnector(bool& present) {
 void TKelbDevice::AssumeMemoryKind(bool large) {
     Small = !large;
     Block = Small ? 8 : 32;
-    Memory = Small ? connector::SmallSize : connector::ImageSize;
+    Memory = Small ? SmallMemorySize : LargeMemorySize;
 }
 
 TConnectorState TKelbDevice::ProbeConnector() {

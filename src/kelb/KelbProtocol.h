@@ -23,4 +23,8 @@ constexpr uint8_t CmdSetClock = 0x90;
 constexpr int WriteRequestSize = 36;
 constexpr int BlockDataSize = 32;
 
+// Bytes of memory of each Connector kind.
+constexpr int SmallMemorySize = 256;
+constexpr int LargeMemorySize = 32768;
+
 } // namespace kelb
