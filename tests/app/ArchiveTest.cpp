@@ -84,12 +84,19 @@ TEST_F(ArchiveTest, WriteBacksUpOnlyAConnectorNotKnownSinceItsRead) {
     Write();
     EXPECT_EQ(Kept().size(), 2) << "a Connector read and left in place is not read again";
 
+    Form->DataReadExecute();
+    Model->AppendDemoRecord(); // the sampler went on after the read
+    const QByteArray grown = Memory();
+    Write();
+    ASSERT_EQ(Kept().size(), 4) << "a log grown since the read is backed up";
+    EXPECT_EQ(FileBytes(Kept()[0].Path), grown);
+
     Model->SetKind(TConnectorModel::TKind::None);
     Tick();
     Model->SetKind(TConnectorModel::TKind::Large);
     Tick();
     Write();
-    EXPECT_EQ(Kept().size(), 3) << "unplugging forgets the read";
+    EXPECT_EQ(Kept().size(), 5) << "unplugging forgets the read";
 }
 
 TEST_F(ArchiveTest, FailingOrSwitchedOffBackup) {
