@@ -137,8 +137,7 @@ TEST_F(TSessionRig, WriteBacksUpWhateverArrivedWhole) {
         bool Confirm;
         TBackup Outcome;
         TImageHolding::THeader Header;
-        int Records;
-        int NewFiles;
+        int Records, NewFiles;
         bool Written;
     };
     const TDamage grow = [](TConnectorModel& m) { m.AppendDemoRecord(); };
@@ -311,15 +310,11 @@ TEST_F(TSessionRig, AClockThatAnswersWithoutATimeIsTold) {
 
 TEST(Session, GarbledClockRepliesGiveNoTime) {
     // Replies whose fields are out of range, down to an unset clock of 0xFF bytes.
-    const std::vector<TBytes> replies = {
-        {0, 0, 12, 15, 0, 26},
-        {0, 0, 12, 15, 13, 26},
-        {0, 0, 12, 0, 6, 26},
-        {60, 0, 12, 15, 6, 26},
-        {0, 0, 12, 29, 2, 25},
-        {0, 0, 24, 1, 1, 26},
-        {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF},
-    };
+    // clang-format off
+    const std::vector<TBytes> replies = {{0, 0, 12, 15, 0, 26}, {0, 0, 12, 15, 13, 26},
+        {0, 0, 12, 0, 6, 26}, {60, 0, 12, 15, 6, 26}, {0, 0, 12, 29, 2, 25}, {0, 0, 24, 1, 1, 26},
+        {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF}};
+    // clang-format on
     for (const TBytes& fields : replies)
         EXPECT_EQ(ClockFromReply(fields), 0.0) << int(fields[4]);
     // A sound reply still reads: 2024-02-29 23:59:58 standard time is winter local time.
