@@ -188,7 +188,8 @@ TWriteReport TConnectorSession::Write(TR7200& document, bool backup, const TConf
                 return report;
             }
         }
-        report.Confirmed = !confirm || confirm(b);
+        // Without a caller to ask, a Connector that could not be backed up stays as it is.
+        report.Confirmed = confirm ? confirm(b) : b.Outcome != TBackup::Unreadable;
         if (!report.Confirmed) return report;
         if (!backup || !Known || round + 1 >= Rounds || StillAsKnown()) break;
     }

@@ -152,7 +152,7 @@ TEST_F(TSessionRig, WriteBacksUpWhateverArrivedWhole) {
         {"log grown since the read", Whole, true, grow, {}, true, TBackup::Kept, H::Intact, 31, 1, true},
         {"header changed since the read", DamagedHeader, true, BadMarker, {}, true, TBackup::Kept,
          H::Damaged, 30, 1, true},
-        {"unreadable, refused", Whole, false, Whole, {.PullAfter = 20}, false, TBackup::Unreadable,
+        {"unreadable, nobody asked", Whole, false, Whole, {.PullAfter = 20}, false, TBackup::Unreadable,
          H::Damaged, 0, 0, false},
         {"pulled mid-backup, forced", Whole, false, Whole, {.PullAfter = 500}, true,
          TBackup::Unreadable, H::Damaged, 0, 0, false},
@@ -174,13 +174,15 @@ TEST_F(TSessionRig, WriteBacksUpWhateverArrivedWhole) {
         TR7200 document;
         document.ConnectorName = QStringLiteral("Outlet");
         int asked = 0;
+        // A refusing caller is none at all: nobody to ask must not mean yes.
+        const TConnectorSession::TConfirm confirm = [&](const TBackupReport& b) {
+            ++asked;
+            EXPECT_EQ(b.Outcome, c.Outcome) << c.Name;
+            return c.Confirm;
+        };
         const TWriteReport report =
-            Session.Write(document, c.Outcome != TBackup::Skipped, [&](const TBackupReport& b) {
-                ++asked;
-                EXPECT_EQ(b.Outcome, c.Outcome) << c.Name;
-                return c.Confirm;
-            });
-        EXPECT_EQ(asked, 1) << c.Name;
+            Session.Write(document, c.Outcome != TBackup::Skipped, c.Confirm ? confirm : nullptr);
+        EXPECT_EQ(asked, c.Confirm ? 1 : 0) << c.Name;
         EXPECT_EQ(report.Backup.Outcome, c.Outcome) << c.Name;
         EXPECT_EQ(report.Written, c.Written) << c.Name;
         EXPECT_EQ(Archived() - files, c.NewFiles) << c.Name;
