@@ -183,10 +183,8 @@ TWriteReport TConnectorSession::Write(TR7200& document, bool backup, const TConf
             b = {TBackup::Known, Known->Entry.Path, TImageHolding::Of(Known->Raw.data())};
         } else {
             b = BackUp();
-            if (b.Outcome == TBackup::Cancelled || b.Outcome == TBackup::ArchiveFailed) {
-                document.Status = StatusCommError;
+            if (b.Outcome == TBackup::Cancelled || b.Outcome == TBackup::ArchiveFailed)
                 return report;
-            }
         }
         // Without a caller to ask, a Connector that could not be backed up stays as it is.
         report.Confirmed = confirm ? confirm(b) : b.Outcome != TBackup::Unreadable;
