@@ -1,12 +1,13 @@
-// Full Connector read and a write with verification through limnaset-emulator on a
-// pseudo-terminal, unpaced and paced at 19200 baud. Prints the wall time beside the time
+// Full Connector read (archived), a write with verification, and the look at the log
+// that lets a write skip its backup, through the Connector session and limnaset-emulator on
+// a pseudo-terminal, unpaced and paced at 19200 baud. Prints the wall time beside the time
 // the bytes need on a real line, and the CPU time of this process and of the emulator:
 // nothing may spin while it waits for the line. The last column is this process's CPU time
 // per block exchanged.
 //
 // Usage: TransferBenchmark [path of limnaset-emulator]
 
-#include "KelbDevice.h"
+#include "ConnectorSession.h"
 #include "R7200.h"
 #include "UsbUart.h"
 
@@ -16,6 +17,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <QTemporaryDir>
 #include <cstdio>
 #include <functional>
 #include <sys/resource.h>
@@ -76,7 +78,9 @@ struct TRun {
     const char* Name;
     int LineBytes;
     int Blocks;
-    std::function<bool(TR7200&)> Transfer;
+    std::function<bool(TConnectorSession&, TR7200&)> Transfer;
+    // Untimed, before the transfer.
+    std::function<void(TConnectorSession&)> Prepare = {};
 };
 
 bool Measure(const QString& emulator, bool paced, const TRun& run) {
@@ -95,16 +99,16 @@ bool Measure(const QString& emulator, bool paced, const TRun& run) {
     double ownCpu = 0;
     double childCpu = 0;
     {
-        TKelbDevice device;
+        const QTemporaryDir archive;
+        TConnectorSession session({}, TArchive(archive.path()));
         TR7200 record;
-        record.Device = &device;
-        bool present = false;
-        if (device.DetectConnector(present) && present && !device.SmallMemory) {
+        if (session.ProbeConnector() == TConnectorState::Usable) {
+            if (run.Prepare) run.Prepare(session);
             const double ownBefore = OwnCpuSeconds();
             const double childBefore = ChildCpuSeconds(process.processId());
             QElapsedTimer timer;
             timer.start();
-            ok = run.Transfer(record);
+            ok = run.Transfer(session, record);
             wall = double(timer.nsecsElapsed()) / 1e9;
             ownCpu = OwnCpuSeconds() - ownBefore;
             childCpu = ChildCpuSeconds(process.processId()) - childBefore;
@@ -134,11 +138,31 @@ int main(int argc, char** argv) {
 
     const TRun runs[] = {
         {"full read (32768 bytes)", ReadLineBytes(TR7200::ImageSize), TR7200::ImageSize / 32,
-         [](TR7200& record) { return record.ReadFromConnector(); }},
+         [](TConnectorSession& session, TR7200&) { return session.Read().Whole; }},
+        // The same bytes without the session: what the session adds is the difference.
+        {"device read alone (32768 bytes)", ReadLineBytes(TR7200::ImageSize),
+         TR7200::ImageSize / 32,
+         [](TConnectorSession& session, TR7200& record) {
+             return session.Device().ReadMemory(0, record.Image.data(), TR7200::ImageSize);
+         }},
         {"write + verify (2 x 32764 bytes)",
          WriteLineBytes(4, TR7200::ImageSize - 4) + ReadLineBytes(TR7200::ImageSize - 4),
          WriteLineBytes(4, TR7200::ImageSize - 4) / 39 + (TR7200::ImageSize - 4 + 31) / 32,
-         [](TR7200& record) { return record.WriteToConnector(); }},
+         [](TConnectorSession& session, TR7200& record) {
+             return session.Write(record, false, {}).Written;
+         }},
+        // Serial number, header checksum, the newest record and the slot after it.
+        {"log check before write (4 blocks)",
+         ReadLineBytes(4) + ReadLineBytes(2) + 2 * ReadLineBytes(16), 4,
+         [](TConnectorSession& session, TR7200& record) {
+             bool known = false;
+             session.Write(record, true, [&known](const TBackupReport& backup) {
+                 known = backup.Outcome == TBackup::Known;
+                 return false;
+             });
+             return known;
+         },
+         [](TConnectorSession& session) { session.Read(); }},
     };
     std::printf("%-34s %-8s %-6s %8s %8s %9s %9s %8s %10s\n", "transfer", "line", "result",
                 "wall s", "wire s", "own CPU s", "emu CPU s", "CPU/wall", "ms/block");

@@ -504,8 +504,16 @@
         <translation>Записи в дневника на Connector: %1, всички са архивирани.</translation>
     </message>
     <message>
-        <source>The Connector holds no readable program or log; nothing was archived.</source>
-        <translation>Connector не съдържа четима програма или дневник; нищо не е архивирано.</translation>
+        <source>The program header is damaged; its %1 log records are archived.</source>
+        <translation>Заглавната част на програмата е повредена; записите в дневника (%1) са архивирани.</translation>
+    </message>
+    <message>
+        <source>The program is of another version; its %1 log records are archived.</source>
+        <translation>Програмата е от друга версия; записите в дневника (%1) са архивирани.</translation>
+    </message>
+    <message>
+        <source>The Connector could not be read whole; nothing was archived.</source>
+        <translation>Connector не можа да бъде прочетен изцяло; нищо не е архивирано.</translation>
     </message>
     <message>
         <source>The Connector was not backed up (File, Properties); its event log will be lost.</source>
@@ -789,6 +797,14 @@
     <message>
         <source>The Connector holds a partly written program and must be written again before use</source>
         <translation>Connector съдържа частично записана програма и трябва да бъде записан отново преди употреба</translation>
+    </message>
+    <message>
+        <source>The bytes as read are kept in the archive: %1</source>
+        <translation>Байтовете, както са прочетени, се пазят в архива: %1</translation>
+    </message>
+    <message>
+        <source>The Connector could not be read for its backup: its event log will be lost. Write all the same?</source>
+        <translation>Connector не можа да бъде прочетен за резервно копие: дневникът му ще бъде изгубен. Да се запише ли въпреки това?</translation>
     </message>
 </context>
 <context>

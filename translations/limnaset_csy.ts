@@ -504,8 +504,16 @@
         <translation>Záznamy protokolu v Connectoru: %1, všechny archivovány.</translation>
     </message>
     <message>
-        <source>The Connector holds no readable program or log; nothing was archived.</source>
-        <translation>Connector neobsahuje čitelný program ani protokol; nic nebylo archivováno.</translation>
+        <source>The program header is damaged; its %1 log records are archived.</source>
+        <translation>Hlavička programu je poškozená; záznamy protokolu (%1) jsou archivovány.</translation>
+    </message>
+    <message>
+        <source>The program is of another version; its %1 log records are archived.</source>
+        <translation>Program je jiné verze; záznamy protokolu (%1) jsou archivovány.</translation>
+    </message>
+    <message>
+        <source>The Connector could not be read whole; nothing was archived.</source>
+        <translation>Connector se nepodařilo načíst celý; nic nebylo archivováno.</translation>
     </message>
     <message>
         <source>The Connector was not backed up (File, Properties); its event log will be lost.</source>
@@ -789,6 +797,14 @@
     <message>
         <source>The Connector holds a partly written program and must be written again before use</source>
         <translation>Connector obsahuje částečně zapsaný program a před použitím musí být znovu zapsán</translation>
+    </message>
+    <message>
+        <source>The bytes as read are kept in the archive: %1</source>
+        <translation>Bajty tak, jak byly načteny, jsou uloženy v archivu: %1</translation>
+    </message>
+    <message>
+        <source>The Connector could not be read for its backup: its event log will be lost. Write all the same?</source>
+        <translation>Connector se nepodařilo načíst pro zálohu: jeho protokol bude ztracen. Přesto zapsat?</translation>
     </message>
 </context>
 <context>

@@ -492,8 +492,16 @@
         <translation>Protokolleinträge im Connector: %1, alle archiviert.</translation>
     </message>
     <message>
-        <source>The Connector holds no readable program or log; nothing was archived.</source>
-        <translation>Der Connector enthält kein lesbares Programm und kein lesbares Protokoll; es wurde nichts archiviert.</translation>
+        <source>The program header is damaged; its %1 log records are archived.</source>
+        <translation>Der Programmkopf ist beschädigt; die Protokolleinträge (%1) sind archiviert.</translation>
+    </message>
+    <message>
+        <source>The program is of another version; its %1 log records are archived.</source>
+        <translation>Das Programm hat eine andere Version; die Protokolleinträge (%1) sind archiviert.</translation>
+    </message>
+    <message>
+        <source>The Connector could not be read whole; nothing was archived.</source>
+        <translation>Der Connector konnte nicht vollständig gelesen werden; es wurde nichts archiviert.</translation>
     </message>
     <message>
         <source>The Connector was not backed up (File, Properties); its event log will be lost.</source>
@@ -789,6 +797,14 @@
     <message>
         <source>The Connector holds a partly written program and must be written again before use</source>
         <translation>Der Connector enthält ein teilweise geschriebenes Programm und muss vor der Verwendung erneut beschrieben werden</translation>
+    </message>
+    <message>
+        <source>The bytes as read are kept in the archive: %1</source>
+        <translation>Die Bytes, wie sie gelesen wurden, liegen im Archiv: %1</translation>
+    </message>
+    <message>
+        <source>The Connector could not be read for its backup: its event log will be lost. Write all the same?</source>
+        <translation>Der Connector konnte für die Sicherung nicht gelesen werden: sein Protokoll geht verloren. Trotzdem schreiben?</translation>
     </message>
 </context>
 <context>

@@ -504,8 +504,16 @@
         <translation>Log records in the Connector: %1, all archived.</translation>
     </message>
     <message>
-        <source>The Connector holds no readable program or log; nothing was archived.</source>
-        <translation>The Connector holds no readable program or log; nothing was archived.</translation>
+        <source>The program header is damaged; its %1 log records are archived.</source>
+        <translation>The program header is damaged; its %1 log records are archived.</translation>
+    </message>
+    <message>
+        <source>The program is of another version; its %1 log records are archived.</source>
+        <translation>The program is of another version; its %1 log records are archived.</translation>
+    </message>
+    <message>
+        <source>The Connector could not be read whole; nothing was archived.</source>
+        <translation>The Connector could not be read whole; nothing was archived.</translation>
     </message>
     <message>
         <source>The Connector was not backed up (File, Properties); its event log will be lost.</source>
@@ -789,6 +797,14 @@
     <message>
         <source>The Connector holds a partly written program and must be written again before use</source>
         <translation>The Connector holds a partly written program and must be written again before use</translation>
+    </message>
+    <message>
+        <source>The bytes as read are kept in the archive: %1</source>
+        <translation>The bytes as read are kept in the archive: %1</translation>
+    </message>
+    <message>
+        <source>The Connector could not be read for its backup: its event log will be lost. Write all the same?</source>
+        <translation>The Connector could not be read for its backup: its event log will be lost. Write all the same?</translation>
     </message>
 </context>
 <context>

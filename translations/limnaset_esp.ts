@@ -504,8 +504,16 @@
         <translation>Entradas de registro en el Connector: %1, todas archivadas.</translation>
     </message>
     <message>
-        <source>The Connector holds no readable program or log; nothing was archived.</source>
-        <translation>El Connector no contiene ningún programa ni registro legible; no se archivó nada.</translation>
+        <source>The program header is damaged; its %1 log records are archived.</source>
+        <translation>La cabecera del programa está dañada; sus entradas de registro (%1) están archivadas.</translation>
+    </message>
+    <message>
+        <source>The program is of another version; its %1 log records are archived.</source>
+        <translation>El programa es de otra versión; sus entradas de registro (%1) están archivadas.</translation>
+    </message>
+    <message>
+        <source>The Connector could not be read whole; nothing was archived.</source>
+        <translation>No se pudo leer el Connector completo; no se archivó nada.</translation>
     </message>
     <message>
         <source>The Connector was not backed up (File, Properties); its event log will be lost.</source>
@@ -789,6 +797,14 @@
     <message>
         <source>The Connector holds a partly written program and must be written again before use</source>
         <translation>El Connector contiene un programa escrito parcialmente y debe volver a escribirse antes de usarlo</translation>
+    </message>
+    <message>
+        <source>The bytes as read are kept in the archive: %1</source>
+        <translation>Los bytes tal como se leyeron se guardan en el archivo: %1</translation>
+    </message>
+    <message>
+        <source>The Connector could not be read for its backup: its event log will be lost. Write all the same?</source>
+        <translation>No se pudo leer el Connector para la copia de seguridad: su registro de eventos se perderá. ¿Escribir de todos modos?</translation>
     </message>
 </context>
 <context>

@@ -504,8 +504,16 @@
         <translation>Entrées du journal dans le Connector : %1, toutes archivées.</translation>
     </message>
     <message>
-        <source>The Connector holds no readable program or log; nothing was archived.</source>
-        <translation>Le Connector ne contient ni programme ni journal lisible ; rien n&apos;a été archivé.</translation>
+        <source>The program header is damaged; its %1 log records are archived.</source>
+        <translation>L&apos;en-tête du programme est endommagé ; ses entrées du journal (%1) sont archivées.</translation>
+    </message>
+    <message>
+        <source>The program is of another version; its %1 log records are archived.</source>
+        <translation>Le programme est d&apos;une autre version ; ses entrées du journal (%1) sont archivées.</translation>
+    </message>
+    <message>
+        <source>The Connector could not be read whole; nothing was archived.</source>
+        <translation>Le Connector n&apos;a pas pu être lu entièrement ; rien n&apos;a été archivé.</translation>
     </message>
     <message>
         <source>The Connector was not backed up (File, Properties); its event log will be lost.</source>
@@ -789,6 +797,14 @@
     <message>
         <source>The Connector holds a partly written program and must be written again before use</source>
         <translation>Le Connector contient un programme partiellement écrit et doit être réécrit avant utilisation</translation>
+    </message>
+    <message>
+        <source>The bytes as read are kept in the archive: %1</source>
+        <translation>Les octets tels que lus sont conservés dans l&apos;archive : %1</translation>
+    </message>
+    <message>
+        <source>The Connector could not be read for its backup: its event log will be lost. Write all the same?</source>
+        <translation>Le Connector n&apos;a pas pu être lu pour sa sauvegarde : son journal sera perdu. Écrire quand même ?</translation>
     </message>
 </context>
 <context>

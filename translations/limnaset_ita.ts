@@ -504,8 +504,16 @@
         <translation>Voci di registro nel Connector: %1, tutte archiviate.</translation>
     </message>
     <message>
-        <source>The Connector holds no readable program or log; nothing was archived.</source>
-        <translation>Il Connector non contiene alcun programma o registro leggibile; non è stato archiviato nulla.</translation>
+        <source>The program header is damaged; its %1 log records are archived.</source>
+        <translation>L&apos;intestazione del programma è danneggiata; le sue voci di registro (%1) sono archiviate.</translation>
+    </message>
+    <message>
+        <source>The program is of another version; its %1 log records are archived.</source>
+        <translation>Il programma è di un&apos;altra versione; le sue voci di registro (%1) sono archiviate.</translation>
+    </message>
+    <message>
+        <source>The Connector could not be read whole; nothing was archived.</source>
+        <translation>Impossibile leggere il Connector per intero; non è stato archiviato nulla.</translation>
     </message>
     <message>
         <source>The Connector was not backed up (File, Properties); its event log will be lost.</source>
@@ -789,6 +797,14 @@
     <message>
         <source>The Connector holds a partly written program and must be written again before use</source>
         <translation>Il Connector contiene un programma scritto in parte e deve essere riscritto prima dell&apos;uso</translation>
+    </message>
+    <message>
+        <source>The bytes as read are kept in the archive: %1</source>
+        <translation>I byte così come letti sono conservati nell&apos;archivio: %1</translation>
+    </message>
+    <message>
+        <source>The Connector could not be read for its backup: its event log will be lost. Write all the same?</source>
+        <translation>Impossibile leggere il Connector per il backup: il suo registro eventi andrà perso. Scrivere comunque?</translation>
     </message>
 </context>
 <context>

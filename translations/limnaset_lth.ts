@@ -504,8 +504,16 @@
         <translation>Žurnalo įrašų Connector laikmenoje: %1, visi archyvuoti.</translation>
     </message>
     <message>
-        <source>The Connector holds no readable program or log; nothing was archived.</source>
-        <translation>Connector laikmenoje nėra nuskaitomos programos ar žurnalo; nieko nearchyvuota.</translation>
+        <source>The program header is damaged; its %1 log records are archived.</source>
+        <translation>Programos antraštė sugadinta; jos žurnalo įrašai (%1) archyvuoti.</translation>
+    </message>
+    <message>
+        <source>The program is of another version; its %1 log records are archived.</source>
+        <translation>Programa yra kitos versijos; jos žurnalo įrašai (%1) archyvuoti.</translation>
+    </message>
+    <message>
+        <source>The Connector could not be read whole; nothing was archived.</source>
+        <translation>Nepavyko nuskaityti visos Connector laikmenos; nieko nearchyvuota.</translation>
     </message>
     <message>
         <source>The Connector was not backed up (File, Properties); its event log will be lost.</source>
@@ -789,6 +797,14 @@
     <message>
         <source>The Connector holds a partly written program and must be written again before use</source>
         <translation>Connector laikmenoje yra iš dalies įrašyta programa, todėl prieš naudojimą laikmeną reikia įrašyti iš naujo</translation>
+    </message>
+    <message>
+        <source>The bytes as read are kept in the archive: %1</source>
+        <translation>Nuskaityti baitai saugomi archyve: %1</translation>
+    </message>
+    <message>
+        <source>The Connector could not be read for its backup: its event log will be lost. Write all the same?</source>
+        <translation>Nepavyko nuskaityti Connector laikmenos atsarginei kopijai: jos žurnalas bus prarastas. Vis tiek įrašyti?</translation>
     </message>
 </context>
 <context>

@@ -504,8 +504,16 @@
         <translation>Wpisy dziennika w Connectorze: %1, wszystkie zarchiwizowane.</translation>
     </message>
     <message>
-        <source>The Connector holds no readable program or log; nothing was archived.</source>
-        <translation>Connector nie zawiera czytelnego programu ani dziennika; niczego nie zarchiwizowano.</translation>
+        <source>The program header is damaged; its %1 log records are archived.</source>
+        <translation>Nagłówek programu jest uszkodzony; wpisy dziennika (%1) są zarchiwizowane.</translation>
+    </message>
+    <message>
+        <source>The program is of another version; its %1 log records are archived.</source>
+        <translation>Program jest w innej wersji; wpisy dziennika (%1) są zarchiwizowane.</translation>
+    </message>
+    <message>
+        <source>The Connector could not be read whole; nothing was archived.</source>
+        <translation>Nie można odczytać całego Connectora; niczego nie zarchiwizowano.</translation>
     </message>
     <message>
         <source>The Connector was not backed up (File, Properties); its event log will be lost.</source>
@@ -789,6 +797,14 @@
     <message>
         <source>The Connector holds a partly written program and must be written again before use</source>
         <translation>Connector zawiera częściowo zapisany program i przed użyciem musi zostać zapisany ponownie</translation>
+    </message>
+    <message>
+        <source>The bytes as read are kept in the archive: %1</source>
+        <translation>Bajty w postaci odczytanej są przechowywane w archiwum: %1</translation>
+    </message>
+    <message>
+        <source>The Connector could not be read for its backup: its event log will be lost. Write all the same?</source>
+        <translation>Nie można odczytać Connectora w celu wykonania kopii zapasowej: jego dziennik zostanie utracony. Zapisać mimo to?</translation>
     </message>
 </context>
 <context>

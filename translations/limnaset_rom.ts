@@ -504,8 +504,16 @@
         <translation>Înregistrări de jurnal în Connector: %1, toate arhivate.</translation>
     </message>
     <message>
-        <source>The Connector holds no readable program or log; nothing was archived.</source>
-        <translation>Connectorul nu conține niciun program sau jurnal lizibil; nu s-a arhivat nimic.</translation>
+        <source>The program header is damaged; its %1 log records are archived.</source>
+        <translation>Antetul programului este deteriorat; înregistrările de jurnal (%1) sunt arhivate.</translation>
+    </message>
+    <message>
+        <source>The program is of another version; its %1 log records are archived.</source>
+        <translation>Programul este de altă versiune; înregistrările de jurnal (%1) sunt arhivate.</translation>
+    </message>
+    <message>
+        <source>The Connector could not be read whole; nothing was archived.</source>
+        <translation>Connectorul nu a putut fi citit complet; nu s-a arhivat nimic.</translation>
     </message>
     <message>
         <source>The Connector was not backed up (File, Properties); its event log will be lost.</source>
@@ -789,6 +797,14 @@
     <message>
         <source>The Connector holds a partly written program and must be written again before use</source>
         <translation>Connectorul conține un program scris parțial și trebuie rescris înainte de utilizare</translation>
+    </message>
+    <message>
+        <source>The bytes as read are kept in the archive: %1</source>
+        <translation>Octeții așa cum au fost citiți sunt păstrați în arhivă: %1</translation>
+    </message>
+    <message>
+        <source>The Connector could not be read for its backup: its event log will be lost. Write all the same?</source>
+        <translation>Connectorul nu a putut fi citit pentru copia de rezervă: jurnalul său se va pierde. Scrieți totuși?</translation>
     </message>
 </context>
 <context>

@@ -504,8 +504,16 @@
         <translation>Записей журнала в Connector: %1, все заархивированы.</translation>
     </message>
     <message>
-        <source>The Connector holds no readable program or log; nothing was archived.</source>
-        <translation>Connector не содержит читаемой программы или журнала; ничего не заархивировано.</translation>
+        <source>The program header is damaged; its %1 log records are archived.</source>
+        <translation>Заголовок программы повреждён; записи журнала (%1) заархивированы.</translation>
+    </message>
+    <message>
+        <source>The program is of another version; its %1 log records are archived.</source>
+        <translation>Программа другой версии; записи журнала (%1) заархивированы.</translation>
+    </message>
+    <message>
+        <source>The Connector could not be read whole; nothing was archived.</source>
+        <translation>Не удалось прочитать Connector целиком; ничего не заархивировано.</translation>
     </message>
     <message>
         <source>The Connector was not backed up (File, Properties); its event log will be lost.</source>
@@ -789,6 +797,14 @@
     <message>
         <source>The Connector holds a partly written program and must be written again before use</source>
         <translation>Connector содержит частично записанную программу, перед использованием его нужно записать заново</translation>
+    </message>
+    <message>
+        <source>The bytes as read are kept in the archive: %1</source>
+        <translation>Байты в том виде, как они прочитаны, хранятся в архиве: %1</translation>
+    </message>
+    <message>
+        <source>The Connector could not be read for its backup: its event log will be lost. Write all the same?</source>
+        <translation>Не удалось прочитать Connector для резервной копии: его журнал будет потерян. Всё равно записать?</translation>
     </message>
 </context>
 <context>

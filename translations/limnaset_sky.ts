@@ -504,8 +504,16 @@
         <translation>Záznamy protokolu v Connectori: %1, všetky archivované.</translation>
     </message>
     <message>
-        <source>The Connector holds no readable program or log; nothing was archived.</source>
-        <translation>Connector neobsahuje čitateľný program ani protokol; nič nebolo archivované.</translation>
+        <source>The program header is damaged; its %1 log records are archived.</source>
+        <translation>Hlavička programu je poškodená; záznamy protokolu (%1) sú archivované.</translation>
+    </message>
+    <message>
+        <source>The program is of another version; its %1 log records are archived.</source>
+        <translation>Program je inej verzie; záznamy protokolu (%1) sú archivované.</translation>
+    </message>
+    <message>
+        <source>The Connector could not be read whole; nothing was archived.</source>
+        <translation>Connector sa nepodarilo načítať celý; nič nebolo archivované.</translation>
     </message>
     <message>
         <source>The Connector was not backed up (File, Properties); its event log will be lost.</source>
@@ -789,6 +797,14 @@
     <message>
         <source>The Connector holds a partly written program and must be written again before use</source>
         <translation>Connector obsahuje čiastočne zapísaný program a pred použitím sa musí znova zapísať</translation>
+    </message>
+    <message>
+        <source>The bytes as read are kept in the archive: %1</source>
+        <translation>Bajty tak, ako boli načítané, sú uložené v archíve: %1</translation>
+    </message>
+    <message>
+        <source>The Connector could not be read for its backup: its event log will be lost. Write all the same?</source>
+        <translation>Connector sa nepodarilo načítať pre zálohu: jeho protokol sa stratí. Napriek tomu zapísať?</translation>
     </message>
 </context>
 <context>

@@ -42,11 +42,15 @@ class TTransferGuard {
 public:
     explicit TTransferGuard(TMainForm& form, TMainForm::TTransfer kind = TMainForm::TTransfer::Read)
         : Form(form) {
-        Form.BeginTransfer(kind);
+        Begin(kind);
     }
     ~TTransferGuard() { End(); }
     TTransferGuard(const TTransferGuard&) = delete;
     TTransferGuard& operator=(const TTransferGuard&) = delete;
+    void Begin(TMainForm::TTransfer kind) {
+        if (!Active) Form.BeginTransfer(kind);
+        Active = true;
+    }
     void End() {
         if (Active) Form.EndTransfer();
         Active = false;
@@ -54,7 +58,7 @@ public:
 
 private:
     TMainForm& Form;
-    bool Active = true;
+    bool Active = false;
 };
 
 // Runs a call however the scope is left, exceptions included.
@@ -188,7 +192,7 @@ void TMainForm::CreateStatusBar() {
     const QStringList texts[4] = {
         {Msg(MsgOK), Msg(MsgError)},
         {},
-        {Msg(MsgNoAdapter), Workplace->Device->Description + QStringLiteral(" 88.88")},
+        {Msg(MsgNoAdapter), Workplace->Device().Description + QStringLiteral(" 88.88")},
         {Msg(MsgConnectorOk), Msg(MsgConnectorErr)}};
     for (int i = 0; i < 4; ++i) {
         auto label = new QLabel(ui->StatusBar);
@@ -379,10 +383,9 @@ void TMainForm::SetDirty() {
 void TMainForm::BeginTransfer(TTransfer kind) {
     InTransfer = true;
     TransferKind = kind;
-    TKelbDevice& device = *Workplace->Device;
-    device.CancelRequested = false;
-    device.Cancelled = false;
-    device.Retries = 0;
+    Pass = kind == TTransfer::Backup ? TPass::Backup
+           : kind == TTransfer::Read ? TPass::Read
+                                     : TPass::Write;
     ui->ProgressBar->setValue(0);
     ui->ProgressBar->setVisible(true);
     ui->TransferPass->setVisible(true);
@@ -398,11 +401,18 @@ void TMainForm::BeginTransfer(TTransfer kind) {
     QCoreApplication::processEvents();
     QApplication::setOverrideCursor(Qt::WaitCursor);
     BusyCursor = true;
-    device.OnProgress = [this](int percent) { TransferProgress(percent); };
-    device.OnRetry = [this] {
-        ShowPass();
-        QCoreApplication::processEvents();
-    };
+    Workplace->Connector().SetObserver(this);
+}
+
+void TMainForm::Progress(TPass pass, int percent) {
+    Pass = pass;
+    TransferProgress(percent);
+}
+
+void TMainForm::Retried(TPass pass, int) {
+    Pass = pass;
+    ShowPass();
+    QCoreApplication::processEvents();
 }
 
 void TMainForm::TransferProgress(int percent) {
@@ -414,17 +424,18 @@ void TMainForm::TransferProgress(int percent) {
 }
 
 void TMainForm::ShowPass() {
-    const TKelbDevice& device = *Workplace->Device;
-    QString pass = TransferKind == TTransfer::Backup ? tr("Backing up")
-                   : TransferKind == TTransfer::Read ? tr("Reading")
-                   : device.Writing                  ? tr("Writing")
-                                                     : tr("Verifying");
-    if (device.Retries > 0) pass = tr("%1, retries: %2").arg(pass).arg(device.Retries);
+    // The look at the log before a write belongs to the backup.
+    QString pass = Pass == TPass::Read     ? tr("Reading")
+                   : Pass == TPass::Write  ? tr("Writing")
+                   : Pass == TPass::Verify ? tr("Verifying")
+                                           : tr("Backing up");
+    if (const int retries = Workplace->Connector().Retries(); retries > 0)
+        pass = tr("%1, retries: %2").arg(pass).arg(retries);
     ui->TransferPass->setText(pass);
 }
 
 void TMainForm::CancelTransfer() {
-    if (InTransfer) Workplace->Device->CancelRequested = true;
+    if (InTransfer) Workplace->Connector().RequestCancel();
 }
 
 bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
@@ -455,8 +466,7 @@ void TMainForm::EndTransfer() {
     ui->ProgressBar->setVisible(false);
     ui->TransferPass->setVisible(false);
     ui->TransferCancel->setVisible(false);
-    Workplace->Device->OnProgress = nullptr;
-    Workplace->Device->OnRetry = nullptr;
+    Workplace->Connector().SetObserver(nullptr);
     qApp->removeEventFilter(this);
     menuBar()->setEnabled(true);
     ui->ToolBar->setEnabled(true);
@@ -473,7 +483,7 @@ void TMainForm::ReportFailure(const QString& text) {
 }
 
 TConnectorState TMainForm::ConfirmConnector() {
-    const TConnectorState state = Workplace->Device->ProbeConnector();
+    const TConnectorState state = Workplace->Device().ProbeConnector();
     if (state != TConnectorState::Usable) ShowConnectorState(state);
     return state;
 }
@@ -568,7 +578,7 @@ void TMainForm::FileExportExecute() {
 
 void TMainForm::FileArchiveExecute() {
     if (!QuerySave()) return;
-    if (!ArchiveWindow) ArchiveWindow = new TArchiveWindow(Workplace->Archive, this);
+    if (!ArchiveWindow) ArchiveWindow = new TArchiveWindow(Workplace->Archive(), this);
     const QString path = ArchiveWindow->Execute();
     if (path.isEmpty()) return;
     const bool ok = Workplace->OpenFile(path);
@@ -642,8 +652,8 @@ void TMainForm::HelpAboutExecute() {
 
 void TMainForm::DataReadExecute() {
     if (!QuerySave()) return;
-    bool ok = false;
     bool replaced = false;
+    const TReadResult* read = nullptr;
     try {
         TTransferGuard transfer(*this, TTransfer::Read);
         if (const TConnectorState state = ConfirmConnector(); state != TConnectorState::Usable) {
@@ -652,88 +662,107 @@ void TMainForm::DataReadExecute() {
             return;
         }
         replaced = true;
-        ok = Workplace->ReadConnector();
+        read = &Workplace->ReadConnector();
     } catch (...) {
         // The document was already replaced: the pages must not go on showing the old one.
         if (replaced) FileNewExecute();
         throw;
     }
-    if (Workplace->ReadNotArchived)
-        TMessageBox::Show(Msg(MsgReadNotArchived).arg(Workplace->Archive.Folder()), Msg(MsgWarning),
-                          TMessageBox::Ok, this);
-    if (ok) {
+    if (read->ArchiveFailed)
+        TMessageBox::Show(Msg(MsgReadNotArchived).arg(Workplace->Archive().Folder()),
+                          Msg(MsgWarning), TMessageBox::Ok, this);
+    if (read->Ok()) {
         DocumentLoaded();
         return;
     }
-    if (Workplace->Device->Cancelled)
+    if (read->Cancelled) {
         ReportFailure(Msg(MsgReadCancelled));
-    else
+    } else if (!read->ArchivePath.isEmpty()) {
+        // No document, but the bytes are safe: the user learns where.
+        ReportFailure(Msg(StatusMessage(Record().Status)) + QStringLiteral("\n\n") +
+                      Msg(MsgReadArchived).arg(read->ArchivePath) + QLatin1Char('\n') +
+                      BackupNote({TBackup::Kept, read->ArchivePath, read->Holding}));
+    } else {
         ShowResult();
+    }
     FileNewExecute();
+}
+
+bool TMainForm::ConfirmUnreadable() {
+    return TMessageBox::Show(Msg(MsgWriteUnreadableQ), Msg(MsgWarning), TMessageBox::OkCancel,
+                             this) == QMessageBox::Ok;
 }
 
 void TMainForm::DataWriteExecute() {
     if (!StorePages()) return;
-    // Again when the backed-up Connector left the adapter while the user was asked.
-    for (;;) {
-        TBackup backup = TBackup::Skipped;
-        {
-            TTransferGuard transfer(*this, TTransfer::Backup);
-            if (const TConnectorState state = ConfirmConnector();
-                state != TConnectorState::Usable) {
-                transfer.End();
-                RefuseTransfer(state);
-                return;
-            }
-            backup = Workplace->BackUpConnector();
-        }
-        if (backup == TBackup::ReadFailed || backup == TBackup::ArchiveFailed) {
-            ReportFailure(backup == TBackup::ArchiveFailed
-                              ? Msg(MsgBackupArchiveFailed).arg(Workplace->Archive.Folder())
-                          : Workplace->Device->Cancelled ? Msg(MsgBackupCancelled)
-                                                         : Msg(MsgBackupReadFailed));
-            return;
-        }
-        const bool archived = Workplace->LastRead.has_value();
+    TTransferGuard transfer(*this, TTransfer::Backup);
+    if (const TConnectorState state = ConfirmConnector(); state != TConnectorState::Usable) {
+        transfer.End();
+        RefuseTransfer(state);
+        return;
+    }
+    bool refused = false;
+    const TWriteReport report = Workplace->WriteConnector([&](const TBackupReport& backup) {
+        transfer.End();
         if (TMessageBox::Show(Msg(MsgReallyWriteQ) + QStringLiteral("\n\n") + BackupNote(backup),
                               Msg(MsgConfirmation), TMessageBox::OkCancel, this) != QMessageBox::Ok)
-            return;
-        if (archived && !Workplace->LastRead) continue;
-        break;
-    }
-    bool written = false;
-    {
-        TTransferGuard transfer(*this, TTransfer::Write);
+            return false;
+        if (backup.Outcome == TBackup::Unreadable && !ConfirmUnreadable()) return false;
+        transfer.Begin(TTransfer::Write);
+        // The Connector may have been swapped while the user was asked.
         if (const TConnectorState state = ConfirmConnector(); state != TConnectorState::Usable) {
             transfer.End();
             RefuseTransfer(state);
-            return;
+            refused = true;
+            return false;
         }
-        written = Workplace->WriteConnector();
+        return true;
+    });
+    transfer.End();
+    switch (report.Backup.Outcome) {
+    case TBackup::ArchiveFailed:
+        ReportFailure(Msg(MsgBackupArchiveFailed).arg(Workplace->Archive().Folder()));
+        return;
+    case TBackup::Cancelled:
+        ReportFailure(Msg(MsgBackupCancelled));
+        return;
+    default:
+        break;
     }
-    const bool cancelled = Workplace->Device->Cancelled;
+    if (!report.Confirmed || refused) return;
     // Stopped before the read-back: the Connector holds some of the new blocks.
-    if (!written && (cancelled || Record().LastVerify.Outcome == TVerifyResult::NotRun)) {
-        ReportFailure((cancelled ? Msg(MsgWriteCancelled) : Msg(MsgCommError)) + QLatin1Char('\n') +
-                      Msg(MsgPartlyWritten));
+    if (!report.Written && (report.Cancelled || report.Verify.Outcome == TVerifyResult::NotRun)) {
+        ReportFailure((report.Cancelled ? Msg(MsgWriteCancelled) : Msg(MsgCommError)) +
+                      QLatin1Char('\n') + Msg(MsgPartlyWritten));
     } else {
         ShowResult();
     }
     RefreshControls();
 }
 
-QString TMainForm::BackupNote(TBackup backup) const {
-    switch (backup) {
+QString TMainForm::BackupNote(const TBackupReport& backup) const {
+    const int records = backup.Holding.LogRecords;
+    switch (backup.Outcome) {
     case TBackup::Known:
     case TBackup::Kept:
-        return tr("Log records in the Connector: %1, all archived.")
-            .arg(Workplace->LastRead->LogCount);
+        switch (backup.Holding.Header) {
+        case TImageHolding::Intact:
+            return tr("Log records in the Connector: %1, all archived.").arg(records);
+        case TImageHolding::Damaged:
+            return tr("The program header is damaged; its %1 log records are archived.")
+                .arg(records);
+        case TImageHolding::OtherVersion:
+            return tr("The program is of another version; its %1 log records are archived.")
+                .arg(records);
+        }
+        break;
     case TBackup::Unreadable:
-        return tr("The Connector holds no readable program or log; nothing was archived.");
+        return tr("The Connector could not be read whole; nothing was archived.");
     default:
-        return tr("The Connector was not backed up (File, Properties); its event log will be "
-                  "lost.");
+        break;
     }
+    return tr("The Connector was not backed up (File, Properties); its event log will be "
+              "lost.");
 }
 
 void TMainForm::ViewStatusExecute() {
@@ -787,7 +816,7 @@ void TMainForm::TimerTimer() {
     TStatusPage* status = StatusPage();
     status->ShowPcClock(DateTimeText(TClock::Now()));
     status->ShowConnectorClock(QStringLiteral("?"));
-    TKelbDevice& device = *Workplace->Device;
+    TKelbDevice& device = Workplace->Device();
     switch (MonitorState) {
     case TMonitorState::Start:
         ViewStatusExecute();
@@ -809,7 +838,7 @@ void TMainForm::TimerTimer() {
     const TConnectorState state = device.ProbeConnector();
     // The clock is read before the panel says "Connector OK".
     if (state == TConnectorState::Usable)
-        status->ShowConnectorClock(DateTimeText(Workplace->Record->ReadConnectorClock()));
+        status->ShowConnectorClock(DateTimeText(Workplace->Connector().ReadClock()));
     ShowConnectorState(state);
 }
 
@@ -822,7 +851,7 @@ void TMainForm::EnableConnectorCommands(bool on) {
 void TMainForm::BtnSetClockClick() {
     StopTimer();
     TOnExit restart([this] { StartTimer(); });
-    Workplace->Record->SetConnectorClock(TClock::Now());
+    Workplace->Connector().SetClock(TClock::Now());
 }
 
 // --- window -------------------------------------------------------------------------

@@ -28,7 +28,7 @@ class TMainForm;
 // The main window: menu, tool bar, the Status, Sampler and Log pages and the status bar.
 // Every user command enters here and is turned into calls on the workplace; outcomes are
 // reported in one place (ShowResult). Its timer runs the Connector status monitor.
-class TMainForm : public QMainWindow, public TDocumentHost {
+class TMainForm : public QMainWindow, public TDocumentHost, private TSessionObserver {
     Q_OBJECT
 
 public:
@@ -158,7 +158,12 @@ private:
     // Panel 0 says "Error" and a box tells why.
     void ReportFailure(const QString& text);
     // The line below the write question: what the Connector's log comes to.
-    QString BackupNote(TBackup backup) const;
+    QString BackupNote(const TBackupReport& backup) const;
+    // The Connector could not be read for its backup: the user must agree to lose its log.
+    bool ConfirmUnreadable();
+    // TSessionObserver
+    void Progress(TPass pass, int percent) override;
+    void Retried(TPass pass, int retries) override;
     QString DefaultFileDialog(int kind, const QString& folder, const QString& proposed);
 
     std::unique_ptr<Ui::TMainForm> ui;
@@ -176,6 +181,8 @@ private:
     bool FirstShow = true;
     bool InTransfer = false;
     TTransfer TransferKind = TTransfer::Read;
+    // The pass the session reports.
+    TPass Pass = TPass::Read;
     bool BusyCursor = false;
     bool SettingsWriteFailed = false;
     QFileDialog* FileDialogs[5] = {};

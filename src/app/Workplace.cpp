@@ -1,11 +1,8 @@
 #include "Workplace.h"
 
 #include "ConnectorCalendar.h"
-#include "ImageLayout.h"
 #include "InternalError.h"
-#include "KelbDevice.h"
 #include "Languages.h"
-#include "LittleEndian.h"
 #include "MessageBox.h"
 #include "MsgTemplate.h"
 #include "R7200.h"
@@ -58,13 +55,14 @@ bool WriteLanguageStore(QIODevice& device, const QSettings::SettingsMap& map) {
 } // namespace
 
 TWorkplace::TWorkplace(TWorkplaceOptions options)
-    : Device(std::make_unique<TKelbDevice>(std::move(options.Provider))),
-      SettingsFileName(options.SettingsFileName.isEmpty() ? DefaultSettingsFileName()
+    : SettingsFileName(options.SettingsFileName.isEmpty() ? DefaultSettingsFileName()
                                                           : options.SettingsFileName),
       LanguageStoreFileName(options.LanguageStoreFileName),
       ExecutablePath(options.ExecutablePath.isEmpty() ? QCoreApplication::applicationFilePath()
                                                       : options.ExecutablePath),
-      Archive(options.ArchiveFolder.isEmpty() ? TArchive::DefaultFolder() : options.ArchiveFolder) {
+      Session(std::move(options.Provider),
+              TArchive(options.ArchiveFolder.isEmpty() ? TArchive::DefaultFolder()
+                                                       : options.ArchiveFolder)) {
     SetDaylightRuleSource([this] { return DaylightRule; });
 }
 
@@ -158,18 +156,15 @@ bool TWorkplace::SaveFile(const QString& name) {
     return true;
 }
 
-bool TWorkplace::ReadConnector() {
+const TReadResult& TWorkplace::ReadConnector() {
     NewDocument();
-    ForgetConnector();
-    const bool ok = Record->ReadFromConnector();
-    ReadNotArchived = TArchive::Keeps(*Record) && !Remember(*Record);
-    return ok;
+    ReadResult = Session.Read();
+    *Record = ReadResult.Document;
+    return ReadResult;
 }
 
-bool TWorkplace::WriteConnector() {
-    // Whatever the write reached, the archived content is no longer what the Connector holds.
-    ForgetConnector();
-    return Record->WriteToConnector();
+TWriteReport TWorkplace::WriteConnector(const TConnectorSession::TConfirm& confirm) {
+    return Session.Write(*Record, BackupBeforeWrite, confirm);
 }
 
 TCodePage TWorkplace::CodePage() const {
@@ -178,32 +173,6 @@ TCodePage TWorkplace::CodePage() const {
 
 void TWorkplace::ApplyCodePage() const {
     TAnsiText::SetCodePage(CodePage());
-}
-
-TBackup TWorkplace::BackUpConnector() {
-    if (LastRead && SameConnector()) return TBackup::Known;
-    ForgetConnector();
-    if (!BackupBeforeWrite) return TBackup::Skipped;
-    TR7200 read;
-    read.Device = Device.get();
-    read.ReadFromConnector();
-    if (!read.ReadComplete) return TBackup::ReadFailed;
-    if (!TArchive::Keeps(read)) return TBackup::Unreadable;
-    return Remember(read) ? TBackup::Kept : TBackup::ArchiveFailed;
-}
-
-bool TWorkplace::Remember(const TR7200& read) {
-    TArchiveEntry entry;
-    const QString path = Archive.Keep(read);
-    if (path.isEmpty() || !TArchive::Describe(path, entry)) return false;
-    LastRead = entry;
-    return true;
-}
-
-bool TWorkplace::SameConnector() {
-    uint8_t serial[4] = {};
-    return Device->ReadBlock(TImageLayout::SerialNumber, serial, 4) &&
-           le::Get32(serial) == LastRead->SerialNumber;
 }
 
 void TWorkplace::ApplyLanguage(QWidget* parent) {
@@ -229,7 +198,6 @@ void TWorkplace::ApplyLanguage(QWidget* parent) {
 void TWorkplace::RecreateRecord() {
     Record.reset();
     Record = std::make_unique<TR7200>();
-    Record->Device = Device.get();
 }
 
 QString TWorkplace::StoredLanguageCode() const {

@@ -2,6 +2,7 @@
 
 #include "AnsiText.h"
 #include "Archive.h"
+#include "ConnectorSession.h"
 
 #include <QLocale>
 #include <QString>
@@ -13,7 +14,6 @@
 
 class QSettings;
 class QWidget;
-class TKelbDevice;
 class TPortProvider;
 class TR7200;
 
@@ -25,16 +25,6 @@ struct TWorkplaceOptions {
     QString LanguageStoreFileName; // default: the per-user store (organisation "Limnaset")
     QString ExecutablePath;        // names the language value; default: the running program
     QString ArchiveFolder;         // default: TArchive::DefaultFolder()
-};
-
-// What the backup before a write found.
-enum class TBackup {
-    Known,         // the Connector has stayed in the adapter since its read was archived
-    Kept,          // read and archived now
-    Skipped,       // switched off in Properties
-    Unreadable,    // every byte arrived but they hold no program: nothing to keep
-    ReadFailed,    // nothing may be written
-    ArchiveFailed, // read, but not stored: nothing may be written
 };
 
 // The application-wide context: settings file, language choice, the current document
@@ -65,17 +55,10 @@ public:
     QLocale::Language UiLanguage = QLocale::system().language();
     std::unique_ptr<QSettings> Settings;
     std::unique_ptr<TR7200> Record;
-    std::unique_ptr<TKelbDevice> Device;
 
     QString SettingsFileName;
     QString LanguageStoreFileName;
     QString ExecutablePath;
-    TArchive Archive;
-    // The archived read of the Connector still in the adapter; the status monitor forgets
-    // it when it sees the Connector or the adapter gone.
-    std::optional<TArchiveEntry> LastRead;
-    // The last Data Read was whole but could not be archived.
-    bool ReadNotArchived = false;
 
     // Reads the settings file, or replaces an absent or invalid one by the factory values.
     // False when that fresh file could not be written.
@@ -85,11 +68,17 @@ public:
     void NewDocument();
     bool OpenFile(const QString& name);
     bool SaveFile(const QString& name);
-    bool ReadConnector();
-    bool WriteConnector();
-    // Reads and archives the Connector before a write, unless its content is known.
-    TBackup BackUpConnector();
-    void ForgetConnector() { LastRead.reset(); }
+    // Reads the Connector into a new document; what the read brought, its bytes archived.
+    const TReadResult& ReadConnector();
+    // Writes the document to the Connector, backed up first as Properties say.
+    TWriteReport WriteConnector(const TConnectorSession::TConfirm& confirm);
+    // The status monitor saw the Connector or the adapter gone.
+    void ForgetConnector() { Session.Forget(); }
+    TConnectorSession& Connector() { return Session; }
+    TKelbDevice& Device() { return Session.Device(); }
+    const TArchive& Archive() const { return Session.Archive(); }
+    std::optional<TArchiveEntry> LastRead() const { return Session.LastRead(); }
+    const TReadResult& LastReadResult() const { return ReadResult; }
     // Records the language for the next start and tells the user so.
     void ApplyLanguage(QWidget* parent = nullptr);
     void RecreateRecord();
@@ -123,9 +112,8 @@ private:
     void SetSetting(const TSettingRow& row, int value);
     int Setting(const TSettingRow& row) const;
 
-    bool Remember(const TR7200& read);
-    // The Connector in the adapter still carries the serial number of the last read.
-    bool SameConnector();
+    TConnectorSession Session;
+    TReadResult ReadResult;
     std::unique_ptr<QSettings> OpenLanguageStore() const;
     static std::unique_ptr<QSettings> OpenLanguageStore(const QString& storeFileName);
 };

@@ -1,5 +1,6 @@
 #include "Archive.h"
 
+#include "AnsiText.h"
 #include "ImageLayout.h"
 #include "LittleEndian.h"
 
@@ -11,6 +12,7 @@
 #include <algorithm>
 
 #ifdef Q_OS_UNIX
+#include <fcntl.h>
 #include <unistd.h>
 #endif
 
@@ -19,14 +21,36 @@ namespace {
 const QString StampFormat = QStringLiteral("yyyyMMdd-HHmmss-zzz");
 constexpr int StampLength = 19;
 
+// A rename is only durable once the folder that holds the new name is on the disk.
+bool SyncFolder(const QString& folder) {
+#ifdef Q_OS_UNIX
+    const int fd = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY);
+    if (fd < 0) return false;
+    const bool synced = ::fsync(fd) == 0;
+    ::close(fd);
+    return synced;
+#else
+    Q_UNUSED(folder);
+    return true;
+#endif
+}
+
 } // namespace
 
 bool TArchive::Describe(const QString& path, TArchiveEntry& entry) {
     TR7200 record;
     if (!record.LoadFromFile(path)) {
-        if (record.Status != StatusWrongVersion) return false;
-        // Kept for its bytes: the fields still tell what the Connector held.
-        record.Unpack();
+        if (record.Status != StatusWrongVersion && record.Status != StatusCorruptedFile)
+            return false;
+        QFile file(path);
+        if (!file.open(QIODevice::ReadOnly) || file.size() != TR7200::ImageSize) return false;
+        const QByteArray bytes = file.readAll();
+        if (bytes.size() != TR7200::ImageSize) return false;
+        std::copy(bytes.begin(), bytes.end(), record.Image.begin());
+        // Kept for its bytes: the identity and the log still tell what the Connector held.
+        record.SerialNumber = le::Get32(record.Image.data() + TImageLayout::SerialNumber);
+        record.ConnectorName =
+            TAnsiText::Load(record.Image.data() + TImageLayout::Name, TImageLayout::NameSize - 1);
         record.ScanLog();
     }
     entry.Path = path;
@@ -55,19 +79,16 @@ QString TArchive::SerialText(uint32_t serial) {
     return QString::asprintf("%08X", serial);
 }
 
-bool TArchive::Keeps(const TR7200& read) {
-    return read.ReadComplete && (read.Status == StatusOk || read.Status == StatusWrongVersion);
-}
-
-QString TArchive::Keep(const TR7200& read, const QDateTime& readAt) const {
+QString TArchive::Keep(std::span<const uint8_t> image, const QDateTime& readAt) const {
+    if (image.size() != size_t(TR7200::ImageSize)) return {};
     const QString folder =
-        Root + u'/' + SerialText(le::Get32(read.Image.data() + TImageLayout::SerialNumber));
+        Root + u'/' + SerialText(le::Get32(image.data() + TImageLayout::SerialNumber));
     if (!QDir().mkpath(folder)) return {};
     // Written under a temporary name and renamed, so a file in the archive is always whole.
     QTemporaryFile file(folder + QStringLiteral("/.XXXXXX.part"));
     if (!file.open()) return {};
-    const auto size = qint64(read.Image.size());
-    if (file.write(reinterpret_cast<const char*>(read.Image.data()), size) != size || !file.flush())
+    const auto size = qint64(image.size());
+    if (file.write(reinterpret_cast<const char*>(image.data()), size) != size || !file.flush())
         return {};
 #ifdef Q_OS_UNIX
     if (::fsync(file.handle()) != 0) return {};
@@ -80,7 +101,7 @@ QString TArchive::Keep(const TR7200& read, const QDateTime& readAt) const {
         // Rename never replaces an existing file.
         if (QFile::rename(file.fileName(), name)) {
             file.setAutoRemove(false);
-            return name;
+            return SyncFolder(folder) ? name : QString();
         }
         if (!QFileInfo::exists(name)) return {};
     }

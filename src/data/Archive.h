@@ -7,6 +7,7 @@
 #include <QList>
 #include <QString>
 #include <cstdint>
+#include <span>
 
 // One Connector image kept in the archive.
 struct TArchiveEntry {
@@ -28,16 +29,17 @@ public:
     static QString DefaultFolder();
     const QString& Folder() const { return Root; }
 
-    // Whether a read's image belongs here: every byte arrived and the header is intact
-    // (a wrong marker byte leaves the bytes whole).
-    static bool Keeps(const TR7200& read);
-    // Stores an image under its serial number and the read's time; the path, "" on failure.
-    QString Keep(const TR7200& read, const QDateTime& readAt = QDateTime::currentDateTime()) const;
+    // Stores the bytes of a whole read, whatever they hold, under the serial number they
+    // carry and the read's time; the path, "" on failure. The file and its folder are
+    // synced, so the file survives a power cut under its name.
+    QString Keep(std::span<const uint8_t> image,
+                 const QDateTime& readAt = QDateTime::currentDateTime()) const;
     // Newest first. A filter keeps the serial numbers whose hexadecimal or decimal text
     // contains it.
     QList<TArchiveEntry> List(const QString& serialFilter = {}) const;
 
-    // What an archived file holds; false when it is no Connector image.
+    // What an archived file holds; false when it is no Connector image. A damaged header
+    // still tells its serial number, name and log.
     static bool Describe(const QString& path, TArchiveEntry& entry);
     static QString SerialText(uint32_t serial);
 

@@ -80,6 +80,12 @@ const TEntry Table[] = {
     {"MsgPartlyWritten",
      QT_TRANSLATE_NOOP("TMsgTemplate", "The Connector holds a partly written program and must "
                                        "be written again before use")},
+    {"MsgReadArchived",
+     QT_TRANSLATE_NOOP("TMsgTemplate", "The bytes as read are kept in the archive: %1")},
+    {"MsgWriteUnreadableQ",
+     QT_TRANSLATE_NOOP("TMsgTemplate",
+                       "The Connector could not be read for its backup: its event log will be "
+                       "lost. Write all the same?")},
 };
 
 static_assert(std::size(Table) == MsgCount, "one entry per message text");

@@ -58,6 +58,8 @@ enum TMsgId : int {
     MsgWriteCancelled,
     MsgBackupCancelled,
     MsgPartlyWritten,
+    MsgReadArchived,
+    MsgWriteUnreadableQ,
     MsgCount
 };
 

@@ -4,7 +4,6 @@
 #include "ConnectorCalendar.h"
 #include "ImageLayout.h"
 #include "InternalError.h"
-#include "KelbDevice.h"
 #include "LittleEndian.h"
 #include "RangeError.h"
 #include "WholeFile.h"
@@ -119,9 +118,9 @@ void TR7200::CheckLogWindow() const {
         throw TInternalError::OnFile("R7200", 118);
 }
 
-void TR7200::ScanLog() {
-    auto timeAt = [this](int slot) {
-        return le::Get32(Image.data() + L::LogArea + TLogRecord::Size * slot);
+std::pair<int, int> TR7200::LogWindowOf(const uint8_t* image) {
+    auto timeAt = [image](int slot) {
+        return le::Get32(image + L::LogArea + TLogRecord::Size * slot);
     };
     int start = 0;
     int count = LogSlots;
@@ -140,6 +139,11 @@ void TR7200::ScanLog() {
                 break;
             }
     }
+    return {start, count};
+}
+
+void TR7200::ScanLog() {
+    const auto [start, count] = LogWindowOf(Image.data());
     SetLogWindow(start, count);
 
     for (int i = 0; i < LogCount; ++i) {
@@ -234,65 +238,8 @@ bool TR7200::SaveToFile(const QString& name) {
     return false;
 }
 
-bool TR7200::ReadFromConnector() {
-    if (!Device) throw TInternalError::OnFile("R7200", 102);
-    ReadComplete = Device->ReadMemory(0, Image.data(), ImageSize);
-    return AcceptImage(ReadComplete, StatusCommError);
-}
-
-bool TR7200::WriteToConnector() {
-    if (!Device) throw TInternalError::OnFile("R7200", 132);
-    Pack();
-    // The log read with the document stays in it until the Connector really holds the new
-    // program: a failed write must not lose a log that has not been saved yet.
-    const std::vector<uint8_t> oldLog(Image.begin() + L::LogArea, Image.end());
-    const int oldCount = LogCount;
-    const int oldStart = LogStart;
-    ResetLog();
-    LastVerify = {};
-    if (Device->WriteMemory(4, Image.data() + 4, ImageSize - 4) && VerifyConnector()) {
-        Status = StatusOk;
-        return true;
-    }
-    std::copy(oldLog.begin(), oldLog.end(), Image.begin() + L::LogArea);
-    SetLogWindow(oldStart, oldCount);
-    Status = StatusCommError;
-    return false;
-}
-
-bool TR7200::VerifyConnector() {
-    LastVerify = {};
-    std::vector<uint8_t> copy(ImageSize - 4);
-    if (!Device || !Device->ReadMemory(4, copy.data(), ImageSize - 4)) {
-        LastVerify.Outcome = TVerifyResult::ReadFailed;
-        return false;
-    }
-    LastVerify.Outcome = TVerifyResult::Equal;
-    for (int i = 0; i < int(copy.size()); ++i) {
-        if (copy[size_t(i)] == Image[size_t(4 + i)]) continue;
-        if (LastVerify.DifferingBytes++ == 0) {
-            LastVerify.Outcome = TVerifyResult::Mismatch;
-            LastVerify.FirstAddress = 4 + i;
-        }
-    }
-    return LastVerify.Outcome == TVerifyResult::Equal;
-}
-
-bool TR7200::SetConnectorClock(TDateTime t) {
-    if (!Device) return false;
-    TConnectorTime time;
-    UnpackTime(ToConnectorTimestamp(t), time);
-    return Device->SetClock(time);
-}
-
-TDateTime TR7200::ReadConnectorClock(bool* answered) {
-    TConnectorTime time;
-    const bool replied = Device && Device->ReadClock(time);
-    if (answered) *answered = replied;
-    if (!replied) return 0;
-    // An unset or garbled clock must not reach the calendar tables.
-    const bool valid = time.Year <= 99 && time.Second < 60 && time.Minute < 60 && time.Hour < 24 &&
-                       time.Month >= 1 && time.Month <= 12 && time.Day >= 1 &&
-                       time.Day <= DaysInMonth(time.Year, time.Month);
-    return valid ? FromConnectorTimestamp(PackTime(time)) : 0;
+bool TR7200::LoadFromConnectorImage(std::span<const uint8_t> bytes, bool complete) {
+    const size_t n = std::min(bytes.size(), Image.size());
+    std::copy_n(bytes.begin(), n, Image.begin());
+    return AcceptImage(complete && n == Image.size(), StatusCommError);
 }

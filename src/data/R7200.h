@@ -9,8 +9,8 @@
 #include <QString>
 #include <array>
 #include <cstdint>
-
-class TKelbDevice;
+#include <span>
+#include <utility>
 
 // Outcome of the last file, Connector or log operation of a record.
 enum TRecordStatus : int {
@@ -48,9 +48,6 @@ public:
     int LogCount = 0;
     int LogStart = 0;
     TRecordStatus Status = StatusOk;
-    TVerifyResult LastVerify;
-    bool ReadComplete = false;     // the last Connector read brought every byte
-    TKelbDevice* Device = nullptr; // not owned
 
     void LoadDefaults();
     void Pack();
@@ -60,13 +57,9 @@ public:
     bool LoadFromFile(const QString& name);
     bool SaveToFile(const QString& name);
 
-    bool ReadFromConnector();
-    bool WriteToConnector();
-    bool VerifyConnector();
-    bool SetConnectorClock(TDateTime t);
-    // 0 when the clock does not answer or holds no valid time (unset: 2000-01-01 00:00:00);
-    // `answered` tells the two apart.
-    TDateTime ReadConnectorClock(bool* answered = nullptr);
+    // Takes in an image as a Connector read brought it; `complete` tells whether every byte
+    // arrived. A short read or a wrong checksum is a communication error.
+    bool LoadFromConnectorImage(std::span<const uint8_t> bytes, bool complete);
 
     static uint32_t ToConnectorTimestamp(TDateTime t);
     static TDateTime FromConnectorTimestamp(uint32_t s);
@@ -77,6 +70,9 @@ public:
 
     void ResetLog();
     void ScanLog();
+    // Where the log of an image starts and how many records it holds, as ScanLog finds them;
+    // the image is not touched.
+    static std::pair<int, int> LogWindowOf(const uint8_t* image);
     // The i-th oldest record; outside 0..LogCount-1 sets Status 5 and throws ERangeError.
     TLogRecord LogRecordAt(int i);
     // Image offset of the slot that holds the i-th oldest record; i is checked against the

@@ -1,6 +1,5 @@
 #include "KelbDevice.h"
 
-#include "ConnectorImage.h"
 #include "InternalError.h"
 #include "KelbProtocol.h"
 #include "LittleEndian.h"
@@ -39,7 +38,7 @@ bool TKelbDevice::ReadAdapterVersion() {
     TRequest request{};
     TReply reply{};
     if (!Send(CmdAdapterVersion, request.data(), reply.data())) return false;
-    AdapterVersion = le::Get16(reply.data());
+    Version = le::Get16(reply.data());
     return true;
 }
 
@@ -66,18 +65,22 @@ bool TKelbDevice::DetectConnector(bool& present) {
     if (!found) return true;
     bool large = false;
     if (!QueryMemoryKind(large)) return false;
-    SmallMemory = !large;
-    BlockSize = SmallMemory ? 8 : 32;
-    MemorySize = SmallMemory ? connector::SmallSize : connector::ImageSize;
+    AssumeMemoryKind(large);
     present = true;
     return true;
+}
+
+void TKelbDevice::AssumeMemoryKind(bool large) {
+    Small = !large;
+    Block = Small ? 8 : 32;
+    Memory = Small ? SmallMemorySize : LargeMemorySize;
 }
 
 TConnectorState TKelbDevice::ProbeConnector() {
     bool present = false;
     if (!DetectConnector(present)) return TConnectorState::Lost;
     if (!present) return TConnectorState::Absent;
-    return SmallMemory ? TConnectorState::Small : TConnectorState::Usable;
+    return Small ? TConnectorState::Small : TConnectorState::Usable;
 }
 
 TConnectorProbe TKelbDevice::Probe() {
@@ -88,12 +91,12 @@ TConnectorProbe TKelbDevice::Probe() {
 }
 
 QString TKelbDevice::AdapterText() const {
-    return QString::asprintf("%s %x.%02x\n", Description.toUtf8().constData(), AdapterVersion >> 8,
-                             AdapterVersion & 0xFF);
+    return QString::asprintf("%s %x.%02x\n", Description.toUtf8().constData(), Version >> 8,
+                             Version & 0xFF);
 }
 
 bool TKelbDevice::ReadClock(TConnectorTime& time) {
-    if (SmallMemory) throw TInternalError::OnFile("KelbDevice", 111);
+    if (Small) throw TInternalError::OnFile("KelbDevice", 111);
     TRequest request{};
     TReply reply{};
     if (!Send(CmdReadClock, request.data(), reply.data())) return false;
@@ -102,7 +105,7 @@ bool TKelbDevice::ReadClock(TConnectorTime& time) {
 }
 
 bool TKelbDevice::SetClock(const TConnectorTime& time) {
-    if (SmallMemory) throw TInternalError::OnFile("KelbDevice", 86);
+    if (Small) throw TInternalError::OnFile("KelbDevice", 86);
     TRequest request{};
     TReply reply{};
     std::memcpy(&request[1], &time, sizeof(TConnectorTime));
@@ -110,8 +113,8 @@ bool TKelbDevice::SetClock(const TConnectorTime& time) {
 }
 
 bool TKelbDevice::ReadBlock(int address, uint8_t* buffer, int count) {
-    const uint8_t code = SmallMemory ? CmdReadSmall : CmdReadLarge;
-    if (count < 1 || count > BlockSize || count > Command(code).MaxBlock) return false;
+    const uint8_t code = Small ? CmdReadSmall : CmdReadLarge;
+    if (count < 1 || count > Block || count > Command(code).MaxBlock) return false;
     TRequest request{};
     TReply reply{};
     le::Put16(&request[1], uint16_t(address));
@@ -122,8 +125,8 @@ bool TKelbDevice::ReadBlock(int address, uint8_t* buffer, int count) {
 }
 
 bool TKelbDevice::WriteBlock(int address, const uint8_t* data, int count) {
-    const uint8_t code = SmallMemory ? CmdWriteSmall : CmdWriteLarge;
-    if (count < 1 || count > BlockSize || count > Command(code).MaxBlock) return false;
+    const uint8_t code = Small ? CmdWriteSmall : CmdWriteLarge;
+    if (count < 1 || count > Block || count > Command(code).MaxBlock) return false;
     TRequest request{};
     TReply reply{};
     le::Put16(&request[1], uint16_t(address));
@@ -133,18 +136,17 @@ bool TKelbDevice::WriteBlock(int address, const uint8_t* data, int count) {
 }
 
 bool TKelbDevice::Stopping() {
-    Cancelled = CancelRequested.exchange(false);
-    return Cancelled;
+    WasCancelled = CancelRequested.exchange(false);
+    return WasCancelled;
 }
 
 bool TKelbDevice::ReadMemory(int address, uint8_t* buffer, int length) {
-    Writing = false;
-    Cancelled = false;
+    WasCancelled = false;
     if (OnProgress) OnProgress(0);
     int remaining = length;
     while (remaining > 0) {
         if (Stopping()) return false;
-        const int chunk = std::min(remaining, int(BlockSize));
+        const int chunk = std::min(remaining, int(Block));
         if (!ReadBlock(address, buffer, chunk)) return false;
         address += chunk;
         buffer += chunk;
@@ -155,13 +157,12 @@ bool TKelbDevice::ReadMemory(int address, uint8_t* buffer, int length) {
 }
 
 bool TKelbDevice::WriteMemory(int address, const uint8_t* data, int length) {
-    Writing = true;
-    Cancelled = false;
+    WasCancelled = false;
     if (OnProgress) OnProgress(0);
     // Nothing to write; a zero-byte block and a division by the length would follow.
     if (length <= 0) return true;
     // Blocks never cross a multiple of the block size.
-    const int boundary = (address / BlockSize) * BlockSize + BlockSize;
+    const int boundary = (address / Block) * Block + Block;
     const int first = std::min(boundary - address, length);
     if (Stopping() || !WriteBlock(address, data, first)) return false;
     if (OnProgress) OnProgress(Percent(first, length));
@@ -169,7 +170,7 @@ bool TKelbDevice::WriteMemory(int address, const uint8_t* data, int length) {
     data += first;
     int remaining = length - first;
     while (remaining > 0) {
-        const int chunk = std::min(remaining, int(BlockSize));
+        const int chunk = std::min(remaining, int(Block));
         if (Stopping() || !WriteBlock(address, data, chunk)) return false;
         address += chunk;
         data += chunk;

@@ -20,17 +20,24 @@ class TKelbDevice : public TKelbAdapter {
 public:
     explicit TKelbDevice(std::shared_ptr<TPortProvider> provider = {});
 
-    std::function<void(int percent)> OnProgress;
-    // Asked for at any time, a signal handler included: the memory transfer under way stops
-    // after its current block and tells so by Cancelled.
-    std::atomic<bool> CancelRequested{false};
-    bool Cancelled = false;
-    // The memory transfer under way writes (else it reads).
-    bool Writing = false;
-    uint16_t AdapterVersion = 0;
-    bool SmallMemory = true;
-    int32_t BlockSize = 8;
-    int32_t MemorySize = 256;
+    // Hears the percentage of each memory transfer; empty for none.
+    void SetProgress(std::function<void(int percent)> progress) {
+        OnProgress = std::move(progress);
+    }
+    bool HasProgress() const { return bool(OnProgress); }
+    // Set at any time, a signal handler included: the memory transfer under way stops after
+    // its current block and tells so by Cancelled().
+    std::atomic<bool>& CancelFlag() { return CancelRequested; }
+    // The last memory transfer stopped on a cancel request.
+    bool Cancelled() const { return WasCancelled; }
+    // As the adapter told it; 0 before it answered.
+    uint16_t AdapterVersion() const { return Version; }
+    // The memory kind DetectConnector found; the small kind until then.
+    bool SmallMemory() const { return Small; }
+    int BlockSize() const { return Block; }
+    int MemorySize() const { return Memory; }
+    // Takes the memory kind as known without asking the adapter, as a detection would set it.
+    void AssumeMemoryKind(bool large);
 
     bool ReadAdapterVersion();
     bool QueryConnector(bool& present);
@@ -49,6 +56,14 @@ public:
     bool WriteMemory(int address, const uint8_t* data, int length);
 
 private:
+    std::function<void(int percent)> OnProgress;
+    std::atomic<bool> CancelRequested{false};
+    bool WasCancelled = false;
+    uint16_t Version = 0;
+    bool Small = true;
+    int32_t Block = 8;
+    int32_t Memory = 256;
+
     // Takes up a cancel request between blocks.
     bool Stopping();
     // Sends a command by its row of the command table into a request buffer whose bytes

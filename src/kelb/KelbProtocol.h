@@ -66,4 +66,8 @@ constexpr const TCommandSpec& Command(uint8_t code) {
     return *FindCommand(code);
 }
 
+// Bytes of memory of each Connector kind.
+constexpr int SmallMemorySize = 256;
+constexpr int LargeMemorySize = 32768;
+
 } // namespace kelb

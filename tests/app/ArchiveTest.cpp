@@ -21,7 +21,7 @@ protected:
         Tick();
     }
     QList<TArchiveEntry> Kept(const QString& filter = {}) const {
-        return Workplace->Archive.List(filter);
+        return Workplace->Archive().List(filter);
     }
     QByteArray Memory() const {
         const auto& bytes = Model->Memory();
@@ -51,7 +51,7 @@ TEST_F(ArchiveTest, ReadsWithWholeBytesAreKeptAsRead) {
              m[TImageLayout::Checksum + 1] = uint8_t(~sum >> 8);
          },
          1},
-        {"wrong checksum", [](auto& m) { m[TImageLayout::Checksum] ^= 1; }, 0},
+        {"wrong checksum", [](auto& m) { m[TImageLayout::Checksum] ^= 1; }, 1},
     };
     for (const TCase& c : cases) {
         Answers.Forget();
@@ -66,7 +66,8 @@ TEST_F(ArchiveTest, ReadsWithWholeBytesAreKeptAsRead) {
             EXPECT_EQ(FileBytes(Kept()[0].Path), Memory()) << c.Name;
         }
     }
-    EXPECT_EQ(Kept()[0].LogCount, 4) << "the fields of a wrong-marker image are listed";
+    EXPECT_EQ(Kept()[0].LogCount, 4) << "the log of a damaged header is listed";
+    EXPECT_EQ(Kept()[1].LogCount, 4) << "and that of a wrong marker";
 }
 
 TEST_F(ArchiveTest, WriteBacksUpOnlyAConnectorNotKnownSinceItsRead) {
@@ -83,12 +84,19 @@ TEST_F(ArchiveTest, WriteBacksUpOnlyAConnectorNotKnownSinceItsRead) {
     Write();
     EXPECT_EQ(Kept().size(), 2) << "a Connector read and left in place is not read again";
 
+    Form->DataReadExecute();
+    Model->AppendDemoRecord(); // the sampler went on after the read
+    const QByteArray grown = Memory();
+    Write();
+    ASSERT_EQ(Kept().size(), 4) << "a log grown since the read is backed up";
+    EXPECT_EQ(FileBytes(Kept()[0].Path), grown);
+
     Model->SetKind(TConnectorModel::TKind::None);
     Tick();
     Model->SetKind(TConnectorModel::TKind::Large);
     Tick();
     Write();
-    EXPECT_EQ(Kept().size(), 3) << "unplugging forgets the read";
+    EXPECT_EQ(Kept().size(), 5) << "unplugging forgets the read";
 }
 
 TEST_F(ArchiveTest, FailingOrSwitchedOffBackup) {
@@ -97,12 +105,14 @@ TEST_F(ArchiveTest, FailingOrSwitchedOffBackup) {
     pull.PullAfter = 10;
     Model->SetFaultPlan(pull);
     Answers.Box(QMessageBox::Ok);
+    Answers.Box(QMessageBox::Cancel);
     Form->DataWriteExecute();
-    EXPECT_EQ(Answers.Boxes(),
-              QStringList{"Error: The Connector could not be read for its backup, nothing was "
-                          "written"});
-    EXPECT_EQ(Model->RequestCount(CmdWriteBlock), 0);
-    EXPECT_EQ(Form->PanelText(0), "Error");
+    EXPECT_EQ(
+        Answers.Boxes(),
+        QStringList({Question + "The Connector could not be read whole; nothing was archived.",
+                     "Warning: The Connector could not be read for its backup: its event "
+                     "log will be lost. Write all the same?"}));
+    EXPECT_EQ(Model->RequestCount(CmdWriteBlock), 0) << "the second question was declined";
 
     Model->SetFaultPlan({});
     Model->SetKind(TConnectorModel::TKind::Large);
@@ -129,9 +139,9 @@ TEST_F(ArchiveTest, ArchiveWindowListsFiltersAndOpensAsANewDocument) {
         image.SerialNumber = serial;
         image.ConnectorName = QString::number(serial, 16);
         image.Pack();
-        image.ReadComplete = true;
-        ASSERT_FALSE(
-            Workplace->Archive.Keep(image, QDateTime::currentDateTime().addSecs(serial)).isEmpty());
+        ASSERT_FALSE(Workplace->Archive()
+                         .Keep(image.Image, QDateTime::currentDateTime().addSecs(serial))
+                         .isEmpty());
     }
     QStringList rows;
     Answers.Window([&rows](QWidget* w) {

@@ -33,7 +33,7 @@ protected:
         EXPECT_TRUE(Form->MonitorRunning());
         EXPECT_FALSE(Child<QProgressBar>("ProgressBar")->isVisible());
         EXPECT_EQ(Child<QProgressBar>("ProgressBar")->value(), 0);
-        EXPECT_FALSE(Workplace->Device->OnProgress);
+        EXPECT_FALSE(Workplace->Device().HasProgress());
         EXPECT_FALSE(QApplication::overrideCursor());
         EXPECT_FALSE(Form->Transferring());
     }
@@ -63,7 +63,14 @@ TEST_F(TransferTest, FailedReadReportsAndStartsANewDocument) {
     Answers.Box(QMessageBox::Ok);
     Act("DataRead")->trigger();
     ExpectFramingEnded();
-    EXPECT_EQ(Answers.Boxes(), QStringList{"Error: Communication error, please try once more"});
+    // The bytes arrived whole: no document, but the user learns where they are kept.
+    const QString archived = Workplace->Archive().List().value(0).Path;
+    ASSERT_FALSE(archived.isEmpty());
+    EXPECT_EQ(Answers.Boxes(),
+              QStringList{"Error: Communication error, please try once more\n\n"
+                          "The bytes as read are kept in the archive: " +
+                          archived +
+                          "\nThe program header is damaged; its 0 log records are archived."});
     EXPECT_EQ(Name(), "Limnaset");
     EXPECT_TRUE(Workplace->FileName.isEmpty());
     EXPECT_FALSE(Workplace->Modified);
@@ -135,7 +142,7 @@ TEST_F(TransferTest, WriteSendsThePagesAndShowsTheNewLog) {
     Act("DataWrite")->trigger();
     EXPECT_EQ(Answers.Boxes(),
               QStringList{"Confirmation: Do You really want to write data into Connector ?\n\n"
-                          "The Connector holds no readable program or log; nothing was archived."});
+                          "The program header is damaged; its 0 log records are archived."});
     ExpectFramingEnded();
     EXPECT_EQ(Highest, 100);
     EXPECT_EQ(Form->PanelText(0), "OK");
@@ -144,10 +151,9 @@ TEST_F(TransferTest, WriteSendsThePagesAndShowsTheNewLog) {
     EXPECT_EQ(Workplace->Record->LogCount, 1);
     EXPECT_EQ(Child<QTableWidget>("LogTable")->rowCount(), 3) << "titles, units, one record";
 
-    TR7200 back;
-    back.Device = Workplace->Device.get();
-    ASSERT_TRUE(back.ReadFromConnector());
-    EXPECT_EQ(back.ConnectorName, "Written");
+    const TReadResult back = Workplace->Connector().Read();
+    ASSERT_TRUE(back.Ok());
+    EXPECT_EQ(back.Document.ConnectorName, "Written");
 }
 
 TEST_F(TransferTest, DialogSettingsSurviveAWriteAndARead) {
@@ -199,7 +205,7 @@ TEST_F(TransferTest, WriteRefusesAConnectorSwappedDuringTheQuestion) {
     Act("DataWrite")->trigger();
     EXPECT_EQ(Answers.Boxes(),
               QStringList({"Confirmation: Do You really want to write data into Connector ?\n\n"
-                           "The Connector holds no readable program or log; nothing was archived.",
+                           "The program header is damaged; its 0 log records are archived.",
                            "Error: Connector ERROR"}));
     EXPECT_EQ(Model->RequestCount(CmdWriteBlock), 0);
     EXPECT_EQ(Model->RequestCount(0x60), 0) << "nothing written to the small kind either";
@@ -272,7 +278,8 @@ TEST_F(TransferTest, CancelledTransfersStopAfterTheCurrentBlock) {
         EXPECT_GT(blocks, 300) << c.Write;
         EXPECT_LT(blocks, 400) << "the next block after 30 % was the last";
         if (c.Write) {
-            EXPECT_EQ(Model->RequestCount(CmdReadBlock), reads + 1) << "the serial, no read-back";
+            EXPECT_EQ(Model->RequestCount(CmdReadBlock), reads + 8)
+                << "the log looked at twice, no read-back";
         } else {
             EXPECT_EQ(Name(), "Limnaset");
         }

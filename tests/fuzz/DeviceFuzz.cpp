@@ -32,11 +32,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     (void)device.AdapterText();
     // The clock is a command of the large kind only; asking a small one is the caller's fault.
     TConnectorTime time;
-    if (!device.SmallMemory && device.ReadClock(time)) (void)device.SetClock(time);
+    if (!device.SmallMemory() && device.ReadClock(time)) (void)device.SetClock(time);
 
     constexpr int Guard = 64;
     std::vector<uint8_t> buffer(256 + Guard, 0xCC);
-    const int address = device.MemorySize > 256 ? device.MemorySize - 200 : 0;
+    const int address = device.MemorySize() > 256 ? device.MemorySize() - 200 : 0;
     (void)device.ReadMemory(address, buffer.data(), 100);
     for (size_t k = 100; k < buffer.size(); ++k)
         FUZZ_CHECK(buffer[k] == 0xCC);

@@ -45,10 +45,8 @@ protected:
 
     void UseMemory(bool large) {
         Bus->Responder = [memory = Memory](const TBytes& frame) { return (*memory)(frame); };
-        Device.SmallMemory = !large;
-        Device.BlockSize = large ? 32 : 8;
-        Device.MemorySize = large ? 32768 : 256;
-        Device.OnProgress = [this](int percent) { Progress.push_back(percent); };
+        Device.AssumeMemoryKind(large);
+        Device.SetProgress([this](int percent) { Progress.push_back(percent); });
     }
     void Answer(TBytes reply) { Bus->Script.push_back({std::move(reply)}); }
 };
@@ -58,11 +56,11 @@ protected:
 TEST_F(KelbDeviceTest, AdapterVersionIsLittleEndian) {
     Answer({0xA5, 0x05, 0x01});
     ASSERT_TRUE(Device.ReadAdapterVersion());
-    EXPECT_EQ(Device.AdapterVersion, 0x0105);
+    EXPECT_EQ(Device.AdapterVersion(), 0x0105);
     EXPECT_EQ(Bus->Frames[0], (TBytes{0x5A, 0x10}));
     // A failed exchange keeps the last version.
     EXPECT_FALSE(Device.ReadAdapterVersion());
-    EXPECT_EQ(Device.AdapterVersion, 0x0105);
+    EXPECT_EQ(Device.AdapterVersion(), 0x0105);
 }
 
 TEST_F(KelbDeviceTest, OnlyTwoMeansAConnectorIsPresent) {
@@ -104,11 +102,11 @@ TEST_F(KelbDeviceTest, DetectionFailsWhenAnExchangeFails) {
     Answer({0xA5, 2});
     EXPECT_FALSE(Device.DetectConnector(present));
     EXPECT_FALSE(present);
-    EXPECT_TRUE(Device.SmallMemory);
+    EXPECT_TRUE(Device.SmallMemory());
 }
 
 TEST_F(KelbDeviceTest, ClockOnTheLargeKind) {
-    Device.SmallMemory = false;
+    Device.AssumeMemoryKind(true);
     Answer({0xA5, 30, 45, 13, 2, 7, 11});
     TConnectorTime time;
     ASSERT_TRUE(Device.ReadClock(time));
@@ -133,8 +131,7 @@ TEST_F(KelbDeviceTest, ClockOnTheSmallKindIsAnInternalError) {
 }
 
 TEST_F(KelbDeviceTest, BlockRequestsOfBothKinds) {
-    Device.SmallMemory = false;
-    Device.BlockSize = 32;
+    Device.AssumeMemoryKind(true);
     Answer({0xA5, 1, 2, 3});
     uint8_t buffer[3] = {};
     ASSERT_TRUE(Device.ReadBlock(0x1234, buffer, 3));
@@ -148,8 +145,7 @@ TEST_F(KelbDeviceTest, BlockRequestsOfBothKinds) {
     expected.resize(37, 0); // a write frame always carries 32 data bytes
     EXPECT_EQ(Bus->Frames[1], expected);
 
-    Device.SmallMemory = true;
-    Device.BlockSize = 8;
+    Device.AssumeMemoryKind(false);
     Answer({0xA5, 9, 8, 7, 6, 5, 4, 3, 2});
     uint8_t small[8] = {};
     ASSERT_TRUE(Device.ReadBlock(0xF8, small, 8));
@@ -174,8 +170,7 @@ TEST_F(KelbDeviceTest, BlocksLargerThanTheKindAllowsAreRefusedUnsent) {
     uint8_t buffer[64] = {};
     EXPECT_FALSE(Device.ReadBlock(0, buffer, 9));
     EXPECT_FALSE(Device.WriteBlock(0, buffer, 9));
-    Device.SmallMemory = false;
-    Device.BlockSize = 32;
+    Device.AssumeMemoryKind(true);
     EXPECT_FALSE(Device.ReadBlock(0, buffer, 33));
     EXPECT_FALSE(Device.WriteBlock(0, buffer, 33));
     EXPECT_FALSE(Device.ReadBlock(0, buffer, 0));

@@ -16,7 +16,7 @@ TEST(SimLink, DetectsEachKindAndFollowsAChange) {
     ASSERT_EQ(Detection(rig.Device), "present");
     EXPECT_EQ(MemoryKind(rig.Device), "large: 32-byte blocks of 32768");
     ASSERT_TRUE(rig.Device.ReadAdapterVersion());
-    EXPECT_EQ(rig.Device.AdapterVersion, 0x0105);
+    EXPECT_EQ(rig.Device.AdapterVersion(), 0x0105);
     // One port served every exchange.
     EXPECT_EQ(rig.Provider->Searches, 1);
     EXPECT_EQ(rig.Provider->PortsCreated, 1);
@@ -62,13 +62,13 @@ TEST(SimLink, LostOrBrokenRepliesAreRetried) {
         TFaultPlan plan{.AtReply = {{1, fault}, {2, fault}, {3, fault}, {4, fault}}};
         TSimRig rig(TKind::Large, plan);
         ASSERT_TRUE(rig.Device.ReadAdapterVersion()) << int(fault);
-        EXPECT_EQ(rig.Device.AdapterVersion, 0x0105);
+        EXPECT_EQ(rig.Device.AdapterVersion(), 0x0105);
         EXPECT_EQ(rig.Model->RequestCount(0x10), 5);
         // Five faults in a row exhaust the attempts.
         plan.AtReply[5] = fault;
         TSimRig worse(TKind::Large, plan);
         EXPECT_FALSE(worse.Device.ReadAdapterVersion()) << int(fault);
-        EXPECT_EQ(worse.Device.AdapterVersion, 0);
+        EXPECT_EQ(worse.Device.AdapterVersion(), 0);
         // A failed receive keeps the port.
         EXPECT_EQ(worse.Provider->Searches, 1);
     }

@@ -13,7 +13,7 @@ inline std::string Detection(TKelbDevice& device) {
 
 // The memory kind the device is set up for, as one text to compare.
 inline std::string MemoryKind(const TKelbDevice& device) {
-    return std::string(device.SmallMemory ? "small" : "large") + ": " +
-           std::to_string(device.BlockSize) + "-byte blocks of " +
-           std::to_string(device.MemorySize);
+    return std::string(device.SmallMemory() ? "small" : "large") + ": " +
+           std::to_string(device.BlockSize()) + "-byte blocks of " +
+           std::to_string(device.MemorySize());
 }

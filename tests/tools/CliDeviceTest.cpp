@@ -280,3 +280,50 @@ TEST_F(CliDevice, AnUnsetClockIsNamed) {
     ASSERT_EQ(set.Exit, 0) << set.Err.toStdString();
     EXPECT_LT(MinutesFromNow(Lines(set).value(0)), 5);
 }
+
+// A damaged program header: read keeps the bytes and says where, write backs them up first,
+// and a write whose output fails still tells its backup and its outcome.
+TEST_F(CliDevice, ADamagedHeaderIsKeptAndBackedUp) {
+    TR7200 field;
+    field.SerialNumber = 0xBADC0DE;
+    const QString program = PathOf("program.r72");
+    ASSERT_TRUE(field.SaveToFile(program));
+    QByteArray damaged = FileBytes(program);
+    damaged[600] = char(damaged[600] ^ 1);
+    const QString image = PathOf("damaged.r72");
+    WriteFileBytes(image, damaged);
+    Start({"--image", image});
+    const auto newest = [this] {
+        return QString::fromUtf8(Run({"archive", "--newest"}).Out).trimmed();
+    };
+
+    const TCliRun read = Run({"read", PathOf("read.r72")});
+    EXPECT_EQ(read.Exit, 11);
+    EXPECT_FALSE(QFile::exists(PathOf("read.r72")));
+    EXPECT_EQ(FileBytes(newest()), damaged);
+    EXPECT_TRUE(read.Err.contains("The bytes as read are archived: " + newest().toUtf8() +
+                                  ", log records: 1 (the program header is damaged)"));
+    ASSERT_EQ(Run({"read", PathOf("raw.r72"), "--raw"}).Exit, 11);
+    EXPECT_EQ(FileBytes(PathOf("raw.r72")), damaged);
+
+    QProcess cli;
+    QProcessEnvironment environment = CliEnvironment();
+    environment.insert("XDG_DATA_HOME", PathOf("data"));
+    cli.setProcessEnvironment(environment);
+    cli.setStandardOutputFile("/dev/full");
+    cli.start(BuiltProgram("limnaset-cli"), {"write", program, "--port", Emulator.Path()});
+    ASSERT_TRUE(cli.waitForFinished(30000));
+    EXPECT_EQ(cli.exitCode(), 12);
+    EXPECT_EQ(FileBytes(newest()), damaged) << "backed up before the write";
+    EXPECT_EQ(QString::fromUtf8(cli.readAllStandardError()),
+              "Backup: " + newest() + ", log records: 1 (the program header is damaged)\n" +
+                  "The Connector is written and verified\nFile access error\n");
+
+    // Bytes that do not all arrive are no backup: nothing is written without --force.
+    Emulator.Stop();
+    Start({"--image", image, "--pull-after", "100"});
+    const TCliRun unreadable = Run({"write", program});
+    EXPECT_EQ(unreadable.Exit, 25);
+    EXPECT_EQ(unreadable.Err,
+              "The Connector could not be read for its backup, nothing was written\n");
+}

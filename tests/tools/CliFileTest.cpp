@@ -321,14 +321,26 @@ TEST_F(CliFiles, UsageErrorsAndHelp) {
 
     const TCliRun help = RunCli({"--help"});
     ASSERT_EQ(help.Exit, 0);
-    for (const char* line :
-         {"  new FILE\n", "  info FILE [--json]\n", "  log FILE [-o OUT.csv] [--utf8]\n",
-          "  status\n", "  read FILE\n", "  write FILE [--no-backup]\n", "  clock [--set]\n",
-          "  dump FILE\n", "  11  Communication error, please try once more",
-          "  12  File access error", "  13  Corrupted file", "  14  Wrong file version",
-          "  20  Adapter ?", "  21  No Connector", "  22  Connector ERROR",
-          "  24  Connector clock not set", "  64  usage error", "  70  internal error",
-          "  130 interrupted by Ctrl+C"})
+    for (const char* line : {"  new FILE\n",
+                             "  info FILE [--json]\n",
+                             "  log FILE [-o OUT.csv] [--utf8]\n",
+                             "  status\n",
+                             "  read FILE [--raw]\n",
+                             "  write FILE [--no-backup] [--force]\n",
+                             "  clock [--set]\n",
+                             "  25  The Connector could not be read for its backup",
+                             "  dump FILE\n",
+                             "  11  Communication error, please try once more",
+                             "  12  File access error",
+                             "  13  Corrupted file",
+                             "  14  Wrong file version",
+                             "  20  Adapter ?",
+                             "  21  No Connector",
+                             "  22  Connector ERROR",
+                             "  24  Connector clock not set",
+                             "  64  usage error",
+                             "  70  internal error",
+                             "  130 interrupted by Ctrl+C"})
         EXPECT_TRUE(help.Out.contains(line)) << line;
 
     for (const char* command : {"new", "info", "dump", "log", "status", "read", "write", "clock"}) {

@@ -79,12 +79,12 @@ TEST_F(EmulatorEndToEnd, LargeConnectorIsDetectedAndReadWhole) {
     Start({"--image", WriteFile("in.r72", image)});
 
     ASSERT_TRUE(Device->ReadAdapterVersion());
-    EXPECT_EQ(Device->AdapterVersion, 0x0105);
+    EXPECT_EQ(Device->AdapterVersion(), 0x0105);
     ASSERT_EQ(Detection(*Device), "present");
     EXPECT_EQ(MemoryKind(*Device), "large: 32-byte blocks of 32768");
 
     std::vector<int> progress;
-    Device->OnProgress = [&progress](int percent) { progress.push_back(percent); };
+    Device->SetProgress([&progress](int percent) { progress.push_back(percent); });
     std::vector<uint8_t> read(LargeSize, 0);
     ASSERT_TRUE(Device->ReadMemory(0, read.data(), LargeSize));
     EXPECT_EQ(read, image);
@@ -116,7 +116,7 @@ TEST_F(EmulatorEndToEnd, SmallConnectorHasNoClock) {
 TEST_F(EmulatorEndToEnd, NoConnectorAndTheAdapterVersionAsGiven) {
     Start({"--connector", "none", "--adapter-version", "0x0203"});
     ASSERT_TRUE(Device->ReadAdapterVersion());
-    EXPECT_EQ(Device->AdapterVersion, 0x0203);
+    EXPECT_EQ(Device->AdapterVersion(), 0x0203);
     ASSERT_EQ(Detection(*Device), "absent");
     // Without a Connector the memory commands get no answer.
     uint8_t block[8];
@@ -192,9 +192,10 @@ TEST_F(EmulatorEndToEnd, DemoLogIsValidAndGrows) {
     EXPECT_GE(before, 300);
 
     // The history reads in time order, from the record that cleared the log up to now.
+    std::vector<uint8_t> image(TR7200::ImageSize);
+    ASSERT_TRUE(Device->ReadMemory(0, image.data(), TR7200::ImageSize));
     TR7200 record;
-    record.Device = Device.get();
-    ASSERT_TRUE(record.ReadFromConnector());
+    ASSERT_TRUE(record.LoadFromConnectorImage(image, true));
     ASSERT_GE(record.LogCount, 301);
     EXPECT_EQ(record.LogRecordAt(0).Code, 11);
     for (int i = 1; i < record.LogCount; ++i)
@@ -229,7 +230,7 @@ TEST_F(EmulatorEndToEnd, EveryReplyBrokenFailsTheExchange) {
         SCOPED_TRACE(fault);
         Start({QString::fromLatin1(fault), "1"});
         EXPECT_FALSE(Device->ReadAdapterVersion());
-        EXPECT_EQ(Device->AdapterVersion, 0);
+        EXPECT_EQ(Device->AdapterVersion(), 0);
         // A failed receive keeps the port.
         EXPECT_NE(Device->Port, nullptr);
         Device.reset();
@@ -241,9 +242,7 @@ TEST_F(EmulatorEndToEnd, FlippedBitsGoUnnoticed) {
     const std::vector<uint8_t> image = BytePattern(LargeSize, 4);
     Start({"--image", WriteFile("in.r72", image), "--fault-flip", "1"});
     // Every reply is hit, the detection's too: take the kind as known.
-    Device->SmallMemory = false;
-    Device->BlockSize = 32;
-    Device->MemorySize = LargeSize;
+    Device->AssumeMemoryKind(true);
     // The frames carry no checksum: a flipped bit reaches the caller as data.
     std::vector<uint8_t> read(32, 0);
     ASSERT_TRUE(Device->ReadBlock(64, read.data(), 32));
@@ -295,7 +294,7 @@ TEST_F(EmulatorEndToEnd, EndlessJunkNeverPassesForAReply) {
         ok = false;
     }
     EXPECT_FALSE(ok);
-    EXPECT_EQ(Device->AdapterVersion, 0);
+    EXPECT_EQ(Device->AdapterVersion(), 0);
 }
 
 TEST_F(EmulatorEndToEnd, BadOptionsAreRefused) {

@@ -6,13 +6,14 @@
 #include "CliOutcome.h"
 #include "CliPlan.h"
 #include "ConnectorCalendar.h"
-#include "KelbDevice.h"
+#include "ConnectorSession.h"
 #include "LogExport.h"
 #include "MsgTemplate.h"
 #include "ProgressBar.h"
 #include "R7200.h"
 #include "RecordReport.h"
 #include "Version.h"
+#include "WholeFile.h"
 
 #include <QCommandLineParser>
 #include <QLocale>
@@ -31,6 +32,19 @@ void Write(std::FILE* stream, const QByteArray& bytes) {
 
 void Out(const QString& line) {
     Write(stdout, (line + u'\n').toUtf8());
+}
+
+// What a Connector command did, told again on standard error when standard output fails:
+// the Connector is changed, and where its old bytes went must not be lost.
+QStringList& Outcome() {
+    static QStringList lines;
+    return lines;
+}
+
+// A line of the outcome, on standard output.
+void Report(const QString& line) {
+    Out(line);
+    Outcome().append(line);
 }
 
 struct TArguments {
@@ -73,24 +87,9 @@ TCliOutcome Load(TR7200& record, const QString& path) {
     return record.LoadFromFile(path) ? TCliOutcome::Ok : OutcomeOfStatus(record.Status);
 }
 
-TCliOutcome OutcomeOfProbe(const TConnectorProbe& probe) {
-    if (!probe.Adapter) return TCliOutcome::NoAdapter;
-    switch (probe.Connector) {
-    case TConnectorState::Lost:
-        return TCliOutcome::CommError;
-    case TConnectorState::Absent:
-        return TCliOutcome::NoConnector;
-    case TConnectorState::Small:
-        return TCliOutcome::SmallConnector;
-    case TConnectorState::Usable:
-        break;
-    }
-    return TCliOutcome::Ok;
-}
-
 // Only the large kind is usable.
-TCliOutcome Probe(TKelbDevice& device) {
-    return OutcomeOfProbe(device.Probe());
+TCliOutcome Probe(TConnectorSession& session) {
+    return OutcomeOfProbe(session.Probe());
 }
 
 std::atomic<std::atomic<bool>*> CancelFlag{nullptr};
@@ -99,11 +98,11 @@ extern "C" void RequestCancel(int) {
     if (std::atomic<bool>* flag = CancelFlag.load()) flag->store(true);
 }
 
-// While it lives, Ctrl+C stops the device's transfer after its current block.
+// While it lives, Ctrl+C stops the session's transfer after its current block.
 class TInterruptible {
 public:
-    explicit TInterruptible(TKelbDevice& device) {
-        CancelFlag = &device.CancelRequested;
+    explicit TInterruptible(TConnectorSession& session) {
+        CancelFlag = &session.CancelFlag();
         Previous = std::signal(SIGINT, RequestCancel);
     }
     ~TInterruptible() {
@@ -122,14 +121,57 @@ int Interrupted(const QString& text) {
     return int(TCliOutcome::Interrupted);
 }
 
-// Runs a transfer with the progress bar attached to the device.
-bool WithProgress(TKelbDevice& device, const std::function<bool()>& transfer) {
-    TProgressBar bar(stderr);
-    device.OnProgress = [&bar](int percent) { bar.Show(percent); };
-    const bool ok = transfer();
-    device.OnProgress = nullptr;
-    bar.Finish();
-    return ok;
+// A progress bar for each pass of a transfer.
+class TProgress : public TSessionObserver {
+public:
+    explicit TProgress(TConnectorSession& session) : Session(session) { Session.SetObserver(this); }
+    ~TProgress() override {
+        Done();
+        Session.SetObserver(nullptr);
+    }
+    TProgress(const TProgress&) = delete;
+    TProgress& operator=(const TProgress&) = delete;
+
+    void Progress(TPass pass, int percent) override {
+        if (!Bar || pass != Pass) {
+            Done();
+            Bar.emplace(stderr);
+            Pass = pass;
+        }
+        Bar->Show(percent);
+    }
+    void Retried(TPass, int) override {}
+    // Ends the bar's line before anything else is printed.
+    void Done() {
+        if (Bar) Bar->Finish();
+        Bar.reset();
+    }
+
+private:
+    TConnectorSession& Session;
+    std::optional<TProgressBar> Bar;
+    TPass Pass = TPass::Read;
+};
+
+// What the archived bytes hold, when it is not a whole program.
+QString HoldingNote(const TImageHolding& holding) {
+    switch (holding.Header) {
+    case TImageHolding::Intact:
+        break;
+    case TImageHolding::Damaged:
+        return QStringLiteral(" (the program header is damaged)");
+    case TImageHolding::OtherVersion:
+        return QStringLiteral(" (the program is of another version)");
+    }
+    return {};
+}
+
+void ReportNotArchived(const TConnectorSession& session) {
+    std::fprintf(stderr, "%s\n",
+                 TMsgTemplate::SourceText(MsgReadNotArchived)
+                     .arg(session.Archive().Folder())
+                     .toUtf8()
+                     .constData());
 }
 
 int RunNew(const TArguments& a) {
@@ -178,15 +220,15 @@ int RunPlanOf(const TArguments& a) {
 }
 
 int RunStatus(const TArguments&) {
-    TKelbDevice device;
-    const TConnectorProbe probe = device.Probe();
+    TConnectorSession session;
+    const TConnectorProbe probe = session.Probe();
     if (!probe.Adapter) {
         const int code = Finish(TCliOutcome::NoAdapter);
-        if (const QString why = device.WhyNoAdapter(); !why.isEmpty())
+        if (const QString why = session.Device().WhyNoAdapter(); !why.isEmpty())
             std::fprintf(stderr, "%s\n", why.toUtf8().constData());
         return code;
     }
-    QString adapter = device.AdapterText();
+    QString adapter = session.Device().AdapterText();
     if (adapter.endsWith(u'\n')) adapter.chop(1);
     Out(QStringLiteral("Adapter: ") + adapter);
     const TCliOutcome outcome = OutcomeOfProbe(probe);
@@ -195,10 +237,8 @@ int RunStatus(const TArguments&) {
     QString clock = QStringLiteral("?");
     if (outcome == TCliOutcome::Ok) {
         connector = TMsgTemplate::SourceText(MsgConnectorOk);
-        TR7200 record;
-        record.Device = &device;
         bool answered = false;
-        const TDateTime value = record.ReadConnectorClock(&answered);
+        const TDateTime value = session.ReadClock(&answered);
         if (answered)
             clock = value != 0 ? DateTimeText(value) : OutcomeText(TCliOutcome::ClockNotSet);
     }
@@ -208,34 +248,39 @@ int RunStatus(const TArguments&) {
     return 0;
 }
 
-// Keeps a whole read in the archive; the file's path, "" when there was nothing to keep.
-QString Archive(const TR7200& read, bool& failed) {
-    failed = false;
-    if (!TArchive::Keeps(read)) return {};
-    const TArchive archive;
-    const QString path = archive.Keep(read);
-    failed = path.isEmpty();
-    if (failed)
-        std::fprintf(stderr, "%s\n",
-                     TMsgTemplate::SourceText(MsgReadNotArchived)
-                         .arg(archive.Folder())
-                         .toUtf8()
-                         .constData());
-    return path;
-}
-
 int RunRead(const TArguments& a) {
-    TKelbDevice device;
-    const TInterruptible interruptible(device);
-    if (const TCliOutcome probe = Probe(device); probe != TCliOutcome::Ok) return Finish(probe);
-    TR7200 record;
-    record.Device = &device;
-    const bool ok = WithProgress(device, [&record] { return record.ReadFromConnector(); });
-    if (device.Cancelled) return Interrupted(TMsgTemplate::SourceText(MsgReadCancelled));
-    bool archiveFailed = false;
-    Archive(record, archiveFailed);
-    if (!ok) return Finish(OutcomeOfStatus(record.Status));
-    if (!record.SaveToFile(a.Files[0])) return Finish(OutcomeOfStatus(record.Status));
+    TConnectorSession session;
+    const TInterruptible interruptible(session);
+    if (const TCliOutcome probe = Probe(session); probe != TCliOutcome::Ok) return Finish(probe);
+    TReadResult read;
+    {
+        const TProgress progress(session);
+        read = session.Read();
+    }
+    if (read.Cancelled) return Interrupted(TMsgTemplate::SourceText(MsgReadCancelled));
+    if (read.ArchiveFailed) ReportNotArchived(session);
+    const bool raw = a.Parser.isSet(QStringLiteral("raw"));
+    if (read.Whole && raw) {
+        const QByteArray bytes(reinterpret_cast<const char*>(read.Raw.data()),
+                               qsizetype(read.Raw.size()));
+        if (WriteWholeFile(a.Files[0], bytes) != TWholeFileWrite::Ok)
+            return Finish(TCliOutcome::FileError);
+    }
+    if (!read.Ok()) {
+        const int code = Finish(OutcomeOfStatus(read.Document.Status));
+        // The document cannot be made, but the Connector's bytes are safe: say where.
+        if (!read.ArchivePath.isEmpty())
+            std::fprintf(stderr, "%s\n",
+                         QStringLiteral("The bytes as read are archived: %1, log records: %2%3")
+                             .arg(read.ArchivePath)
+                             .arg(read.Holding.LogRecords)
+                             .arg(HoldingNote(read.Holding))
+                             .toUtf8()
+                             .constData());
+        return code;
+    }
+    if (!raw && !read.Document.SaveToFile(a.Files[0]))
+        return Finish(OutcomeOfStatus(read.Document.Status));
     return 0;
 }
 
@@ -243,27 +288,60 @@ int RunWrite(const TArguments& a) {
     TR7200 record;
     if (const TCliOutcome loaded = Load(record, a.Files[0]); loaded != TCliOutcome::Ok)
         return Finish(loaded);
-    TKelbDevice device;
-    const TInterruptible interruptible(device);
-    if (const TCliOutcome probe = Probe(device); probe != TCliOutcome::Ok) return Finish(probe);
-    record.Device = &device;
-    if (!a.Parser.isSet(QStringLiteral("no-backup"))) {
-        TR7200 backup;
-        backup.Device = &device;
-        WithProgress(device, [&backup] { return backup.ReadFromConnector(); });
-        if (device.Cancelled) return Interrupted(TMsgTemplate::SourceText(MsgBackupCancelled));
-        if (!backup.ReadComplete) return Finish(TCliOutcome::BackupFailed);
-        bool failed = false;
-        const QString path = Archive(backup, failed);
-        if (failed) return int(TCliOutcome::BackupFailed);
-        Out(path.isEmpty()
-                ? QStringLiteral("Backup: none, the Connector holds no readable data")
-                : QStringLiteral("Backup: %1, log records: %2").arg(path).arg(backup.LogCount));
+    TConnectorSession session;
+    const TInterruptible interruptible(session);
+    if (const TCliOutcome probe = Probe(session); probe != TCliOutcome::Ok) return Finish(probe);
+    const bool force = a.Parser.isSet(QStringLiteral("force"));
+    TWriteReport report;
+    {
+        TProgress progress(session);
+        const bool backup = !a.Parser.isSet(QStringLiteral("no-backup"));
+        report = session.Write(record, backup, [&](const TBackupReport& b) {
+            progress.Done();
+            switch (b.Outcome) {
+            case TBackup::Known:
+            case TBackup::Kept:
+                Report(QStringLiteral("Backup: %1, log records: %2%3")
+                           .arg(b.Path)
+                           .arg(b.Holding.LogRecords)
+                           .arg(HoldingNote(b.Holding)));
+                return true;
+            case TBackup::Unreadable:
+                if (force)
+                    Report(QStringLiteral("Backup: none, the Connector could not be read whole"));
+                return force;
+            case TBackup::Skipped:
+                return true;
+            case TBackup::ArchiveFailed:
+            case TBackup::Cancelled:
+                break;
+            }
+            return false;
+        });
     }
-    if (WithProgress(device, [&record] { return record.WriteToConnector(); })) return 0;
-    const TVerifyResult& verify = record.LastVerify;
+    switch (report.Backup.Outcome) {
+    case TBackup::Cancelled:
+        return Interrupted(TMsgTemplate::SourceText(MsgBackupCancelled));
+    case TBackup::ArchiveFailed:
+        std::fprintf(stderr, "%s\n",
+                     TMsgTemplate::SourceText(MsgBackupArchiveFailed)
+                         .arg(session.Archive().Folder())
+                         .toUtf8()
+                         .constData());
+        return int(TCliOutcome::BackupFailed);
+    case TBackup::Unreadable:
+        if (!report.Confirmed) return Finish(TCliOutcome::BackupUnreadable);
+        break;
+    default:
+        break;
+    }
+    if (report.Written) {
+        Outcome().append(QStringLiteral("The Connector is written and verified"));
+        return 0;
+    }
+    const TVerifyResult& verify = report.Verify;
     const QString partly = TMsgTemplate::SourceText(MsgPartlyWritten);
-    if (device.Cancelled)
+    if (report.Cancelled)
         return Interrupted(TMsgTemplate::SourceText(MsgWriteCancelled) + u'\n' + partly);
     if (verify.Outcome == TVerifyResult::Mismatch)
         std::fprintf(stderr, "verification failed at 0x%04X: %d %s\n", verify.FirstAddress,
@@ -297,14 +375,12 @@ int RunArchive(const TArguments& a) {
 }
 
 int RunClock(const TArguments& a) {
-    TKelbDevice device;
-    if (const TCliOutcome probe = Probe(device); probe != TCliOutcome::Ok) return Finish(probe);
-    TR7200 record;
-    record.Device = &device;
-    if (a.Parser.isSet(QStringLiteral("set")) && !record.SetConnectorClock(TClock::Now()))
+    TConnectorSession session;
+    if (const TCliOutcome probe = Probe(session); probe != TCliOutcome::Ok) return Finish(probe);
+    if (a.Parser.isSet(QStringLiteral("set")) && !session.SetClock(TClock::Now()))
         return Finish(TCliOutcome::CommError);
     bool answered = false;
-    const TDateTime clock = record.ReadConnectorClock(&answered);
+    const TDateTime clock = session.ReadClock(&answered);
     if (!answered) return Finish(TCliOutcome::CommError);
     if (clock == 0) return Finish(TCliOutcome::ClockNotSet);
     Out(DateTimeText(clock));
@@ -359,19 +435,24 @@ QList<TCommand> Commands() {
          {},
          RunStatus},
         {QStringLiteral("read"),
-         QStringLiteral("read FILE"),
-         QStringLiteral("Reads the Connector into a document and saves it as FILE; the image\n"
-                        "is also kept in the archive."),
+         QStringLiteral("read FILE [--raw]"),
+         QStringLiteral("Reads the Connector into a document and saves it as FILE; the bytes as\n"
+                        "read are also kept in the archive, whatever they hold. A damaged\n"
+                        "program leaves FILE unwritten and names the archived file."),
          1,
-         {},
+         {O(QStringLiteral("raw"),
+            QStringLiteral("save the bytes as read, even of a damaged program"))},
          RunRead},
         {QStringLiteral("write"),
-         QStringLiteral("write FILE [--no-backup]"),
+         QStringLiteral("write FILE [--no-backup] [--force]"),
          QStringLiteral("Reads and archives the Connector, then writes the program of FILE to\n"
-                        "it, starting a new event log, and verifies the write."),
+                        "it, starting a new event log, and verifies the write. A Connector\n"
+                        "that cannot be read whole is not written without --force."),
          1,
          {O(QStringLiteral("no-backup"),
-            QStringLiteral("write without reading the Connector first"))},
+            QStringLiteral("write without reading the Connector first")),
+          O(QStringLiteral("force"),
+            QStringLiteral("write even when the Connector cannot be read for its backup"))},
          RunWrite},
         {QStringLiteral("archive"),
          QStringLiteral("archive [--serial SERIAL] [--newest]"),
@@ -469,10 +550,14 @@ bool TakeCodePage(QStringList& arguments, QString& error) {
         error);
 }
 
-// What a command printed must have reached standard output, or the run did not succeed.
+// What a command printed must have reached standard output, or the run did not succeed;
+// then what it did to the Connector is told first.
 int Flushed(int code) {
     const bool written = std::fflush(stdout) == 0 && !std::ferror(stdout);
-    return written || code != 0 ? code : Finish(TCliOutcome::FileError);
+    if (written) return code;
+    for (const QString& line : Outcome())
+        std::fprintf(stderr, "%s\n", line.toUtf8().constData());
+    return code != 0 ? code : Finish(TCliOutcome::FileError);
 }
 
 int RunCommand(QStringList arguments) {

@@ -26,6 +26,7 @@ constexpr TEntry Entries[] = {
     {TCliOutcome::SmallConnector, "a Connector of the small kind"},
     {TCliOutcome::BackupFailed},
     {TCliOutcome::ClockNotSet, "the Connector clock holds no valid time"},
+    {TCliOutcome::BackupUnreadable, "write --force writes all the same"},
 };
 
 } // namespace
@@ -52,6 +53,8 @@ QString OutcomeText(TCliOutcome outcome) {
     case TCliOutcome::SmallConnector:
         return TMsgTemplate::SourceText(MsgConnectorErr);
     case TCliOutcome::BackupFailed:
+        return TMsgTemplate::SourceText(MsgBackupArchiveFailed).arg(QStringLiteral("the archive"));
+    case TCliOutcome::BackupUnreadable:
         return TMsgTemplate::SourceText(MsgBackupReadFailed);
     default:
         return TMsgTemplate::SourceText(StatusMessage(TRecordStatus(int(outcome) - StatusBase)));
@@ -84,4 +87,19 @@ int GuardInternalErrors(const std::function<int()>& run) {
         std::fprintf(stderr, "limnaset-cli: %s\n", error.what());
         return int(TCliOutcome::InternalError);
     }
+}
+
+TCliOutcome OutcomeOfProbe(const TConnectorProbe& probe) {
+    if (!probe.Adapter) return TCliOutcome::NoAdapter;
+    switch (probe.Connector) {
+    case TConnectorState::Lost:
+        return TCliOutcome::CommError;
+    case TConnectorState::Absent:
+        return TCliOutcome::NoConnector;
+    case TConnectorState::Small:
+        return TCliOutcome::SmallConnector;
+    case TConnectorState::Usable:
+        break;
+    }
+    return TCliOutcome::Ok;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "KelbDevice.h"
 #include "R7200.h"
 
 #include <QString>
@@ -20,13 +21,16 @@ enum class TCliOutcome : int {
     NoConnector = 21,
     SmallConnector = 22,
     BackupFailed = 23,
-    ClockNotSet = 24, // the clock answered without a valid time
+    ClockNotSet = 24,      // the clock answered without a valid time
+    BackupUnreadable = 25, // the Connector could not be read whole; written only with --force
     Usage = 64,
     InternalError = 70, // a broken invariant of the program; its message is printed
     Interrupted = 130,  // Ctrl+C, as a shell reports it
 };
 
 TCliOutcome OutcomeOfStatus(TRecordStatus status);
+// Only a usable Connector of the large kind is Ok.
+TCliOutcome OutcomeOfProbe(const TConnectorProbe& probe);
 // The message for an outcome, the window's own in English; empty for Ok and Usage.
 QString OutcomeText(TCliOutcome outcome);
 // The exit-code table of the help texts.

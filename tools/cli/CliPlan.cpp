@@ -1,7 +1,7 @@
 #include "CliPlan.h"
 
 #include "CliOutcome.h"
-#include "KelbDevice.h"
+#include "ConnectorSession.h"
 #include "Plan.h"
 #include "R7200.h"
 
@@ -101,23 +101,11 @@ QByteArray Text(const TPlan& plan) {
 
 // The Connector clock, for the clock warnings; the outcome when it cannot be read.
 TCliOutcome ReadClock(TDateTime& clock) {
-    TKelbDevice device;
-    const TConnectorProbe probe = device.Probe();
-    if (!probe.Adapter) return TCliOutcome::NoAdapter;
-    switch (probe.Connector) {
-    case TConnectorState::Lost:
-        return TCliOutcome::CommError;
-    case TConnectorState::Absent:
-        return TCliOutcome::NoConnector;
-    case TConnectorState::Small:
-        return TCliOutcome::SmallConnector;
-    case TConnectorState::Usable:
-        break;
-    }
-    TR7200 record;
-    record.Device = &device;
+    TConnectorSession session;
+    if (const TCliOutcome probe = OutcomeOfProbe(session.Probe()); probe != TCliOutcome::Ok)
+        return probe;
     bool answered = false;
-    clock = record.ReadConnectorClock(&answered);
+    clock = session.ReadClock(&answered);
     return answered ? TCliOutcome::Ok : TCliOutcome::CommError;
 }
 
