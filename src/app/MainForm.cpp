@@ -114,9 +114,10 @@ void TMainForm::StopTimer() {
 
 void TMainForm::FormCreate() {
     SettingsWriteFailed = !Workplace->LoadSettings();
-    move(Workplace->MainLeft, Workplace->MainTop);
-    resize(Workplace->MainWidth, Workplace->MainHeight);
-    setWindowState(Workplace->MainState ? Qt::WindowMaximized : Qt::WindowNoState);
+    const TWindowPlacement placement = Workplace->Placement();
+    move(placement.Left, placement.Top);
+    resize(placement.Width, placement.Height);
+    setWindowState(placement.Maximized ? Qt::WindowMaximized : Qt::WindowNoState);
     EnableConnectorCommands(false);
 }
 
@@ -256,20 +257,20 @@ void TMainForm::ConnectCommands() {
 }
 
 TR7200& TMainForm::Record() {
-    if (!Workplace || !Workplace->Record) throw TInternalError::OnFile("Main", 1);
-    return *Workplace->Record;
+    if (!Workplace) throw TInternalError::OnFile("Main", 1);
+    return Workplace->Document();
 }
 
 // --- document and pages -------------------------------------------------------------
 
 bool TMainForm::QuerySave() {
-    if (!Workplace->Modified) return true;
+    if (!Workplace->IsModified()) return true;
     switch (TMessageBox::Show(Msg(MsgFileModifiedQ), Msg(MsgConfirmation), TMessageBox::YesNoCancel,
                               this)) {
     case QMessageBox::Yes:
         FileSaveExecute();
         // Go on only when the document really reached its file.
-        return !Workplace->Modified;
+        return !Workplace->IsModified();
     case QMessageBox::No:
         // The mark stays: a command that ends up keeping the document must keep asking.
         return true;
@@ -279,8 +280,8 @@ bool TMainForm::QuerySave() {
 }
 
 void TMainForm::ShowResult() {
-    Panels[1]->setText(Workplace->FileName.isEmpty() ? Msg(MsgNoname) : Workplace->FileName);
-    const TMsgId text = StatusMessage(Workplace->Record->Status);
+    Panels[1]->setText(Workplace->FileName().isEmpty() ? Msg(MsgNoname) : Workplace->FileName());
+    const TMsgId text = StatusMessage(Workplace->Document().Status);
     if (text == MsgOK) {
         Panels[0]->setText(Msg(MsgOK));
         return;
@@ -295,7 +296,7 @@ void TMainForm::DocumentLoaded() {
     UpdateDependentControls();
     ShowStatusPage();
     SetRangeHints();
-    Workplace->Modified = false;
+    Workplace->SetModified(false);
 }
 
 void TMainForm::RefreshControls() {
@@ -375,7 +376,7 @@ void TMainForm::ShowPlanPage() {
 }
 
 void TMainForm::SetDirty() {
-    Workplace->Modified = true;
+    Workplace->SetModified(true);
 }
 
 // --- transfers ----------------------------------------------------------------------
@@ -515,7 +516,7 @@ void TMainForm::FileNewExecute() {
     Timer->setInterval(1000);
     MonitorState = TMonitorState::Start;
     StartTimer();
-    Workplace->Record->SamplerMode = TR7200::NewDocumentSamplerMode;
+    Workplace->Document().SamplerMode = TR7200::NewDocumentSamplerMode;
     DocumentLoaded();
 }
 
@@ -533,18 +534,18 @@ void TMainForm::OpenDocument(const QString& path) {
         return;
     }
     // The old document is gone and the failed one is not worth keeping.
-    Workplace->Modified = false;
+    Workplace->SetModified(false);
     ShowResult();
     FileNewExecute();
 }
 
 void TMainForm::FileSaveExecute() {
-    if (Workplace->FileName.isEmpty()) {
+    if (Workplace->FileName().isEmpty()) {
         FileSaveAsExecute();
         return;
     }
     if (!StorePages()) return;
-    Workplace->SaveFile(Workplace->FileName);
+    Workplace->SaveFile(Workplace->FileName());
     ShowResult();
 }
 
@@ -552,11 +553,11 @@ void TMainForm::FileSaveAsExecute() {
     if (!StorePages()) return;
     QString folder;
     QString proposed;
-    if (Workplace->FileName.isEmpty()) {
+    if (Workplace->FileName().isEmpty()) {
         proposed = Msg(MsgNonameFile);
     } else {
-        folder = QFileInfo(Workplace->FileName).absolutePath();
-        proposed = Workplace->FileName;
+        folder = QFileInfo(Workplace->FileName()).absolutePath();
+        proposed = Workplace->FileName();
     }
     const QString path = FileSaveDialog ? FileSaveDialog(folder, proposed)
                                         : DefaultFileDialog(SaveDialog, folder, proposed);
@@ -567,12 +568,12 @@ void TMainForm::FileSaveAsExecute() {
 
 void TMainForm::FileExportExecute() {
     QString folder;
-    if (!Workplace->FileName.isEmpty()) folder = QFileInfo(Workplace->FileName).absolutePath();
+    if (!Workplace->FileName().isEmpty()) folder = QFileInfo(Workplace->FileName()).absolutePath();
     const QString proposed = Msg(MsgExportFile);
     const QString path = FileExportDialog ? FileExportDialog(folder, proposed)
                                           : DefaultFileDialog(ExportDialog, folder, proposed);
     if (path.isEmpty() || !AskOverwrite(path)) return;
-    if (!ExportLogCsv(*Workplace->Record, path, TLogPage::Titles(), ExportEncoding))
+    if (!ExportLogCsv(Workplace->Document(), path, TLogPage::Titles(), ExportEncoding))
         TMessageBox::Show(Msg(MsgFileError), Msg(MsgError), TMessageBox::Ok, this);
 }
 
@@ -581,21 +582,20 @@ void TMainForm::FileArchiveExecute() {
     if (!ArchiveWindow) ArchiveWindow = new TArchiveWindow(Workplace->Archive(), this);
     const QString path = ArchiveWindow->Execute();
     if (path.isEmpty()) return;
-    const bool ok = Workplace->OpenFile(path);
     // A new document: saving must never reach the archive's file.
-    Workplace->FileName.clear();
+    const bool ok = Workplace->OpenAsNew(path);
     if (ok) {
         DocumentLoaded();
         return;
     }
-    Workplace->Modified = false;
+    Workplace->SetModified(false);
     ShowResult();
     FileNewExecute();
 }
 
 void TMainForm::FileExportPlotExecute() {
     QString folder;
-    if (!Workplace->FileName.isEmpty()) folder = QFileInfo(Workplace->FileName).absolutePath();
+    if (!Workplace->FileName().isEmpty()) folder = QFileInfo(Workplace->FileName()).absolutePath();
     const QString proposed = Msg(MsgExportFile) + QStringLiteral(".png");
     const QString path = FileExportPlotDialog ? FileExportPlotDialog(folder, proposed)
                                               : DefaultFileDialog(PlotDialog, folder, proposed);
@@ -607,7 +607,7 @@ void TMainForm::FileExportPlotExecute() {
 void TMainForm::FileExportPlanExecute() {
     if (!StorePages()) return;
     QString folder;
-    if (!Workplace->FileName.isEmpty()) folder = QFileInfo(Workplace->FileName).absolutePath();
+    if (!Workplace->FileName().isEmpty()) folder = QFileInfo(Workplace->FileName()).absolutePath();
     const QString proposed = Msg(MsgExportFile) + QStringLiteral(".csv");
     const QString path = FileExportPlanDialog ? FileExportPlanDialog(folder, proposed)
                                               : DefaultFileDialog(PlanDialog, folder, proposed);
@@ -624,22 +624,25 @@ bool TMainForm::AskOverwrite(const QString& path) {
 
 void TMainForm::FilePropertiesExecute() {
     if (!QuerySave()) return;
-    const int oldLanguage = Workplace->LanguageId;
-    const int oldChoice = Workplace->CodePageChoice;
+    const TProperties old = Workplace->Properties();
     const TCodePage oldPage = Workplace->CodePage();
-    if (!PropertiesDialog->Execute(*Workplace)) return;
+    const std::optional<TProperties> chosen = PropertiesDialog->Execute(old);
+    if (!chosen) return;
+    Workplace->SetProperties(*chosen);
     if (Workplace->CodePage() != oldPage) {
         // The document's texts were read in the old code page: read its bytes again in the
         // new one. A value the pages refuse must be mended first, so the choice waits.
         if (StorePages()) {
-            Workplace->Record->RecodeTexts(oldPage, Workplace->CodePage());
+            Workplace->Document().RecodeTexts(oldPage, Workplace->CodePage());
             Workplace->ApplyCodePage();
             RefreshControls();
         } else {
-            Workplace->CodePageChoice = oldChoice;
+            TProperties kept = *chosen;
+            kept.CodePageChoice = old.CodePageChoice;
+            Workplace->SetProperties(kept);
         }
     }
-    if (Workplace->LanguageId != oldLanguage) Workplace->ApplyLanguage(this);
+    if (chosen->LanguageId != old.LanguageId) Workplace->ApplyLanguage(this);
 }
 
 void TMainForm::FileExitExecute() {
@@ -886,21 +889,17 @@ void TMainForm::closeEvent(QCloseEvent* event) {
 }
 
 bool TMainForm::FormCloseQuery() {
-    return !Workplace->Modified || QuerySave();
+    return !Workplace->IsModified() || QuerySave();
 }
 
 void TMainForm::FormClose() {
     StopTimer();
-    Workplace->MainTop = y();
-    Workplace->MainLeft = x();
-    Workplace->MainHeight = height();
-    Workplace->MainWidth = width();
-    Workplace->MainState = isMaximized();
+    Workplace->SetPlacement({y(), x(), width(), height(), isMaximized()});
     if (!Workplace->SaveSettings()) ShowSettingsWriteError();
 }
 
 void TMainForm::ShowSettingsWriteError() {
-    TMessageBox::Show(tr("Unable to write to %1").arg(Workplace->SettingsFileName), Msg(MsgError),
+    TMessageBox::Show(tr("Unable to write to %1").arg(Workplace->SettingsFileName()), Msg(MsgError),
                       TMessageBox::Ok, this);
 }
 

@@ -21,18 +21,16 @@ TPropertiesDialog::TPropertiesDialog(QWidget* parent)
 
 TPropertiesDialog::~TPropertiesDialog() = default;
 
-bool TPropertiesDialog::Execute(TWorkplace& workplace) {
-    const int id = workplace.LanguageId;
+std::optional<TProperties> TPropertiesDialog::Execute(const TProperties& current) {
+    const int id = current.LanguageId;
     ui->PropertiesLanguage->setCurrentIndex(id >= 0 && id < ui->PropertiesLanguage->count() ? id
                                                                                             : -1);
-    ui->PropertiesBackup->setChecked(workplace.BackupBeforeWrite);
+    ui->PropertiesBackup->setChecked(current.BackupBeforeWrite);
     ui->PropertiesCodePage->setCurrentIndex(
-        std::max(0, ui->PropertiesCodePage->findData(workplace.CodePageChoice)));
+        std::max(0, ui->PropertiesCodePage->findData(current.CodePageChoice)));
     if (QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
-    if (exec() != QDialog::Accepted) return false;
-    workplace.LanguageId = ui->PropertiesLanguage->currentIndex();
-    workplace.BackupBeforeWrite = ui->PropertiesBackup->isChecked();
-    workplace.CodePageChoice = ui->PropertiesCodePage->currentData().toInt();
-    return true;
+    if (exec() != QDialog::Accepted) return std::nullopt;
+    return TProperties{ui->PropertiesLanguage->currentIndex(), ui->PropertiesBackup->isChecked(),
+                       ui->PropertiesCodePage->currentData().toInt()};
 }

@@ -1,9 +1,10 @@
 #pragma once
 
+#include "Workplace.h"
+
 #include <QDialog>
 #include <memory>
-
-class TWorkplace;
+#include <optional>
 
 namespace Ui {
 class TPropertiesDialog;
@@ -18,8 +19,8 @@ public:
     explicit TPropertiesDialog(QWidget* parent = nullptr);
     ~TPropertiesDialog() override;
 
-    // Shows the workplace's choices; on OK takes them into it and returns true.
-    bool Execute(TWorkplace& workplace);
+    // Shows the choices; the ones made on OK, nothing on Cancel.
+    std::optional<TProperties> Execute(const TProperties& current);
 
 private:
     std::unique_ptr<Ui::TPropertiesDialog> ui;

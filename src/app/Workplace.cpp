@@ -55,8 +55,8 @@ bool WriteLanguageStore(QIODevice& device, const QSettings::SettingsMap& map) {
 } // namespace
 
 TWorkplace::TWorkplace(TWorkplaceOptions options)
-    : SettingsFileName(options.SettingsFileName.isEmpty() ? DefaultSettingsFileName()
-                                                          : options.SettingsFileName),
+    : SettingsFile(options.SettingsFileName.isEmpty() ? DefaultSettingsFileName()
+                                                      : options.SettingsFileName),
       LanguageStoreFileName(options.LanguageStoreFileName),
       ExecutablePath(options.ExecutablePath.isEmpty() ? QCoreApplication::applicationFilePath()
                                                       : options.ExecutablePath),
@@ -102,8 +102,30 @@ int TWorkplace::Setting(const TSettingRow& row) const {
     return std::visit([this](auto member) { return int(this->*member); }, row.Member);
 }
 
+TWindowPlacement TWorkplace::Placement() const {
+    return {MainTop, MainLeft, MainWidth, MainHeight, MainState};
+}
+
+void TWorkplace::SetPlacement(const TWindowPlacement& placement) {
+    MainTop = placement.Top;
+    MainLeft = placement.Left;
+    MainWidth = placement.Width;
+    MainHeight = placement.Height;
+    MainState = placement.Maximized;
+}
+
+TProperties TWorkplace::Properties() const {
+    return {LanguageId, BackupBeforeWrite, CodePageChoice};
+}
+
+void TWorkplace::SetProperties(const TProperties& properties) {
+    LanguageId = properties.LanguageId;
+    BackupBeforeWrite = properties.BackupBeforeWrite;
+    CodePageChoice = properties.CodePageChoice;
+}
+
 bool TWorkplace::LoadSettings() {
-    Settings = std::make_unique<QSettings>(SettingsFileName, QSettings::IniFormat);
+    Settings = std::make_unique<QSettings>(SettingsFile, QSettings::IniFormat);
     Version = ReadInt(*Settings, KeyVersion);
     if (Version == SettingsVersion) {
         for (const TSettingRow& row : SettingRows()) {
@@ -115,8 +137,8 @@ bool TWorkplace::LoadSettings() {
         return true;
     }
     Settings.reset();
-    QFile::remove(SettingsFileName);
-    Settings = std::make_unique<QSettings>(SettingsFileName, QSettings::IniFormat);
+    QFile::remove(SettingsFile);
+    Settings = std::make_unique<QSettings>(SettingsFile, QSettings::IniFormat);
     Settings->clear(); // forget what a cached copy of the old file still holds
     Version = SettingsVersion;
     for (const TSettingRow& row : SettingRows())
@@ -126,7 +148,7 @@ bool TWorkplace::LoadSettings() {
 }
 
 bool TWorkplace::SaveSettings() {
-    if (!Settings) Settings = std::make_unique<QSettings>(SettingsFileName, QSettings::IniFormat);
+    if (!Settings) Settings = std::make_unique<QSettings>(SettingsFile, QSettings::IniFormat);
     Version = SettingsVersion;
     Settings->setValue(KeyVersion, Version);
     for (const TSettingRow& row : SettingRows())
@@ -137,21 +159,27 @@ bool TWorkplace::SaveSettings() {
 
 void TWorkplace::NewDocument() {
     RecreateRecord();
-    FileName.clear();
+    DocumentFile.clear();
     Modified = false;
 }
 
 bool TWorkplace::OpenFile(const QString& name) {
     RecreateRecord();
     if (!Record->LoadFromFile(name)) return false;
-    FileName = name;
+    DocumentFile = name;
     Modified = false;
     return true;
 }
 
+bool TWorkplace::OpenAsNew(const QString& name) {
+    const bool ok = OpenFile(name);
+    DocumentFile.clear();
+    return ok;
+}
+
 bool TWorkplace::SaveFile(const QString& name) {
     if (!Record->SaveToFile(name)) return false;
-    FileName = name;
+    DocumentFile = name;
     Modified = false;
     return true;
 }
@@ -168,7 +196,7 @@ TWriteReport TWorkplace::WriteConnector(const TConnectorSession::TConfirm& confi
 }
 
 TCodePage TWorkplace::CodePage() const {
-    return TAnsiText::CodePageOfNumber(CodePageChoice).value_or(TAnsiText::CodePageFor(UiLanguage));
+    return TAnsiText::CodePageOfNumber(CodePageChoice).value_or(TAnsiText::CodePageFor(Language));
 }
 
 void TWorkplace::ApplyCodePage() const {

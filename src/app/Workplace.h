@@ -27,6 +27,25 @@ struct TWorkplaceOptions {
     QString ArchiveFolder;         // default: TArchive::DefaultFolder()
 };
 
+// The main window's place on the screen, kept in the settings file.
+struct TWindowPlacement {
+    int Top = 0;
+    int Left = 0;
+    int Width = 0;
+    int Height = 0;
+    bool Maximized = false;
+};
+
+// What File, Properties chooses.
+struct TProperties {
+    int LanguageId = 0;
+    bool BackupBeforeWrite = true;
+    // 0 follows the language; else the number of the code page chosen.
+    int CodePageChoice = 0;
+
+    bool operator==(const TProperties&) const = default;
+};
+
 // The application-wide context: settings file, language choice, the current document
 // with its file name and modified mark, and the one Connector command object.
 class TWorkplace {
@@ -38,35 +57,33 @@ public:
     TWorkplace(const TWorkplace&) = delete;
     TWorkplace& operator=(const TWorkplace&) = delete;
 
-    QString FileName;
-    bool Modified = false;
-    int Version = SettingsVersion;
-    int LanguageId = 0;
-    int MainTop = 0;
-    int MainLeft = 0;
-    int MainWidth = 0;
-    int MainHeight = 0;
-    bool MainState = false;
-    int DaylightRule = 1;
-    bool BackupBeforeWrite = true;
-    // 0 follows the language; else the number of the code page chosen in Properties.
-    int CodePageChoice = 0;
-    // The language this run's texts are in, which picks the code page under choice 0.
-    QLocale::Language UiLanguage = QLocale::system().language();
-    std::unique_ptr<QSettings> Settings;
-    std::unique_ptr<TR7200> Record;
-
-    QString SettingsFileName;
-    QString LanguageStoreFileName;
-    QString ExecutablePath;
-
     // Reads the settings file, or replaces an absent or invalid one by the factory values.
     // False when that fresh file could not be written.
     bool LoadSettings();
     // False when the file could not be written.
     bool SaveSettings();
+    // The document, its file ("" for a new one) and whether it changed since.
+    TR7200& Document() { return *Record; }
+    const TR7200& Document() const { return *Record; }
+    const QString& FileName() const { return DocumentFile; }
+    bool IsModified() const { return Modified; }
+    void SetModified(bool modified) { Modified = modified; }
+
+    TWindowPlacement Placement() const;
+    void SetPlacement(const TWindowPlacement& placement);
+    TProperties Properties() const;
+    void SetProperties(const TProperties& properties);
+    // The language this run's texts are in, which picks the code page under choice 0.
+    QLocale::Language UiLanguage() const { return Language; }
+    void SetUiLanguage(QLocale::Language language) { Language = language; }
+    const QString& SettingsFileName() const { return SettingsFile; }
+    // The summer-time rule the calendar follows while this workplace lives.
+    void SetDaylightRule(int rule) { DaylightRule = rule; }
+
     void NewDocument();
     bool OpenFile(const QString& name);
+    // Opens a file as a new, unnamed document, so that a save never replaces it.
+    bool OpenAsNew(const QString& name);
     bool SaveFile(const QString& name);
     // Reads the Connector into a new document; what the read brought, its bytes archived.
     const TReadResult& ReadConnector();
@@ -99,6 +116,25 @@ public:
                                       const QString& storeFileName = {});
 
 private:
+    QString DocumentFile;
+    bool Modified = false;
+    int Version = SettingsVersion;
+    int LanguageId = 0;
+    int MainTop = 0;
+    int MainLeft = 0;
+    int MainWidth = 0;
+    int MainHeight = 0;
+    bool MainState = false;
+    int DaylightRule = 1;
+    bool BackupBeforeWrite = true;
+    int CodePageChoice = 0;
+    QLocale::Language Language = QLocale::system().language();
+    std::unique_ptr<QSettings> Settings;
+    std::unique_ptr<TR7200> Record = std::make_unique<TR7200>();
+    QString SettingsFile;
+    QString LanguageStoreFileName;
+    QString ExecutablePath;
+
     // One stored setting: its key, the member it fills, its factory value, the value a
     // current file stands for without it, and which values it may take (all when empty).
     struct TSettingRow {

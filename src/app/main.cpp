@@ -32,7 +32,7 @@ int main(int argc, char** argv) {
     TApplication::Guarded([&] {
         TWorkplace workplace;
         // Connector texts are in the code page of the language the window speaks.
-        workplace.UiLanguage = TLanguages::LanguageOf(code);
+        workplace.SetUiLanguage(TLanguages::LanguageOf(code));
         TMainForm form(workplace);
         form.show();
         // Once the window is up, as if chosen in File Open after the first File New.

@@ -108,7 +108,7 @@ void TFormFixture::ExpectMonitorRestarted() {
 
 void TFormFixture::Discard() {
     if (!Form) return;
-    Workplace->Modified = false;
+    Workplace->SetModified(false);
     Form->hide();
     Form.reset();
     Workplace.reset();

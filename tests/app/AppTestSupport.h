@@ -25,6 +25,13 @@
 #include <memory>
 #include <vector>
 
+// Sets one choice of File, Properties, keeping the others.
+template <class T> void SetChoice(TWorkplace& workplace, T TProperties::*choice, T value) {
+    TProperties properties = workplace.Properties();
+    properties.*choice = value;
+    workplace.SetProperties(properties);
+}
+
 // Answers the modal windows a command opens, in the order they appear: each answer is
 // queued before the click that opens its window. Message boxes are answered with a
 // button and recorded; other modal windows are handed to a callback.

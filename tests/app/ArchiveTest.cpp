@@ -130,7 +130,7 @@ TEST_F(ArchiveTest, FailingOrSwitchedOffBackup) {
     ASSERT_TRUE(Workplace->SaveSettings());
     TWorkplace again(Options());
     again.LoadSettings();
-    EXPECT_FALSE(again.BackupBeforeWrite);
+    EXPECT_FALSE(again.Properties().BackupBeforeWrite);
 }
 
 TEST_F(ArchiveTest, ArchiveWindowListsFiltersAndOpensAsANewDocument) {
@@ -154,8 +154,8 @@ TEST_F(ArchiveTest, ArchiveWindowListsFiltersAndOpensAsANewDocument) {
     });
     Form->FileArchiveExecute();
     EXPECT_EQ(rows, QStringList({"2222", "1111", "1"}));
-    EXPECT_EQ(Workplace->Record->ConnectorName, "1111");
-    EXPECT_TRUE(Workplace->FileName.isEmpty());
+    EXPECT_EQ(Workplace->Document().ConnectorName, "1111");
+    EXPECT_TRUE(Workplace->FileName().isEmpty());
     EXPECT_EQ(Kept().size(), 2);
 }
 

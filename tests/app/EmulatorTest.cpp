@@ -32,10 +32,10 @@ TEST_F(EmulatorFormTest, ReadAndWriteThroughTheSerialPort) {
 
     Act("DataRead")->trigger();
     EXPECT_EQ(Form->PanelText(0), "OK");
-    EXPECT_EQ(Workplace->Record->ConnectorName, "Pumping station");
-    EXPECT_EQ(Workplace->Record->SerialNumber, 0x0BADF00Du);
+    EXPECT_EQ(Workplace->Document().ConnectorName, "Pumping station");
+    EXPECT_EQ(Workplace->Document().SerialNumber, 0x0BADF00Du);
 
-    Workplace->Record->ConnectorName = QStringLiteral("Renamed");
+    Workplace->Document().ConnectorName = QStringLiteral("Renamed");
     Answers.Box(QMessageBox::Ok);
     Act("DataWrite")->trigger();
     EXPECT_EQ(Form->PanelText(0), "OK");

@@ -28,14 +28,14 @@ protected:
         Form->FileSaveAsExecute();
         return path;
     }
-    QString Name() const { return Workplace->Record->ConnectorName; }
+    QString Name() const { return Workplace->Document().ConnectorName; }
     static QString SavedName(const QString& path) {
         TR7200 saved;
         return saved.LoadFromFile(path) ? saved.ConnectorName : QStringLiteral("<unreadable>");
     }
     void Edit(const QString& name) {
-        Workplace->Record->ConnectorName = name;
-        Workplace->Modified = true;
+        Workplace->Document().ConnectorName = name;
+        Workplace->SetModified(true);
     }
     // A file dialog that notes the folder and name it was offered and answers with a path.
     struct TDialogSpy {
@@ -62,8 +62,8 @@ TEST_F(MainFormTest, StartShowsAFreshDocument) {
     EXPECT_TRUE(Act("ViewStatus")->isChecked());
     EXPECT_TRUE(Form->ToolButton("ToolStatus")->isChecked());
     EXPECT_FALSE(Form->ToolButton("ToolLog")->isChecked());
-    EXPECT_EQ(Workplace->Record->SamplerMode, 1);
-    EXPECT_FALSE(Workplace->Modified);
+    EXPECT_EQ(Workplace->Document().SamplerMode, 1);
+    EXPECT_FALSE(Workplace->IsModified());
     EXPECT_TRUE(Form->MonitorRunning());
     // The connector commands wait for the monitor.
     EXPECT_FALSE(Act("DataRead")->isEnabled());
@@ -135,7 +135,7 @@ TEST_F(MainFormTest, NewOnModifiedDocumentAsksAndObeys) {
     EXPECT_EQ(Answers.Boxes(),
               QStringList{"Confirmation: File modified, do You want to save it ?"});
     EXPECT_EQ(Name(), "Mine");
-    EXPECT_TRUE(Workplace->Modified);
+    EXPECT_TRUE(Workplace->IsModified());
 
     // Yes, but the Save As dialog is cancelled: the document stays, still marked.
     bool offered = false;
@@ -147,12 +147,12 @@ TEST_F(MainFormTest, NewOnModifiedDocumentAsksAndObeys) {
     Act("FileNew")->trigger();
     EXPECT_TRUE(offered);
     EXPECT_EQ(Name(), "Mine");
-    EXPECT_TRUE(Workplace->Modified);
+    EXPECT_TRUE(Workplace->IsModified());
 
     Answers.Box(QMessageBox::No);
     Act("FileNew")->trigger();
     EXPECT_EQ(Name(), "Limnaset");
-    EXPECT_FALSE(Workplace->Modified);
+    EXPECT_FALSE(Workplace->IsModified());
     EXPECT_EQ(Answers.Seen.size(), 3u);
 }
 
@@ -171,7 +171,7 @@ TEST_F(MainFormTest, YesSavesAndThenGoesOn) {
 TEST_F(MainFormTest, YesWithFailedSaveKeepsTheDocument) {
     Open();
     const QString path = SaveAs("named.r72");
-    ASSERT_EQ(Workplace->FileName, path);
+    ASSERT_EQ(Workplace->FileName(), path);
     Edit("Unsaved");
     // The file's place becomes a folder: the save fails.
     QFile::remove(path);
@@ -182,7 +182,7 @@ TEST_F(MainFormTest, YesWithFailedSaveKeepsTheDocument) {
     EXPECT_EQ(Answers.Boxes(), QStringList({"Confirmation: File modified, do You want to save it ?",
                                             "Error: File access error"}));
     EXPECT_EQ(Name(), "Unsaved");
-    EXPECT_TRUE(Workplace->Modified);
+    EXPECT_TRUE(Workplace->IsModified());
     EXPECT_EQ(Form->PanelText(0), "Error");
 }
 
@@ -193,7 +193,7 @@ TEST_F(MainFormTest, NoKeepsTheMarkWhenOpenIsCancelled) {
     Answers.Box(QMessageBox::No);
     Act("FileOpen")->trigger();
     EXPECT_EQ(Name(), "Edited");
-    EXPECT_TRUE(Workplace->Modified) << "closing later must still ask";
+    EXPECT_TRUE(Workplace->IsModified()) << "closing later must still ask";
 
     Answers.Box(QMessageBox::Cancel);
     Form->close();
@@ -215,7 +215,7 @@ TEST_F(MainFormTest, OpenShowsTheFileOrReportsWhyNot) {
     EXPECT_EQ(Name(), "On disk");
     EXPECT_EQ(Form->PanelText(1), path);
     EXPECT_EQ(Form->PanelText(0), "OK");
-    EXPECT_FALSE(Workplace->Modified);
+    EXPECT_FALSE(Workplace->IsModified());
 
     const QString shortFile = FilePath("short.r72");
     WriteFileBytes(shortFile, QByteArray(32767, '\0'));
@@ -224,10 +224,10 @@ TEST_F(MainFormTest, OpenShowsTheFileOrReportsWhyNot) {
     Act("FileOpen")->trigger();
     EXPECT_EQ(Answers.Boxes(), QStringList{"Error: Corrupted file"});
     EXPECT_EQ(Name(), "Limnaset");
-    EXPECT_TRUE(Workplace->FileName.isEmpty());
+    EXPECT_TRUE(Workplace->FileName().isEmpty());
     EXPECT_EQ(Form->PanelText(1), "<noname>");
     EXPECT_EQ(Form->PanelText(0), "OK");
-    EXPECT_FALSE(Workplace->Modified);
+    EXPECT_FALSE(Workplace->IsModified());
     ExpectMonitorRestarted(); // File New restarted it
 }
 
@@ -242,7 +242,7 @@ TEST_F(MainFormTest, FailedOpenAfterNoAsksNothingMore) {
     EXPECT_EQ(Answers.Boxes(), QStringList({"Confirmation: File modified, do You want to save it ?",
                                             "Error: File access error"}));
     EXPECT_EQ(Name(), "Limnaset");
-    EXPECT_FALSE(Workplace->Modified);
+    EXPECT_FALSE(Workplace->IsModified());
 }
 
 // "limnaset FILE" opens the file once the first File New has run, with File Open's boxes.
@@ -272,7 +272,7 @@ TEST_F(MainFormTest, FileNamedOnTheCommandLineOpensAsFileOpenDoes) {
         EXPECT_EQ(Answers.Boxes(), row.Box.isEmpty() ? QStringList() : QStringList{row.Box});
         EXPECT_EQ(Name(), row.Name);
         EXPECT_EQ(Form->PanelText(1), row.Panel);
-        EXPECT_FALSE(Workplace->Modified);
+        EXPECT_FALSE(Workplace->IsModified());
     }
 }
 
@@ -295,11 +295,11 @@ TEST_F(MainFormTest, SaveAsProposesNamesAndAsksBeforeOverwriting) {
     EXPECT_EQ(Answers.Boxes(),
               QStringList{"Confirmation: File already exists. Do You want to overwrite it ?"});
     EXPECT_EQ(FileBytes(path), before) << "Cancel saves nothing";
-    EXPECT_TRUE(Workplace->Modified);
+    EXPECT_TRUE(Workplace->IsModified());
 
     Answers.Box(QMessageBox::Ok);
     Act("FileSaveAs")->trigger();
-    EXPECT_FALSE(Workplace->Modified);
+    EXPECT_FALSE(Workplace->IsModified());
     EXPECT_EQ(SavedName(path), "Changed");
 }
 
@@ -312,7 +312,7 @@ TEST_F(MainFormTest, SaveWritesToTheNamedFile) {
         return QString();
     };
     Act("FileSave")->trigger();
-    EXPECT_FALSE(Workplace->Modified);
+    EXPECT_FALSE(Workplace->IsModified());
     EXPECT_EQ(Form->PanelText(0), "OK");
     EXPECT_EQ(SavedName(path), "Second");
 }
@@ -364,7 +364,7 @@ TEST_F(MainFormTest, ExportWritesTheLogOrSaysItCannot) {
 
 TEST_F(MainFormTest, UnknownStatusIsAnInternalError) {
     Open();
-    Workplace->Record->Status = TRecordStatus(6);
+    Workplace->Document().Status = TRecordStatus(6);
     EXPECT_EQ(InternalErrorOf([&] { Form->ShowResult(); }), "Error switch file Main line 612");
 }
 
@@ -391,7 +391,7 @@ TEST_F(MainFormTest, MaximisedWindowReopensMaximised) {
     Open();
     Form->showMaximized();
     ASSERT_TRUE(Form->close());
-    EXPECT_TRUE(Workplace->MainState);
+    EXPECT_TRUE(Workplace->Placement().Maximized);
     EXPECT_TRUE(FileBytes(SettingsFile()).contains("MainState=1"));
     Form.reset();
     Open();
@@ -409,7 +409,7 @@ TEST_F(MainFormTest, UnwritableSettingsAreReportedAndTheWindowStillCloses) {
         QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
     ASSERT_EQ(Answers.Seen.size(), 1u);
     EXPECT_EQ(Answers.Seen[0].Text, expected);
-    EXPECT_EQ(Workplace->MainWidth, 800);
+    EXPECT_EQ(Workplace->Placement().Width, 800);
     EXPECT_FALSE(Act("DataRead")->isEnabled()) << "creation went on after the failure";
 
     Answers.Box(QMessageBox::Ok);
@@ -475,7 +475,7 @@ TEST_F(MainFormTest, PropertiesChangesTheLanguageOnlyOnOk) {
         dialog->findChild<QPushButton*>("CancelBtn")->click();
     });
     Act("FileProperties")->trigger();
-    EXPECT_EQ(Workplace->LanguageId, 0);
+    EXPECT_EQ(Workplace->Properties().LanguageId, 0);
     EXPECT_TRUE(Answers.Seen.empty());
 
     Answers.Window([](QWidget* window) {
@@ -486,7 +486,7 @@ TEST_F(MainFormTest, PropertiesChangesTheLanguageOnlyOnOk) {
     });
     Answers.Box(QMessageBox::Ok);
     Act("FileProperties")->trigger();
-    EXPECT_EQ(Workplace->LanguageId, 5);
+    EXPECT_EQ(Workplace->Properties().LanguageId, 5);
     EXPECT_EQ(Answers.Boxes(),
               QStringList{"Warning: New language will be set after program restart"});
     EXPECT_EQ(Workplace->StoredLanguageCode(), "deu");
@@ -507,11 +507,11 @@ TEST_F(MainFormTest, PropertiesChangesTheLanguageOnlyOnOk) {
 TEST_F(MainFormTest, PropertiesCodePageReadsTheDocumentTextsAgain) {
     TCodePageGuard restore(TAnsiText::CodePage());
     Open();
-    Workplace->UiLanguage = QLocale::English;
+    Workplace->SetUiLanguage(QLocale::English);
     Workplace->ApplyCodePage();
     ASSERT_EQ(TAnsiText::CodePage(), TCodePage::Western);
     const QString czech = QStringLiteral("Čeňk Łódź");
-    Workplace->Record->ConnectorName =
+    Workplace->Document().ConnectorName =
         TAnsiText::Recode(czech, TCodePage::CentralEuropean, TCodePage::Western);
     Form->RefreshControls();
     auto choose = [this](int index, bool refused) {
@@ -525,18 +525,18 @@ TEST_F(MainFormTest, PropertiesCodePageReadsTheDocumentTextsAgain) {
         Act("FileProperties")->trigger();
     };
     choose(1, false);
-    EXPECT_EQ(Workplace->CodePageChoice, 1250);
+    EXPECT_EQ(Workplace->Properties().CodePageChoice, 1250);
     EXPECT_EQ(TAnsiText::CodePage(), TCodePage::CentralEuropean);
     EXPECT_EQ(Name(), czech);
     EXPECT_EQ(Child<QLabel>("LblConnectorName")->text(), czech);
-    EXPECT_FALSE(Workplace->Modified) << "the bytes stay as they were";
+    EXPECT_FALSE(Workplace->IsModified()) << "the bytes stay as they were";
     ASSERT_TRUE(Workplace->SaveSettings());
     EXPECT_EQ(QSettings(SettingsFile(), QSettings::IniFormat).value("Properties/CodePage"), 1250);
 
     Child<QLineEdit>("EdtSamplesPerBottle")->setText("x");
     choose(0, true);
     EXPECT_EQ(Answers.Boxes().last(), "Error: Invalid format of parameter");
-    EXPECT_EQ(Workplace->CodePageChoice, 1250);
+    EXPECT_EQ(Workplace->Properties().CodePageChoice, 1250);
     EXPECT_EQ(Name(), czech);
 
     // Under "<Default>" the language of the texts decides.
@@ -544,12 +544,12 @@ TEST_F(MainFormTest, PropertiesCodePageReadsTheDocumentTextsAgain) {
         {QLocale::Russian, TCodePage::Cyrillic},   {QLocale::Slovak, TCodePage::CentralEuropean},
         {QLocale::Lithuanian, TCodePage::Baltic},  {QLocale::Romanian, TCodePage::CentralEuropean},
         {QLocale::Bulgarian, TCodePage::Cyrillic}, {QLocale::Spanish, TCodePage::Western}};
-    Workplace->CodePageChoice = 0;
+    SetChoice(*Workplace, &TProperties::CodePageChoice, 0);
     for (const auto& [language, page] : rules) {
-        Workplace->UiLanguage = language;
+        Workplace->SetUiLanguage(language);
         EXPECT_EQ(Workplace->CodePage(), page) << QLocale::languageToString(language).toStdString();
     }
-    Workplace->CodePageChoice = 1257;
+    SetChoice(*Workplace, &TProperties::CodePageChoice, 1257);
     EXPECT_EQ(Workplace->CodePage(), TCodePage::Baltic);
 }
 

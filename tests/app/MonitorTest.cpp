@@ -93,12 +93,12 @@ TEST_F(MonitorTest, ConnectorKinds) {
     EXPECT_TRUE(Clock().startsWith("3/5/24 10:20:")) << Clock().toStdString();
 
     // Pulled out: the commands go, the document stays.
-    Workplace->Record->ConnectorName = "Kept";
+    Workplace->Document().ConnectorName = "Kept";
     Model->SetKind(TConnectorModel::TKind::None);
     Tick();
     EXPECT_EQ(Form->PanelText(3), "");
     EXPECT_FALSE(CommandsEnabled());
-    EXPECT_EQ(Workplace->Record->ConnectorName, "Kept");
+    EXPECT_EQ(Workplace->Document().ConnectorName, "Kept");
 }
 
 TEST_F(MonitorTest, UnreadableClockLeavesTheClockEmpty) {

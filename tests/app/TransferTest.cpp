@@ -37,20 +37,20 @@ protected:
         EXPECT_FALSE(QApplication::overrideCursor());
         EXPECT_FALSE(Form->Transferring());
     }
-    QString Name() const { return Workplace->Record->ConnectorName; }
+    QString Name() const { return Workplace->Document().ConnectorName; }
     int Highest = -1;
 };
 
 TEST_F(TransferTest, ReadBringsTheConnectorIntoANewDocument) {
     LoadConnector("From the field");
-    Workplace->FileName = FilePath("old.r72");
+    ASSERT_TRUE(Workplace->SaveFile(FilePath("old.r72")));
     Act("DataRead")->trigger();
     ExpectFramingEnded();
     EXPECT_EQ(Highest, 100) << "the progress bar followed the transfer";
     EXPECT_EQ(Name(), "From the field");
-    EXPECT_EQ(Workplace->Record->SerialNumber, 4711u);
-    EXPECT_TRUE(Workplace->FileName.isEmpty());
-    EXPECT_FALSE(Workplace->Modified);
+    EXPECT_EQ(Workplace->Document().SerialNumber, 4711u);
+    EXPECT_TRUE(Workplace->FileName().isEmpty());
+    EXPECT_FALSE(Workplace->IsModified());
     EXPECT_EQ(Form->PanelText(0), "OK");
     EXPECT_EQ(Form->PanelText(1), "<noname>");
     EXPECT_EQ(Child<QLabel>("LblConnectorName")->text(), "From the field");
@@ -59,7 +59,7 @@ TEST_F(TransferTest, ReadBringsTheConnectorIntoANewDocument) {
 
 TEST_F(TransferTest, FailedReadReportsAndStartsANewDocument) {
     // Erased memory: the checksum cannot match.
-    Workplace->Record->ConnectorName = "Mine";
+    Workplace->Document().ConnectorName = "Mine";
     Answers.Box(QMessageBox::Ok);
     Act("DataRead")->trigger();
     ExpectFramingEnded();
@@ -72,8 +72,8 @@ TEST_F(TransferTest, FailedReadReportsAndStartsANewDocument) {
                           archived +
                           "\nThe program header is damaged; its 0 log records are archived."});
     EXPECT_EQ(Name(), "Limnaset");
-    EXPECT_TRUE(Workplace->FileName.isEmpty());
-    EXPECT_FALSE(Workplace->Modified);
+    EXPECT_TRUE(Workplace->FileName().isEmpty());
+    EXPECT_FALSE(Workplace->IsModified());
     EXPECT_EQ(Form->PanelText(0), "OK") << "File New followed the report";
     ExpectMonitorRestarted();
 }
@@ -94,8 +94,8 @@ TEST_F(TransferTest, ConnectorPulledDuringTheReadGivesACommunicationError) {
 
 TEST_F(TransferTest, ReadAsksBeforeDroppingChanges) {
     LoadConnector("Incoming");
-    Workplace->Record->ConnectorName = "Mine";
-    Workplace->Modified = true;
+    Workplace->Document().ConnectorName = "Mine";
+    Workplace->SetModified(true);
     Answers.Box(QMessageBox::Cancel);
     Act("DataRead")->trigger();
     EXPECT_EQ(Name(), "Mine");
@@ -116,7 +116,7 @@ TEST_F(TransferTest, ExceptionInsideATransferStillEndsTheFraming) {
 
 TEST_F(TransferTest, ExceptionDuringTheReadLeavesAFreshDocumentShown) {
     LoadConnector("Half read");
-    Workplace->Record->ConnectorName = "Mine";
+    Workplace->Document().ConnectorName = "Mine";
     Form->RefreshControls();
     // Junk starts part-way through the read, after the document was replaced.
     QObject::connect(Child<QProgressBar>("ProgressBar"), &QProgressBar::valueChanged,
@@ -131,13 +131,13 @@ TEST_F(TransferTest, ExceptionDuringTheReadLeavesAFreshDocumentShown) {
     ExpectFramingEnded();
     EXPECT_EQ(Name(), "Limnaset");
     EXPECT_EQ(Child<QLabel>("LblConnectorName")->text(), "Limnaset");
-    EXPECT_FALSE(Workplace->Modified);
+    EXPECT_FALSE(Workplace->IsModified());
 }
 
 TEST_F(TransferTest, WriteSendsThePagesAndShowsTheNewLog) {
-    Workplace->Record->ConnectorName = "Written";
-    Workplace->FileName = FilePath("doc.r72");
-    Workplace->Modified = true;
+    Workplace->Document().ConnectorName = "Written";
+    ASSERT_TRUE(Workplace->SaveFile(FilePath("doc.r72")));
+    Workplace->SetModified(true);
     Answers.Box(QMessageBox::Ok);
     Act("DataWrite")->trigger();
     EXPECT_EQ(Answers.Boxes(),
@@ -146,9 +146,9 @@ TEST_F(TransferTest, WriteSendsThePagesAndShowsTheNewLog) {
     ExpectFramingEnded();
     EXPECT_EQ(Highest, 100);
     EXPECT_EQ(Form->PanelText(0), "OK");
-    EXPECT_EQ(Workplace->FileName, FilePath("doc.r72")) << "a write keeps the name";
-    EXPECT_TRUE(Workplace->Modified) << "and the mark";
-    EXPECT_EQ(Workplace->Record->LogCount, 1);
+    EXPECT_EQ(Workplace->FileName(), FilePath("doc.r72")) << "a write keeps the name";
+    EXPECT_TRUE(Workplace->IsModified()) << "and the mark";
+    EXPECT_EQ(Workplace->Document().LogCount, 1);
     EXPECT_EQ(Child<QTableWidget>("LogTable")->rowCount(), 3) << "titles, units, one record";
 
     const TReadResult back = Workplace->Connector().Read();
@@ -178,9 +178,9 @@ TEST_F(TransferTest, DialogSettingsSurviveAWriteAndARead) {
     EXPECT_EQ(Child<QLabel>("LblProgramStart")->text(), "After 01:30");
     Answers.Box(QMessageBox::Ok);
     Act("DataWrite")->trigger();
-    Workplace->Modified = false;
+    Workplace->SetModified(false);
     Act("DataRead")->trigger();
-    const TR7200& r = *Workplace->Record;
+    const TR7200& r = Workplace->Document();
     EXPECT_EQ(r.EventMode, EventAnalog);
     EXPECT_EQ(r.EventLowLimit, 100);
     EXPECT_EQ(r.EventHighLimit, 900);
@@ -217,15 +217,15 @@ TEST_F(TransferTest, WriteRefusesAConnectorSwappedDuringTheQuestion) {
 
 TEST_F(TransferTest, ReadRefusesWhenTheConnectorIsGone) {
     LoadConnector("Never read");
-    Workplace->Record->ConnectorName = "Mine";
-    Workplace->Modified = true;
+    Workplace->Document().ConnectorName = "Mine";
+    Workplace->SetModified(true);
     Answers.Box(QMessageBox::No, [this] { Model->SetKind(TConnectorModel::TKind::None); });
     Answers.Box(QMessageBox::Ok);
     Act("DataRead")->trigger();
     EXPECT_EQ(Answers.Boxes(), QStringList({"Confirmation: File modified, do You want to save it ?",
                                             "Error: Communication error, please try once more"}));
     EXPECT_EQ(Name(), "Mine") << "the document stays";
-    EXPECT_TRUE(Workplace->Modified);
+    EXPECT_TRUE(Workplace->IsModified());
     EXPECT_EQ(Form->PanelText(3), "");
     EXPECT_FALSE(Act("DataRead")->isEnabled());
     ExpectFramingEnded();

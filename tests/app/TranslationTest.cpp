@@ -260,7 +260,7 @@ TEST_F(TranslatedFormTest, GermanBoxesHaveGermanStandardButtons) {
     TInstalledLanguage german;
     ASSERT_TRUE(TLanguages::Install(*QCoreApplication::instance(), "deu"));
     Open();
-    Workplace->Modified = true;
+    Workplace->SetModified(true);
     QStringList buttons;
     Answers.Box(QMessageBox::Cancel, [&buttons] {
         auto box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());

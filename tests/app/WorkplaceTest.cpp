@@ -43,10 +43,9 @@ protected:
 TEST_F(WorkplaceTest, AbsentSettingsFileIsCreatedWithFactoryValues) {
     auto workplace = Make();
     EXPECT_TRUE(workplace->LoadSettings());
-    EXPECT_EQ(workplace->Version, 256);
-    EXPECT_EQ(workplace->MainWidth, 800);
-    EXPECT_EQ(workplace->MainHeight, 600);
-    EXPECT_FALSE(workplace->MainState);
+    EXPECT_EQ(workplace->Placement().Width, 800);
+    EXPECT_EQ(workplace->Placement().Height, 600);
+    EXPECT_FALSE(workplace->Placement().Maximized);
     ExpectFactoryFile();
     // The language value is not touched at start.
     EXPECT_FALSE(QFile::exists(StoreFile()));
@@ -59,9 +58,9 @@ TEST_F(WorkplaceTest, WrongVersionResetsEverything) {
                           .arg(version));
         auto workplace = Make();
         EXPECT_TRUE(workplace->LoadSettings());
-        EXPECT_EQ(workplace->MainTop, 0) << version;
-        EXPECT_EQ(workplace->MainWidth, 800) << version;
-        EXPECT_EQ(workplace->LanguageId, 0) << version;
+        EXPECT_EQ(workplace->Placement().Top, 0) << version;
+        EXPECT_EQ(workplace->Placement().Width, 800) << version;
+        EXPECT_EQ(workplace->Properties().LanguageId, 0) << version;
         ExpectFactoryFile();
         EXPECT_EQ(Stored("MainForm/Other"), -1) << "the old file is replaced, not patched";
     }
@@ -72,23 +71,19 @@ TEST_F(WorkplaceTest, ValidFileIsUsedAsItIs) {
                   "MainHeight=480\nMainState=1\nLanguageId=13\n");
     auto workplace = Make();
     EXPECT_TRUE(workplace->LoadSettings());
-    EXPECT_EQ(workplace->MainTop, 40);
-    EXPECT_EQ(workplace->MainLeft, 50);
-    EXPECT_EQ(workplace->MainWidth, 0) << "a missing key reads as 0 and is not repaired";
-    EXPECT_EQ(workplace->MainHeight, 480);
-    EXPECT_TRUE(workplace->MainState);
-    EXPECT_EQ(workplace->LanguageId, 13);
+    EXPECT_EQ(workplace->Placement().Top, 40);
+    EXPECT_EQ(workplace->Placement().Left, 50);
+    EXPECT_EQ(workplace->Placement().Width, 0) << "a missing key reads as 0 and is not repaired";
+    EXPECT_EQ(workplace->Placement().Height, 480);
+    EXPECT_TRUE(workplace->Placement().Maximized);
+    EXPECT_EQ(workplace->Properties().LanguageId, 13);
 }
 
 TEST_F(WorkplaceTest, SaveSettingsWritesAllKeysWithBooleanAsDigit) {
     auto workplace = Make();
     workplace->LoadSettings();
-    workplace->MainTop = 11;
-    workplace->MainLeft = 12;
-    workplace->MainWidth = 1013;
-    workplace->MainHeight = 714;
-    workplace->MainState = true;
-    workplace->LanguageId = 5;
+    workplace->SetPlacement({11, 12, 1013, 714, true});
+    SetChoice(*workplace, &TProperties::LanguageId, 5);
     EXPECT_TRUE(workplace->SaveSettings());
     const QByteArray text = FileBytes(SettingsFile());
     EXPECT_TRUE(text.contains("MainState=1")) << text.toStdString();
@@ -105,54 +100,54 @@ TEST_F(WorkplaceTest, UnwritableSettingsFileIsReportedNotThrown) {
     options.SettingsFileName = UnwritablePath("limnaset.INI");
     TWorkplace workplace(options);
     EXPECT_FALSE(workplace.LoadSettings());
-    EXPECT_EQ(workplace.MainWidth, 800) << "the factory values are in use all the same";
+    EXPECT_EQ(workplace.Placement().Width, 800) << "the factory values are in use all the same";
     EXPECT_FALSE(workplace.SaveSettings());
 }
 
 TEST_F(WorkplaceTest, DocumentOperationsKeepNameAndMark) {
     auto workplace = Make();
     workplace->NewDocument();
-    ASSERT_TRUE(workplace->Record);
-    workplace->Record->ConnectorName = "Saved";
-    workplace->Modified = true;
+    workplace->Document().ConnectorName = "Saved";
+    workplace->SetModified(true);
     const QString path = FilePath("saved.r72");
     ASSERT_TRUE(workplace->SaveFile(path));
-    EXPECT_EQ(workplace->FileName, path);
-    EXPECT_FALSE(workplace->Modified);
+    EXPECT_EQ(workplace->FileName(), path);
+    EXPECT_FALSE(workplace->IsModified());
 
-    workplace->Modified = true;
+    workplace->SetModified(true);
     EXPECT_FALSE(workplace->OpenFile(FilePath("missing.r72")));
-    EXPECT_EQ(workplace->Record->Status, StatusFileError);
-    EXPECT_EQ(workplace->FileName, path) << "a failed open keeps the old name";
-    EXPECT_TRUE(workplace->Modified);
+    EXPECT_EQ(workplace->Document().Status, StatusFileError);
+    EXPECT_EQ(workplace->FileName(), path) << "a failed open keeps the old name";
+    EXPECT_TRUE(workplace->IsModified());
 
     ASSERT_TRUE(workplace->OpenFile(path));
-    EXPECT_EQ(workplace->Record->ConnectorName, "Saved");
-    EXPECT_FALSE(workplace->Modified);
+    EXPECT_EQ(workplace->Document().ConnectorName, "Saved");
+    EXPECT_FALSE(workplace->IsModified());
 
-    workplace->Modified = true;
+    workplace->SetModified(true);
     EXPECT_FALSE(workplace->SaveFile(Dir.path()));
-    EXPECT_EQ(workplace->FileName, path);
-    EXPECT_TRUE(workplace->Modified);
+    EXPECT_EQ(workplace->FileName(), path);
+    EXPECT_TRUE(workplace->IsModified());
 }
 
 TEST_F(WorkplaceTest, FailedConnectorReadLeavesNewUnnamedDocument) {
     auto workplace = Make();
     workplace->NewDocument();
-    workplace->FileName = "/somewhere/old.r72";
-    workplace->Modified = true;
+    const QTemporaryDir dir;
+    ASSERT_TRUE(workplace->SaveFile(dir.filePath("old.r72")));
+    workplace->SetModified(true);
     // The fresh simulated Connector holds erased memory: the checksum cannot match.
     EXPECT_FALSE(workplace->ReadConnector().Ok());
-    EXPECT_EQ(workplace->Record->Status, StatusCommError);
-    EXPECT_TRUE(workplace->FileName.isEmpty());
-    EXPECT_FALSE(workplace->Modified);
+    EXPECT_EQ(workplace->Document().Status, StatusCommError);
+    EXPECT_TRUE(workplace->FileName().isEmpty());
+    EXPECT_FALSE(workplace->IsModified());
 }
 
 TEST_F(WorkplaceTest, CalendarFollowsTheDaylightRuleWhileTheWorkplaceLives) {
     {
         auto workplace = Make();
         EXPECT_EQ(DaylightRule(), 1);
-        workplace->DaylightRule = 2;
+        workplace->SetDaylightRule(2);
         EXPECT_EQ(DaylightRule(), 2);
     }
     EXPECT_EQ(DaylightRule(), 1);
@@ -160,7 +155,7 @@ TEST_F(WorkplaceTest, CalendarFollowsTheDaylightRuleWhileTheWorkplaceLives) {
 
 TEST_F(WorkplaceTest, ApplyLanguageWritesCodeAndTellsTheUser) {
     auto workplace = Make();
-    workplace->LanguageId = 5;
+    SetChoice(*workplace, &TProperties::LanguageId, 5);
     Answers.Box(QMessageBox::Ok);
     workplace->ApplyLanguage();
     EXPECT_EQ(Answers.Boxes(),
@@ -173,7 +168,7 @@ TEST_F(WorkplaceTest, ApplyLanguageWritesCodeAndTellsTheUser) {
     ASSERT_TRUE(store.open(QIODevice::ReadOnly));
     EXPECT_EQ(store.readAll(), "/opt/limnaset/bin/limnaset=deu\n") << "the store is plain text";
 
-    workplace->LanguageId = 0;
+    SetChoice(*workplace, &TProperties::LanguageId, 0);
     Answers.Box(QMessageBox::Ok);
     workplace->ApplyLanguage();
     EXPECT_EQ(workplace->StoredLanguageCode(), "") << "<Default> deletes the value";
@@ -191,7 +186,7 @@ TEST_F(WorkplaceTest, EveryListEntryHasItsCode) {
                            "lth", "plk", "rom", "rus", "sky", "esp"};
     auto workplace = Make();
     for (int id = 0; id < TLanguages::Count; ++id) {
-        workplace->LanguageId = id;
+        SetChoice(*workplace, &TProperties::LanguageId, id);
         Answers.Box(QMessageBox::Ok);
         workplace->ApplyLanguage();
         EXPECT_EQ(workplace->StoredLanguageCode(), codes[id]) << id;
@@ -224,7 +219,7 @@ TEST_F(WorkplaceTest, OnlyABuildTreeKeepsItsSettingsBesideTheProgram) {
 
 TEST_F(WorkplaceTest, UncoveredLanguageRaisesBeforeTheStoreIsTouched) {
     auto workplace = Make();
-    workplace->LanguageId = 13;
+    SetChoice(*workplace, &TProperties::LanguageId, 13);
     EXPECT_EQ(InternalErrorOf([&] { workplace->ApplyLanguage(); }),
               "Error switch file Workplace line 237");
     EXPECT_FALSE(QFile::exists(StoreFile()));
@@ -234,11 +229,11 @@ TEST_F(WorkplaceTest, UnwritableLanguageStoreShowsRegistryError) {
     TWorkplaceOptions options = Options();
     options.LanguageStoreFileName = UnwritablePath("locales.ini");
     TWorkplace workplace(options);
-    workplace.LanguageId = 5;
+    SetChoice(workplace, &TProperties::LanguageId, 5);
     Answers.Box(QMessageBox::Ok);
     workplace.ApplyLanguage();
     EXPECT_EQ(Answers.Boxes(), QStringList{"Error: Windows Registry error"});
-    EXPECT_EQ(workplace.LanguageId, 5) << "the choice is kept for the settings file";
+    EXPECT_EQ(workplace.Properties().LanguageId, 5) << "the choice is kept for the settings file";
 }
 
 TEST(MsgTemplateTest, TextsAreFoundByNameInTheirOrder) {

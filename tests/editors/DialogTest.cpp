@@ -67,12 +67,12 @@ protected:
     }
 
     void Visit(const char* button, const TVisit& v) {
-        Workplace->Modified = false;
+        Workplace->SetModified(false);
         Act("FileNew")->trigger();
         TR7200& r = Form->Record();
         if (v.Prepare) v.Prepare(r);
         Form->RefreshControls();
-        Workplace->Modified = false;
+        Workplace->SetModified(false);
         const TR7200 before = r;
         const auto boxes = qsizetype(Answers.Seen.size());
         Answers.Window([&](QWidget* dialog) { Drive(*static_cast<QDialog*>(dialog), v); });
@@ -81,7 +81,7 @@ protected:
             v.Box.isEmpty() ? QStringList() : QStringList("Error: " + v.Box);
         EXPECT_EQ(Answers.Boxes().mid(boxes), refused);
         const bool ok = v.Box.isEmpty() && !v.Cancel;
-        EXPECT_EQ(Workplace->Modified, ok);
+        EXPECT_EQ(Workplace->IsModified(), ok);
         if (ok && !v.Input.isEmpty()) {
             EXPECT_EQ(FieldValue(v.Field, r, v.Index),
                       v.Stored.value_or(FieldValue(v.Field, before, v.Index)));

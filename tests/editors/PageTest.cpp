@@ -60,11 +60,11 @@ protected:
         return path;
     }
     void OpenFile(const QString& path) {
-        Workplace->Modified = false; // no save question
+        Workplace->SetModified(false); // no save question
         Form->FileOpenDialog = [path](const QString&, const QString&) { return path; };
         Act("FileOpen")->trigger();
     }
-    const TProgramBlock& Program() const { return *Workplace->Record; }
+    const TProgramBlock& Program() const { return Workplace->Document(); }
     QLineEdit* Edit(const char* name) const { return Child<QLineEdit>(name); }
     bool Shown(const char* name) const { return Child<QWidget>(name)->isVisible(); }
     // Picks an item as the user does.
@@ -97,7 +97,7 @@ TEST_F(PageTest, UntouchedPagesStoreEveryValueExactly) {
         ASSERT_TRUE(loaded.LoadFromFile(path));
         OpenFile(path);
         ASSERT_TRUE(Answers.Seen.empty()) << Answers.Boxes().join(' ').toStdString();
-        EXPECT_FALSE(Workplace->Modified) << mode;
+        EXPECT_FALSE(Workplace->IsModified()) << mode;
         EXPECT_EQ(Edit("LomnarPumpPulses")->text(), "40000");
         // Through every page and back, then saved: not one value may change.
         Act("ViewSampler")->trigger();
@@ -255,7 +255,7 @@ TEST_F(PageTest, ModeChangeShowsItsPanelsOrSnapsBack) {
         for (int p = 0; p < 8; ++p)
             EXPECT_EQ(Shown(panels[p]), shown[mode][p]) << mode << " " << panels[p];
     }
-    EXPECT_TRUE(Workplace->Modified);
+    EXPECT_TRUE(Workplace->IsModified());
 
     // An invalid entry of the current mode keeps the mode.
     Edit("EdtSamplingPeriod")->setText("1:60");
@@ -304,18 +304,18 @@ TEST_F(PageTest, UserEditsMarkTheDocumentModified) {
           "EdtSamplesPerBottle", "EdtBottlesPerGroup", "EdtChangeInterval", "LomnarPrePurge",
           "LomnarPostPurge", "LomnarAeration", "LomnarMaxSuctionTime", "LomnarPurgesCount",
           "LomnarLoggerPeriod", "EdtAnalog1Min", "EdtAnalog1Max", "EdtAnalog1Units"}) {
-        Workplace->Modified = false;
+        Workplace->SetModified(false);
         emit Edit(name)->textEdited(QStringLiteral("1")); // as a key press tells
-        EXPECT_TRUE(Workplace->Modified) << name;
+        EXPECT_TRUE(Workplace->IsModified()) << name;
     }
     for (const char* name : {"CbAnalog1Range", "CbAnalog2Range", "CbxTemperatureUnits"}) {
-        Workplace->Modified = false;
+        Workplace->SetModified(false);
         Pick(name, 1);
-        EXPECT_TRUE(Workplace->Modified) << name;
+        EXPECT_TRUE(Workplace->IsModified()) << name;
     }
-    Workplace->Modified = false;
+    Workplace->SetModified(false);
     Child<QCheckBox>("LomnarEnableDigitalInputs")->click();
-    EXPECT_TRUE(Workplace->Modified);
+    EXPECT_TRUE(Workplace->IsModified());
 }
 
 } // namespace

@@ -46,7 +46,7 @@ TEST_F(PlanPageTest, FollowsThePagesAndExports) {
                   row.Samples);
         EXPECT_EQ(Child<QTableView>("EventTable")->model()->rowCount(), int(plan.Events.size()));
     }
-    EXPECT_EQ(Workplace->Record->SamplingPeriod, 1800u);
+    EXPECT_EQ(Workplace->Document().SamplingPeriod, 1800u);
 
     const QString ics = FilePath(QStringLiteral("plan.ics"));
     Form->FileExportPlanDialog = [ics](const QString&, const QString&) { return ics; };
