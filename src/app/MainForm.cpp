@@ -193,7 +193,7 @@ void TMainForm::CreateStatusBar() {
     const QStringList texts[4] = {
         {Msg(MsgOK), Msg(MsgError)},
         {},
-        {Msg(MsgNoAdapter), Workplace->Device().Description + QStringLiteral(" 88.88")},
+        {Msg(MsgNoAdapter), Workplace->Device().Description() + QStringLiteral(" 88.88")},
         {Msg(MsgConnectorOk), Msg(MsgConnectorErr)}};
     for (int i = 0; i < 4; ++i) {
         auto label = new QLabel(ui->StatusBar);

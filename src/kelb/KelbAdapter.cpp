@@ -17,7 +17,7 @@ constexpr int Attempts = 5;
 } // namespace
 
 TKelbAdapter::TKelbAdapter(std::shared_ptr<TPortProvider> provider)
-    : Description(QStringLiteral("USB LIMNASET Adapter")), Provider(std::move(provider)) {
+    : AdapterDescription(QStringLiteral("USB LIMNASET Adapter")), Provider(std::move(provider)) {
     if (!Provider) Provider = std::make_shared<TUsbPortProvider>();
 }
 
@@ -31,7 +31,7 @@ bool TKelbAdapter::Connect() {
     }
     std::unique_ptr<TUart> port = Provider->CreatePort();
     int index = -1;
-    if (!Provider->FindDevice(Description, index)) return false;
+    if (!Provider->FindDevice(AdapterDescription, index)) return false;
     if (!port->Open(index)) return false;
     TUartSettings settings;
     settings.BaudRate = 19200;
@@ -48,7 +48,7 @@ bool TKelbAdapter::Connect() {
 }
 
 QString TKelbAdapter::WhyNoAdapter() const {
-    return Provider->WhyNotFound(Description);
+    return Provider->WhyNotFound(AdapterDescription);
 }
 
 void TKelbAdapter::Disconnect() {
@@ -97,7 +97,7 @@ bool TKelbAdapter::Transact(const uint8_t* request, int requestCount, uint8_t* r
                             int replyCount) {
     for (int attempt = 0; attempt < Attempts; ++attempt) {
         if (attempt > 0) {
-            ++Retries;
+            ++RetryCount;
             if (OnRetry) OnRetry();
         }
         if (SendFrame(request, requestCount) && ReceiveFrame(reply, replyCount)) return true;

@@ -28,14 +28,22 @@ public:
     // When the adapter does not answer: why, and what to do about it ("" when unknown).
     QString WhyNoAdapter() const;
 
-    // Exchanges sent again since the count was last cleared; OnRetry hears each one.
-    int Retries = 0;
+    // Exchanges sent again since the count was last cleared; the listener hears each one.
+    int Retries() const { return RetryCount; }
+    void ClearRetries() { RetryCount = 0; }
+    void SetRetryListener(std::function<void()> listener) { OnRetry = std::move(listener); }
+    // Traces every frame; not owned, nullptr for none.
+    void SetMonitor(TLinkMonitor* monitor) { Monitor = monitor; }
+    // The USB description the adapter is found by.
+    const QString& Description() const { return AdapterDescription; }
+    // The open port while connected, else nullptr.
+    TUart* ConnectedPort() const { return Port.get(); }
+
+private:
+    int RetryCount = 0;
     std::function<void()> OnRetry;
-
-    std::unique_ptr<TUart> Port;     // open while connected
-    TLinkMonitor* Monitor = nullptr; // not owned
-    QString Description;
-
-protected:
+    std::unique_ptr<TUart> Port;
+    TLinkMonitor* Monitor = nullptr;
+    QString AdapterDescription;
     std::shared_ptr<TPortProvider> Provider;
 };

@@ -91,7 +91,7 @@ TConnectorProbe TKelbDevice::Probe() {
 }
 
 QString TKelbDevice::AdapterText() const {
-    return QString::asprintf("%s %x.%02x\n", Description.toUtf8().constData(), Version >> 8,
+    return QString::asprintf("%s %x.%02x\n", Description().toUtf8().constData(), Version >> 8,
                              Version & 0xFF);
 }
 

@@ -42,21 +42,21 @@ TConnectorSession::TConnectorSession(std::shared_ptr<TPortProvider> provider, TA
 
 void TConnectorSession::Begin() {
     Link.CancelFlag() = false;
-    Link.Retries = 0;
+    Link.ClearRetries();
 }
 
 template <class F> bool TConnectorSession::InPass(TPass pass, F transfer) {
     Link.SetProgress([this, pass](int percent) {
         if (Observer) Observer->Progress(pass, percent);
     });
-    Link.OnRetry = [this, pass] {
-        if (Observer) Observer->Retried(pass, Link.Retries);
-    };
+    Link.SetRetryListener([this, pass] {
+        if (Observer) Observer->Retried(pass, Link.Retries());
+    });
     struct TDetach {
         TKelbDevice& Link;
         ~TDetach() {
             Link.SetProgress({});
-            Link.OnRetry = nullptr;
+            Link.SetRetryListener({});
         }
     } detach{Link};
     return transfer();

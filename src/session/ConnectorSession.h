@@ -92,7 +92,7 @@ public:
     std::atomic<bool>& CancelFlag() { return Link.CancelFlag(); }
     void RequestCancel() { Link.CancelFlag() = true; }
     // Exchanges sent again since the current read or write began.
-    int Retries() const { return Link.Retries; }
+    int Retries() const { return Link.Retries(); }
 
     TConnectorProbe Probe() { return Link.Probe(); }
     TConnectorState ProbeConnector() { return Link.ProbeConnector(); }

@@ -13,7 +13,7 @@ protected:
     TKelbAdapter Link{std::make_shared<TFakeProvider>(Bus)};
     TRecordingMonitor Monitor;
 
-    void SetUp() override { Link.Monitor = &Monitor; }
+    void SetUp() override { Link.SetMonitor(&Monitor); }
 
     bool Exchange(TBytes& reply, int replyCount = 2) {
         const uint8_t request[] = {0x10};
@@ -42,7 +42,7 @@ TEST_F(AdapterLink, ConnectFindsOpensAndConfiguresThePort) {
               (TUartSettings{19200, 8, TStopBits::One, TParity::None, TFlowControl::None}));
     EXPECT_EQ(Bus->TimeoutTotal, 300);
     EXPECT_EQ(Bus->TimeoutPerByte, 20);
-    EXPECT_EQ(Link.Port->DeviceIndex, 3);
+    EXPECT_EQ(Link.ConnectedPort()->DeviceIndex, 3);
     // Connected: nothing more to do.
     ASSERT_TRUE(Link.Connect());
     EXPECT_EQ(Bus->Calls.size(), 6);
@@ -51,22 +51,22 @@ TEST_F(AdapterLink, ConnectFindsOpensAndConfiguresThePort) {
 TEST_F(AdapterLink, ConnectFailsWithoutExactlyOneAdapterOrWhenOpenFails) {
     Bus->Devices = 0;
     EXPECT_FALSE(Link.Connect());
-    EXPECT_EQ(Link.Port, nullptr);
+    EXPECT_EQ(Link.ConnectedPort(), nullptr);
     Bus->Devices = 2;
     EXPECT_FALSE(Link.Connect());
     EXPECT_FALSE(Link.Connect());
-    EXPECT_EQ(Link.Port, nullptr);
+    EXPECT_EQ(Link.ConnectedPort(), nullptr);
     EXPECT_EQ(Bus->Count("open"), 0);
     Bus->Devices = 1;
     Bus->OpenFails = true;
     EXPECT_FALSE(Link.Connect());
-    EXPECT_EQ(Link.Port, nullptr);
+    EXPECT_EQ(Link.ConnectedPort(), nullptr);
     EXPECT_EQ(Bus->Count("settings"), 0);
 }
 
 TEST_F(AdapterLink, StoredClosedPortIsAnInternalError) {
     ASSERT_TRUE(Link.Connect());
-    Link.Port->Close();
+    Link.ConnectedPort()->Close();
     EXPECT_EQ(InternalErrorOf([&] { Link.Connect(); }), "Error on file KelbAdapter line 137");
 }
 
@@ -103,7 +103,7 @@ TEST_F(AdapterLink, NoAdapterFailsAfterFiveSearches) {
     EXPECT_FALSE(Exchange(reply));
     EXPECT_EQ(Bus->Count("search"), 5);
     EXPECT_EQ(Bus->Count("write"), 0);
-    EXPECT_EQ(Link.Port, nullptr);
+    EXPECT_EQ(Link.ConnectedPort(), nullptr);
 }
 
 TEST_F(AdapterLink, WrongFirstByteIsTracedAndTheRequestRepeated) {
@@ -141,7 +141,7 @@ TEST_F(AdapterLink, ShortAndEmptyRepliesAreTracedDifferently) {
     EXPECT_EQ(Bus->Frames.size(), 5u);
     EXPECT_EQ(Monitor.Texts, QStringList{"Rx timeout\n"});
     EXPECT_EQ(BadReplies(), std::vector<TBytes>{TBytes{0x07}});
-    EXPECT_NE(Link.Port, nullptr);
+    EXPECT_NE(Link.ConnectedPort(), nullptr);
 }
 
 TEST_F(AdapterLink, FailedSendDropsThePortAndReconnects) {
@@ -160,7 +160,7 @@ TEST_F(AdapterLink, AdapterUnpluggedBetweenExchangesAndPluggedBackIn) {
     ASSERT_TRUE(Exchange(reply));
     Bus->Devices = 0;
     EXPECT_FALSE(Exchange(reply));
-    EXPECT_EQ(Link.Port, nullptr);
+    EXPECT_EQ(Link.ConnectedPort(), nullptr);
     EXPECT_EQ(Monitor.Texts, QStringList{"Unable send\n"});
     // One search at the start, then the four remaining attempts each search again.
     EXPECT_EQ(Bus->Count("search"), 5);
@@ -180,7 +180,7 @@ TEST_F(AdapterLink, AdapterReturnsDuringTheExchange) {
         }
     } replug;
     replug.Bus = Bus.get();
-    Link.Monitor = &replug;
+    Link.SetMonitor(&replug);
     Bus->Script.push_back({{}, -1, true});
     Bus->Responder = [](const TBytes&) { return TBytes{0xA5, 9, 9}; };
     TBytes reply;

@@ -128,7 +128,7 @@ TEST(SimLink, VanishedAdapterFailsUntilPluggedBackIn) {
     EXPECT_FALSE(rig.Provider->IsPlugged());
     // The write finds the device gone, the port is dropped, each later attempt searches.
     EXPECT_FALSE(rig.Device.ReadAdapterVersion());
-    EXPECT_EQ(rig.Device.Port, nullptr);
+    EXPECT_EQ(rig.Device.ConnectedPort(), nullptr);
     EXPECT_EQ(rig.Provider->Searches, 1 + 4);
     rig.Provider->SetPlugged(true);
     ASSERT_TRUE(rig.Device.ReadAdapterVersion());
@@ -165,5 +165,5 @@ TEST(SimLink, EndlessJunkEndsInThePortsInternalError) {
     EXPECT_EQ(InternalErrorOf([&] { rig.Device.ReadAdapterVersion(); }),
               "Error on file SimUart line 247");
     // The port that could not be purged was not kept.
-    EXPECT_EQ(rig.Device.Port, nullptr);
+    EXPECT_EQ(rig.Device.ConnectedPort(), nullptr);
 }

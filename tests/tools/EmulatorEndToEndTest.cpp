@@ -216,13 +216,13 @@ TEST_F(EmulatorEndToEnd, LostRepliesAreRetried) {
                     "--fault-truncate", "0.1"});
     ASSERT_NE(Device, nullptr);
     TRequestCounter counter;
-    Device->Monitor = &counter;
+    Device->SetMonitor(&counter);
     std::vector<uint8_t> read(256, 0);
     ASSERT_TRUE(Device->ReadMemory(0, read.data(), 256));
     EXPECT_TRUE(std::equal(read.begin(), read.end(), image.begin()));
     // 8 blocks, and the broken replies were asked for again.
     EXPECT_GT(counter.Requests, 8);
-    Device->Monitor = nullptr;
+    Device->SetMonitor(nullptr);
 }
 
 TEST_F(EmulatorEndToEnd, EveryReplyBrokenFailsTheExchange) {
@@ -232,7 +232,7 @@ TEST_F(EmulatorEndToEnd, EveryReplyBrokenFailsTheExchange) {
         EXPECT_FALSE(Device->ReadAdapterVersion());
         EXPECT_EQ(Device->AdapterVersion(), 0);
         // A failed receive keeps the port.
-        EXPECT_NE(Device->Port, nullptr);
+        EXPECT_NE(Device->ConnectedPort(), nullptr);
         Device.reset();
         Emulator.Stop();
     }
@@ -271,7 +271,7 @@ TEST_F(EmulatorEndToEnd, AdapterVanishingEndsTheConnection) {
     uint8_t block[32];
     EXPECT_FALSE(Device->ReadBlock(0, block, 32));
     // The failed send dropped the port and the device search finds nothing.
-    EXPECT_EQ(Device->Port, nullptr);
+    EXPECT_EQ(Device->ConnectedPort(), nullptr);
     EXPECT_FALSE(Device->ReadAdapterVersion());
 }
 
