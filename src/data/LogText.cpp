@@ -35,7 +35,7 @@ QStringList LogTableTitles(const TLogTitles& titles) {
             titles.Var,    titles.Aux,    titles.SampleTemperature};
 }
 
-QStringList LogTableUnits(const TR7200& record) {
+QStringList LogTableUnits(const TProgramBlock& record) {
     const QString unit = TemperatureUnitText(record.TemperatureUnits);
     return {QString(),
             QString(),
@@ -49,9 +49,12 @@ QStringList LogTableUnits(const TR7200& record) {
 }
 
 QStringList LogTableRow(const TR7200& record, int i) {
-    const TLogRecord r = LogRecordOf(record, i);
+    return LogTableRow(record, LogRecordOf(record, i), i + 1);
+}
+
+QStringList LogTableRow(const TProgramBlock& record, const TLogRecord& r, int row) {
     const int units = record.TemperatureUnits;
-    return {QString::number(i + 1),
+    return {QString::number(row),
             LogTimeText(r.Time),
             LogStatusText(r.Code),
             LogBottleText(r.Bottle),
