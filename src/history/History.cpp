@@ -5,6 +5,7 @@
 #include "LittleEndian.h"
 #include "R7200.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
@@ -518,6 +519,12 @@ QString ChosenPlace;
 QString Pending;
 bool Told = false;
 
+// The connection must close while Qt's SQL plugins are still loaded, before statics go.
+void CloseRunHistory() {
+    RunHistory.reset();
+    RunPlace.clear();
+}
+
 } // namespace
 
 void SetHistoryPlace(const QString& place) {
@@ -535,6 +542,7 @@ bool ImportIntoHistory(const QString& archivePath) {
     const QString root = QFileInfo(QFileInfo(archivePath).absolutePath()).absolutePath();
     const QString place = HistoryPlaceFor(root);
     if (!RunHistory || place != RunPlace) {
+        if (!RunHistory) qAddPostRoutine(CloseRunHistory);
         RunHistory.reset();
         RunHistory = std::make_unique<THistory>(place, root);
         RunPlace = place;
