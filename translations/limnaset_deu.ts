@@ -324,6 +324,14 @@
 <context>
     <name>TMainForm</name>
     <message>
+        <source>&amp;History...</source>
+        <translation>&amp;Verlauf...</translation>
+    </message>
+    <message>
+        <source>Every record of every read of a Connector</source>
+        <translation>Jeder Eintrag aus jedem Lesen eines Connectors</translation>
+    </message>
+    <message>
         <source>&amp;File</source>
         <translation>&amp;Datei</translation>
     </message>
@@ -1237,6 +1245,35 @@
     <message>
         <source>Event Control</source>
         <translation>Ereignissteuerung</translation>
+    </message>
+</context>
+<context>
+    <name>THistoryWindow</name>
+    <message>
+        <source>History</source>
+        <translation>Verlauf</translation>
+    </message>
+    <message>
+        <source>&amp;Connector:</source>
+        <translation>&amp;Connector:</translation>
+    </message>
+    <message>
+        <source>Table</source>
+        <translation>Tabelle</translation>
+    </message>
+    <message>
+        <source>Plot</source>
+        <translation>Diagramm</translation>
+    </message>
+    <message>
+        <source>&amp;Export CSV...</source>
+        <translation>CSV &amp;exportieren...</translation>
+    </message>
+    <message>
+        <source>The history database cannot be used:
+%1</source>
+        <translation>Die Verlaufsdatenbank kann nicht verwendet werden:
+%1</translation>
     </message>
 </context>
 </TS>

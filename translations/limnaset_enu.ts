@@ -324,6 +324,14 @@
 <context>
     <name>TMainForm</name>
     <message>
+        <source>&amp;History...</source>
+        <translation>&amp;History...</translation>
+    </message>
+    <message>
+        <source>Every record of every read of a Connector</source>
+        <translation>Every record of every read of a Connector</translation>
+    </message>
+    <message>
         <source>Cancel</source>
         <translation>Cancel</translation>
     </message>
@@ -1237,6 +1245,35 @@
     <message>
         <source>Event Control</source>
         <translation>Event Control</translation>
+    </message>
+</context>
+<context>
+    <name>THistoryWindow</name>
+    <message>
+        <source>History</source>
+        <translation>History</translation>
+    </message>
+    <message>
+        <source>&amp;Connector:</source>
+        <translation>&amp;Connector:</translation>
+    </message>
+    <message>
+        <source>Table</source>
+        <translation>Table</translation>
+    </message>
+    <message>
+        <source>Plot</source>
+        <translation>Plot</translation>
+    </message>
+    <message>
+        <source>&amp;Export CSV...</source>
+        <translation>&amp;Export CSV...</translation>
+    </message>
+    <message>
+        <source>The history database cannot be used:
+%1</source>
+        <translation>The history database cannot be used:
+%1</translation>
     </message>
 </context>
 </TS>

@@ -5,6 +5,7 @@
 #include "ConnectorCalendar.h"
 #include "ConnectorDialog.h"
 #include "EventDialog.h"
+#include "HistoryWindow.h"
 #include "InternalError.h"
 #include "KelbDevice.h"
 #include "LogExport.h"
@@ -215,6 +216,7 @@ void TMainForm::ConnectCommands() {
     bind(ui->FileSaveAs, &TMainForm::FileSaveAsExecute);
     bind(ui->FileExport, &TMainForm::FileExportExecute);
     bind(ui->FileArchive, &TMainForm::FileArchiveExecute);
+    bind(ui->FileHistory, &TMainForm::FileHistoryExecute);
     bind(ui->FileExportPlot, &TMainForm::FileExportPlotExecute);
     bind(ui->FileProperties, &TMainForm::FilePropertiesExecute);
     bind(ui->FileExit, &TMainForm::FileExitExecute);
@@ -560,6 +562,15 @@ void TMainForm::FileArchiveExecute() {
     Workplace->Modified = false;
     ShowResult();
     FileNewExecute();
+}
+
+void TMainForm::FileHistoryExecute() {
+    if (!History) {
+        const QString archive = Workplace->Archive.Folder();
+        History = std::make_unique<THistory>(HistoryPlaceFor(archive), archive);
+    }
+    if (!HistoryWindow) HistoryWindow = new THistoryWindow(*History, this);
+    HistoryWindow->Execute();
 }
 
 void TMainForm::FileExportPlotExecute() {

@@ -15,6 +15,8 @@ class QTimer;
 class QToolButton;
 class TAboutBox;
 class TArchiveWindow;
+class THistory;
+class THistoryWindow;
 class TLogPage;
 class TPropertiesDialog;
 class TSamplerPage;
@@ -89,6 +91,7 @@ public:
     void FileSaveAsExecute();
     void FileExportExecute();
     void FileArchiveExecute();
+    void FileHistoryExecute();
     void FileExportPlotExecute();
     void FilePropertiesExecute();
     void FileExitExecute();
@@ -162,6 +165,9 @@ private:
     TAboutBox* AboutBox = nullptr;
     TPropertiesDialog* PropertiesDialog = nullptr;
     TArchiveWindow* ArchiveWindow = nullptr;
+    // Opened on first use, so that the start does not wait for a database.
+    std::unique_ptr<THistory> History;
+    THistoryWindow* HistoryWindow = nullptr;
     TPage CurrentPage = TPage::None;
     TMonitorState MonitorState = TMonitorState::Start;
     QLabel* Panels[4] = {};

@@ -1,6 +1,7 @@
 #include "Workplace.h"
 
 #include "ConnectorCalendar.h"
+#include "HistoryWindow.h"
 #include "ImageLayout.h"
 #include "InternalError.h"
 #include "KelbDevice.h"
@@ -189,6 +190,7 @@ bool TWorkplace::Remember(const TR7200& read) {
     TArchiveEntry entry;
     const QString path = Archive.Keep(read);
     if (path.isEmpty() || !TArchive::Describe(path, entry)) return false;
+    KeepReadInHistory(path);
     LastRead = entry;
     return true;
 }

@@ -74,9 +74,14 @@ QString LogCopyText(const TR7200& record, const TLogTitles& titles, const QList<
 }
 
 QString LogRecordSummary(const TR7200& record, const TLogTitles& titles, int i) {
+    return LogRecordSummary(record, LogRecordOf(record, i), titles, i + 1);
+}
+
+QString LogRecordSummary(const TProgramBlock& program, const TLogRecord& r,
+                         const TLogTitles& titles, int row) {
     const QStringList names = LogTableTitles(titles);
-    const QStringList units = LogTableUnits(record);
-    const QStringList texts = LogTableRow(record, i);
+    const QStringList units = LogTableUnits(program);
+    const QStringList texts = LogTableRow(program, r, row);
     QStringList lines;
     for (int c = 0; c < texts.size(); ++c) {
         if (texts[c].isEmpty()) continue;

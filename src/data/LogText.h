@@ -53,3 +53,5 @@ struct TLogEntry {
 QString LogCopyText(const TR7200& record, const TLogTitles& titles, const QList<int>& records);
 // One record as the plot names it: "title: text unit" per non-empty column, one a line.
 QString LogRecordSummary(const TR7200& record, const TLogTitles& titles, int i);
+QString LogRecordSummary(const TProgramBlock& program, const TLogRecord& r,
+                         const TLogTitles& titles, int row);

@@ -552,9 +552,7 @@ bool ImportIntoHistory(const QString& archivePath) {
     if (!wasOpen && !RunHistory->Notice().isEmpty()) Pending = RunHistory->Notice();
     if (!ok && !Told) {
         Told = true;
-        Pending = QStringLiteral("The history database %1 cannot be used (%2); the read is kept "
-                                 "in the archive.")
-                      .arg(place, RunHistory->Error());
+        Pending = place + QStringLiteral(": ") + RunHistory->Error();
     }
     return ok;
 }

@@ -107,7 +107,8 @@ private:
 
 // The one history of this run for the hook that archives a read: opened on first use at the
 // place the archive folder implies (or LIMNASET_DATABASE, or SetHistoryPlace). False when the
-// read could not be imported; HistoryTrouble then gives the reason, once per run.
+// read could not be imported; HistoryTrouble then gives the place and the reason, once per run
+// (after a success: what opening did beyond opening, such as rebuilding a damaged file).
 bool ImportIntoHistory(const QString& archivePath);
 QString HistoryTrouble();
 // The place the program's settings name ("" for the default); the next import uses it.

@@ -57,9 +57,15 @@ THistory OpenHistory() {
 } // namespace
 
 void KeepInHistory(const QString& archivePath) {
-    ImportIntoHistory(archivePath);
-    if (const QString trouble = HistoryTrouble(); !trouble.isEmpty())
-        std::fprintf(stderr, "%s\n", trouble.toUtf8().constData());
+    const bool ok = ImportIntoHistory(archivePath);
+    const QString trouble = HistoryTrouble();
+    if (trouble.isEmpty()) return;
+    const QString line =
+        ok ? trouble
+           : QStringLiteral("The history database cannot be used (%1); the read is kept in the "
+                            "archive.")
+                 .arg(trouble);
+    std::fprintf(stderr, "%s\n", line.toUtf8().constData());
 }
 
 int RunHistory(const QCommandLineParser& parser, const QStringList& arguments) {
