@@ -384,10 +384,11 @@ bool THistory::Import(const QString& archivePath) {
 
 int THistory::Rebuild() {
     if (!Open()) return -1;
-    if (!Begin()) return -1;
-    if (!Exec(QStringLiteral("DELETE FROM damaged_records")) ||
-        !Exec(QStringLiteral("DELETE FROM records")) ||
-        !Exec(QStringLiteral("DELETE FROM reads")) || !Commit()) {
+    // A shared server also holds the reads of other PCs' archives: this one's only joins them.
+    if (!Place.Server && !Begin()) return -1;
+    if (!Place.Server && (!Exec(QStringLiteral("DELETE FROM damaged_records")) ||
+                          !Exec(QStringLiteral("DELETE FROM records")) ||
+                          !Exec(QStringLiteral("DELETE FROM reads")) || !Commit())) {
         Rollback();
         return -1;
     }

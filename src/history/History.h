@@ -76,7 +76,8 @@ public:
     // Imports one archived read in one transaction; a read already known is not stored again.
     bool Import(const QString& archivePath);
     // Empties the reads and records (site names stay) and imports the whole archive, oldest
-    // read first. The number of reads imported, -1 on failure.
+    // read first; a server keeps what it holds, as other PCs' archives brought it. The number
+    // of reads imported, -1 on failure.
     int Rebuild();
 
     // Every valid record of the Connector's reads within from..to (Connector times, 0 = open).

@@ -163,6 +163,11 @@ TEST_P(HistoryTest, DateRangesSitesAndFaults) {
     WriteFileBytes(junk, QByteArray(100, 'x'));
     EXPECT_FALSE(history->Import(junk));
     EXPECT_EQ(history->Log(Serial)->Entries.size(), 20);
+
+    // Rebuilt from an archive without the read: a shared server keeps what other PCs brought.
+    QDir(Archive.Folder()).removeRecursively();
+    ASSERT_EQ(history->Rebuild(), 0);
+    EXPECT_EQ(history->Log(Serial)->Entries.size(), GetParam() ? 20 : 0);
 }
 
 TEST_P(HistoryTest, TwoConnectionsImportingOneReadAtOnceStoreItOnce) {
