@@ -217,7 +217,8 @@ bool THistory::Connect() {
         db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=10000"));
     }
     if (!db.open()) return Fail(db.lastError().text());
-    if (Place.Server) return true;
+    // The server's notices ("already exists, skipping") would reach the user's terminal.
+    if (Place.Server) return Exec(QStringLiteral("SET client_min_messages = WARNING"));
     QSqlQuery check(db);
     if (!check.exec(QStringLiteral("PRAGMA quick_check")) || !check.next() ||
         check.value(0).toString() != QStringLiteral("ok")) {
@@ -553,7 +554,7 @@ bool ImportIntoHistory(const QString& archivePath) {
     if (!wasOpen && !RunHistory->Notice().isEmpty()) Pending = RunHistory->Notice();
     if (!ok && !Told) {
         Told = true;
-        Pending = place + QStringLiteral(": ") + RunHistory->Error();
+        Pending = place + QStringLiteral(": ") + RunHistory->Error().simplified();
     }
     return ok;
 }
