@@ -42,14 +42,10 @@ TEST(HistoryWindow, ShowsEachConnectorsMergedLogAndExportsItAsTheLogCsv) {
     QTimer::singleShot(0, &window, &QDialog::reject);
     ASSERT_TRUE(window.Execute());
     ASSERT_EQ(connectors->count(), 2);
-    const struct {
-        int Index;
-        int Records;
-    } rows[] = {{1, 15}, {0, 5}};
-    for (const auto& row : rows) {
-        connectors->setCurrentIndex(row.Index);
-        EXPECT_EQ(window.Shown().Entries.size(), row.Records);
-        EXPECT_EQ(table->rowCount(), row.Records + TLogTable::TitleRows);
+    for (const auto& [index, records] : {std::pair{1, 15}, std::pair{0, 5}}) {
+        connectors->setCurrentIndex(index);
+        EXPECT_EQ(window.Shown().Entries.size(), records);
+        EXPECT_EQ(table->rowCount(), records + TLogTable::TitleRows);
     }
     TR7200 read;
     ASSERT_TRUE(read.LoadFromFile(single));
