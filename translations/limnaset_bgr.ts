@@ -877,6 +877,10 @@
 <context>
     <name>TPropertiesDialog</name>
     <message>
+        <source>History database :</source>
+        <translation>База данни на историята :</translation>
+    </message>
+    <message>
         <source>Program Properties</source>
         <translation>Свойства на програмата</translation>
     </message>

@@ -877,6 +877,10 @@
 <context>
     <name>TPropertiesDialog</name>
     <message>
+        <source>History database :</source>
+        <translation>Databáze historie :</translation>
+    </message>
+    <message>
         <source>Program Properties</source>
         <translation>Vlastnosti programu</translation>
     </message>

@@ -877,6 +877,10 @@
 <context>
     <name>TPropertiesDialog</name>
     <message>
+        <source>History database :</source>
+        <translation>Verlaufsdatenbank :</translation>
+    </message>
+    <message>
         <source>Program Properties</source>
         <translation>Programmeigenschaften</translation>
     </message>

@@ -877,6 +877,10 @@
 <context>
     <name>TPropertiesDialog</name>
     <message>
+        <source>History database :</source>
+        <translation>History database :</translation>
+    </message>
+    <message>
         <source>Program Properties</source>
         <translation>Program Properties</translation>
     </message>

@@ -877,6 +877,10 @@
 <context>
     <name>TPropertiesDialog</name>
     <message>
+        <source>History database :</source>
+        <translation>Base de datos de la historia :</translation>
+    </message>
+    <message>
         <source>Program Properties</source>
         <translation>Propiedades del programa</translation>
     </message>

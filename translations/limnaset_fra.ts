@@ -877,6 +877,10 @@
 <context>
     <name>TPropertiesDialog</name>
     <message>
+        <source>History database :</source>
+        <translation>Base de données de l&apos;historique :</translation>
+    </message>
+    <message>
         <source>Program Properties</source>
         <translation>Propriétés du programme</translation>
     </message>

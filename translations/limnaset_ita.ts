@@ -877,6 +877,10 @@
 <context>
     <name>TPropertiesDialog</name>
     <message>
+        <source>History database :</source>
+        <translation>Database della cronologia :</translation>
+    </message>
+    <message>
         <source>Program Properties</source>
         <translation>Proprietà del programma</translation>
     </message>

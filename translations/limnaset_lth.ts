@@ -877,6 +877,10 @@
 <context>
     <name>TPropertiesDialog</name>
     <message>
+        <source>History database :</source>
+        <translation>Istorijos duomenų bazė :</translation>
+    </message>
+    <message>
         <source>Program Properties</source>
         <translation>Programos nuostatos</translation>
     </message>

@@ -877,6 +877,10 @@
 <context>
     <name>TPropertiesDialog</name>
     <message>
+        <source>History database :</source>
+        <translation>Baza danych historii :</translation>
+    </message>
+    <message>
         <source>Program Properties</source>
         <translation>Właściwości programu</translation>
     </message>

@@ -877,6 +877,10 @@
 <context>
     <name>TPropertiesDialog</name>
     <message>
+        <source>History database :</source>
+        <translation>Baza de date a istoricului :</translation>
+    </message>
+    <message>
         <source>Program Properties</source>
         <translation>Proprietăți program</translation>
     </message>

@@ -877,6 +877,10 @@
 <context>
     <name>TPropertiesDialog</name>
     <message>
+        <source>History database :</source>
+        <translation>База данных истории :</translation>
+    </message>
+    <message>
         <source>Program Properties</source>
         <translation>Параметры программы</translation>
     </message>

@@ -565,9 +565,13 @@ void TMainForm::FileArchiveExecute() {
 }
 
 void TMainForm::FileHistoryExecute() {
-    if (!History) {
-        const QString archive = Workplace->Archive.Folder();
-        History = std::make_unique<THistory>(HistoryPlaceFor(archive), archive);
+    const QString archive = Workplace->Archive.Folder();
+    // Properties may have named another database since.
+    if (!History || HistoryPlace != HistoryPlaceFor(archive)) {
+        delete HistoryWindow;
+        HistoryWindow = nullptr;
+        HistoryPlace = HistoryPlaceFor(archive);
+        History = std::make_unique<THistory>(HistoryPlace, archive);
     }
     if (!HistoryWindow) HistoryWindow = new THistoryWindow(*History, this);
     HistoryWindow->Execute();

@@ -167,6 +167,7 @@ private:
     TArchiveWindow* ArchiveWindow = nullptr;
     // Opened on first use, so that the start does not wait for a database.
     std::unique_ptr<THistory> History;
+    QString HistoryPlace;
     THistoryWindow* HistoryWindow = nullptr;
     TPage CurrentPage = TPage::None;
     TMonitorState MonitorState = TMonitorState::Start;

@@ -11,7 +11,9 @@
 TPropertiesDialog::TPropertiesDialog(QWidget* parent)
     : QDialog(parent), ui(new Ui::TPropertiesDialog) {
     ui->setupUi(this);
-    setFixedSize(313, 195);
+    setFixedSize(313, 245);
+    // Empty: the file beside the archive.
+    ui->PropertiesDatabase->setPlaceholderText(QStringLiteral("postgresql://user@host/database"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     // The list's entries in their order: 0 follows the language.
     const int pages[] = {0, 1250, 1251, 1252, 1257};
@@ -26,6 +28,7 @@ bool TPropertiesDialog::Execute(TWorkplace& workplace) {
     ui->PropertiesLanguage->setCurrentIndex(id >= 0 && id < ui->PropertiesLanguage->count() ? id
                                                                                             : -1);
     ui->PropertiesBackup->setChecked(workplace.BackupBeforeWrite);
+    ui->PropertiesDatabase->setText(workplace.HistoryDatabase);
     ui->PropertiesCodePage->setCurrentIndex(
         std::max(0, ui->PropertiesCodePage->findData(workplace.CodePageChoice)));
     if (QScreen* screen = QGuiApplication::primaryScreen())
@@ -33,6 +36,7 @@ bool TPropertiesDialog::Execute(TWorkplace& workplace) {
     if (exec() != QDialog::Accepted) return false;
     workplace.LanguageId = ui->PropertiesLanguage->currentIndex();
     workplace.BackupBeforeWrite = ui->PropertiesBackup->isChecked();
+    workplace.HistoryDatabase = ui->PropertiesDatabase->text().trimmed();
     workplace.CodePageChoice = ui->PropertiesCodePage->currentData().toInt();
     return true;
 }

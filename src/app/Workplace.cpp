@@ -28,6 +28,7 @@ const QString KeyHeight = QStringLiteral("MainForm/MainHeight");
 const QString KeyState = QStringLiteral("MainForm/MainState");
 const QString KeyLanguage = QStringLiteral("MainForm/LanguageId");
 const QString KeyBackup = QStringLiteral("Properties/BackupBeforeWrite");
+const QString KeyDatabase = QStringLiteral("Properties/HistoryDatabase");
 const QString KeyCodePage = QStringLiteral("Properties/CodePage");
 
 int ReadInt(QSettings& settings, const QString& key) {
@@ -95,6 +96,8 @@ bool TWorkplace::LoadSettings() {
         BackupBeforeWrite = Settings->value(KeyBackup, 1).toInt() != 0;
         CodePageChoice = ReadInt(*Settings, KeyCodePage);
         if (!TAnsiText::CodePageOfNumber(CodePageChoice)) CodePageChoice = 0;
+        HistoryDatabase = Settings->value(KeyDatabase).toString();
+        SetHistoryPlace(HistoryDatabase);
         ApplyCodePage();
         return true;
     }
@@ -111,6 +114,7 @@ bool TWorkplace::LoadSettings() {
     LanguageId = 0;
     BackupBeforeWrite = true;
     CodePageChoice = 0;
+    HistoryDatabase.clear();
     ApplyCodePage();
     return SaveSettings();
 }
@@ -127,6 +131,8 @@ bool TWorkplace::SaveSettings() {
     Settings->setValue(KeyLanguage, LanguageId);
     Settings->setValue(KeyBackup, BackupBeforeWrite ? 1 : 0);
     Settings->setValue(KeyCodePage, CodePageChoice);
+    Settings->setValue(KeyDatabase, HistoryDatabase);
+    SetHistoryPlace(HistoryDatabase);
     Settings->sync();
     return Settings->status() == QSettings::NoError;
 }

@@ -56,6 +56,8 @@ public:
     bool MainState = false;
     int DaylightRule = 1;
     bool BackupBeforeWrite = true;
+    // The history database named in Properties; "" for the file beside the archive.
+    QString HistoryDatabase;
     // 0 follows the language; else the number of the code page chosen in Properties.
     int CodePageChoice = 0;
     // The language this run's texts are in, which picks the code page under choice 0.
