@@ -324,6 +324,14 @@
 <context>
     <name>TMainForm</name>
     <message>
+        <source>&amp;History...</source>
+        <translation>&amp;Historie...</translation>
+    </message>
+    <message>
+        <source>Every record of every read of a Connector</source>
+        <translation>Každý záznam z každého čtení Connectoru</translation>
+    </message>
+    <message>
         <source>Cancel</source>
         <translation>Zrušit</translation>
     </message>
@@ -1223,6 +1231,10 @@
 <context>
     <name>TPropertiesDialog</name>
     <message>
+        <source>History database :</source>
+        <translation>Databáze historie :</translation>
+    </message>
+    <message>
         <source>Program Properties</source>
         <translation>Vlastnosti programu</translation>
     </message>
@@ -1591,6 +1603,35 @@
     <message>
         <source>Event Control</source>
         <translation>Řízení událostmi</translation>
+    </message>
+</context>
+<context>
+    <name>THistoryWindow</name>
+    <message>
+        <source>History</source>
+        <translation>Historie</translation>
+    </message>
+    <message>
+        <source>&amp;Connector:</source>
+        <translation>&amp;Connector:</translation>
+    </message>
+    <message>
+        <source>Table</source>
+        <translation>Tabulka</translation>
+    </message>
+    <message>
+        <source>Plot</source>
+        <translation>Graf</translation>
+    </message>
+    <message>
+        <source>&amp;Export CSV...</source>
+        <translation>&amp;Exportovat CSV...</translation>
+    </message>
+    <message>
+        <source>The history database cannot be used:
+%1</source>
+        <translation>Databázi historie nelze použít:
+%1</translation>
     </message>
 </context>
 </TS>

@@ -324,6 +324,14 @@
 <context>
     <name>TMainForm</name>
     <message>
+        <source>&amp;History...</source>
+        <translation>&amp;Verlauf...</translation>
+    </message>
+    <message>
+        <source>Every record of every read of a Connector</source>
+        <translation>Jeder Eintrag aus jedem Lesen eines Connectors</translation>
+    </message>
+    <message>
         <source>&amp;File</source>
         <translation>&amp;Datei</translation>
     </message>
@@ -1223,6 +1231,10 @@
 <context>
     <name>TPropertiesDialog</name>
     <message>
+        <source>History database :</source>
+        <translation>Verlaufsdatenbank :</translation>
+    </message>
+    <message>
         <source>Program Properties</source>
         <translation>Programmeigenschaften</translation>
     </message>
@@ -1591,6 +1603,35 @@
     <message>
         <source>Event Control</source>
         <translation>Ereignissteuerung</translation>
+    </message>
+</context>
+<context>
+    <name>THistoryWindow</name>
+    <message>
+        <source>History</source>
+        <translation>Verlauf</translation>
+    </message>
+    <message>
+        <source>&amp;Connector:</source>
+        <translation>&amp;Connector:</translation>
+    </message>
+    <message>
+        <source>Table</source>
+        <translation>Tabelle</translation>
+    </message>
+    <message>
+        <source>Plot</source>
+        <translation>Diagramm</translation>
+    </message>
+    <message>
+        <source>&amp;Export CSV...</source>
+        <translation>CSV &amp;exportieren...</translation>
+    </message>
+    <message>
+        <source>The history database cannot be used:
+%1</source>
+        <translation>Die Verlaufsdatenbank kann nicht verwendet werden:
+%1</translation>
     </message>
 </context>
 </TS>

@@ -324,6 +324,14 @@
 <context>
     <name>TMainForm</name>
     <message>
+        <source>&amp;History...</source>
+        <translation>&amp;History...</translation>
+    </message>
+    <message>
+        <source>Every record of every read of a Connector</source>
+        <translation>Every record of every read of a Connector</translation>
+    </message>
+    <message>
         <source>Cancel</source>
         <translation>Cancel</translation>
     </message>
@@ -1223,6 +1231,10 @@
 <context>
     <name>TPropertiesDialog</name>
     <message>
+        <source>History database :</source>
+        <translation>History database :</translation>
+    </message>
+    <message>
         <source>Program Properties</source>
         <translation>Program Properties</translation>
     </message>
@@ -1591,6 +1603,35 @@
     <message>
         <source>Event Control</source>
         <translation>Event Control</translation>
+    </message>
+</context>
+<context>
+    <name>THistoryWindow</name>
+    <message>
+        <source>History</source>
+        <translation>History</translation>
+    </message>
+    <message>
+        <source>&amp;Connector:</source>
+        <translation>&amp;Connector:</translation>
+    </message>
+    <message>
+        <source>Table</source>
+        <translation>Table</translation>
+    </message>
+    <message>
+        <source>Plot</source>
+        <translation>Plot</translation>
+    </message>
+    <message>
+        <source>&amp;Export CSV...</source>
+        <translation>&amp;Export CSV...</translation>
+    </message>
+    <message>
+        <source>The history database cannot be used:
+%1</source>
+        <translation>The history database cannot be used:
+%1</translation>
     </message>
 </context>
 </TS>

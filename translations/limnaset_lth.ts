@@ -324,6 +324,14 @@
 <context>
     <name>TMainForm</name>
     <message>
+        <source>&amp;History...</source>
+        <translation>&amp;Istorija...</translation>
+    </message>
+    <message>
+        <source>Every record of every read of a Connector</source>
+        <translation>Kiekvienas kiekvieno Connector nuskaitymo įrašas</translation>
+    </message>
+    <message>
         <source>Cancel</source>
         <translation>Atšaukti</translation>
     </message>
@@ -1223,6 +1231,10 @@
 <context>
     <name>TPropertiesDialog</name>
     <message>
+        <source>History database :</source>
+        <translation>Istorijos duomenų bazė :</translation>
+    </message>
+    <message>
         <source>Program Properties</source>
         <translation>Programos nuostatos</translation>
     </message>
@@ -1591,6 +1603,35 @@
     <message>
         <source>Event Control</source>
         <translation>Įvykių valdymas</translation>
+    </message>
+</context>
+<context>
+    <name>THistoryWindow</name>
+    <message>
+        <source>History</source>
+        <translation>Istorija</translation>
+    </message>
+    <message>
+        <source>&amp;Connector:</source>
+        <translation>&amp;Connector:</translation>
+    </message>
+    <message>
+        <source>Table</source>
+        <translation>Lentelė</translation>
+    </message>
+    <message>
+        <source>Plot</source>
+        <translation>Grafikas</translation>
+    </message>
+    <message>
+        <source>&amp;Export CSV...</source>
+        <translation>&amp;Eksportuoti CSV...</translation>
+    </message>
+    <message>
+        <source>The history database cannot be used:
+%1</source>
+        <translation>Istorijos duomenų bazės naudoti negalima:
+%1</translation>
     </message>
 </context>
 </TS>

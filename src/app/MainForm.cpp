@@ -5,6 +5,7 @@
 #include "ConnectorCalendar.h"
 #include "ConnectorDialog.h"
 #include "EventDialog.h"
+#include "HistoryWindow.h"
 #include "InternalError.h"
 #include "KelbDevice.h"
 #include "LogExport.h"
@@ -224,6 +225,7 @@ void TMainForm::ConnectCommands() {
     bind(ui->FileSaveAs, &TMainForm::FileSaveAsExecute);
     bind(ui->FileExport, &TMainForm::FileExportExecute);
     bind(ui->FileArchive, &TMainForm::FileArchiveExecute);
+    bind(ui->FileHistory, &TMainForm::FileHistoryExecute);
     bind(ui->FileExportPlot, &TMainForm::FileExportPlotExecute);
     bind(ui->FileExportPlan, &TMainForm::FileExportPlanExecute);
     bind(ui->FileProperties, &TMainForm::FilePropertiesExecute);
@@ -591,6 +593,19 @@ void TMainForm::FileArchiveExecute() {
     Workplace->SetModified(false);
     ShowResult();
     FileNewExecute();
+}
+
+void TMainForm::FileHistoryExecute() {
+    const QString archive = Workplace->Archive().Folder();
+    // Properties may have named another database since.
+    if (!History || HistoryPlace != HistoryPlaceFor(archive)) {
+        delete HistoryWindow;
+        HistoryWindow = nullptr;
+        HistoryPlace = HistoryPlaceFor(archive);
+        History = std::make_unique<THistory>(HistoryPlace, archive);
+    }
+    if (!HistoryWindow) HistoryWindow = new THistoryWindow(*History, this);
+    HistoryWindow->Execute();
 }
 
 void TMainForm::FileExportPlotExecute() {

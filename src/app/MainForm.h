@@ -15,6 +15,8 @@ class QTimer;
 class QToolButton;
 class TAboutBox;
 class TArchiveWindow;
+class THistory;
+class THistoryWindow;
 class TLogPage;
 class TPlanPage;
 class TPropertiesDialog;
@@ -94,6 +96,7 @@ public:
     void FileSaveAsExecute();
     void FileExportExecute();
     void FileArchiveExecute();
+    void FileHistoryExecute();
     void FileExportPlotExecute();
     void FileExportPlanExecute();
     void FilePropertiesExecute();
@@ -174,6 +177,10 @@ private:
     TAboutBox* AboutBox = nullptr;
     TPropertiesDialog* PropertiesDialog = nullptr;
     TArchiveWindow* ArchiveWindow = nullptr;
+    // Opened on first use, so that the start does not wait for a database.
+    std::unique_ptr<THistory> History;
+    QString HistoryPlace;
+    THistoryWindow* HistoryWindow = nullptr;
     TPage CurrentPage = TPage::None;
     TPlanPage* PlanTab = nullptr;
     TMonitorState MonitorState = TMonitorState::Start;

@@ -1,6 +1,8 @@
 #include "Workplace.h"
 
 #include "ConnectorCalendar.h"
+#include "History.h"
+#include "HistoryWindow.h"
 #include "InternalError.h"
 #include "Languages.h"
 #include "MessageBox.h"
@@ -64,6 +66,7 @@ TWorkplace::TWorkplace(TWorkplaceOptions options)
               TArchive(options.ArchiveFolder.isEmpty() ? TArchive::DefaultFolder()
                                                        : options.ArchiveFolder)) {
     SetDaylightRuleSource([this] { return DaylightRule; });
+    Session.SetArchivedListener([](const QString&, const QByteArray&) { TellHistoryTrouble(); });
 }
 
 TWorkplace::~TWorkplace() {
@@ -83,23 +86,48 @@ const std::vector<TWorkplace::TSettingRow>& TWorkplace::SettingRows() {
         // Files from before the option back up, as a fresh one does.
         {QStringLiteral("Properties/BackupBeforeWrite"), &TWorkplace::BackupBeforeWrite, 1, 1},
         {QStringLiteral("Properties/CodePage"), &TWorkplace::CodePageChoice, 0, 0,
-         [](int number) { return TAnsiText::CodePageOfNumber(number).has_value(); }},
+         [](const QVariant& number) {
+             return TAnsiText::CodePageOfNumber(number.toInt()).has_value();
+         }},
+        {QStringLiteral("Properties/HistoryDatabase"), &TWorkplace::HistoryDatabase, QString(),
+         QString()},
     };
     return rows;
 }
 
-void TWorkplace::SetSetting(const TSettingRow& row, int value) {
-    if (row.Valid && !row.Valid(value)) value = row.Factory;
+bool TWorkplace::SetSetting(const TSettingRow& row, const QVariant& value) {
+    bool ok = true;
     std::visit(
-        [this, value](auto member) {
-            using TValue = std::remove_reference_t<decltype(this->*member)>;
-            this->*member = TValue(value);
+        [this, &row, &value, &ok](auto member) {
+            using TValue = std::remove_cvref_t<decltype(this->*member)>;
+            if constexpr (std::is_same_v<TValue, QString>) {
+                this->*member = value.toString();
+            } else {
+                const int number = value.toInt(&ok);
+                const QVariant accepted =
+                    ok && (!row.Valid || row.Valid(number)) ? QVariant(number) : row.Factory;
+                this->*member = TValue(accepted.toInt());
+            }
+        },
+        row.Member);
+    return ok;
+}
+
+QVariant TWorkplace::Setting(const TSettingRow& row) const {
+    return std::visit(
+        [this](auto member) -> QVariant {
+            using TValue = std::remove_cvref_t<decltype(this->*member)>;
+            if constexpr (std::is_same_v<TValue, QString>)
+                return this->*member;
+            else
+                return int(this->*member);
         },
         row.Member);
 }
 
-int TWorkplace::Setting(const TSettingRow& row) const {
-    return std::visit([this](auto member) { return int(this->*member); }, row.Member);
+void TWorkplace::ApplySettings() const {
+    ApplyCodePage();
+    SetHistoryPlace(HistoryDatabase);
 }
 
 TWindowPlacement TWorkplace::Placement() const {
@@ -115,13 +143,14 @@ void TWorkplace::SetPlacement(const TWindowPlacement& placement) {
 }
 
 TProperties TWorkplace::Properties() const {
-    return {LanguageId, BackupBeforeWrite, CodePageChoice};
+    return {LanguageId, BackupBeforeWrite, CodePageChoice, HistoryDatabase};
 }
 
 void TWorkplace::SetProperties(const TProperties& properties) {
     LanguageId = properties.LanguageId;
     BackupBeforeWrite = properties.BackupBeforeWrite;
     CodePageChoice = properties.CodePageChoice;
+    HistoryDatabase = properties.HistoryDatabase.trimmed();
 }
 
 bool TWorkplace::LoadSettings() {
@@ -129,11 +158,10 @@ bool TWorkplace::LoadSettings() {
     Version = ReadInt(*Settings, KeyVersion);
     if (Version == SettingsVersion) {
         for (const TSettingRow& row : SettingRows()) {
-            bool ok = false;
-            const int value = Settings->value(row.Key).toInt(&ok);
-            SetSetting(row, ok ? value : row.Fallback);
+            const QVariant value = Settings->value(row.Key, row.Fallback);
+            if (!SetSetting(row, value)) SetSetting(row, row.Fallback);
         }
-        ApplyCodePage();
+        ApplySettings();
         return true;
     }
     Settings.reset();
@@ -143,7 +171,7 @@ bool TWorkplace::LoadSettings() {
     Version = SettingsVersion;
     for (const TSettingRow& row : SettingRows())
         SetSetting(row, row.Factory);
-    ApplyCodePage();
+    ApplySettings();
     return SaveSettings();
 }
 
@@ -153,6 +181,7 @@ bool TWorkplace::SaveSettings() {
     Settings->setValue(KeyVersion, Version);
     for (const TSettingRow& row : SettingRows())
         Settings->setValue(row.Key, Setting(row));
+    SetHistoryPlace(HistoryDatabase);
     Settings->sync();
     return Settings->status() == QSettings::NoError;
 }

@@ -6,6 +6,7 @@
 
 #include <QLocale>
 #include <QString>
+#include <QVariant>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -42,6 +43,8 @@ struct TProperties {
     bool BackupBeforeWrite = true;
     // 0 follows the language; else the number of the code page chosen.
     int CodePageChoice = 0;
+    // The history database: "" for the file beside the archive, a file or a postgresql:// URL.
+    QString HistoryDatabase;
 
     bool operator==(const TProperties&) const = default;
 };
@@ -128,6 +131,8 @@ private:
     int DaylightRule = 1;
     bool BackupBeforeWrite = true;
     int CodePageChoice = 0;
+    // "" for the history file beside the archive; else a file or a server.
+    QString HistoryDatabase;
     QLocale::Language Language = QLocale::system().language();
     std::unique_ptr<QSettings> Settings;
     std::unique_ptr<TR7200> Record = std::make_unique<TR7200>();
@@ -139,14 +144,17 @@ private:
     // current file stands for without it, and which values it may take (all when empty).
     struct TSettingRow {
         QString Key;
-        std::variant<int TWorkplace::*, bool TWorkplace::*> Member;
-        int Factory;
-        int Fallback;
-        std::function<bool(int)> Valid = {};
+        std::variant<int TWorkplace::*, bool TWorkplace::*, QString TWorkplace::*> Member;
+        QVariant Factory;
+        QVariant Fallback;
+        std::function<bool(const QVariant&)> Valid = {};
     };
     static const std::vector<TSettingRow>& SettingRows();
-    void SetSetting(const TSettingRow& row, int value);
-    int Setting(const TSettingRow& row) const;
+    // False when the stored value is not of the setting's type.
+    bool SetSetting(const TSettingRow& row, const QVariant& value);
+    QVariant Setting(const TSettingRow& row) const;
+    // Puts the settings in effect where others read them: the code page, the history.
+    void ApplySettings() const;
 
     TConnectorSession Session;
     TReadResult ReadResult;

@@ -18,7 +18,19 @@ enum class TCsvEncoding {
 QByteArray LogCsvBytes(const TR7200& record, const TLogTitles& titles = {},
                        TCsvEncoding encoding = TCsvEncoding::CodePage);
 
+// The same for records of several reads: the units line from `units`, each record's fields
+// as its own program gives them.
+QByteArray LogCsvBytes(const TProgramBlock& units, const QList<TLogEntry>& entries,
+                       const TLogTitles& titles = {},
+                       TCsvEncoding encoding = TCsvEncoding::CodePage);
+
+// The same fields as text for a terminal: unquoted, separated by tabs, UTF-8.
+QByteArray LogTabBytes(const TProgramBlock& units, const QList<TLogEntry>& entries,
+                       const TLogTitles& titles = {});
+
 // Writes LogCsvBytes to the path as WriteWholeFile does. False when the file cannot be written
 // completely; a regular file replaced at once is then left as it was.
 bool ExportLogCsv(const TR7200& record, const QString& path, const TLogTitles& titles = {},
                   TCsvEncoding encoding = TCsvEncoding::CodePage);
+bool ExportLogCsv(const TProgramBlock& units, const QList<TLogEntry>& entries, const QString& path,
+                  const TLogTitles& titles = {}, TCsvEncoding encoding = TCsvEncoding::CodePage);

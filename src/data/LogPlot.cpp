@@ -114,14 +114,22 @@ double LogTemperatureValue(int16_t tenths, int units) {
 }
 
 TLogPlotData BuildLogPlot(const TR7200& record) {
+    QList<TLogRecord> records;
+    records.reserve(record.LogCount);
+    for (int i = 0; i < record.LogCount; ++i)
+        records.append(LogRecordOf(record, i));
+    return BuildLogPlot(record, records);
+}
+
+TLogPlotData BuildLogPlot(const TProgramBlock& record, const QList<TLogRecord>& records) {
     TLogPlotData data;
-    const int count = record.LogCount;
+    const int count = int(records.size());
     // A record without a time is marked where the log was at that moment: at the time before
     // it, or for the first records the first time of the log.
     double last = 0;
     bool timed = false;
     for (int i = 0; i < count && !timed; ++i) {
-        const uint32_t time = LogRecordOf(record, i).Time;
+        const uint32_t time = records[i].Time;
         if (HasTime(time)) last = time, timed = true;
     }
     std::array<bool, LogLineCount> open{};
@@ -136,7 +144,7 @@ TLogPlotData BuildLogPlot(const TR7200& record) {
     };
     data.Time = {last, last};
     for (int i = 0; i < count; ++i) {
-        const TLogRecord r = LogRecordOf(record, i);
+        const TLogRecord& r = records[i];
         const bool hasTime = HasTime(r.Time);
         if (hasTime) last = r.Time;
         if (const auto lane = LogLaneOf(r.Code)) data.Marks[int(*lane)].push_back({last, i});

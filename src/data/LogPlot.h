@@ -1,5 +1,7 @@
 #pragma once
 
+#include "LogRecord.h"
+
 #include <QList>
 #include <QPointF>
 #include <QString>
@@ -8,6 +10,7 @@
 #include <vector>
 
 class TR7200;
+struct TProgramBlock;
 
 // What the Log page's plot shows of the record's log, without any drawing. Times are
 // Connector seconds: they run on across the autumn daylight-saving switch where local time
@@ -55,6 +58,8 @@ struct TLogPlotData {
 };
 
 TLogPlotData BuildLogPlot(const TR7200& record);
+// The same for records of several reads, drawn in the scales and units of `program`.
+TLogPlotData BuildLogPlot(const TProgramBlock& program, const QList<TLogRecord>& records);
 
 // The value of a temperature word as the table shows it: clamped, in the unit.
 double LogTemperatureValue(int16_t tenths, int units);

@@ -35,7 +35,7 @@ QStringList LogTableTitles(const TLogTitles& titles) {
             titles.Var,    titles.Aux,    titles.SampleTemperature};
 }
 
-QStringList LogTableUnits(const TR7200& record) {
+QStringList LogTableUnits(const TProgramBlock& record) {
     const QString unit = TemperatureUnitText(record.TemperatureUnits);
     return {QString(),
             QString(),
@@ -49,9 +49,12 @@ QStringList LogTableUnits(const TR7200& record) {
 }
 
 QStringList LogTableRow(const TR7200& record, int i) {
-    const TLogRecord r = LogRecordOf(record, i);
+    return LogTableRow(record, LogRecordOf(record, i), i + 1);
+}
+
+QStringList LogTableRow(const TProgramBlock& record, const TLogRecord& r, int row) {
     const int units = record.TemperatureUnits;
-    return {QString::number(i + 1),
+    return {QString::number(row),
             LogTimeText(r.Time),
             LogStatusText(r.Code),
             LogBottleText(r.Bottle),
@@ -71,9 +74,14 @@ QString LogCopyText(const TR7200& record, const TLogTitles& titles, const QList<
 }
 
 QString LogRecordSummary(const TR7200& record, const TLogTitles& titles, int i) {
+    return LogRecordSummary(record, LogRecordOf(record, i), titles, i + 1);
+}
+
+QString LogRecordSummary(const TProgramBlock& program, const TLogRecord& r,
+                         const TLogTitles& titles, int row) {
     const QStringList names = LogTableTitles(titles);
-    const QStringList units = LogTableUnits(record);
-    const QStringList texts = LogTableRow(record, i);
+    const QStringList units = LogTableUnits(program);
+    const QStringList texts = LogTableRow(program, r, row);
     QStringList lines;
     for (int c = 0; c < texts.size(); ++c) {
         if (texts[c].isEmpty()) continue;

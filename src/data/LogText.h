@@ -36,11 +36,22 @@ TLogRecord LogRecordOf(const TR7200& record, int i);
 // The log table's nine columns: row number, time, status, bottle, sample, box temperature,
 // VAR/FLOW, EVENT/AUX, external temperature.
 QStringList LogTableTitles(const TLogTitles& titles);
-QStringList LogTableUnits(const TR7200& record);
+QStringList LogTableUnits(const TProgramBlock& program);
 QStringList LogTableRow(const TR7200& record, int i);
+// A record's row as the program it was logged under shows it; `row` counts from 1.
+QStringList LogTableRow(const TProgramBlock& program, const TLogRecord& r, int row);
+
+// One record with the program whose scales and units it was logged under, for logs that
+// join the records of several reads.
+struct TLogEntry {
+    TLogRecord Record;
+    const TProgramBlock* Program = nullptr;
+};
 
 // The clipboard text of some records: the title and units lines, then one line per record in
 // the order given; fields are separated by tabs, lines end with a line feed.
 QString LogCopyText(const TR7200& record, const TLogTitles& titles, const QList<int>& records);
 // One record as the plot names it: "title: text unit" per non-empty column, one a line.
 QString LogRecordSummary(const TR7200& record, const TLogTitles& titles, int i);
+QString LogRecordSummary(const TProgramBlock& program, const TLogRecord& r,
+                         const TLogTitles& titles, int row);

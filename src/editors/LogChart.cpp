@@ -67,9 +67,18 @@ void TLogChart::Clear() {
 }
 
 void TLogChart::Show(const TR7200& record, const TLogTitles& titles) {
+    QList<TLogRecord> records;
+    records.reserve(record.LogCount);
+    for (int i = 0; i < record.LogCount; ++i)
+        records.append(LogRecordOf(record, i));
+    Show(record, records, titles);
+}
+
+void TLogChart::Show(const TProgramBlock& record, const QList<TLogRecord>& records,
+                     const TLogTitles& titles) {
     setUpdatesEnabled(false);
     Clear();
-    Plot = BuildLogPlot(record);
+    Plot = BuildLogPlot(record, records);
     QChart* c = chart();
 
     Time = new QCategoryAxis;

@@ -11,6 +11,7 @@ class QScatterSeries;
 class QValueAxis;
 class QXYSeries;
 struct TLogTitles;
+struct TProgramBlock;
 
 // The Log page's plot: VAR/FLOW, EVENT/AUX and the temperatures as lines over the Connector's
 // time, and every record but LOGGER as a mark on the lane of its kind. The wheel and a drag
@@ -26,6 +27,9 @@ public:
     std::function<QString(int)> Describe;
 
     void Show(const TR7200& record, const TLogTitles& titles);
+    // Records of several reads in the scales and units of one program.
+    void Show(const TProgramBlock& program, const QList<TLogRecord>& records,
+              const TLogTitles& titles);
     void ShowWholeLog();
     // PNG, or SVG when the name ends in ".svg"; false when the file cannot be written.
     bool Save(const QString& path);

@@ -1,5 +1,7 @@
 #include "ConnectorSession.h"
 
+#include "History.h"
+
 #include "ConnectorCalendar.h"
 #include "ImageLayout.h"
 #include "LittleEndian.h"
@@ -65,6 +67,8 @@ template <class F> bool TConnectorSession::InPass(TPass pass, F transfer) {
 QString TConnectorSession::KeepInArchive(const std::vector<uint8_t>& raw) {
     const QString path = Store.Keep(raw);
     if (path.isEmpty()) return path;
+    // The archive protects the log; a history that cannot take the read is only told.
+    ImportIntoHistory(path);
     TArchiveEntry entry;
     if (TArchive::Describe(path, entry))
         Known = TKnownRead{entry, raw};

@@ -1,5 +1,6 @@
 #include "Archive.h"
 #include "AppTestSupport.h"
+#include "History.h"
 #include "ImageLayout.h"
 #include "KelbDevice.h"
 #include "PropertiesDialog.h"
@@ -120,6 +121,7 @@ TEST_F(ArchiveTest, FailingOrSwitchedOffBackup) {
     Answers.Forget();
     Answers.Window([](QWidget* w) {
         w->findChild<QCheckBox*>("PropertiesBackup")->setChecked(false);
+        w->findChild<QLineEdit*>("PropertiesDatabase")->setText(" /tmp/named.sqlite ");
         w->findChild<QPushButton*>("OKBtn")->click();
     });
     Form->FilePropertiesExecute();
@@ -131,6 +133,9 @@ TEST_F(ArchiveTest, FailingOrSwitchedOffBackup) {
     TWorkplace again(Options());
     again.LoadSettings();
     EXPECT_FALSE(again.Properties().BackupBeforeWrite);
+    EXPECT_EQ(again.Properties().HistoryDatabase, "/tmp/named.sqlite");
+    EXPECT_EQ(HistoryPlaceFor(Workplace->Archive().Folder()), "/tmp/named.sqlite");
+    SetHistoryPlace({});
 }
 
 TEST_F(ArchiveTest, ArchiveWindowListsFiltersAndOpensAsANewDocument) {

@@ -3,6 +3,7 @@
 #include "AnsiText.h"
 
 #include "Archive.h"
+#include "CliHistory.h"
 #include "CliOutcome.h"
 #include "CliPlan.h"
 #include "ConnectorCalendar.h"
@@ -56,7 +57,7 @@ struct TCommand {
     QString Name;
     QString Synopsis;
     QString Description;
-    int FileCount;
+    int FileCount; // below 0: at most -FileCount, which the command checks itself
     QList<QCommandLineOption> Options;
     std::function<int(const TArguments&)> Run;
 };
@@ -470,6 +471,27 @@ QList<TCommand> Commands() {
          0,
          {O(QStringLiteral("set"), QStringLiteral("set the Connector clock to the PC clock"))},
          RunClock},
+        {QStringLiteral("history"),
+         QStringLiteral("history SERIAL [--csv] [--utf8] [--from DATE] [--to DATE] | --rebuild"),
+         QStringLiteral("Prints every record of every read of the Connector SERIAL once, in time\n"
+                        "order, in the columns of 'log'; --rebuild makes the history database\n"
+                        "again from the archive."),
+         -1,
+         {O(QStringLiteral("csv"), QStringLiteral("CSV, byte for byte as 'log' writes it")),
+          O(QStringLiteral("utf8"), QStringLiteral("CSV in UTF-8 with a byte-order mark")),
+          O(QStringLiteral("from"), QStringLiteral("records from this day on"),
+            QStringLiteral("DATE")),
+          O(QStringLiteral("to"), QStringLiteral("records up to this day"), QStringLiteral("DATE")),
+          O(QStringLiteral("rebuild"), QStringLiteral("rebuild the database from the archive"))},
+         [](const TArguments& a) { return RunHistory(a.Parser, a.Files); }},
+        {QStringLiteral("site"),
+         QStringLiteral("site [SERIAL NAME [--from DATE]]"),
+         QStringLiteral("Names the site of the Connector SERIAL from today (or DATE) on; without\n"
+                        "arguments lists serial, site, reads, first and last record."),
+         -2,
+         {O(QStringLiteral("from"), QStringLiteral("the day the name holds from"),
+            QStringLiteral("DATE"))},
+         [](const TArguments& a) { return RunSite(a.Parser, a.Files); }},
     };
 }
 
@@ -588,7 +610,8 @@ int RunCommand(QStringList arguments) {
             return 0;
         }
         const QStringList files = parser.positionalArguments();
-        if (files.size() != command.FileCount)
+        if (command.FileCount >= 0 ? files.size() != command.FileCount
+                                   : files.size() > -command.FileCount)
             return UsageError(QStringLiteral("usage: limnaset-cli %1").arg(command.Synopsis));
         return command.Run({parser, files});
     }
@@ -598,5 +621,9 @@ int RunCommand(QStringList arguments) {
 } // namespace
 
 int RunCli(QStringList arguments) {
-    return GuardInternalErrors([&arguments] { return Flushed(RunCommand(std::move(arguments))); });
+    return GuardInternalErrors([&arguments] {
+        const int code = RunCommand(std::move(arguments));
+        TellHistoryTrouble();
+        return Flushed(code);
+    });
 }
