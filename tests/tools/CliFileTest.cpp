@@ -327,7 +327,7 @@ TEST_F(CliFiles, UsageErrorsAndHelp) {
           "  dump FILE\n", "  11  Communication error, please try once more",
           "  12  File access error", "  13  Corrupted file", "  14  Wrong file version",
           "  20  Adapter ?", "  21  No Connector", "  22  Connector ERROR",
-          "  24  Connector clock not set", "  64  usage error", "  70  internal error",
+          "  24  Connector clock not set (the", "  64  usage error", "  70  internal error",
           "  130 interrupted by Ctrl+C"})
         EXPECT_TRUE(help.Out.contains(line)) << line;
 
