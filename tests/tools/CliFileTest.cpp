@@ -418,6 +418,15 @@ TEST_F(CliFiles, ControlCharactersInTextsShowAsEscapes) {
     EXPECT_TRUE(text.Out.contains("\nAnalog1.Units: m\\x09\n"));
     const TCliRun json = RunCli({"info", path, "--json"});
     EXPECT_EQ(Json(json)["ConnectorName"].toString(), record.ConnectorName);
+    EXPECT_TRUE(RunCli({"log", path}).Out.contains("\"m\\x09\","));
+    EXPECT_TRUE(RunCli({"log", path, "-o", PathOf("raw.csv")}).Exit == 0 &&
+                FileBytes(PathOf("raw.csv")).contains("\"m\t\","));
+    QDir().mkpath(PathOf("data/Limnaset/Limnaset/archive/00000000"));
+    QFile::copy(path, PathOf("data/Limnaset/Limnaset/archive/00000000/20260101-120000-000.r72"));
+    QProcessEnvironment environment = CliEnvironment();
+    environment.insert("XDG_DATA_HOME", PathOf("data"));
+    const QList<QByteArray> archive = RunCli({"archive"}, environment).Out.split('\n');
+    EXPECT_TRUE(archive.value(1).startsWith("00000000\tA\\x1B]0;x\\x07\\\\B\\x0AKey: value\t"));
 }
 
 TEST(CliOutcome, AnInternalErrorIsPrintedWithItsOwnCode) {
