@@ -250,7 +250,9 @@ TEST_F(CliFiles, CodePageFollowsTheOptionOrTheLocale) {
 
 TEST_F(CliFiles, LogToAFolderOrNoNameIsAFileError) {
     const QString path = LoggedFile("logged.r72");
-    for (const QString& target : {Dir.path(), QString()}) {
+    const QString fifo = PathOf("fifo"); // without a reader: refused at once, never waited on
+    ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    for (const QString& target : {Dir.path(), QString(), fifo}) {
         const TCliRun run = RunCli({"log", path, "--output", target});
         EXPECT_EQ(run.Exit, 12) << target.toStdString();
         EXPECT_EQ(run.Err, "File access error\n");
