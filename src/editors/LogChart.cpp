@@ -3,7 +3,9 @@
 #include "LogText.h"
 #include "R7200.h"
 #include "TextFormats.h"
+#include "WholeFile.h"
 
+#include <QBuffer>
 #include <QCategoryAxis>
 #include <QCursor>
 #include <QGraphicsLayout>
@@ -274,18 +276,21 @@ bool TLogChart::Save(const QString& path) {
     c->resize(size);
     c->layout()->activate();
     LabelTimeAxis();
-    bool saved = false;
+    // Drawn in memory, then saved as every file is: at once, links followed, errors seen.
+    QBuffer bytes;
+    bytes.open(QIODevice::WriteOnly);
+    bool drawn = false;
     const QRectF area(QPointF(0, 0), size);
     if (path.endsWith(QStringLiteral(".svg"), Qt::CaseInsensitive)) {
         QSvgGenerator svg;
-        svg.setFileName(path);
+        svg.setOutputDevice(&bytes);
         svg.setSize(size);
         svg.setViewBox(area);
         QPainter painter;
-        saved = painter.begin(&svg);
-        if (saved) {
+        drawn = painter.begin(&svg);
+        if (drawn) {
             scene()->render(&painter, area, c->geometry());
-            saved = painter.end();
+            drawn = painter.end();
         }
     } else {
         QImage image(size, QImage::Format_ARGB32);
@@ -295,8 +300,9 @@ bool TLogChart::Save(const QString& path) {
             painter.setRenderHint(QPainter::Antialiasing);
             scene()->render(&painter, area, c->geometry());
         }
-        saved = image.save(path, "PNG");
+        drawn = image.save(&bytes, "PNG");
     }
+    const bool saved = drawn && WriteWholeFile(path, bytes.data()) == TWholeFileWrite::Ok;
     c->resize(old);
     return saved;
 }
