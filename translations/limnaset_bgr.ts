@@ -200,7 +200,7 @@
     </message>
     <message>
         <source>[mm:ss]</source>
-        <translation>[mm:ss]</translation>
+        <translation>[мм:сс]</translation>
     </message>
     <message>
         <source>Event Inversion</source>
@@ -795,7 +795,7 @@
     </message>
     <message>
         <source>[hh:mm]</source>
-        <translation>[hh:mm]</translation>
+        <translation>[чч:мм]</translation>
     </message>
     <message>
         <source>Start at :</source>
@@ -973,7 +973,7 @@
     </message>
     <message>
         <source>[s]</source>
-        <translation>[s]</translation>
+        <translation>[с]</translation>
     </message>
     <message>
         <source>Purging After Sampling :</source>
@@ -1049,7 +1049,7 @@
     </message>
     <message>
         <source>[hh:mm]</source>
-        <translation>[hh:mm]</translation>
+        <translation>[чч:мм]</translation>
     </message>
     <message>
         <source>Door Status Record</source>
@@ -1148,7 +1148,7 @@
     </message>
     <message>
         <source>[hh:mm]</source>
-        <translation>[hh:mm]</translation>
+        <translation>[чч:мм]</translation>
     </message>
     <message>
         <source>Flow pulses sampling</source>
@@ -1180,7 +1180,7 @@
     </message>
     <message>
         <source>Samples / h</source>
-        <translation>Проби / h</translation>
+        <translation>Проби / ч</translation>
     </message>
     <message>
         <source>Connector clock :</source>
