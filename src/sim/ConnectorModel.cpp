@@ -373,11 +373,11 @@ void TConnectorModel::WriteDemoRecord(uint32_t time) {
         record.Sample = uint8_t(1 + DemoSample % DemoPerBottle);
         ++DemoSample;
         DemoChanged = false;
-        readings();
     } else {
         record.Code = LogLogger;
-        readings();
     }
+    // Every record carries the readings of its moment, so that the lines run on through it.
+    readings();
     uint8_t* bytes = &Large[size_t(connector::LogArea + slot * TLogRecord::Size)];
     record.Encode(bytes);
 
