@@ -200,7 +200,7 @@
     </message>
     <message>
         <source>[mm:ss]</source>
-        <translation>[mm:ss]</translation>
+        <translation>[min:s]</translation>
     </message>
     <message>
         <source>Event Inversion</source>
@@ -1157,7 +1157,7 @@
     </message>
     <message>
         <source>[hh:mm]</source>
-        <translation>[hh:mm]</translation>
+        <translation>[val:min]</translation>
     </message>
     <message>
         <source>Start at :</source>
@@ -1415,7 +1415,7 @@
     </message>
     <message>
         <source>[hh:mm]</source>
-        <translation>[hh:mm]</translation>
+        <translation>[val:min]</translation>
     </message>
     <message>
         <source>Door Status Record</source>
@@ -1514,7 +1514,7 @@
     </message>
     <message>
         <source>[hh:mm]</source>
-        <translation>[hh:mm]</translation>
+        <translation>[val:min]</translation>
     </message>
     <message>
         <source>Flow pulses sampling</source>

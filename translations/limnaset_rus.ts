@@ -200,7 +200,7 @@
     </message>
     <message>
         <source>[mm:ss]</source>
-        <translation>[mm:ss]</translation>
+        <translation>[мм:сс]</translation>
     </message>
     <message>
         <source>Event Inversion</source>
@@ -1157,7 +1157,7 @@
     </message>
     <message>
         <source>[hh:mm]</source>
-        <translation>[hh:mm]</translation>
+        <translation>[чч:мм]</translation>
     </message>
     <message>
         <source>Start at :</source>
@@ -1339,7 +1339,7 @@
     </message>
     <message>
         <source>[s]</source>
-        <translation>[s]</translation>
+        <translation>[с]</translation>
     </message>
     <message>
         <source>Purging After Sampling :</source>
@@ -1415,7 +1415,7 @@
     </message>
     <message>
         <source>[hh:mm]</source>
-        <translation>[hh:mm]</translation>
+        <translation>[чч:мм]</translation>
     </message>
     <message>
         <source>Door Status Record</source>
@@ -1514,7 +1514,7 @@
     </message>
     <message>
         <source>[hh:mm]</source>
-        <translation>[hh:mm]</translation>
+        <translation>[чч:мм]</translation>
     </message>
     <message>
         <source>Flow pulses sampling</source>
@@ -1546,7 +1546,7 @@
     </message>
     <message>
         <source>Samples / h</source>
-        <translation>Проб / h</translation>
+        <translation>Проб / ч</translation>
     </message>
     <message>
         <source>Connector clock :</source>

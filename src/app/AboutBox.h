@@ -20,8 +20,9 @@ public:
     explicit TAboutBox(QWidget* parent = nullptr);
     ~TAboutBox() override;
 
-    std::unique_ptr<Ui::TAboutBox> ui;
-
 protected:
     void showEvent(QShowEvent* event) override;
+
+private:
+    std::unique_ptr<Ui::TAboutBox> ui;
 };

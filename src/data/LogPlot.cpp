@@ -7,6 +7,7 @@
 #include <QLocale>
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace {
 
@@ -179,6 +180,10 @@ QList<TLogTimeTick> LogTimeTicks(double from, double to, int maxTicks) {
                                 300,   600,   900,    1800,   3600,    7200,    10800,   21600,
                                 43200, 86400, 172800, 604800, 1209600, 2592000, 7776000, 31536000};
     QList<TLogTimeTick> ticks;
+    // Garbage times near the top of the Connector's range, padded or zoomed past it, have no
+    // moment: only Connector times get ticks.
+    from = std::max(from, 0.0);
+    to = std::min(to, double(std::numeric_limits<uint32_t>::max()));
     if (!(to > from) || maxTicks < 1) return ticks;
     int step = Steps[std::size(Steps) - 1];
     for (int s : Steps)
@@ -188,7 +193,6 @@ QList<TLogTimeTick> LogTimeTicks(double from, double to, int maxTicks) {
         }
     QDate shownDate;
     for (double s = std::ceil(from / step) * step; s <= to; s += step) {
-        if (s < 0) continue;
         const QDateTime t = FromDateTime(TR7200::FromConnectorTimestamp(uint32_t(s)));
         QString text;
         if (step >= 86400) {

@@ -35,8 +35,15 @@ TWholeFileWrite Replace(const QString& target, const QByteArray& bytes) {
 }
 
 TWholeFileWrite InPlace(const QByteArray& path, const QByteArray& bytes) {
-    const int fd = ::open(path.constData(), O_WRONLY | O_TRUNC | O_CLOEXEC);
+    // A FIFO nobody reads would block the open for ever; without blocking it fails (ENXIO).
+    const int fd = ::open(path.constData(), O_WRONLY | O_TRUNC | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) return TWholeFileWrite::CannotOpen;
+    // Once open, a reader that is slower than the writes is waited for.
+    if (const int flags = ::fcntl(fd, F_GETFL);
+        flags < 0 || ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) != 0) {
+        ::close(fd);
+        return TWholeFileWrite::CannotOpen;
+    }
     qsizetype done = 0;
     while (done < bytes.size()) {
         const ssize_t n = ::write(fd, bytes.constData() + done, size_t(bytes.size() - done));

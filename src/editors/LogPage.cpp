@@ -1,6 +1,7 @@
 #include "LogPage.h"
 
 #include "DocumentHost.h"
+#include "LogChart.h"
 #include "LogText.h"
 #include "MsgTemplate.h"
 #include "PageTitle.h"
@@ -27,11 +28,25 @@ TLogPage::TLogPage(QWidget* parent) : QWidget(parent), ui(new Ui::TLogPage) {
     connect(copy, &QAction::triggered, this, &TLogPage::CopySelection);
     connect(ui->LogShowTable, &QToolButton::clicked, this, [this] { ShowPlot(false); });
     connect(ui->LogShowPlot, &QToolButton::clicked, this, [this] { ShowPlot(true); });
-    connect(ui->LogPlot, &TLogChart::RecordClicked, ui->LogTable, &TLogTable::SelectRecord);
-    ui->LogPlot->Describe = [this](int i) {
+    ShowPlot(PlotChosen);
+}
+
+TLogChart* TLogPage::EnsurePlot() {
+    if (Plot) return Plot;
+    Plot = new TLogChart(ui->LogViews);
+    Plot->setObjectName(QStringLiteral("LogPlot"));
+    ui->LogViews->addWidget(Plot);
+    connect(Plot, &TLogChart::RecordClicked, ui->LogTable, &TLogTable::SelectRecord);
+    Plot->Describe = [this](int i) {
         return Host ? LogRecordSummary(Host->Record(), Titles(), i) : QString();
     };
-    ShowPlot(PlotChosen);
+    if (Host) Plot->Show(Host->Record(), Titles());
+    return Plot;
+}
+
+void TLogPage::showEvent(QShowEvent* event) {
+    EnsurePlot();
+    QWidget::showEvent(event);
 }
 
 TLogPage::~TLogPage() = default;
@@ -59,12 +74,12 @@ void TLogPage::FillLogTable() {
     for (int i = 0; i < record.LogCount; ++i)
         rows.append(LogTableRow(record, i));
     ui->LogTable->Fill(LogTableTitles(titles), LogTableUnits(record), rows);
-    ui->LogPlot->Show(record, titles);
+    if (Plot) Plot->Show(record, titles);
 }
 
 void TLogPage::FocusTable() {
     if (PlotChosen)
-        ui->LogPlot->setFocus();
+        EnsurePlot()->setFocus();
     else
         ui->LogTable->setFocus();
 }
@@ -73,11 +88,11 @@ void TLogPage::ShowPlot(bool plot) {
     PlotChosen = plot;
     ui->LogShowPlot->setChecked(plot);
     ui->LogShowTable->setChecked(!plot);
-    ui->LogViews->setCurrentWidget(plot ? static_cast<QWidget*>(ui->LogPlot) : ui->LogTable);
+    ui->LogViews->setCurrentWidget(plot ? static_cast<QWidget*>(EnsurePlot()) : ui->LogTable);
 }
 
 bool TLogPage::SavePlot(const QString& path) {
-    return ui->LogPlot->Save(path);
+    return EnsurePlot()->Save(path);
 }
 
 void TLogPage::CopySelection() {

@@ -6,6 +6,7 @@
 #include <memory>
 
 class TDocumentHost;
+class TLogChart;
 
 namespace Ui {
 class TLogPage;
@@ -31,7 +32,14 @@ public:
     bool SavePlot(const QString& path);
     void CopySelection();
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
+    // The plot is built when the page is first shown or saved, not with the window.
+    TLogChart* EnsurePlot();
+
     std::unique_ptr<Ui::TLogPage> ui;
+    TLogChart* Plot = nullptr;
     TDocumentHost* Host = nullptr;
 };

@@ -195,6 +195,16 @@ void TStatusPage::FillMaximumInterval(QAbstractButton* box, QLineEdit* edit) {
         edit->clear();
 }
 
+// A ticked box with an empty edit would be refused at the next store: the record's interval,
+// or the shortest one allowed, is proposed.
+void TStatusPage::ProposeMaximumInterval(QAbstractButton* box, QLineEdit* edit) {
+    if (!Host || !box->isChecked() || !edit->text().isEmpty()) return;
+    TR7200 proposal = Host->Record();
+    if (proposal.MaximumInterval == 0)
+        proposal.MaximumInterval = uint32_t(FieldRule(TField::MaximumInterval).Min);
+    Editor.Fill(edit, proposal);
+}
+
 bool TStatusPage::StoreStatusPage() {
     return !Host || Editor.Store(Steps, Host->Record());
 }
@@ -312,6 +322,7 @@ void TStatusPage::CbEnableExternalVarClick() {
 
 void TStatusPage::CbRateEnableMaximumIntervalClick() {
     Modified();
+    ProposeMaximumInterval(ui->CbRateEnableMaximumInterval, ui->EdtRateMaximumInterval);
     EnableAll({ui->RateMaximumIntervalLabel, ui->EdtRateMaximumInterval,
                ui->RateMaximumIntervalHhMmLabel},
               ui->CbRateEnableMaximumInterval->isChecked());
@@ -319,6 +330,7 @@ void TStatusPage::CbRateEnableMaximumIntervalClick() {
 
 void TStatusPage::CbPulsesEnableMaximumIntervalClick() {
     Modified();
+    ProposeMaximumInterval(ui->CbPulsesEnableMaximumInterval, ui->EdtPulsesMaximumInterval);
     EnableAll({ui->PulsesMaximumIntervalLabel, ui->EdtPulsesMaximumInterval,
                ui->PulsesMaximumIntervalHhMmLabel},
               ui->CbPulsesEnableMaximumInterval->isChecked());

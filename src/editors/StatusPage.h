@@ -64,6 +64,7 @@ private:
     void ShowModePanels(int mode);
     void Modified();
     void FillMaximumInterval(QAbstractButton* box, QLineEdit* edit);
+    void ProposeMaximumInterval(QAbstractButton* box, QLineEdit* edit);
 
     std::unique_ptr<Ui::TStatusPage> ui;
     TDocumentHost* Host = nullptr;

@@ -8,6 +8,7 @@
 #include "LogRecord.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstring>
 
 namespace {
@@ -263,33 +264,81 @@ int TConnectorModel::NextLogSlot() const {
     return 0;
 }
 
+namespace {
+
+constexpr double Pi = 3.14159265358979323846;
+constexpr uint32_t Day = 86400;
+// The demo's days repeat every three: a storm on the second, the door opened on the third,
+// the power lost once in the night of the first.
+constexpr uint32_t Cycle = 3 * Day;
+constexpr uint32_t PowerAt = 3 * 3600 + 10 * 60;
+constexpr uint32_t DoorOpenAt = 2 * Day + 10 * 3600, DoorClosedAt = DoorOpenAt + 25 * 60;
+constexpr uint32_t StormAt = Day + 14 * 3600;
+
+// Whether the moment of the cycle came after from, up to to.
+bool Passed(uint32_t from, uint32_t to, uint32_t moment) {
+    const int64_t t = to, m = moment;
+    return t >= m && t - (t - m) % Cycle > int64_t(from);
+}
+
+double HourOfDay(uint32_t time) {
+    return double(time % Day) / 3600;
+}
+
+} // namespace
+
+void TConnectorModel::SetDemoProgram(uint32_t samplingPeriod, int samplesPerBottle) {
+    DemoPeriod = std::max<uint32_t>(samplingPeriod, 60);
+    DemoPerBottle = std::max(samplesPerBottle, 1);
+}
+
 void TConnectorModel::WriteDemoRecord(uint32_t time) {
     const int slot = NextLogSlot();
     TLogRecord record = TLogRecord::Empty();
     record.Time = time;
-    const int kind = std::uniform_int_distribution<int>(0, 9)(DemoRandom);
-    std::uniform_int_distribution<int> raw(0, 1000);
-    if (kind < 6) {
-        record.Code = LogSample;
-        ++DemoSample;
-        record.Bottle = uint8_t(1 + (DemoSample / 4) % 24);
-        record.Sample = uint8_t(1 + DemoSample % 4);
-        record.Var = uint16_t(raw(DemoRandom));
-        record.Aux = uint16_t(raw(DemoRandom));
-        record.SampleTemperature = int16_t(std::uniform_int_distribution<int>(80, 180)(DemoRandom));
-        record.BoxTemperature = int16_t(std::uniform_int_distribution<int>(150, 260)(DemoRandom));
-    } else if (kind < 8) {
-        record.Code = LogLogger;
-        record.Var = uint16_t(raw(DemoRandom));
-        record.Aux = uint16_t(raw(DemoRandom));
-        record.SampleTemperature = int16_t(std::uniform_int_distribution<int>(80, 180)(DemoRandom));
-        record.BoxTemperature = int16_t(std::uniform_int_distribution<int>(150, 260)(DemoRandom));
-    } else if (kind == 8) {
+    const uint32_t last = DemoLast ? DemoLast : time - 1;
+    DemoLast = time;
+    const double hour = HourOfDay(time);
+    // Flow, per mille of its scale: a daily curve, a storm's surge and a little noise.
+    const double storm = double(int64_t(time % Cycle) - int64_t(StormAt)) / 3600;
+    double flow = 300 + 120 * std::sin(2 * Pi * (hour - 9) / 24) +
+                  550 * std::exp(-storm * storm / 8) +
+                  std::normal_distribution<double>(0, 6)(DemoRandom);
+    flow = std::clamp(flow, 0.0, 1000.0);
+    // The water level follows the flow, slower.
+    DemoLevel = DemoLevel < 0 ? flow * 0.8 : DemoLevel + (flow * 0.8 - DemoLevel) * 0.15;
+    const auto air = int16_t(std::lround(140 + 60 * std::sin(2 * Pi * (hour - 9) / 24)));
+    const auto water = int16_t(std::lround(110 + 15 * std::sin(2 * Pi * (hour - 12) / 24)));
+    auto readings = [&] {
+        record.Var = uint16_t(std::lround(flow));
+        record.Aux = uint16_t(std::lround(DemoLevel));
+        record.BoxTemperature = air;
+        record.SampleTemperature = water;
+    };
+    const bool sample = time / DemoPeriod != last / DemoPeriod;
+    if (Passed(last, time, PowerAt)) {
+        record.Code = LogPower;
+    } else if (Passed(last, time, DoorOpenAt)) {
+        record.Code = LogOpen;
+    } else if (Passed(last, time, DoorClosedAt)) {
+        record.Code = LogClosed;
+    } else if (sample && DemoSample > 0 && DemoSample % DemoPerBottle == 0 && !DemoChanged) {
+        // The full bottle is changed before the next sample goes in.
         record.Code = LogBottleNext;
-        record.Bottle = uint8_t(1 + (DemoSample / 4) % 24);
+        record.Bottle = uint8_t(1 + (DemoSample / DemoPerBottle) % 24);
+        DemoChanged = true;
+        DemoLast = last; // the sample is still due
+    } else if (sample) {
+        record.Code = LogSample;
+        record.Bottle = uint8_t(1 + (DemoSample / DemoPerBottle) % 24);
+        record.Sample = uint8_t(1 + DemoSample % DemoPerBottle);
+        ++DemoSample;
+        DemoChanged = false;
     } else {
-        record.Code = DemoSample % 2 ? LogOpen : LogClosed;
+        record.Code = LogLogger;
     }
+    // Every record carries the readings of its moment, so that the lines run on through it.
+    readings();
     uint8_t* bytes = &Large[size_t(connector::LogArea + slot * TLogRecord::Size)];
     record.Encode(bytes);
 

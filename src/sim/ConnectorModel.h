@@ -75,6 +75,9 @@ public:
     // spread back in time, as if the sampler had been at work for a while. The "CLEAR"
     // record of a freshly cleared log is dated back to before them.
     void PrefillDemoRecords(int count, int spacingSeconds = 600);
+    // The program the demo sampler follows: a sample each period, a bottle change after so
+    // many samples.
+    void SetDemoProgram(uint32_t samplingPeriod, int samplesPerBottle);
     // Slot the next demo record goes to.
     int NextLogSlot() const;
 
@@ -107,4 +110,9 @@ private:
 
     std::mt19937 DemoRandom{7200};
     int DemoSample = 0;
+    uint32_t DemoPeriod = 3600;
+    int DemoPerBottle = 4;
+    uint32_t DemoLast = 0; // time of the last demo record
+    double DemoLevel = -1;
+    bool DemoChanged = false;
 };

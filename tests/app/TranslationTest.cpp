@@ -3,15 +3,20 @@
 #include "AppTestSupport.h"
 #include "ArchiveWindow.h"
 #include "Languages.h"
+#include "LogChart.h"
 #include "MsgTemplate.h"
 #include "PropertiesDialog.h"
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QChart>
 #include <QComboBox>
 #include <QFontMetrics>
+#include <QGraphicsSimpleTextItem>
 #include <QGroupBox>
 #include <QHeaderView>
+#include <QLegend>
+#include <QLegendMarker>
 #include <QLibraryInfo>
 #include <QRegularExpression>
 #include <QStyle>
@@ -154,6 +159,20 @@ void ExpectTextsFit(const QWidget& window) {
             EXPECT_LE(list->fontMetrics().horizontalAdvance(list->itemText(i)) + 28, list->width())
                 << list->itemText(i).toStdString();
     }
+    for (const TLogChart* plot : window.findChildren<TLogChart*>()) {
+        if (hidden(plot)) continue;
+        for (const QGraphicsSimpleTextItem* name : plot->LaneNames())
+            EXPECT_TRUE(name->pos().x() >= 0 && name->pos().x() + name->boundingRect().width() <=
+                                                    plot->LaneChart()->plotArea().left())
+                << name->text().toStdString();
+        const QLegend* legend = plot->LineChart()->legend();
+        const QFontMetrics metrics(legend->font());
+        int need = 0; // each entry: its marker, its name and the gaps around them
+        for (const QLegendMarker* marker : legend->markers())
+            if (marker->isVisible())
+                need += metrics.horizontalAdvance(marker->label()) + 2 * metrics.height();
+        EXPECT_LE(need, legend->geometry().width());
+    }
     for (const QTableWidget* table : window.findChildren<QTableWidget*>()) {
         if (hidden(table)) continue;
         for (int c = 0; c < table->columnCount(); ++c) {
@@ -213,6 +232,9 @@ TEST_F(TranslatedFormTest, EveryWindowFitsItsTextsInEveryLanguage) {
         Form->resize(800, 600);
         Act("ViewLog")->trigger();
         expectFit("Log");
+        Child<QToolButton>("LogShowPlot")->click();
+        expectFit("Log plot");
+        Child<QToolButton>("LogShowTable")->click();
         Act("ViewSampler")->trigger();
         expectFit("Sampler");
         Act("ViewStatus")->trigger();

@@ -109,6 +109,12 @@ TEST(LogPlot, EmptyAndSingleRecordLogs) {
     EXPECT_EQ(none.Time, (TLogRange{now - 3600, now}));
     EXPECT_EQ(none.Var, (TLogRange{0, 100}));
     EXPECT_EQ(none.Temperature, (TLogRange{-40, 85}));
+
+    SetLog(record, {Rec(LogLogger, uint32_t(now)), Rec(LogLogger, 0xFFFFFFF0u)}); // checksums hold
+    const TLogPlotData garbage = BuildLogPlot(record);
+    ASSERT_GT(garbage.Time.Max, 4294967296.0);
+    const QList<TLogTimeTick> ticks = LogTimeTicks(garbage.Time.Min, garbage.Time.Max, 8);
+    EXPECT_TRUE(!ticks.isEmpty() && ticks.last().Time <= 4294967295.0);
 }
 
 TEST(LogPlot, WrappedRingKeepsConnectorTimeOrder) {

@@ -192,7 +192,8 @@ TEST(TemperatureText, ParsesRoundedToTheNearestTenth) {
         int Units, Tenths;
     } cases[] = {{"25.06", 0, 251}, {"25.04", 0, 250},    {"-25.06", 0, -251},
                  {"212", 1, 1000},  {"77", 1, 250},       {"77.1", 1, 251},
-                 {"-40", 1, -400},  {"1e12", 0, INT_MAX}, {"-1e12", 1, INT_MIN}};
+                 {"-40", 1, -400},  {"1e12", 0, INT_MAX}, {"-1e12", 1, INT_MIN},
+                 {"100", 1, 378}}; // 37.78 degrees Celsius: nearest, not toward zero
     for (const auto& c : cases)
         EXPECT_EQ(Tenths(c.Text, c.Units), c.Tenths) << c.Text;
     int tenths = 3;

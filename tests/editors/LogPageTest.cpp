@@ -138,10 +138,17 @@ TEST_F(LogPageTest, ExportPlotWritesPngAndSvg) {
     path = FilePath(QStringLiteral("plot.svg"));
     Act("FileExportPlot")->trigger();
     EXPECT_TRUE(FileBytes(path).contains("<svg"));
-    path = UnwritablePath(QStringLiteral("plot.png"));
-    Answers.Box(QMessageBox::Ok);
-    Act("FileExportPlot")->trigger();
-    EXPECT_EQ(Answers.Boxes(), QStringList{"Error: File access error"});
+    ASSERT_TRUE(QFile::link(QStringLiteral("/dev/full"), FilePath(QStringLiteral("full.svg"))));
+    const std::pair<QString, int> bad[] = {{UnwritablePath(QStringLiteral("plot.png")), 0},
+                                           {FilePath(QStringLiteral("full.svg")), 1}};
+    for (const auto& [target, overwrite] : bad) {
+        path = target;
+        for (int answer = 0; answer <= overwrite; ++answer)
+            Answers.Box(QMessageBox::Ok);
+        Act("FileExportPlot")->trigger();
+        EXPECT_EQ(Answers.Boxes().last(), "Error: File access error") << target.toStdString();
+        Answers.Forget();
+    }
 }
 
 TEST_F(LogPageTest, GermanTitlesFitTheWindowToo) {

@@ -226,6 +226,10 @@ TEST_F(PageTest, DerivedValuesAreStoredAsTheirRulesSay) {
     EXPECT_EQ(Program().MaximumInterval, 0u);
     EXPECT_EQ(Program().LoggerPeriod, 3900u);
     EXPECT_EQ(Edit("LomnarLoggerPeriod")->text(), "01:05");
+    Act("ViewStatus")->trigger();
+    Child<QCheckBox>("CbRateEnableMaximumInterval")->setChecked(true);
+    ASSERT_TRUE(StoreAll()) << "the shortest interval is proposed";
+    EXPECT_EQ(Program().MaximumInterval, 120u);
 
     // "Auto" takes one bottle at a time without a limit.
     Act("ViewStatus")->trigger();

@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <gtest/gtest.h>
+#include <map>
 
 namespace {
 
@@ -325,4 +326,29 @@ TEST(ConnectorModel, RecordReadsTheDemoLogWithoutRepairs) {
             previous = r.Time;
         }
     }
+}
+
+TEST(ConnectorModel, DemoLogIsWhatASamplerWrites) {
+    TConnectorModel model(TKind::Large);
+    model.SetElapsedSource([] { return int64_t(0); });
+    model.SetDemoProgram(3600, 4);
+    model.PrefillDemoRecords(3 * 144, 600); // three days, a record each ten minutes
+    std::map<int, int> counts;
+    int previous = -1, steepest = 0, highest = 0;
+    for (int slot = 1; slot <= 3 * 144; ++slot) {
+        const TLogRecord r = TLogRecord::Decode(&model.Memory()[connector::LogArea + 16 * slot]);
+        ++counts[r.Code];
+        if (r.Code != LogLogger && r.Code != LogSample) continue;
+        if (previous >= 0) steepest = std::max(steepest, std::abs(r.Var - previous));
+        previous = r.Var;
+        highest = std::max(highest, int(r.Var));
+    }
+    // A sample an hour less the hours whose slot a bottle change, the door or the power took.
+    const std::pair<int, int> expected[] = {
+        {LogPower, 1}, {LogOpen, 1}, {LogClosed, 1}, {LogBottleNext, 17}, {LogSample, 72}};
+    for (const auto& [code, count] : expected)
+        EXPECT_NEAR(counts[code], count, code == LogBottleNext || code == LogSample ? 2 : 0)
+            << code;
+    EXPECT_LT(steepest, 120) << "the flow changes smoothly";
+    EXPECT_GT(highest, 700) << "the storm";
 }

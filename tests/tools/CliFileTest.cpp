@@ -250,7 +250,9 @@ TEST_F(CliFiles, CodePageFollowsTheOptionOrTheLocale) {
 
 TEST_F(CliFiles, LogToAFolderOrNoNameIsAFileError) {
     const QString path = LoggedFile("logged.r72");
-    for (const QString& target : {Dir.path(), QString()}) {
+    const QString fifo = PathOf("fifo"); // without a reader: refused at once, never waited on
+    ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    for (const QString& target : {Dir.path(), QString(), fifo}) {
         const TCliRun run = RunCli({"log", path, "--output", target});
         EXPECT_EQ(run.Exit, 12) << target.toStdString();
         EXPECT_EQ(run.Err, "File access error\n");
@@ -337,7 +339,7 @@ TEST_F(CliFiles, UsageErrorsAndHelp) {
                              "  20  Adapter ?",
                              "  21  No Connector",
                              "  22  Connector ERROR",
-                             "  24  Connector clock not set",
+                             "  24  Connector clock not set (the",
                              "  64  usage error",
                              "  70  internal error",
                              "  130 interrupted by Ctrl+C"})
@@ -433,6 +435,15 @@ TEST_F(CliFiles, ControlCharactersInTextsShowAsEscapes) {
     EXPECT_TRUE(text.Out.contains("\nAnalog1.Units: m\\x09\n"));
     const TCliRun json = RunCli({"info", path, "--json"});
     EXPECT_EQ(Json(json)["ConnectorName"].toString(), record.ConnectorName);
+    EXPECT_TRUE(RunCli({"log", path}).Out.contains("\"m\\x09\","));
+    EXPECT_TRUE(RunCli({"log", path, "-o", PathOf("raw.csv")}).Exit == 0 &&
+                FileBytes(PathOf("raw.csv")).contains("\"m\t\","));
+    QDir().mkpath(PathOf("data/Limnaset/Limnaset/archive/00000000"));
+    QFile::copy(path, PathOf("data/Limnaset/Limnaset/archive/00000000/20260101-120000-000.r72"));
+    QProcessEnvironment environment = CliEnvironment();
+    environment.insert("XDG_DATA_HOME", PathOf("data"));
+    const QList<QByteArray> archive = RunCli({"archive"}, environment).Out.split('\n');
+    EXPECT_TRUE(archive.value(1).startsWith("00000000\tA\\x1B]0;x\\x07\\\\B\\x0AKey: value\t"));
 }
 
 TEST(CliOutcome, AnInternalErrorIsPrintedWithItsOwnCode) {

@@ -212,6 +212,9 @@ int RunLog(const TArguments& a) {
                    ? 0
                    : Finish(TCliOutcome::FileError);
     }
+    // The file is data; a terminal gets the units' control characters shown, as info does.
+    record.Analog1.Units = Visible(record.Analog1.Units);
+    record.Analog2.Units = Visible(record.Analog2.Units);
     Write(stdout, LogCsvBytes(record, {}, encoding));
     return 0;
 }
@@ -368,7 +371,7 @@ int RunArchive(const TArguments& a) {
     }
     Out(QStringLiteral("Serial\tName\tRead\tRecords\tNewest record\tFile"));
     for (const TArchiveEntry& e : entries)
-        Out(QStringList{TArchive::SerialText(e.SerialNumber), e.ConnectorName,
+        Out(QStringList{TArchive::SerialText(e.SerialNumber), Visible(e.ConnectorName),
                         DateTimeText(ToDateTime(e.ReadAt)), QString::number(e.LogCount),
                         e.NewestRecord ? DateTimeText(e.NewestRecord) : QStringLiteral("-"), e.Path}
                 .join(u'\t'));

@@ -66,7 +66,8 @@ QString OutcomeTable() {
     for (const TEntry& e : Entries) {
         QString line = QStringLiteral("  %1  %2").arg(int(e.Outcome)).arg(OutcomeText(e.Outcome));
         if (*e.Note)
-            line = line.leftJustified(24) + QStringLiteral("(%1)").arg(QString::fromLatin1(e.Note));
+            line =
+                line.leftJustified(23) + QStringLiteral(" (%1)").arg(QString::fromLatin1(e.Note));
         table += line + u'\n';
     }
     table += QStringLiteral("  64  usage error\n  70  internal error (the program's own fault)\n"

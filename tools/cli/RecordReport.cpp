@@ -136,6 +136,8 @@ QList<TRawField> ImageMap() {
     return map;
 }
 
+} // namespace
+
 // Texts from a file reach a terminal: control characters show as \xNN and cannot move
 // the cursor, retitle the window or start a line of their own.
 QString Visible(const QString& text) {
@@ -151,8 +153,6 @@ QString Visible(const QString& text) {
     }
     return shown;
 }
-
-} // namespace
 
 QString RecordText(const TR7200& record) {
     QStringList lines;

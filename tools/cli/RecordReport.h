@@ -5,6 +5,9 @@
 
 class TR7200;
 
+// A text from a file as a terminal may show it: control characters as \xNN, a backslash as \\.
+QString Visible(const QString& text);
+
 // The Connector data, the program and a summary of the log, one "Name: value" a line, with
 // the record's field names.
 QString RecordText(const TR7200& record);

@@ -60,6 +60,10 @@ bool TEmulator::Prepare(QString& error) {
         Model.LoadMemory(record.Image.data(), TR7200::ImageSize, MemoryKind());
     }
     if (Options.Demo) {
+        TR7200 program;
+        std::copy_n(Model.Memory().begin(), TR7200::ImageSize, program.Image.begin());
+        program.Unpack();
+        Model.SetDemoProgram(program.SamplingPeriod, program.SamplesPerBottle);
         Model.PrefillDemoRecords(Options.DemoRecords);
         NextDemoNs = NowNs() + int64_t(Options.DemoIntervalMs) * 1000000;
     }
