@@ -13,6 +13,7 @@
 #include "MessageBox.h"
 #include "MsgTemplate.h"
 #include "ProgramDialog.h"
+#include "ProgramRefusal.h"
 #include "PropertiesDialog.h"
 #include "R7200.h"
 #include "SamplerPage.h"
@@ -640,7 +641,7 @@ void TMainForm::DataReadExecute() {
 }
 
 void TMainForm::DataWriteExecute() {
-    if (!StorePages()) return;
+    if (!StorePages() || !AcceptedProgram(*Workplace->Record, this)) return;
     // Again when the backed-up Connector left the adapter while the user was asked.
     for (;;) {
         TBackup backup = TBackup::Skipped;

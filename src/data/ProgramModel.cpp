@@ -359,6 +359,14 @@ bool ReadItem(const TFieldRule& rule, const QString& text, double& value) {
     return ReadInteger(text, value);
 }
 
+bool SharedWithCounting(const TFieldRule& rule, const TR7200& record) {
+    for (const TFieldRule& other : Rules)
+        if (&other != &rule && qstrcmp(other.Member, rule.Member) == 0 &&
+            FieldCounts(other, record))
+            return true;
+    return false;
+}
+
 } // namespace
 
 std::span<const TFieldRule> FieldRules() {
@@ -618,10 +626,11 @@ TFieldCheck SetDisplayText(const TProgramField& field, TR7200& record, const QSt
     const TFieldCheck check = ReadFieldText(rule.Id, text, record, value);
     if (check == TFieldCheck::BadFormat) return check;
     if (counts && check != TFieldCheck::Accepted) return check;
-    // Kept as it is where the editors would not look at it; another form of the same
-    // member leaves it to the row that holds it.
-    if (!counts && rule.View) return TFieldCheck::Accepted;
-    if (!MemberHolds(MemberOf(rule, field.Index), value)) return TFieldCheck::OutOfRange;
+    // Kept as it is where the editors would not look at it; a member another row holds or
+    // judges is left to that row.
+    if (!counts && (rule.View || SharedWithCounting(rule, record))) return TFieldCheck::Accepted;
+    if (!MemberHolds(MemberOf(rule, field.Index), value / MemberFactor(rule)))
+        return TFieldCheck::OutOfRange;
     SetFieldValue(rule.Id, record, value, field.Index);
     return TFieldCheck::Accepted;
 }

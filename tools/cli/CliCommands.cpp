@@ -4,6 +4,7 @@
 
 #include "Archive.h"
 #include "CliOutcome.h"
+#include "CliProgram.h"
 #include "ConnectorCalendar.h"
 #include "KelbDevice.h"
 #include "LogExport.h"
@@ -41,7 +42,7 @@ struct TCommand {
     QString Name;
     QString Synopsis;
     QString Description;
-    int FileCount;
+    int FileCount; // positional arguments; negative: at least that many
     QList<QCommandLineOption> Options;
     std::function<int(const TArguments&)> Run;
 };
@@ -145,7 +146,7 @@ int RunInfo(const TArguments& a) {
     if (a.Parser.isSet(QStringLiteral("json")))
         Write(stdout, RecordJson(record));
     else
-        Write(stdout, RecordText(record).toUtf8());
+        Write(stdout, RecordText(record, a.Parser.isSet(QStringLiteral("raw"))).toUtf8());
     return 0;
 }
 
@@ -238,6 +239,7 @@ int RunWrite(const TArguments& a) {
     TR7200 record;
     if (const TCliOutcome loaded = Load(record, a.Files[0]); loaded != TCliOutcome::Ok)
         return Finish(loaded);
+    if (const int refused = RefuseInvalidProgram(record)) return refused;
     TKelbDevice device;
     const TInterruptible interruptible(device);
     if (const TCliOutcome probe = Probe(device); probe != TCliOutcome::Ok) return Finish(probe);
@@ -316,11 +318,12 @@ QList<TCommand> Commands() {
          {},
          RunNew},
         {QStringLiteral("info"),
-         QStringLiteral("info FILE [--json]"),
-         QStringLiteral("Prints the Connector data, the program and a summary of the event log\n"
-                        "of FILE."),
+         QStringLiteral("info FILE [--json] [--raw]"),
+         QStringLiteral("Prints the Connector data, the program as its pages show it and as raw\n"
+                        "fields, and a summary of the event log of FILE."),
          1,
-         {O(QStringLiteral("json"), QStringLiteral("one JSON object keyed by field names"))},
+         {O(QStringLiteral("json"), QStringLiteral("one JSON object keyed by field names")),
+          O(QStringLiteral("raw"), QStringLiteral("the raw fields only, not the pages' texts"))},
          RunInfo},
         {QStringLiteral("dump"),
          QStringLiteral("dump FILE"),
@@ -360,6 +363,41 @@ QList<TCommand> Commands() {
          {O(QStringLiteral("no-backup"),
             QStringLiteral("write without reading the Connector first"))},
          RunWrite},
+        {QStringLiteral("get"),
+         QStringLiteral("get FILE [FIELD...] [--json]"),
+         QStringLiteral("Prints the program's fields of FILE as the pages and dialogs show them,\n"
+                        "one FIELD<TAB>TEXT a line; all of them without FIELD."),
+         -1,
+         {O(QStringLiteral("json"), QStringLiteral("every field in one JSON object"))},
+         [](const TArguments& a) {
+             return RunGetProgram(a.Files, a.Parser.isSet(QStringLiteral("json")));
+         }},
+        {QStringLiteral("set"),
+         QStringLiteral("set FILE FIELD=TEXT... [-o OUT]"),
+         QStringLiteral("Sets fields of the program of FILE, each TEXT read as its editor reads\n"
+                        "it; when any is refused, nothing is written."),
+         -2,
+         {O(QStringList{QStringLiteral("o"), QStringLiteral("output")},
+            QStringLiteral("save to OUT, not FILE"), QStringLiteral("OUT"))},
+         [](const TArguments& a) {
+             return RunSetProgram(a.Files, a.Parser.value(QStringLiteral("output")));
+         }},
+        {QStringLiteral("apply"),
+         QStringLiteral("apply FILE PROGRAM.json [-o OUT]"),
+         QStringLiteral("Sets the fields of a get --json object in the program of FILE, as set\n"
+                        "does."),
+         2,
+         {O(QStringList{QStringLiteral("o"), QStringLiteral("output")},
+            QStringLiteral("save to OUT, not FILE"), QStringLiteral("OUT"))},
+         [](const TArguments& a) {
+             return RunApplyProgram(a.Files, a.Parser.value(QStringLiteral("output")));
+         }},
+        {QStringLiteral("schema"),
+         QStringLiteral("schema"),
+         QStringLiteral("Prints the JSON Schema of the get --json object."),
+         0,
+         {},
+         [](const TArguments&) { return RunProgramSchema(); }},
         {QStringLiteral("archive"),
          QStringLiteral("archive [--serial SERIAL] [--newest]"),
          QStringLiteral("Lists the archived Connector images, newest first, one a line with tabs\n"
@@ -490,7 +528,9 @@ int RunCommand(QStringList arguments) {
             return 0;
         }
         const QStringList files = parser.positionalArguments();
-        if (files.size() != command.FileCount)
+        // A negative count: at least that many, negated.
+        if (command.FileCount >= 0 ? files.size() != command.FileCount
+                                   : files.size() < -command.FileCount)
             return UsageError(QStringLiteral("usage: limnaset-cli %1").arg(command.Synopsis));
         return command.Run({parser, files});
     }

@@ -20,6 +20,7 @@ constexpr TEntry Entries[] = {
     {TCliOutcome::CorruptedFile},
     {TCliOutcome::WrongVersion},
     {TCliOutcome::OutOfRange},
+    {TCliOutcome::BadFormat},
     {TCliOutcome::NoAdapter, "no adapter answers"},
     {TCliOutcome::NoConnector, "no Connector in the adapter"},
     {TCliOutcome::SmallConnector, "a Connector of the small kind"},
@@ -50,6 +51,8 @@ QString OutcomeText(TCliOutcome outcome) {
         return TMsgTemplate::SourceText(MsgConnectorErr);
     case TCliOutcome::BackupFailed:
         return TMsgTemplate::SourceText(MsgBackupReadFailed);
+    case TCliOutcome::BadFormat:
+        return TMsgTemplate::SourceText(MsgParameterFormat);
     default:
         return TMsgTemplate::SourceText(StatusMessage(TRecordStatus(int(outcome) - StatusBase)));
     }

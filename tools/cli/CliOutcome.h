@@ -14,6 +14,7 @@ enum class TCliOutcome : int {
     CorruptedFile = 13, // Status 3
     WrongVersion = 14,  // Status 4
     OutOfRange = 15,    // Status 5
+    BadFormat = 16,     // a text that cannot be read as its field's value
     NoAdapter = 20,
     NoConnector = 21,
     SmallConnector = 22,
