@@ -149,7 +149,8 @@ TEST_F(ProgramModel, EveryDisplayTextReadsBackAsItsValue) {
         a.Pack();
         b.Pack();
         EXPECT_TRUE(std::equal(a.Image.begin() + 4, a.Image.begin() + 512, b.Image.begin() + 4));
-        EXPECT_EQ(static_cast<const TProgramBlock&>(a), static_cast<const TProgramBlock&>(b)) << int(mode);
+        EXPECT_EQ(static_cast<const TProgramBlock&>(a), static_cast<const TProgramBlock&>(b))
+            << int(mode);
     }
 }
 
