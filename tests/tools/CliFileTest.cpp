@@ -321,27 +321,16 @@ TEST_F(CliFiles, UsageErrorsAndHelp) {
 
     const TCliRun help = RunCli({"--help"});
     ASSERT_EQ(help.Exit, 0);
-    for (const char* line : {"  new FILE\n",
-                             "  info FILE [--json] [--raw]\n",
-                             "  set FILE FIELD=TEXT... [-o OUT]\n",
-                             "  log FILE [-o OUT.csv] [--utf8]\n",
-                             "  status\n",
-                             "  read FILE\n",
-                             "  write FILE [--no-backup]\n",
-                             "  clock [--set]\n",
-                             "  dump FILE\n",
-                             "  11  Communication error, please try once more",
-                             "  12  File access error",
-                             "  13  Corrupted file",
-                             "  16  Invalid format of parameter",
-                             "  14  Wrong file version",
-                             "  20  Adapter ?",
-                             "  21  No Connector",
-                             "  22  Connector ERROR",
-                             "  24  Connector clock not set",
-                             "  64  usage error",
-                             "  70  internal error",
-                             "  130 interrupted by Ctrl+C"})
+    // clang-format off
+    for (const char* line :
+         {"  new FILE\n", "  info FILE [--json] [--raw]\n", "  log FILE [-o OUT.csv] [--utf8]\n",
+          "  status\n", "  read FILE\n", "  write FILE [--no-backup]\n", "  clock [--set]\n",
+          "  dump FILE\n", "  set FILE FIELD=TEXT... [-o OUT]\n", "  11  Communication error, please try once more",
+          "  12  File access error", "  13  Corrupted file", "  14  Wrong file version",
+          "  16  Invalid format of parameter", "  20  Adapter ?", "  21  No Connector", "  22  Connector ERROR",
+          "  24  Connector clock not set", "  64  usage error", "  70  internal error",
+          "  130 interrupted by Ctrl+C"})
+        // clang-format on
         EXPECT_TRUE(help.Out.contains(line)) << line;
 
     for (const char* command : {"new", "info", "dump", "log", "status", "read", "write", "clock",

@@ -46,22 +46,12 @@ TEST_F(CliProgram, SetTakesAllOrNothing) {
          16,
          "SamplingPeriod=abc: Invalid format of parameter (00:02..99:59)\n",
          "PrePurge\t10\n"},
-        {{"Capacity=8", "BottlesLimit=9"},
-         15,
-         "BottlesLimit=9: Parameter out of range (1..8)\n",
-         "Capacity\tAuto\n"},
         {{"Bogus=1"}, 64, "limnaset-cli: unknown field 'Bogus'\n", "SamplerMode\tPERIODICAL"},
-        {{"PrePurge"}, 64, "limnaset-cli: 'PrePurge' is not FIELD=TEXT\n", "PrePurge\t10\n"},
         {{"ConnectorName=Станция №5"},
          15,
          "ConnectorName=Станция №5: These letters cannot be stored in code page 1252: С т а н ц "
          "и я №\n",
          "ConnectorName\tLimnaset\n"},
-        {{"Analog1.Min=4", "Analog1.Max=20", "VarMaximum=12", "EventMode=Temperature",
-          "EventHighTemperature=30.5"},
-         0,
-         "",
-         "VarMaximum\t12.00\n"},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.Assignments.join(' ').toStdString());
@@ -98,7 +88,6 @@ TEST_F(CliProgram, ApplyOfGetMakesTheSameProgram) {
     EXPECT_EQ(x.mid(4, 508), y.mid(4, 508));   // name and comment
     EXPECT_EQ(x.mid(518, 95), y.mid(518, 95)); // the program block
     EXPECT_EQ(x.mid(1999, 49), y.mid(1999, 49));
-    EXPECT_EQ(RunCli({"get", b}).Out, RunCli({"get", New("d.r72")}).Out); // -o left b alone
 
     const TCliRun schema = RunCli({"schema"});
     ASSERT_EQ(schema.Exit, 0);
@@ -134,6 +123,5 @@ TEST_F(CliProgram, WriteAndInfoGoByTheModel) {
 
     const TCliRun info = RunCli({"info", PathOf("bad.r72")});
     EXPECT_TRUE(info.Out.contains("[Status page]\nSamplerMode: PERIODICAL SAMPLING\n"));
-    EXPECT_TRUE(info.Out.contains("\nSamplerMode: 1\n"));
     EXPECT_FALSE(RunCli({"info", PathOf("bad.r72"), "--raw"}).Out.contains("[Status page]"));
 }
