@@ -52,6 +52,13 @@
     </message>
 </context>
 <context>
+    <name>TAnsiText</name>
+    <message>
+        <source>These letters cannot be stored in code page %1: %2</source>
+        <translation>These letters cannot be stored in code page %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>TAdapterDiagnosis</name>
     <message>
         <source>brltty is a braille display daemon that claims USB serial bridges; without a braille display, remove it (sudo apt remove brltty) and plug the adapter in again.</source>

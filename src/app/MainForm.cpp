@@ -15,6 +15,7 @@
 #include "MsgTemplate.h"
 #include "PlanPage.h"
 #include "ProgramDialog.h"
+#include "ProgramRefusal.h"
 #include "PropertiesDialog.h"
 #include "R7200.h"
 #include "SamplerPage.h"
@@ -712,7 +713,7 @@ bool TMainForm::ConfirmUnreadable() {
 }
 
 void TMainForm::DataWriteExecute() {
-    if (!StorePages()) return;
+    if (!StorePages() || !AcceptedProgram(Workplace->Document(), this)) return;
     TTransferGuard transfer(*this, TTransfer::Backup);
     if (const TConnectorState state = ConfirmConnector(); state != TConnectorState::Usable) {
         transfer.End();

@@ -1,8 +1,8 @@
 #include "Plan.h"
 
 #include "ConnectorCalendar.h"
-#include "FieldRules.h"
 #include "PlanText.h"
+#include "ProgramModel.h"
 #include "R7200.h"
 
 #include <algorithm>
@@ -65,7 +65,7 @@ QString Refused(const TR7200& r) {
                                      {F::BottlesPerGroup, 0},
                                      {F::SamplesPerBottle, 0},
                                      {F::ProgramMode, 0}});
-        if (Int(F::BottlesLimit, r) != 255) fields.push_back({F::BottlesLimit, 0});
+        if (Int(F::BottlesLimit, r) != NoBottlesLimit) fields.push_back({F::BottlesLimit, 0});
         switch (Int(F::ProgramMode, r)) {
         case ProgramAfterDelay:
             fields.push_back({F::ProgramStartDelay, 0});

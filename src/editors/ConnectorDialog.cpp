@@ -16,7 +16,8 @@ TConnectorDialog::TConnectorDialog(QWidget* parent)
     Editor.Bind(ui->ConnectorComment, TField::ConnectorComment);
     connect(ui->ConnectorComment, &QPlainTextEdit::textChanged, this,
             &TConnectorDialog::LimitComment);
-    connect(ui->BtnConnectorOk, &QPushButton::clicked, this, &QDialog::accept);
+    connect(ui->BtnConnectorOk, &QPushButton::clicked, this,
+            &TConnectorDialog::BtnConnectorOkClick);
     connect(ui->BtnConnectorCancel, &QPushButton::clicked, this, &QDialog::reject);
     FixDialogSize(*this, 1, [](int) {});
 }
@@ -24,15 +25,22 @@ TConnectorDialog::TConnectorDialog(QWidget* parent)
 TConnectorDialog::~TConnectorDialog() = default;
 
 bool TConnectorDialog::Execute(TDocumentHost& host) {
+    Host = &host;
     TR7200& r = host.Record();
     ui->ConnectorSerialNumber->setText(
         QStringLiteral("%1").arg(r.SerialNumber, 8, 16, QLatin1Char('0')).toUpper());
     Editor.Fill({ui->ConnectorName, ui->ConnectorComment}, r);
     ui->ConnectorName->setFocus();
-    if (!ExecuteOnRecord(*this, r)) return false;
-    if (!Editor.Store(ui->ConnectorName, r) || !Editor.Store(ui->ConnectorComment, r)) return false;
-    host.SetModified();
-    return true;
+    return ExecuteOnRecord(*this, r);
+}
+
+// A refused text keeps the dialog open with the text in its edit.
+void TConnectorDialog::BtnConnectorOkClick() {
+    if (!Host) return;
+    TR7200& r = Host->Record();
+    if (!Editor.Store(ui->ConnectorName, r) || !Editor.Store(ui->ConnectorComment, r)) return;
+    Host->SetModified();
+    accept();
 }
 
 // The memo holds at most what the image's comment field takes, each line break counted as
@@ -45,7 +53,7 @@ void TConnectorDialog::LimitComment() {
     cursor.clearSelection();
     for (;;) {
         const QString text = memo->toPlainText();
-        if (CheckFieldString(TField::ConnectorComment, text) == TFieldCheck::Accepted) break;
+        if (CheckFieldString(TField::ConnectorComment, text) != TFieldCheck::OutOfRange) break;
         // The newest text lies before the cursor; without any, the end goes.
         if (cursor.position() == 0) cursor.movePosition(QTextCursor::End);
         const int excess = std::max(1, int(text.size() + text.count(u'\n')) - most);

@@ -25,7 +25,9 @@ public:
 
 private:
     void LimitComment();
+    void BtnConnectorOkClick();
 
     std::unique_ptr<Ui::TConnectorDialog> ui;
     TFieldEditor Editor;
+    TDocumentHost* Host = nullptr;
 };

@@ -1,7 +1,7 @@
 #include "../app/AppTestSupport.h"
 
 #include "ConnectorCalendar.h"
-#include "FieldRules.h"
+#include "ProgramModel.h"
 #include "R7200.h"
 
 #include <QApplication>
@@ -201,6 +201,7 @@ TEST_F(DialogTest, ConnectorDataShowsTheSerialAndStoresTheName) {
         {"", {}, {}, {}, 0, serial(0x1A2B), "ConnectorSerialNumber=00001A2B"},
         {"", {}, {}, {}, 0, serial(0xFFFFFFFF), "ConnectorSerialNumber=FFFFFFFF"},
         {"ConnectorName=Intake 3", {}, {}, {}, 0, {}, {}, {}, true},
+        {"ConnectorName=Станция №5", "These letters cannot be stored in code page 1252: С т а н ц и я №"},
         {"ConnectorName=Intake 3", {}, {}, {}, 0, {}, {}, "LblConnectorName=Intake 3"},
     });
 }

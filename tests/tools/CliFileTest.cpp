@@ -324,7 +324,8 @@ TEST_F(CliFiles, UsageErrorsAndHelp) {
     const TCliRun help = RunCli({"--help"});
     ASSERT_EQ(help.Exit, 0);
     for (const char* line : {"  new FILE\n",
-                             "  info FILE [--json]\n",
+                             "  info FILE [--json] [--raw]\n",
+                             "  set FILE FIELD=TEXT... [-o OUT]\n",
                              "  log FILE [-o OUT.csv] [--utf8]\n",
                              "  status\n",
                              "  read FILE [--raw]\n",
@@ -336,6 +337,7 @@ TEST_F(CliFiles, UsageErrorsAndHelp) {
                              "  12  File access error",
                              "  13  Corrupted file",
                              "  14  Wrong file version",
+                             "  16  Invalid format of parameter",
                              "  20  Adapter ?",
                              "  21  No Connector",
                              "  22  Connector ERROR",
@@ -345,7 +347,8 @@ TEST_F(CliFiles, UsageErrorsAndHelp) {
                              "  130 interrupted by Ctrl+C"})
         EXPECT_TRUE(help.Out.contains(line)) << line;
 
-    for (const char* command : {"new", "info", "dump", "log", "status", "read", "write", "clock"}) {
+    for (const char* command : {"new", "info", "dump", "log", "status", "read", "write", "clock",
+                                "get", "set", "apply", "schema"}) {
         const TCliRun run = RunCli({command, "--help"});
         EXPECT_EQ(run.Exit, 0) << command;
         EXPECT_TRUE(run.Out.startsWith(

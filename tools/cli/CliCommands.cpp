@@ -6,6 +6,7 @@
 #include "CliHistory.h"
 #include "CliOutcome.h"
 #include "CliPlan.h"
+#include "CliProgram.h"
 #include "ConnectorCalendar.h"
 #include "ConnectorSession.h"
 #include "LogExport.h"
@@ -53,11 +54,15 @@ struct TArguments {
     QStringList Files;
 };
 
+constexpr int AnyNumber = 1 << 20;
+
 struct TCommand {
     QString Name;
     QString Synopsis;
     QString Description;
-    int FileCount; // below 0: at most -FileCount, which the command checks itself
+    // Positional arguments the command takes, from MinFiles to MaxFiles.
+    int MinFiles;
+    int MaxFiles;
     QList<QCommandLineOption> Options;
     std::function<int(const TArguments&)> Run;
 };
@@ -189,7 +194,7 @@ int RunInfo(const TArguments& a) {
     if (a.Parser.isSet(QStringLiteral("json")))
         Write(stdout, RecordJson(record));
     else
-        Write(stdout, RecordText(record).toUtf8());
+        Write(stdout, RecordText(record, a.Parser.isSet(QStringLiteral("raw"))).toUtf8());
     return 0;
 }
 
@@ -213,8 +218,8 @@ int RunLog(const TArguments& a) {
                    : Finish(TCliOutcome::FileError);
     }
     // The file is data; a terminal gets the units' control characters shown, as info does.
-    record.Analog1.Units = Visible(record.Analog1.Units);
-    record.Analog2.Units = Visible(record.Analog2.Units);
+    record.Analog1.Units = VisibleText(record.Analog1.Units);
+    record.Analog2.Units = VisibleText(record.Analog2.Units);
     Write(stdout, LogCsvBytes(record, {}, encoding));
     return 0;
 }
@@ -292,6 +297,7 @@ int RunWrite(const TArguments& a) {
     TR7200 record;
     if (const TCliOutcome loaded = Load(record, a.Files[0]); loaded != TCliOutcome::Ok)
         return Finish(loaded);
+    if (const int refused = RefuseInvalidProgram(record)) return refused;
     TConnectorSession session;
     const TInterruptible interruptible(session);
     if (const TCliOutcome probe = Probe(session); probe != TCliOutcome::Ok) return Finish(probe);
@@ -371,7 +377,7 @@ int RunArchive(const TArguments& a) {
     }
     Out(QStringLiteral("Serial\tName\tRead\tRecords\tNewest record\tFile"));
     for (const TArchiveEntry& e : entries)
-        Out(QStringList{TArchive::SerialText(e.SerialNumber), Visible(e.ConnectorName),
+        Out(QStringList{TArchive::SerialText(e.SerialNumber), VisibleText(e.ConnectorName),
                         DateTimeText(ToDateTime(e.ReadAt)), QString::number(e.LogCount),
                         e.NewestRecord ? DateTimeText(e.NewestRecord) : QStringLiteral("-"), e.Path}
                 .join(u'\t'));
@@ -398,25 +404,30 @@ QList<TCommand> Commands() {
          QStringLiteral("new FILE"),
          QStringLiteral("Saves a new document (periodical sampling, default program) as FILE."),
          1,
+         1,
          {},
          RunNew},
         {QStringLiteral("info"),
-         QStringLiteral("info FILE [--json]"),
-         QStringLiteral("Prints the Connector data, the program and a summary of the event log\n"
-                        "of FILE."),
+         QStringLiteral("info FILE [--json] [--raw]"),
+         QStringLiteral("Prints the Connector data, the program as its pages show it and as raw\n"
+                        "fields, and a summary of the event log of FILE."),
          1,
-         {O(QStringLiteral("json"), QStringLiteral("one JSON object keyed by field names"))},
+         1,
+         {O(QStringLiteral("json"), QStringLiteral("one JSON object keyed by field names")),
+          O(QStringLiteral("raw"), QStringLiteral("the raw fields only, not the pages' texts"))},
          RunInfo},
         {QStringLiteral("dump"),
          QStringLiteral("dump FILE"),
          QStringLiteral("Prints every field of the image map of FILE with its offset, width and\n"
                         "raw bytes."),
          1,
+         1,
          {},
          RunDump},
         {QStringLiteral("log"),
          QStringLiteral("log FILE [-o OUT.csv] [--utf8]"),
          QStringLiteral("Exports the event log of FILE as CSV, to OUT.csv or standard output."),
+         1,
          1,
          {O(QStringList{QStringLiteral("o"), QStringLiteral("output")}, QStringLiteral("CSV file"),
             QStringLiteral("OUT.csv")),
@@ -430,11 +441,12 @@ QList<TCommand> Commands() {
          QStringLiteral("Plans what the program of FILE will do: its starts, samples, bottle\n"
                         "changes, the full distributor and the day the event log is full, with\n"
                         "a summary and warnings."),
-         1, PlanOptions(), RunPlanOf},
+         1, 1, PlanOptions(), RunPlanOf},
         {QStringLiteral("status"),
          QStringLiteral("status"),
          QStringLiteral("Probes the adapter and the Connector once and prints the adapter,\n"
                         "the Connector, its clock and the PC clock."),
+         0,
          0,
          {},
          RunStatus},
@@ -443,6 +455,7 @@ QList<TCommand> Commands() {
          QStringLiteral("Reads the Connector into a document and saves it as FILE; the bytes as\n"
                         "read are also kept in the archive, whatever they hold. A damaged\n"
                         "program leaves FILE unwritten and names the archived file."),
+         1,
          1,
          {O(QStringLiteral("raw"),
             QStringLiteral("save the bytes as read, even of a damaged program"))},
@@ -453,16 +466,57 @@ QList<TCommand> Commands() {
                         "it, starting a new event log, and verifies the write. A Connector\n"
                         "that cannot be read whole is not written without --force."),
          1,
+         1,
          {O(QStringLiteral("no-backup"),
             QStringLiteral("write without reading the Connector first")),
           O(QStringLiteral("force"),
             QStringLiteral("write even when the Connector cannot be read for its backup"))},
          RunWrite},
+        {QStringLiteral("get"),
+         QStringLiteral("get FILE [FIELD...] [--json]"),
+         QStringLiteral("Prints the program's fields of FILE as the pages and dialogs show them,\n"
+                        "one FIELD<TAB>TEXT a line; all of them without FIELD."),
+         1,
+         AnyNumber,
+         {O(QStringLiteral("json"), QStringLiteral("every field in one JSON object"))},
+         [](const TArguments& a) {
+             return RunGetProgram(a.Files, a.Parser.isSet(QStringLiteral("json")));
+         }},
+        {QStringLiteral("set"),
+         QStringLiteral("set FILE FIELD=TEXT... [-o OUT]"),
+         QStringLiteral("Sets fields of the program of FILE, each TEXT read as its editor reads\n"
+                        "it; when any is refused, nothing is written."),
+         2,
+         AnyNumber,
+         {O(QStringList{QStringLiteral("o"), QStringLiteral("output")},
+            QStringLiteral("save to OUT, not FILE"), QStringLiteral("OUT"))},
+         [](const TArguments& a) {
+             return RunSetProgram(a.Files, a.Parser.value(QStringLiteral("output")));
+         }},
+        {QStringLiteral("apply"),
+         QStringLiteral("apply FILE PROGRAM.json [-o OUT]"),
+         QStringLiteral("Sets the fields of a get --json object in the program of FILE, as set\n"
+                        "does."),
+         2,
+         2,
+         {O(QStringList{QStringLiteral("o"), QStringLiteral("output")},
+            QStringLiteral("save to OUT, not FILE"), QStringLiteral("OUT"))},
+         [](const TArguments& a) {
+             return RunApplyProgram(a.Files, a.Parser.value(QStringLiteral("output")));
+         }},
+        {QStringLiteral("schema"),
+         QStringLiteral("schema"),
+         QStringLiteral("Prints the JSON Schema of the get --json object."),
+         0,
+         0,
+         {},
+         [](const TArguments&) { return RunProgramSchema(); }},
         {QStringLiteral("archive"),
          QStringLiteral("archive [--serial SERIAL] [--newest]"),
          QStringLiteral("Lists the archived Connector images, newest first, one a line with tabs\n"
                         "between serial number, name, time of the read, log records, newest\n"
                         "record and file; --newest prints only the newest file's path."),
+         0,
          0,
          {O(QStringLiteral("serial"), QStringLiteral("only serial numbers containing SERIAL"),
             QStringLiteral("SERIAL")),
@@ -472,6 +526,7 @@ QList<TCommand> Commands() {
          QStringLiteral("clock [--set]"),
          QStringLiteral("Prints the Connector clock; with --set, sets it from the PC clock first."),
          0,
+         0,
          {O(QStringLiteral("set"), QStringLiteral("set the Connector clock to the PC clock"))},
          RunClock},
         {QStringLiteral("history"),
@@ -479,7 +534,8 @@ QList<TCommand> Commands() {
          QStringLiteral("Prints every record of every read of the Connector SERIAL once, in time\n"
                         "order, in the columns of 'log'; --rebuild makes the history database\n"
                         "again from the archive."),
-         -1,
+         0,
+         1,
          {O(QStringLiteral("csv"), QStringLiteral("CSV, byte for byte as 'log' writes it")),
           O(QStringLiteral("utf8"), QStringLiteral("CSV in UTF-8 with a byte-order mark")),
           O(QStringLiteral("from"), QStringLiteral("records from this day on"),
@@ -491,7 +547,8 @@ QList<TCommand> Commands() {
          QStringLiteral("site [SERIAL NAME [--from DATE]]"),
          QStringLiteral("Names the site of the Connector SERIAL from today (or DATE) on; without\n"
                         "arguments lists serial, site, reads, first and last record."),
-         -2,
+         0,
+         2,
          {O(QStringLiteral("from"), QStringLiteral("the day the name holds from"),
             QStringLiteral("DATE"))},
          [](const TArguments& a) { return RunSite(a.Parser, a.Files); }},
@@ -613,8 +670,7 @@ int RunCommand(QStringList arguments) {
             return 0;
         }
         const QStringList files = parser.positionalArguments();
-        if (command.FileCount >= 0 ? files.size() != command.FileCount
-                                   : files.size() > -command.FileCount)
+        if (files.size() < command.MinFiles || files.size() > command.MaxFiles)
             return UsageError(QStringLiteral("usage: limnaset-cli %1").arg(command.Synopsis));
         return command.Run({parser, files});
     }

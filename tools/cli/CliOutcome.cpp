@@ -20,7 +20,7 @@ constexpr TEntry Entries[] = {
     {TCliOutcome::CorruptedFile},
     {TCliOutcome::WrongVersion},
     {TCliOutcome::OutOfRange},
-    {TCliOutcome::ProgramRefused, "a program value its rule refuses"},
+    {TCliOutcome::BadFormat},
     {TCliOutcome::NoAdapter, "no adapter answers"},
     {TCliOutcome::NoConnector, "no Connector in the adapter"},
     {TCliOutcome::SmallConnector, "a Connector of the small kind"},
@@ -43,8 +43,6 @@ QString OutcomeText(TCliOutcome outcome) {
         return QString();
     case TCliOutcome::ClockNotSet:
         return QStringLiteral("Connector clock not set");
-    case TCliOutcome::ProgramRefused:
-        return QStringLiteral("Program refused");
     case TCliOutcome::NoAdapter:
         return TMsgTemplate::SourceText(MsgNoAdapter);
     case TCliOutcome::NoConnector:
@@ -56,6 +54,8 @@ QString OutcomeText(TCliOutcome outcome) {
         return TMsgTemplate::SourceText(MsgBackupArchiveFailed).arg(QStringLiteral("the archive"));
     case TCliOutcome::BackupUnreadable:
         return TMsgTemplate::SourceText(MsgBackupReadFailed);
+    case TCliOutcome::BadFormat:
+        return TMsgTemplate::SourceText(MsgParameterFormat);
     default:
         return TMsgTemplate::SourceText(StatusMessage(TRecordStatus(int(outcome) - StatusBase)));
     }

@@ -15,8 +15,7 @@ enum class TCliOutcome : int {
     CorruptedFile = 13, // Status 3
     WrongVersion = 14,  // Status 4
     OutOfRange = 15,    // Status 5
-    // A program value outside its rule.
-    ProgramRefused = 16,
+    BadFormat = 16,     // a text that cannot be read as its field's value
     NoAdapter = 20,
     NoConnector = 21,
     SmallConnector = 22,

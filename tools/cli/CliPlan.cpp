@@ -168,9 +168,8 @@ int RunPlan(const QCommandLineParser& parser, const QString& file) {
         break;
     case TPlanRefusal::Window:
     case TPlanRefusal::Assumption:
-        return Refused(TCliOutcome::OutOfRange, plan.RefusalText);
     case TPlanRefusal::Program:
-        return Refused(TCliOutcome::ProgramRefused, plan.RefusalText);
+        return Refused(TCliOutcome::OutOfRange, plan.RefusalText);
     }
     if (parser.isSet(QStringLiteral("json")))
         Write(Json(plan));

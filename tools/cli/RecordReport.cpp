@@ -3,6 +3,7 @@
 #include "ConnectorCalendar.h"
 #include "ImageLayout.h"
 #include "LogText.h"
+#include "ProgramModel.h"
 #include "R7200.h"
 #include "TextFormats.h"
 
@@ -18,9 +19,9 @@
 
 namespace {
 
-using TField = TImageLayout::TField;
+using TLayoutField = TImageLayout::TField;
 
-QJsonValue FieldValue(const TField& field, const TProgramBlock& block) {
+QJsonValue FieldValue(const TLayoutField& field, const TProgramBlock& block) {
     return std::visit(
         [&](const auto& access) -> QJsonValue {
             const auto& value = access.Get(block);
@@ -124,23 +125,32 @@ QList<TRawField> ImageMap() {
         {QStringLiteral("Format"), L::Format, 1},
         {QStringLiteral("ProgrammedAt"), L::ProgrammedAt, 4},
     };
-    for (const TField& f : L::Fields()) {
+    for (const TLayoutField& f : L::Fields()) {
         if (f.Offset < L::Checksum) map.append({f.Name, f.Offset, f.Width});
     }
     map.append({QStringLiteral("HeaderChecksum"), L::Checksum, 2});
     map.append({QStringLiteral("PumpReport"), L::PumpReport, 2});
     map.append({QStringLiteral("PumpReportComplement"), L::PumpReportComplement, 2});
-    for (const TField& f : L::Fields()) {
+    for (const TLayoutField& f : L::Fields()) {
         if (f.Offset >= L::Checksum) map.append({f.Name, f.Offset, f.Width});
     }
     return map;
 }
 
+// The section of each place's display texts.
+const std::pair<TFieldPlace, const char*> Places[] = {
+    {TFieldPlace::StatusPage, "[Status page]"},
+    {TFieldPlace::SamplerPage, "[Sampler page]"},
+    {TFieldPlace::ConnectorDialog, "[Connector data]"},
+    {TFieldPlace::ProgramStartDialog, "[Program Start]"},
+    {TFieldPlace::EventDialog, "[Event control]"},
+};
+
 } // namespace
 
 // Texts from a file reach a terminal: control characters show as \xNN and cannot move
 // the cursor, retitle the window or start a line of their own.
-QString Visible(const QString& text) {
+QString VisibleText(const QString& text) {
     QString shown;
     for (const QChar c : text) {
         const ushort u = c.unicode();
@@ -154,10 +164,10 @@ QString Visible(const QString& text) {
     return shown;
 }
 
-QString RecordText(const TR7200& record) {
+QString RecordText(const TR7200& record, bool raw) {
     QStringList lines;
     auto add = [&lines](const QString& name, const QString& value) {
-        lines << name + QStringLiteral(": ") + Visible(value);
+        lines << name + QStringLiteral(": ") + VisibleText(value);
     };
     lines << QStringLiteral("[Connector]");
     add(QStringLiteral("SerialNumber"), QString::number(record.SerialNumber));
@@ -165,8 +175,14 @@ QString RecordText(const TR7200& record) {
     add(QStringLiteral("ConnectorComment"), record.ConnectorComment);
     add(QStringLiteral("ProgramStartTime"), DateShortTimeText(record.ProgramStartTime));
     add(QStringLiteral("ProgramStartDelay"), FormatHhMm(int(record.ProgramStartDelay)));
+    for (const auto& [place, title] : Places) {
+        if (raw) break;
+        lines << QString::fromLatin1(title);
+        for (const TProgramField& field : ProgramFields())
+            if (field.Rule->Place == place) add(field.Name, DisplayText(field, record, true));
+    }
     lines << QStringLiteral("[Program]");
-    for (const TField& f : TImageLayout::Fields())
+    for (const TLayoutField& f : TImageLayout::Fields())
         add(f.Name, ValueText(FieldValue(f, record)));
     lines << QStringLiteral("[Log]");
     add(QStringLiteral("LogCount"), QString::number(record.LogCount));
@@ -189,7 +205,7 @@ QByteArray RecordJson(const TR7200& record) {
     root.insert(QStringLiteral("LogStart"), record.LogStart);
     root.insert(QStringLiteral("Status"), record.Status);
     // The reserved bytes are carried, not named fields of the program: the dump shows them.
-    for (const TField& f : TImageLayout::Fields())
+    for (const TLayoutField& f : TImageLayout::Fields())
         if (f.Kind() != TImageLayout::TKind::Bytes) Place(root, f.Name, FieldValue(f, record));
     return QJsonDocument(root).toJson(QJsonDocument::Indented);
 }
