@@ -5,6 +5,7 @@
 #include "Archive.h"
 #include "CliOutcome.h"
 #include "CliPlan.h"
+#include "CliReport.h"
 #include "ConnectorCalendar.h"
 #include "KelbDevice.h"
 #include "LogExport.h"
@@ -220,17 +221,28 @@ QString Archive(const TR7200& read, bool& failed) {
     return path;
 }
 
-int RunRead(const TArguments& a) {
+} // namespace
+
+int ReadAndArchive(TR7200& record, QString* archived) {
     TKelbDevice device;
     const TInterruptible interruptible(device);
     if (const TCliOutcome probe = Probe(device); probe != TCliOutcome::Ok) return Finish(probe);
-    TR7200 record;
     record.Device = &device;
     const bool ok = WithProgress(device, [&record] { return record.ReadFromConnector(); });
+    record.Device = nullptr;
     if (device.Cancelled) return Interrupted(TMsgTemplate::SourceText(MsgReadCancelled));
     bool archiveFailed = false;
-    Archive(record, archiveFailed);
+    const QString path = Archive(record, archiveFailed);
+    if (archived) *archived = path;
     if (!ok) return Finish(OutcomeOfStatus(record.Status));
+    return 0;
+}
+
+namespace {
+
+int RunRead(const TArguments& a) {
+    TR7200 record;
+    if (const int read = ReadAndArchive(record); read != 0) return read;
     if (!record.SaveToFile(a.Files[0])) return Finish(OutcomeOfStatus(record.Status));
     return 0;
 }
@@ -387,6 +399,12 @@ QList<TCommand> Commands() {
          0,
          {O(QStringLiteral("set"), QStringLiteral("set the Connector clock to the PC clock"))},
          RunClock},
+        {QStringLiteral("report"),
+         ReportSynopsis(),
+         ReportDescription(),
+         -1, // FILE, or none with --connector
+         ReportOptions(),
+         [](const TArguments& a) { return RunReport(a.Parser, a.Files); }},
     };
 }
 
@@ -501,7 +519,7 @@ int RunCommand(QStringList arguments) {
             return 0;
         }
         const QStringList files = parser.positionalArguments();
-        if (files.size() != command.FileCount)
+        if (command.FileCount >= 0 && files.size() != command.FileCount)
             return UsageError(QStringLiteral("usage: limnaset-cli %1").arg(command.Synopsis));
         return command.Run({parser, files});
     }
