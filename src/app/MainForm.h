@@ -48,6 +48,7 @@ public:
     TFileDialog FileExportDialog;
     TFileDialog FileExportPlotDialog;
     TFileDialog FileExportPlanDialog;
+    TFileDialog FileExportPdfDialog;
     // The export's file type as last chosen in its dialog.
     TCsvEncoding ExportEncoding = TCsvEncoding::CodePage;
 
@@ -96,6 +97,10 @@ public:
     void FileArchiveExecute();
     void FileExportPlotExecute();
     void FileExportPlanExecute();
+    // The report of the document, in MainFormReport.cpp.
+    void FilePrintExecute();
+    void FilePrintPreviewExecute();
+    void FileExportPdfExecute();
     void FilePropertiesExecute();
     void FileExitExecute();
     void DataReadExecute();

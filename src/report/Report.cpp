@@ -23,10 +23,6 @@ namespace {
 
 constexpr int PlanEventsShown = 20;
 
-QString Tr(const char* text) {
-    return QCoreApplication::translate("TReport", text);
-}
-
 TLogTitles LogTitles() {
     TLogTitles titles;
     titles.Row = Msg(MsgRow);
@@ -136,7 +132,7 @@ void WritePlan(TWriter& w, const TR7200& record, int days) {
     TPlanRequest request;
     request.Days = days;
     const TPlan plan = MakePlan(record, request);
-    w.Heading(Tr("Plan"));
+    w.Heading(QCoreApplication::translate("TReport", "Plan"));
     if (plan.Refusal != TPlanRefusal::None) {
         w.Paragraph(plan.RefusalText);
         return;
@@ -147,9 +143,10 @@ void WritePlan(TWriter& w, const TR7200& record, int days) {
     for (const QString& warning : plan.Warnings)
         w.Paragraph(QStringLiteral("⚠ ") + warning);
     if (plan.Events.empty()) return;
-    w.Paragraph(Tr("First events of the plan"));
+    w.Paragraph(QCoreApplication::translate("TReport", "First events of the plan"));
     QList<QStringList> rows{
-        {Msg(MsgTime), Tr("Connector clock"), Tr("Event"), Msg(MsgBottle), Msg(MsgSample)}};
+        {Msg(MsgTime), QCoreApplication::translate("TReport", "Connector clock"),
+         QCoreApplication::translate("TReport", "Event"), Msg(MsgBottle), Msg(MsgSample)}};
     const size_t shown = std::min(plan.Events.size(), size_t(PlanEventsShown));
     for (size_t i = 0; i < shown; ++i) {
         const TPlanEvent& e = plan.Events[i];
@@ -161,7 +158,7 @@ void WritePlan(TWriter& w, const TR7200& record, int days) {
 }
 
 void WriteFields(TWriter& w, const TR7200& record) {
-    w.Heading(Tr("Program"));
+    w.Heading(QCoreApplication::translate("TReport", "Program"));
     QString page;
     QList<QStringList> rows;
     const auto flush = [&] {
@@ -180,28 +177,32 @@ void WriteFields(TWriter& w, const TR7200& record) {
 }
 
 void WriteChanges(TWriter& w, const TR7200& record, const std::optional<TReportBaseline>& base) {
-    w.Heading(Tr("Changes"));
+    w.Heading(QCoreApplication::translate("TReport", "Changes"));
     if (!base) {
-        w.Paragraph(Tr("No earlier read of this Connector is archived."));
+        w.Paragraph(QCoreApplication::translate("TReport",
+                                                "No earlier read of this Connector is archived."));
         return;
     }
     const QString when = QLocale().toString(base->ReadAt, QLocale::ShortFormat);
     const QList<TReportChange> changes = ReportChanges(base->Record, record);
     if (changes.isEmpty()) {
-        w.Paragraph(Tr("No field differs from the read of %1.").arg(when));
+        w.Paragraph(QCoreApplication::translate("TReport", "No field differs from the read of %1.")
+                        .arg(when));
         return;
     }
-    w.Paragraph(Tr("Against the read of %1:").arg(when));
-    QList<QStringList> rows{{Tr("Field"), Tr("Before"), Tr("Now")}};
+    w.Paragraph(QCoreApplication::translate("TReport", "Against the read of %1:").arg(when));
+    QList<QStringList> rows{{QCoreApplication::translate("TReport", "Field"),
+                             QCoreApplication::translate("TReport", "Before"),
+                             QCoreApplication::translate("TReport", "Now")}};
     for (const TReportChange& c : changes)
         rows.append({c.Page + QStringLiteral(": ") + c.Caption, c.Before, c.Now});
     w.Table(rows, 1, false, {44, 28, 28});
 }
 
 void WriteLog(TWriter& w, const TR7200& record) {
-    w.Heading(Tr("Event log"));
+    w.Heading(QCoreApplication::translate("TReport", "Event log"));
     if (record.LogCount == 0) {
-        w.Paragraph(Tr("The event log holds no records."));
+        w.Paragraph(QCoreApplication::translate("TReport", "The event log holds no records."));
         return;
     }
     // Title and units rows come again on every page.
@@ -227,13 +228,13 @@ void WriteLog(TWriter& w, const TR7200& record) {
 }
 
 void WriteSignature(TWriter& w) {
-    w.Heading(Tr("Notes and signature"));
+    w.Heading(QCoreApplication::translate("TReport", "Notes and signature"));
     const QString line(40, u'_');
-    w.Table({{Tr("Site"), QString()},
-             {Tr("Technician"), QString()},
-             {Tr("Date"), QString()},
-             {Tr("Notes"), QStringLiteral("\n\n\n\n")},
-             {Tr("Signature"), QStringLiteral("\n\n")}},
+    w.Table({{QCoreApplication::translate("TReport", "Site"), QString()},
+             {QCoreApplication::translate("TReport", "Technician"), QString()},
+             {QCoreApplication::translate("TReport", "Date"), QString()},
+             {QCoreApplication::translate("TReport", "Notes"), QStringLiteral("\n\n\n\n")},
+             {QCoreApplication::translate("TReport", "Signature"), QStringLiteral("\n\n")}},
             0, false, {25, 75});
 }
 
@@ -288,14 +289,19 @@ TReport::TReport(const TR7200& record, const TReportRequest& request)
     : Record(record), Doc(std::make_unique<QTextDocument>()) {
     Record.Device = nullptr;
     TWriter w(*Doc);
-    w.Title(Tr("Connector Report"));
+    w.Title(QCoreApplication::translate("TReport", "Connector Report"));
     const QString name =
         record.ConnectorName.isEmpty() ? QStringLiteral("-") : record.ConnectorName;
-    w.Table({{Tr("Name"), name},
-             {Tr("Serial number"), TArchive::SerialText(record.SerialNumber)},
-             {Tr("Source"), request.Source.isEmpty() ? Tr("Connector") : request.Source},
-             {Tr("Report made"), QLocale().toString(request.At, QLocale::ShortFormat)},
-             {Tr("Program version"), QStringLiteral("Limnaset " LIMNASET_VERSION)}},
+    w.Table({{QCoreApplication::translate("TReport", "Name"), name},
+             {QCoreApplication::translate("TReport", "Serial number"),
+              TArchive::SerialText(record.SerialNumber)},
+             {QCoreApplication::translate("TReport", "Source"),
+              request.Source.isEmpty() ? QCoreApplication::translate("TReport", "Connector")
+                                       : request.Source},
+             {QCoreApplication::translate("TReport", "Report made"),
+              QLocale().toString(request.At, QLocale::ShortFormat)},
+             {QCoreApplication::translate("TReport", "Program version"),
+              QStringLiteral("Limnaset " LIMNASET_VERSION)}},
             0, false, {30, 70});
     if (!record.ConnectorComment.isEmpty()) w.Paragraph(record.ConnectorComment);
     WritePlan(w, record, request.PlanDays);
@@ -339,15 +345,16 @@ int TReport::Paint(QPagedPaintDevice& device) {
             painter.setFont(heading);
             painter.setPen(Qt::black);
             const QRectF title(0, 0, body.width(), 24 * point);
-            painter.drawText(title, Qt::AlignLeft | Qt::AlignVCenter, Tr("Log plot"));
+            painter.drawText(title, Qt::AlignLeft | Qt::AlignVCenter,
+                             QCoreApplication::translate("TReport", "Log plot"));
             PaintLogPlot(painter, QRectF(0, title.bottom(), body.width(), body.height() * 0.6),
                          Plot, Record);
         }
         painter.setFont(footerFont);
         painter.setPen(Qt::black);
-        painter.drawText(QRectF(0, body.height(), body.width(), footer),
-                         Qt::AlignRight | Qt::AlignBottom,
-                         Tr("Page %1 of %2").arg(p + 1).arg(pages));
+        painter.drawText(
+            QRectF(0, body.height(), body.width(), footer), Qt::AlignRight | Qt::AlignBottom,
+            QCoreApplication::translate("TReport", "Page %1 of %2").arg(p + 1).arg(pages));
     }
     painter.end();
     return pages;
@@ -362,7 +369,7 @@ QByteArray TReport::Pdf() {
         writer.setPageSize(QPageSize(ReportPageSize()));
         writer.setPageMargins(QMarginsF(15, 15, 15, 12), QPageLayout::Millimeter);
         writer.setResolution(300);
-        writer.setTitle(Tr("Connector Report"));
+        writer.setTitle(QCoreApplication::translate("TReport", "Connector Report"));
         writer.setCreator(QStringLiteral("Limnaset " LIMNASET_VERSION));
         if (Paint(writer) == 0) return {};
     }
