@@ -66,6 +66,7 @@ public:
         Block(text, f, 12);
     }
     void Paragraph(const QString& text) { Block(text, Body, 3); }
+    void SubHeading(const QString& text) { Block(text, Bold, 6); }
 
     // Columns of equal share unless widths (percent) are given.
     void Table(const QList<QStringList>& rows, int headerRows, bool small = false,
@@ -143,7 +144,7 @@ void WritePlan(TWriter& w, const TR7200& record, int days) {
     for (const QString& warning : plan.Warnings)
         w.Paragraph(QStringLiteral("⚠ ") + warning);
     if (plan.Events.empty()) return;
-    w.Paragraph(QCoreApplication::translate("TReport", "First events of the plan"));
+    w.SubHeading(QCoreApplication::translate("TReport", "First events of the plan"));
     QList<QStringList> rows{
         {Msg(MsgTime), QCoreApplication::translate("TReport", "Connector clock"),
          QCoreApplication::translate("TReport", "Event"), Msg(MsgBottle), Msg(MsgSample)}};
@@ -169,7 +170,7 @@ void WriteFields(TWriter& w, const TR7200& record) {
         if (f.Page != page) {
             flush();
             page = f.Page;
-            w.Paragraph(page);
+            w.SubHeading(page);
         }
         rows.append({f.Caption, f.Text});
     }
@@ -208,7 +209,7 @@ void WriteLog(TWriter& w, const TR7200& record) {
     // Title and units rows come again on every page.
     // One table, its title and units rows repeated on every page. Built as markup, with
     // every text escaped: cell by cell through a cursor takes seconds for a full log.
-    QString html = QStringLiteral("<table width=\"100%\" border=\"0.5\" cellspacing=\"0\" "
+    QString html = QStringLiteral("<table width=\"100%\" border=\"0\" cellspacing=\"0\" "
                                   "cellpadding=\"1.5\" style=\"font-size:7pt\"><thead>");
     const auto row = [&html](const QStringList& cells, bool title) {
         html += QStringLiteral("<tr>");
@@ -286,9 +287,16 @@ QPageSize::PageSizeId ReportPageSize(const QLocale& locale) {
 }
 
 TReport::TReport(const TR7200& record, const TReportRequest& request)
-    : Record(record), Doc(std::make_unique<QTextDocument>()) {
+    : Record(record), Request(request) {
     Record.Device = nullptr;
-    TWriter w(*Doc);
+    if (Request.Log) Plot = BuildLogPlot(Record);
+    PlotPage = Request.Log && Record.LogCount > 0;
+}
+
+void TReport::Build(QTextDocument& doc) const {
+    const TR7200& record = Record;
+    const TReportRequest& request = Request;
+    TWriter w(doc);
     w.Title(QCoreApplication::translate("TReport", "Connector Report"));
     const QString name =
         record.ConnectorName.isEmpty() ? QStringLiteral("-") : record.ConnectorName;
@@ -307,24 +315,23 @@ TReport::TReport(const TR7200& record, const TReportRequest& request)
     WritePlan(w, record, request.PlanDays);
     WriteFields(w, record);
     WriteChanges(w, record, request.Baseline);
-    if (request.Log) {
-        WriteLog(w, record);
-        Plot = BuildLogPlot(record);
-        PlotPage = record.LogCount > 0;
-    }
+    if (request.Log) WriteLog(w, record);
     WriteSignature(w);
 }
 
 TReport::~TReport() = default;
 
 int TReport::Paint(QPagedPaintDevice& device) {
-    Doc->documentLayout()->setPaintDevice(&device);
     QPainter painter;
     if (!painter.begin(&device)) return 0;
     const double point = device.logicalDpiY() / 72.0;
     const double footer = 16 * point;
     const QSizeF body(device.width(), device.height() - footer);
+    // Filled only once it knows its device and page: each of them lays out all it holds.
+    Doc = std::make_unique<QTextDocument>();
+    Doc->documentLayout()->setPaintDevice(&device);
     Doc->setPageSize(body);
+    Build(*Doc);
     const int textPages = Doc->pageCount();
     const int pages = textPages + (PlotPage ? 1 : 0);
     QFont footerFont = Doc->defaultFont();

@@ -44,7 +44,6 @@ public:
     TReport(const TReport&) = delete;
     TReport& operator=(const TReport&) = delete;
 
-    QTextDocument& Document() { return *Doc; }
     // Lays the document out for the device and paints every page, the log plot last, each
     // with its page number; the number of pages, 0 when the device cannot be painted on.
     int Paint(QPagedPaintDevice& device);
@@ -52,7 +51,10 @@ public:
     QByteArray Pdf();
 
 private:
+    void Build(QTextDocument& doc) const;
+
     TR7200 Record;
+    TReportRequest Request;
     TLogPlotData Plot;
     bool PlotPage = false;
     std::unique_ptr<QTextDocument> Doc;
