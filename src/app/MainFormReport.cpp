@@ -17,11 +17,12 @@
 
 namespace {
 
-std::unique_ptr<TReport> MakeReport(const TR7200& record, const QString& fileName) {
+std::unique_ptr<TReport> MakeReport(const TWorkplace& workplace) {
+    const TR7200& record = *workplace.Record;
     TReportRequest request;
-    request.Source = fileName;
+    request.Source = workplace.FileName;
     request.Log = true;
-    request.Baseline = NewestArchivedRead(record);
+    request.Baseline = NewestArchivedRead(workplace.Archive, record);
     return std::make_unique<TReport>(record, request);
 }
 
@@ -34,7 +35,7 @@ void PreparePrinter(QPrinter& printer) {
 
 void TMainForm::FilePrintExecute() {
     if (!StorePages()) return;
-    const std::unique_ptr<TReport> report = MakeReport(Record(), Workplace->FileName);
+    const std::unique_ptr<TReport> report = MakeReport(*Workplace);
     QPrinter printer(QPrinter::HighResolution);
     PreparePrinter(printer);
     QPrintDialog dialog(&printer, this);
@@ -45,7 +46,7 @@ void TMainForm::FilePrintExecute() {
 
 void TMainForm::FilePrintPreviewExecute() {
     if (!StorePages()) return;
-    const std::unique_ptr<TReport> report = MakeReport(Record(), Workplace->FileName);
+    const std::unique_ptr<TReport> report = MakeReport(*Workplace);
     QPrinter printer(QPrinter::HighResolution);
     PreparePrinter(printer);
     QPrintPreviewDialog preview(&printer, this);
@@ -69,7 +70,7 @@ void TMainForm::FileExportPdfExecute() {
                                                             tr("PDF document (*.pdf)"), nullptr,
                                                             QFileDialog::DontConfirmOverwrite);
     if (path.isEmpty() || !AskOverwrite(path)) return;
-    const QByteArray pdf = MakeReport(Record(), Workplace->FileName)->Pdf();
+    const QByteArray pdf = MakeReport(*Workplace)->Pdf();
     QSaveFile out(path);
     if (pdf.isEmpty() || !out.open(QIODevice::WriteOnly) || out.write(pdf) != pdf.size() ||
         !out.commit())

@@ -270,8 +270,9 @@ QString Number(double value) {
 
 } // namespace
 
-std::optional<TReportBaseline> NewestArchivedRead(const TR7200& record, const QString& except) {
-    for (const TArchiveEntry& e : TArchive().List(TArchive::SerialText(record.SerialNumber))) {
+std::optional<TReportBaseline> NewestArchivedRead(const TArchive& archive, const TR7200& record,
+                                                  const QString& except) {
+    for (const TArchiveEntry& e : archive.List(TArchive::SerialText(record.SerialNumber))) {
         if (e.SerialNumber != record.SerialNumber || e.Path == except) continue;
         TReportBaseline base;
         if (!base.Record.LoadFromFile(e.Path)) continue;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Archive.h"
 #include "LogPlot.h"
 #include "R7200.h"
 
@@ -29,8 +30,9 @@ struct TReportRequest {
     std::optional<TReportBaseline> Baseline{};
 };
 
-// The newest archived read of the record's Connector, skipping the file `except`.
-std::optional<TReportBaseline> NewestArchivedRead(const TR7200& record, const QString& except = {});
+// The newest read of the record's Connector in the archive, skipping the file `except`.
+std::optional<TReportBaseline> NewestArchivedRead(const TArchive& archive, const TR7200& record,
+                                                  const QString& except = {});
 
 // A4, or Letter where the locale measures in US units.
 QPageSize::PageSizeId ReportPageSize(const QLocale& locale = QLocale());

@@ -89,7 +89,7 @@ int RunReport(const QCommandLineParser& parser, const QStringList& files) {
         request.Source = QFileInfo(files[0]).absoluteFilePath();
     }
     // The read just archived is this very image: the changes are against the one before.
-    request.Baseline = NewestArchivedRead(record, archived);
+    request.Baseline = NewestArchivedRead(TArchive(), record, archived);
 
     TReport report(record, request);
     const QByteArray pdf = report.Pdf();
