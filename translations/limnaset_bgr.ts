@@ -598,6 +598,42 @@
         <source>Calendar (*.ics)</source>
         <translation>Календар (*.ics)</translation>
     </message>
+    <message>
+        <source>The Connector holds no readable program or log; nothing was archived.</source>
+        <translation>Connector не съдържа четима програма или дневник; нищо не е архивирано.</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Печат...</translation>
+    </message>
+    <message>
+        <source>Print Previe&amp;w...</source>
+        <translation>&amp;Преглед за печат...</translation>
+    </message>
+    <message>
+        <source>Export P&amp;DF...</source>
+        <translation>Експорт в P&amp;DF...</translation>
+    </message>
+    <message>
+        <source>Print the report of the Connector</source>
+        <translation>Отпечатване на отчета за Connector</translation>
+    </message>
+    <message>
+        <source>Show the pages of the report of the Connector</source>
+        <translation>Показване на страниците на отчета за Connector</translation>
+    </message>
+    <message>
+        <source>Save the report of the Connector as PDF</source>
+        <translation>Запис на отчета за Connector като PDF</translation>
+    </message>
+    <message>
+        <source>Export PDF</source>
+        <translation>Експорт в PDF</translation>
+    </message>
+    <message>
+        <source>PDF document (*.pdf)</source>
+        <translation>PDF документ (*.pdf)</translation>
+    </message>
 </context>
 <context>
     <name>TMsgTemplate</name>
@@ -1639,6 +1675,133 @@
 %1</source>
         <translation>Базата данни на историята не може да се използва:
 %1</translation>
+    </message>
+</context>
+<context>
+    <name>TReport</name>
+    <message>
+        <source>Connector Report</source>
+        <translation>Отчет за Connector</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Име</translation>
+    </message>
+    <message>
+        <source>Serial number</source>
+        <translation>Сериен номер</translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation>Източник</translation>
+    </message>
+    <message>
+        <source>Connector</source>
+        <translation>Connector</translation>
+    </message>
+    <message>
+        <source>Report made</source>
+        <translation>Отчетът е създаден</translation>
+    </message>
+    <message>
+        <source>Program version</source>
+        <translation>Версия на програмата</translation>
+    </message>
+    <message>
+        <source>Plan</source>
+        <translation>План</translation>
+    </message>
+    <message>
+        <source>First events of the plan</source>
+        <translation>Първи събития от плана</translation>
+    </message>
+    <message>
+        <source>Connector clock</source>
+        <translation>Часовник на Connector</translation>
+    </message>
+    <message>
+        <source>Event</source>
+        <translation>Събитие</translation>
+    </message>
+    <message>
+        <source>Program</source>
+        <translation>Програма</translation>
+    </message>
+    <message>
+        <source>Changes</source>
+        <translation>Промени</translation>
+    </message>
+    <message>
+        <source>No earlier read of this Connector is archived.</source>
+        <translation>Няма архивирано предишно четене на този Connector.</translation>
+    </message>
+    <message>
+        <source>No field differs from the read of %1.</source>
+        <translation>Нито едно поле не се различава от четенето от %1.</translation>
+    </message>
+    <message>
+        <source>Against the read of %1:</source>
+        <translation>Спрямо четенето от %1:</translation>
+    </message>
+    <message>
+        <source>Field</source>
+        <translation>Поле</translation>
+    </message>
+    <message>
+        <source>Before</source>
+        <translation>Преди</translation>
+    </message>
+    <message>
+        <source>Now</source>
+        <translation>Сега</translation>
+    </message>
+    <message>
+        <source>Event log</source>
+        <translation>Журнал на събитията</translation>
+    </message>
+    <message>
+        <source>The event log holds no records.</source>
+        <translation>Журналът на събитията няма записи.</translation>
+    </message>
+    <message>
+        <source>Notes and signature</source>
+        <translation>Бележки и подпис</translation>
+    </message>
+    <message>
+        <source>Site</source>
+        <translation>Място</translation>
+    </message>
+    <message>
+        <source>Technician</source>
+        <translation>Техник</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Дата</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Бележки</translation>
+    </message>
+    <message>
+        <source>Signature</source>
+        <translation>Подпис</translation>
+    </message>
+    <message>
+        <source>Log plot</source>
+        <translation>Графика на журнала</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Страница %1 от %2</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Да</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Не</translation>
     </message>
 </context>
 </TS>

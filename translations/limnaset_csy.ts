@@ -598,6 +598,42 @@
         <source>Calendar (*.ics)</source>
         <translation>Kalendář (*.ics)</translation>
     </message>
+    <message>
+        <source>The Connector holds no readable program or log; nothing was archived.</source>
+        <translation>Connector neobsahuje čitelný program ani protokol; nic nebylo archivováno.</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Tisk...</translation>
+    </message>
+    <message>
+        <source>Print Previe&amp;w...</source>
+        <translation>&amp;Náhled tisku...</translation>
+    </message>
+    <message>
+        <source>Export P&amp;DF...</source>
+        <translation>Export do P&amp;DF...</translation>
+    </message>
+    <message>
+        <source>Print the report of the Connector</source>
+        <translation>Vytisknout zprávu o Connectoru</translation>
+    </message>
+    <message>
+        <source>Show the pages of the report of the Connector</source>
+        <translation>Zobrazit stránky zprávy o Connectoru</translation>
+    </message>
+    <message>
+        <source>Save the report of the Connector as PDF</source>
+        <translation>Uložit zprávu o Connectoru jako PDF</translation>
+    </message>
+    <message>
+        <source>Export PDF</source>
+        <translation>Export do PDF</translation>
+    </message>
+    <message>
+        <source>PDF document (*.pdf)</source>
+        <translation>Dokument PDF (*.pdf)</translation>
+    </message>
 </context>
 <context>
     <name>TMsgTemplate</name>
@@ -1639,6 +1675,133 @@
 %1</source>
         <translation>Databázi historie nelze použít:
 %1</translation>
+    </message>
+</context>
+<context>
+    <name>TReport</name>
+    <message>
+        <source>Connector Report</source>
+        <translation>Zpráva o Connectoru</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Název</translation>
+    </message>
+    <message>
+        <source>Serial number</source>
+        <translation>Sériové číslo</translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation>Zdroj</translation>
+    </message>
+    <message>
+        <source>Connector</source>
+        <translation>Connector</translation>
+    </message>
+    <message>
+        <source>Report made</source>
+        <translation>Zpráva vytvořena</translation>
+    </message>
+    <message>
+        <source>Program version</source>
+        <translation>Verze programu</translation>
+    </message>
+    <message>
+        <source>Plan</source>
+        <translation>Plán</translation>
+    </message>
+    <message>
+        <source>First events of the plan</source>
+        <translation>První události plánu</translation>
+    </message>
+    <message>
+        <source>Connector clock</source>
+        <translation>Hodiny Connectoru</translation>
+    </message>
+    <message>
+        <source>Event</source>
+        <translation>Událost</translation>
+    </message>
+    <message>
+        <source>Program</source>
+        <translation>Program</translation>
+    </message>
+    <message>
+        <source>Changes</source>
+        <translation>Změny</translation>
+    </message>
+    <message>
+        <source>No earlier read of this Connector is archived.</source>
+        <translation>Žádné dřívější čtení tohoto Connectoru není archivováno.</translation>
+    </message>
+    <message>
+        <source>No field differs from the read of %1.</source>
+        <translation>Žádné pole se neliší od čtení z %1.</translation>
+    </message>
+    <message>
+        <source>Against the read of %1:</source>
+        <translation>Oproti čtení z %1:</translation>
+    </message>
+    <message>
+        <source>Field</source>
+        <translation>Pole</translation>
+    </message>
+    <message>
+        <source>Before</source>
+        <translation>Předtím</translation>
+    </message>
+    <message>
+        <source>Now</source>
+        <translation>Nyní</translation>
+    </message>
+    <message>
+        <source>Event log</source>
+        <translation>Záznam událostí</translation>
+    </message>
+    <message>
+        <source>The event log holds no records.</source>
+        <translation>Záznam událostí neobsahuje žádné záznamy.</translation>
+    </message>
+    <message>
+        <source>Notes and signature</source>
+        <translation>Poznámky a podpis</translation>
+    </message>
+    <message>
+        <source>Site</source>
+        <translation>Místo</translation>
+    </message>
+    <message>
+        <source>Technician</source>
+        <translation>Technik</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Poznámky</translation>
+    </message>
+    <message>
+        <source>Signature</source>
+        <translation>Podpis</translation>
+    </message>
+    <message>
+        <source>Log plot</source>
+        <translation>Graf záznamu</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Strana %1 z %2</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Ano</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Ne</translation>
     </message>
 </context>
 </TS>

@@ -598,6 +598,42 @@
         <source>Calendar (*.ics)</source>
         <translation>Kalender (*.ics)</translation>
     </message>
+    <message>
+        <source>The Connector holds no readable program or log; nothing was archived.</source>
+        <translation>Der Connector enthält kein lesbares Programm und kein lesbares Protokoll; es wurde nichts archiviert.</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Drucken...</translation>
+    </message>
+    <message>
+        <source>Print Previe&amp;w...</source>
+        <translation>Druck&amp;vorschau...</translation>
+    </message>
+    <message>
+        <source>Export P&amp;DF...</source>
+        <translation>P&amp;DF exportieren...</translation>
+    </message>
+    <message>
+        <source>Print the report of the Connector</source>
+        <translation>Den Bericht des Connectors drucken</translation>
+    </message>
+    <message>
+        <source>Show the pages of the report of the Connector</source>
+        <translation>Die Seiten des Connector-Berichts zeigen</translation>
+    </message>
+    <message>
+        <source>Save the report of the Connector as PDF</source>
+        <translation>Den Bericht des Connectors als PDF speichern</translation>
+    </message>
+    <message>
+        <source>Export PDF</source>
+        <translation>PDF exportieren</translation>
+    </message>
+    <message>
+        <source>PDF document (*.pdf)</source>
+        <translation>PDF-Dokument (*.pdf)</translation>
+    </message>
 </context>
 <context>
     <name>TMsgTemplate</name>
@@ -1639,6 +1675,133 @@
 %1</source>
         <translation>Die Verlaufsdatenbank kann nicht verwendet werden:
 %1</translation>
+    </message>
+</context>
+<context>
+    <name>TReport</name>
+    <message>
+        <source>Connector Report</source>
+        <translation>Connector-Bericht</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Serial number</source>
+        <translation>Seriennummer</translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation>Quelle</translation>
+    </message>
+    <message>
+        <source>Connector</source>
+        <translation>Connector</translation>
+    </message>
+    <message>
+        <source>Report made</source>
+        <translation>Bericht erstellt</translation>
+    </message>
+    <message>
+        <source>Program version</source>
+        <translation>Programmversion</translation>
+    </message>
+    <message>
+        <source>Plan</source>
+        <translation>Plan</translation>
+    </message>
+    <message>
+        <source>First events of the plan</source>
+        <translation>Erste Ereignisse des Plans</translation>
+    </message>
+    <message>
+        <source>Connector clock</source>
+        <translation>Connector-Uhr</translation>
+    </message>
+    <message>
+        <source>Event</source>
+        <translation>Ereignis</translation>
+    </message>
+    <message>
+        <source>Program</source>
+        <translation>Programm</translation>
+    </message>
+    <message>
+        <source>Changes</source>
+        <translation>Änderungen</translation>
+    </message>
+    <message>
+        <source>No earlier read of this Connector is archived.</source>
+        <translation>Kein früheres Auslesen dieses Connectors ist archiviert.</translation>
+    </message>
+    <message>
+        <source>No field differs from the read of %1.</source>
+        <translation>Kein Feld weicht vom Auslesen vom %1 ab.</translation>
+    </message>
+    <message>
+        <source>Against the read of %1:</source>
+        <translation>Gegenüber dem Auslesen vom %1:</translation>
+    </message>
+    <message>
+        <source>Field</source>
+        <translation>Feld</translation>
+    </message>
+    <message>
+        <source>Before</source>
+        <translation>Vorher</translation>
+    </message>
+    <message>
+        <source>Now</source>
+        <translation>Jetzt</translation>
+    </message>
+    <message>
+        <source>Event log</source>
+        <translation>Ereignisprotokoll</translation>
+    </message>
+    <message>
+        <source>The event log holds no records.</source>
+        <translation>Das Ereignisprotokoll enthält keine Einträge.</translation>
+    </message>
+    <message>
+        <source>Notes and signature</source>
+        <translation>Notizen und Unterschrift</translation>
+    </message>
+    <message>
+        <source>Site</source>
+        <translation>Messstelle</translation>
+    </message>
+    <message>
+        <source>Technician</source>
+        <translation>Techniker</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Notizen</translation>
+    </message>
+    <message>
+        <source>Signature</source>
+        <translation>Unterschrift</translation>
+    </message>
+    <message>
+        <source>Log plot</source>
+        <translation>Protokolldiagramm</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Seite %1 von %2</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Ja</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nein</translation>
     </message>
 </context>
 </TS>

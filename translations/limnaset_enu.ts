@@ -598,6 +598,42 @@
         <source>Calendar (*.ics)</source>
         <translation>Calendar (*.ics)</translation>
     </message>
+    <message>
+        <source>The Connector holds no readable program or log; nothing was archived.</source>
+        <translation>The Connector holds no readable program or log; nothing was archived.</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Print...</translation>
+    </message>
+    <message>
+        <source>Print Previe&amp;w...</source>
+        <translation>Print Previe&amp;w...</translation>
+    </message>
+    <message>
+        <source>Export P&amp;DF...</source>
+        <translation>Export P&amp;DF...</translation>
+    </message>
+    <message>
+        <source>Print the report of the Connector</source>
+        <translation>Print the report of the Connector</translation>
+    </message>
+    <message>
+        <source>Show the pages of the report of the Connector</source>
+        <translation>Show the pages of the report of the Connector</translation>
+    </message>
+    <message>
+        <source>Save the report of the Connector as PDF</source>
+        <translation>Save the report of the Connector as PDF</translation>
+    </message>
+    <message>
+        <source>Export PDF</source>
+        <translation>Export PDF</translation>
+    </message>
+    <message>
+        <source>PDF document (*.pdf)</source>
+        <translation>PDF document (*.pdf)</translation>
+    </message>
 </context>
 <context>
     <name>TMsgTemplate</name>
@@ -1639,6 +1675,133 @@
 %1</source>
         <translation>The history database cannot be used:
 %1</translation>
+    </message>
+</context>
+<context>
+    <name>TReport</name>
+    <message>
+        <source>Connector Report</source>
+        <translation>Connector Report</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Serial number</source>
+        <translation>Serial number</translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation>Source</translation>
+    </message>
+    <message>
+        <source>Connector</source>
+        <translation>Connector</translation>
+    </message>
+    <message>
+        <source>Report made</source>
+        <translation>Report made</translation>
+    </message>
+    <message>
+        <source>Program version</source>
+        <translation>Program version</translation>
+    </message>
+    <message>
+        <source>Plan</source>
+        <translation>Plan</translation>
+    </message>
+    <message>
+        <source>First events of the plan</source>
+        <translation>First events of the plan</translation>
+    </message>
+    <message>
+        <source>Connector clock</source>
+        <translation>Connector clock</translation>
+    </message>
+    <message>
+        <source>Event</source>
+        <translation>Event</translation>
+    </message>
+    <message>
+        <source>Program</source>
+        <translation>Program</translation>
+    </message>
+    <message>
+        <source>Changes</source>
+        <translation>Changes</translation>
+    </message>
+    <message>
+        <source>No earlier read of this Connector is archived.</source>
+        <translation>No earlier read of this Connector is archived.</translation>
+    </message>
+    <message>
+        <source>No field differs from the read of %1.</source>
+        <translation>No field differs from the read of %1.</translation>
+    </message>
+    <message>
+        <source>Against the read of %1:</source>
+        <translation>Against the read of %1:</translation>
+    </message>
+    <message>
+        <source>Field</source>
+        <translation>Field</translation>
+    </message>
+    <message>
+        <source>Before</source>
+        <translation>Before</translation>
+    </message>
+    <message>
+        <source>Now</source>
+        <translation>Now</translation>
+    </message>
+    <message>
+        <source>Event log</source>
+        <translation>Event log</translation>
+    </message>
+    <message>
+        <source>The event log holds no records.</source>
+        <translation>The event log holds no records.</translation>
+    </message>
+    <message>
+        <source>Notes and signature</source>
+        <translation>Notes and signature</translation>
+    </message>
+    <message>
+        <source>Site</source>
+        <translation>Site</translation>
+    </message>
+    <message>
+        <source>Technician</source>
+        <translation>Technician</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Notes</translation>
+    </message>
+    <message>
+        <source>Signature</source>
+        <translation>Signature</translation>
+    </message>
+    <message>
+        <source>Log plot</source>
+        <translation>Log plot</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Page %1 of %2</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Yes</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
     </message>
 </context>
 </TS>

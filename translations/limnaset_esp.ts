@@ -598,6 +598,42 @@
         <source>Calendar (*.ics)</source>
         <translation>Calendario (*.ics)</translation>
     </message>
+    <message>
+        <source>The Connector holds no readable program or log; nothing was archived.</source>
+        <translation>El Connector no contiene ningún programa ni registro legible; no se archivó nada.</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Imprimir...</translation>
+    </message>
+    <message>
+        <source>Print Previe&amp;w...</source>
+        <translation>&amp;Vista previa de impresión...</translation>
+    </message>
+    <message>
+        <source>Export P&amp;DF...</source>
+        <translation>Exportar P&amp;DF...</translation>
+    </message>
+    <message>
+        <source>Print the report of the Connector</source>
+        <translation>Imprimir el informe del Connector</translation>
+    </message>
+    <message>
+        <source>Show the pages of the report of the Connector</source>
+        <translation>Mostrar las páginas del informe del Connector</translation>
+    </message>
+    <message>
+        <source>Save the report of the Connector as PDF</source>
+        <translation>Guardar el informe del Connector como PDF</translation>
+    </message>
+    <message>
+        <source>Export PDF</source>
+        <translation>Exportar PDF</translation>
+    </message>
+    <message>
+        <source>PDF document (*.pdf)</source>
+        <translation>Documento PDF (*.pdf)</translation>
+    </message>
 </context>
 <context>
     <name>TMsgTemplate</name>
@@ -1639,6 +1675,133 @@
 %1</source>
         <translation>No se puede usar la base de datos de la historia:
 %1</translation>
+    </message>
+</context>
+<context>
+    <name>TReport</name>
+    <message>
+        <source>Connector Report</source>
+        <translation>Informe del Connector</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Serial number</source>
+        <translation>Número de serie</translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation>Origen</translation>
+    </message>
+    <message>
+        <source>Connector</source>
+        <translation>Connector</translation>
+    </message>
+    <message>
+        <source>Report made</source>
+        <translation>Informe creado</translation>
+    </message>
+    <message>
+        <source>Program version</source>
+        <translation>Versión del programa</translation>
+    </message>
+    <message>
+        <source>Plan</source>
+        <translation>Plan</translation>
+    </message>
+    <message>
+        <source>First events of the plan</source>
+        <translation>Primeros eventos del plan</translation>
+    </message>
+    <message>
+        <source>Connector clock</source>
+        <translation>Reloj del Connector</translation>
+    </message>
+    <message>
+        <source>Event</source>
+        <translation>Evento</translation>
+    </message>
+    <message>
+        <source>Program</source>
+        <translation>Programa</translation>
+    </message>
+    <message>
+        <source>Changes</source>
+        <translation>Cambios</translation>
+    </message>
+    <message>
+        <source>No earlier read of this Connector is archived.</source>
+        <translation>No hay ninguna lectura anterior de este Connector archivada.</translation>
+    </message>
+    <message>
+        <source>No field differs from the read of %1.</source>
+        <translation>Ningún campo difiere de la lectura del %1.</translation>
+    </message>
+    <message>
+        <source>Against the read of %1:</source>
+        <translation>Frente a la lectura del %1:</translation>
+    </message>
+    <message>
+        <source>Field</source>
+        <translation>Campo</translation>
+    </message>
+    <message>
+        <source>Before</source>
+        <translation>Antes</translation>
+    </message>
+    <message>
+        <source>Now</source>
+        <translation>Ahora</translation>
+    </message>
+    <message>
+        <source>Event log</source>
+        <translation>Registro de eventos</translation>
+    </message>
+    <message>
+        <source>The event log holds no records.</source>
+        <translation>El registro de eventos no contiene registros.</translation>
+    </message>
+    <message>
+        <source>Notes and signature</source>
+        <translation>Notas y firma</translation>
+    </message>
+    <message>
+        <source>Site</source>
+        <translation>Lugar</translation>
+    </message>
+    <message>
+        <source>Technician</source>
+        <translation>Técnico</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Fecha</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Notas</translation>
+    </message>
+    <message>
+        <source>Signature</source>
+        <translation>Firma</translation>
+    </message>
+    <message>
+        <source>Log plot</source>
+        <translation>Gráfico del registro</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Página %1 de %2</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Sí</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
     </message>
 </context>
 </TS>

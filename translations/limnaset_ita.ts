@@ -598,6 +598,42 @@
         <source>Calendar (*.ics)</source>
         <translation>Calendario (*.ics)</translation>
     </message>
+    <message>
+        <source>The Connector holds no readable program or log; nothing was archived.</source>
+        <translation>Il Connector non contiene alcun programma o registro leggibile; non è stato archiviato nulla.</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Stampa...</translation>
+    </message>
+    <message>
+        <source>Print Previe&amp;w...</source>
+        <translation>&amp;Anteprima di stampa...</translation>
+    </message>
+    <message>
+        <source>Export P&amp;DF...</source>
+        <translation>Esporta P&amp;DF...</translation>
+    </message>
+    <message>
+        <source>Print the report of the Connector</source>
+        <translation>Stampa il rapporto del Connector</translation>
+    </message>
+    <message>
+        <source>Show the pages of the report of the Connector</source>
+        <translation>Mostra le pagine del rapporto del Connector</translation>
+    </message>
+    <message>
+        <source>Save the report of the Connector as PDF</source>
+        <translation>Salva il rapporto del Connector come PDF</translation>
+    </message>
+    <message>
+        <source>Export PDF</source>
+        <translation>Esporta PDF</translation>
+    </message>
+    <message>
+        <source>PDF document (*.pdf)</source>
+        <translation>Documento PDF (*.pdf)</translation>
+    </message>
 </context>
 <context>
     <name>TMsgTemplate</name>
@@ -1639,6 +1675,133 @@
 %1</source>
         <translation>Impossibile usare il database della cronologia:
 %1</translation>
+    </message>
+</context>
+<context>
+    <name>TReport</name>
+    <message>
+        <source>Connector Report</source>
+        <translation>Rapporto del Connector</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>Serial number</source>
+        <translation>Numero di serie</translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation>Origine</translation>
+    </message>
+    <message>
+        <source>Connector</source>
+        <translation>Connector</translation>
+    </message>
+    <message>
+        <source>Report made</source>
+        <translation>Rapporto creato</translation>
+    </message>
+    <message>
+        <source>Program version</source>
+        <translation>Versione del programma</translation>
+    </message>
+    <message>
+        <source>Plan</source>
+        <translation>Piano</translation>
+    </message>
+    <message>
+        <source>First events of the plan</source>
+        <translation>Primi eventi del piano</translation>
+    </message>
+    <message>
+        <source>Connector clock</source>
+        <translation>Orologio del Connector</translation>
+    </message>
+    <message>
+        <source>Event</source>
+        <translation>Evento</translation>
+    </message>
+    <message>
+        <source>Program</source>
+        <translation>Programma</translation>
+    </message>
+    <message>
+        <source>Changes</source>
+        <translation>Modifiche</translation>
+    </message>
+    <message>
+        <source>No earlier read of this Connector is archived.</source>
+        <translation>Nessuna lettura precedente di questo Connector è archiviata.</translation>
+    </message>
+    <message>
+        <source>No field differs from the read of %1.</source>
+        <translation>Nessun campo differisce dalla lettura del %1.</translation>
+    </message>
+    <message>
+        <source>Against the read of %1:</source>
+        <translation>Rispetto alla lettura del %1:</translation>
+    </message>
+    <message>
+        <source>Field</source>
+        <translation>Campo</translation>
+    </message>
+    <message>
+        <source>Before</source>
+        <translation>Prima</translation>
+    </message>
+    <message>
+        <source>Now</source>
+        <translation>Ora</translation>
+    </message>
+    <message>
+        <source>Event log</source>
+        <translation>Registro eventi</translation>
+    </message>
+    <message>
+        <source>The event log holds no records.</source>
+        <translation>Il registro eventi non contiene record.</translation>
+    </message>
+    <message>
+        <source>Notes and signature</source>
+        <translation>Note e firma</translation>
+    </message>
+    <message>
+        <source>Site</source>
+        <translation>Sito</translation>
+    </message>
+    <message>
+        <source>Technician</source>
+        <translation>Tecnico</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>Signature</source>
+        <translation>Firma</translation>
+    </message>
+    <message>
+        <source>Log plot</source>
+        <translation>Grafico del registro</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Pagina %1 di %2</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Sì</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
     </message>
 </context>
 </TS>

@@ -598,6 +598,42 @@
         <source>Calendar (*.ics)</source>
         <translation>Kalendorius (*.ics)</translation>
     </message>
+    <message>
+        <source>The Connector holds no readable program or log; nothing was archived.</source>
+        <translation>Connector laikmenoje nėra nuskaitomos programos ar žurnalo; nieko nearchyvuota.</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Spausdinti...</translation>
+    </message>
+    <message>
+        <source>Print Previe&amp;w...</source>
+        <translation>Spaudinio &amp;peržiūra...</translation>
+    </message>
+    <message>
+        <source>Export P&amp;DF...</source>
+        <translation>Eksportuoti P&amp;DF...</translation>
+    </message>
+    <message>
+        <source>Print the report of the Connector</source>
+        <translation>Spausdinti Connector ataskaitą</translation>
+    </message>
+    <message>
+        <source>Show the pages of the report of the Connector</source>
+        <translation>Rodyti Connector ataskaitos puslapius</translation>
+    </message>
+    <message>
+        <source>Save the report of the Connector as PDF</source>
+        <translation>Įrašyti Connector ataskaitą kaip PDF</translation>
+    </message>
+    <message>
+        <source>Export PDF</source>
+        <translation>Eksportuoti PDF</translation>
+    </message>
+    <message>
+        <source>PDF document (*.pdf)</source>
+        <translation>PDF dokumentas (*.pdf)</translation>
+    </message>
 </context>
 <context>
     <name>TMsgTemplate</name>
@@ -1639,6 +1675,133 @@
 %1</source>
         <translation>Istorijos duomenų bazės naudoti negalima:
 %1</translation>
+    </message>
+</context>
+<context>
+    <name>TReport</name>
+    <message>
+        <source>Connector Report</source>
+        <translation>Connector ataskaita</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Pavadinimas</translation>
+    </message>
+    <message>
+        <source>Serial number</source>
+        <translation>Serijos numeris</translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation>Šaltinis</translation>
+    </message>
+    <message>
+        <source>Connector</source>
+        <translation>Connector</translation>
+    </message>
+    <message>
+        <source>Report made</source>
+        <translation>Ataskaita sudaryta</translation>
+    </message>
+    <message>
+        <source>Program version</source>
+        <translation>Programos versija</translation>
+    </message>
+    <message>
+        <source>Plan</source>
+        <translation>Planas</translation>
+    </message>
+    <message>
+        <source>First events of the plan</source>
+        <translation>Pirmieji plano įvykiai</translation>
+    </message>
+    <message>
+        <source>Connector clock</source>
+        <translation>Connector laikrodis</translation>
+    </message>
+    <message>
+        <source>Event</source>
+        <translation>Įvykis</translation>
+    </message>
+    <message>
+        <source>Program</source>
+        <translation>Programa</translation>
+    </message>
+    <message>
+        <source>Changes</source>
+        <translation>Pakeitimai</translation>
+    </message>
+    <message>
+        <source>No earlier read of this Connector is archived.</source>
+        <translation>Ankstesnio šio Connector nuskaitymo archyve nėra.</translation>
+    </message>
+    <message>
+        <source>No field differs from the read of %1.</source>
+        <translation>Nė vienas laukas nesiskiria nuo %1 nuskaitymo.</translation>
+    </message>
+    <message>
+        <source>Against the read of %1:</source>
+        <translation>Palyginti su %1 nuskaitymu:</translation>
+    </message>
+    <message>
+        <source>Field</source>
+        <translation>Laukas</translation>
+    </message>
+    <message>
+        <source>Before</source>
+        <translation>Prieš</translation>
+    </message>
+    <message>
+        <source>Now</source>
+        <translation>Dabar</translation>
+    </message>
+    <message>
+        <source>Event log</source>
+        <translation>Įvykių žurnalas</translation>
+    </message>
+    <message>
+        <source>The event log holds no records.</source>
+        <translation>Įvykių žurnale įrašų nėra.</translation>
+    </message>
+    <message>
+        <source>Notes and signature</source>
+        <translation>Pastabos ir parašas</translation>
+    </message>
+    <message>
+        <source>Site</source>
+        <translation>Vieta</translation>
+    </message>
+    <message>
+        <source>Technician</source>
+        <translation>Technikas</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Pastabos</translation>
+    </message>
+    <message>
+        <source>Signature</source>
+        <translation>Parašas</translation>
+    </message>
+    <message>
+        <source>Log plot</source>
+        <translation>Žurnalo grafikas</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>%1 puslapis iš %2</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Taip</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Ne</translation>
     </message>
 </context>
 </TS>

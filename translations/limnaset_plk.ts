@@ -598,6 +598,42 @@
         <source>Calendar (*.ics)</source>
         <translation>Kalendarz (*.ics)</translation>
     </message>
+    <message>
+        <source>The Connector holds no readable program or log; nothing was archived.</source>
+        <translation>Connector nie zawiera czytelnego programu ani dziennika; niczego nie zarchiwizowano.</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Drukuj...</translation>
+    </message>
+    <message>
+        <source>Print Previe&amp;w...</source>
+        <translation>&amp;Podgląd wydruku...</translation>
+    </message>
+    <message>
+        <source>Export P&amp;DF...</source>
+        <translation>Eksportuj do P&amp;DF...</translation>
+    </message>
+    <message>
+        <source>Print the report of the Connector</source>
+        <translation>Drukuj raport Connectora</translation>
+    </message>
+    <message>
+        <source>Show the pages of the report of the Connector</source>
+        <translation>Pokaż strony raportu Connectora</translation>
+    </message>
+    <message>
+        <source>Save the report of the Connector as PDF</source>
+        <translation>Zapisz raport Connectora jako PDF</translation>
+    </message>
+    <message>
+        <source>Export PDF</source>
+        <translation>Eksportuj do PDF</translation>
+    </message>
+    <message>
+        <source>PDF document (*.pdf)</source>
+        <translation>Dokument PDF (*.pdf)</translation>
+    </message>
 </context>
 <context>
     <name>TMsgTemplate</name>
@@ -1639,6 +1675,133 @@
 %1</source>
         <translation>Nie można użyć bazy danych historii:
 %1</translation>
+    </message>
+</context>
+<context>
+    <name>TReport</name>
+    <message>
+        <source>Connector Report</source>
+        <translation>Raport Connectora</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nazwa</translation>
+    </message>
+    <message>
+        <source>Serial number</source>
+        <translation>Numer seryjny</translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation>Źródło</translation>
+    </message>
+    <message>
+        <source>Connector</source>
+        <translation>Connector</translation>
+    </message>
+    <message>
+        <source>Report made</source>
+        <translation>Raport utworzony</translation>
+    </message>
+    <message>
+        <source>Program version</source>
+        <translation>Wersja programu</translation>
+    </message>
+    <message>
+        <source>Plan</source>
+        <translation>Plan</translation>
+    </message>
+    <message>
+        <source>First events of the plan</source>
+        <translation>Pierwsze zdarzenia planu</translation>
+    </message>
+    <message>
+        <source>Connector clock</source>
+        <translation>Zegar Connectora</translation>
+    </message>
+    <message>
+        <source>Event</source>
+        <translation>Zdarzenie</translation>
+    </message>
+    <message>
+        <source>Program</source>
+        <translation>Program</translation>
+    </message>
+    <message>
+        <source>Changes</source>
+        <translation>Zmiany</translation>
+    </message>
+    <message>
+        <source>No earlier read of this Connector is archived.</source>
+        <translation>Brak zarchiwizowanego wcześniejszego odczytu tego Connectora.</translation>
+    </message>
+    <message>
+        <source>No field differs from the read of %1.</source>
+        <translation>Żadne pole nie różni się od odczytu z %1.</translation>
+    </message>
+    <message>
+        <source>Against the read of %1:</source>
+        <translation>W porównaniu z odczytem z %1:</translation>
+    </message>
+    <message>
+        <source>Field</source>
+        <translation>Pole</translation>
+    </message>
+    <message>
+        <source>Before</source>
+        <translation>Przed</translation>
+    </message>
+    <message>
+        <source>Now</source>
+        <translation>Teraz</translation>
+    </message>
+    <message>
+        <source>Event log</source>
+        <translation>Dziennik zdarzeń</translation>
+    </message>
+    <message>
+        <source>The event log holds no records.</source>
+        <translation>Dziennik zdarzeń nie zawiera wpisów.</translation>
+    </message>
+    <message>
+        <source>Notes and signature</source>
+        <translation>Uwagi i podpis</translation>
+    </message>
+    <message>
+        <source>Site</source>
+        <translation>Miejsce</translation>
+    </message>
+    <message>
+        <source>Technician</source>
+        <translation>Technik</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Uwagi</translation>
+    </message>
+    <message>
+        <source>Signature</source>
+        <translation>Podpis</translation>
+    </message>
+    <message>
+        <source>Log plot</source>
+        <translation>Wykres dziennika</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Strona %1 z %2</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Tak</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nie</translation>
     </message>
 </context>
 </TS>

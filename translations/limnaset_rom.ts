@@ -598,6 +598,42 @@
         <source>Calendar (*.ics)</source>
         <translation>Calendar (*.ics)</translation>
     </message>
+    <message>
+        <source>The Connector holds no readable program or log; nothing was archived.</source>
+        <translation>Connectorul nu conține niciun program sau jurnal lizibil; nu s-a arhivat nimic.</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Tipărire...</translation>
+    </message>
+    <message>
+        <source>Print Previe&amp;w...</source>
+        <translation>&amp;Previzualizare tipărire...</translation>
+    </message>
+    <message>
+        <source>Export P&amp;DF...</source>
+        <translation>Export P&amp;DF...</translation>
+    </message>
+    <message>
+        <source>Print the report of the Connector</source>
+        <translation>Tipărește raportul Connectorului</translation>
+    </message>
+    <message>
+        <source>Show the pages of the report of the Connector</source>
+        <translation>Arată paginile raportului Connectorului</translation>
+    </message>
+    <message>
+        <source>Save the report of the Connector as PDF</source>
+        <translation>Salvează raportul Connectorului ca PDF</translation>
+    </message>
+    <message>
+        <source>Export PDF</source>
+        <translation>Export PDF</translation>
+    </message>
+    <message>
+        <source>PDF document (*.pdf)</source>
+        <translation>Document PDF (*.pdf)</translation>
+    </message>
 </context>
 <context>
     <name>TMsgTemplate</name>
@@ -1639,6 +1675,133 @@
 %1</source>
         <translation>Baza de date a istoricului nu poate fi folosită:
 %1</translation>
+    </message>
+</context>
+<context>
+    <name>TReport</name>
+    <message>
+        <source>Connector Report</source>
+        <translation>Raportul Connectorului</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nume</translation>
+    </message>
+    <message>
+        <source>Serial number</source>
+        <translation>Număr de serie</translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation>Sursă</translation>
+    </message>
+    <message>
+        <source>Connector</source>
+        <translation>Connector</translation>
+    </message>
+    <message>
+        <source>Report made</source>
+        <translation>Raport întocmit</translation>
+    </message>
+    <message>
+        <source>Program version</source>
+        <translation>Versiunea programului</translation>
+    </message>
+    <message>
+        <source>Plan</source>
+        <translation>Plan</translation>
+    </message>
+    <message>
+        <source>First events of the plan</source>
+        <translation>Primele evenimente ale planului</translation>
+    </message>
+    <message>
+        <source>Connector clock</source>
+        <translation>Ceasul Connectorului</translation>
+    </message>
+    <message>
+        <source>Event</source>
+        <translation>Eveniment</translation>
+    </message>
+    <message>
+        <source>Program</source>
+        <translation>Program</translation>
+    </message>
+    <message>
+        <source>Changes</source>
+        <translation>Modificări</translation>
+    </message>
+    <message>
+        <source>No earlier read of this Connector is archived.</source>
+        <translation>Nicio citire anterioară a acestui Connector nu este arhivată.</translation>
+    </message>
+    <message>
+        <source>No field differs from the read of %1.</source>
+        <translation>Niciun câmp nu diferă de citirea din %1.</translation>
+    </message>
+    <message>
+        <source>Against the read of %1:</source>
+        <translation>Față de citirea din %1:</translation>
+    </message>
+    <message>
+        <source>Field</source>
+        <translation>Câmp</translation>
+    </message>
+    <message>
+        <source>Before</source>
+        <translation>Înainte</translation>
+    </message>
+    <message>
+        <source>Now</source>
+        <translation>Acum</translation>
+    </message>
+    <message>
+        <source>Event log</source>
+        <translation>Jurnal de evenimente</translation>
+    </message>
+    <message>
+        <source>The event log holds no records.</source>
+        <translation>Jurnalul de evenimente nu conține înregistrări.</translation>
+    </message>
+    <message>
+        <source>Notes and signature</source>
+        <translation>Note și semnătură</translation>
+    </message>
+    <message>
+        <source>Site</source>
+        <translation>Loc</translation>
+    </message>
+    <message>
+        <source>Technician</source>
+        <translation>Tehnician</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>Signature</source>
+        <translation>Semnătură</translation>
+    </message>
+    <message>
+        <source>Log plot</source>
+        <translation>Graficul jurnalului</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Pagina %1 din %2</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Da</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nu</translation>
     </message>
 </context>
 </TS>

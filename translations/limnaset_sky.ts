@@ -598,6 +598,42 @@
         <source>Calendar (*.ics)</source>
         <translation>Kalendár (*.ics)</translation>
     </message>
+    <message>
+        <source>The Connector holds no readable program or log; nothing was archived.</source>
+        <translation>Connector neobsahuje čitateľný program ani protokol; nič nebolo archivované.</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Tlačiť...</translation>
+    </message>
+    <message>
+        <source>Print Previe&amp;w...</source>
+        <translation>&amp;Ukážka tlače...</translation>
+    </message>
+    <message>
+        <source>Export P&amp;DF...</source>
+        <translation>Export do P&amp;DF...</translation>
+    </message>
+    <message>
+        <source>Print the report of the Connector</source>
+        <translation>Vytlačiť správu o Connectore</translation>
+    </message>
+    <message>
+        <source>Show the pages of the report of the Connector</source>
+        <translation>Zobraziť strany správy o Connectore</translation>
+    </message>
+    <message>
+        <source>Save the report of the Connector as PDF</source>
+        <translation>Uložiť správu o Connectore ako PDF</translation>
+    </message>
+    <message>
+        <source>Export PDF</source>
+        <translation>Export do PDF</translation>
+    </message>
+    <message>
+        <source>PDF document (*.pdf)</source>
+        <translation>Dokument PDF (*.pdf)</translation>
+    </message>
 </context>
 <context>
     <name>TMsgTemplate</name>
@@ -1639,6 +1675,133 @@
 %1</source>
         <translation>Databázu histórie nemožno použiť:
 %1</translation>
+    </message>
+</context>
+<context>
+    <name>TReport</name>
+    <message>
+        <source>Connector Report</source>
+        <translation>Správa o Connectore</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Názov</translation>
+    </message>
+    <message>
+        <source>Serial number</source>
+        <translation>Sériové číslo</translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation>Zdroj</translation>
+    </message>
+    <message>
+        <source>Connector</source>
+        <translation>Connector</translation>
+    </message>
+    <message>
+        <source>Report made</source>
+        <translation>Správa vytvorená</translation>
+    </message>
+    <message>
+        <source>Program version</source>
+        <translation>Verzia programu</translation>
+    </message>
+    <message>
+        <source>Plan</source>
+        <translation>Plán</translation>
+    </message>
+    <message>
+        <source>First events of the plan</source>
+        <translation>Prvé udalosti plánu</translation>
+    </message>
+    <message>
+        <source>Connector clock</source>
+        <translation>Hodiny Connectora</translation>
+    </message>
+    <message>
+        <source>Event</source>
+        <translation>Udalosť</translation>
+    </message>
+    <message>
+        <source>Program</source>
+        <translation>Program</translation>
+    </message>
+    <message>
+        <source>Changes</source>
+        <translation>Zmeny</translation>
+    </message>
+    <message>
+        <source>No earlier read of this Connector is archived.</source>
+        <translation>Žiadne skoršie čítanie tohto Connectora nie je archivované.</translation>
+    </message>
+    <message>
+        <source>No field differs from the read of %1.</source>
+        <translation>Žiadne pole sa nelíši od čítania z %1.</translation>
+    </message>
+    <message>
+        <source>Against the read of %1:</source>
+        <translation>Oproti čítaniu z %1:</translation>
+    </message>
+    <message>
+        <source>Field</source>
+        <translation>Pole</translation>
+    </message>
+    <message>
+        <source>Before</source>
+        <translation>Predtým</translation>
+    </message>
+    <message>
+        <source>Now</source>
+        <translation>Teraz</translation>
+    </message>
+    <message>
+        <source>Event log</source>
+        <translation>Záznam udalostí</translation>
+    </message>
+    <message>
+        <source>The event log holds no records.</source>
+        <translation>Záznam udalostí neobsahuje žiadne záznamy.</translation>
+    </message>
+    <message>
+        <source>Notes and signature</source>
+        <translation>Poznámky a podpis</translation>
+    </message>
+    <message>
+        <source>Site</source>
+        <translation>Miesto</translation>
+    </message>
+    <message>
+        <source>Technician</source>
+        <translation>Technik</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Dátum</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Poznámky</translation>
+    </message>
+    <message>
+        <source>Signature</source>
+        <translation>Podpis</translation>
+    </message>
+    <message>
+        <source>Log plot</source>
+        <translation>Graf záznamu</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Strana %1 z %2</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Áno</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nie</translation>
     </message>
 </context>
 </TS>

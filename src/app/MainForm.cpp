@@ -229,6 +229,9 @@ void TMainForm::ConnectCommands() {
     bind(ui->FileHistory, &TMainForm::FileHistoryExecute);
     bind(ui->FileExportPlot, &TMainForm::FileExportPlotExecute);
     bind(ui->FileExportPlan, &TMainForm::FileExportPlanExecute);
+    bind(ui->FilePrint, &TMainForm::FilePrintExecute);
+    bind(ui->FilePrintPreview, &TMainForm::FilePrintPreviewExecute);
+    bind(ui->FileExportPdf, &TMainForm::FileExportPdfExecute);
     bind(ui->FileProperties, &TMainForm::FilePropertiesExecute);
     bind(ui->FileExit, &TMainForm::FileExitExecute);
     bind(ui->DataRead, &TMainForm::DataReadExecute);

@@ -50,6 +50,7 @@ public:
     TFileDialog FileExportDialog;
     TFileDialog FileExportPlotDialog;
     TFileDialog FileExportPlanDialog;
+    TFileDialog FileExportPdfDialog;
     // The export's file type as last chosen in its dialog.
     TCsvEncoding ExportEncoding = TCsvEncoding::CodePage;
 
@@ -99,6 +100,10 @@ public:
     void FileHistoryExecute();
     void FileExportPlotExecute();
     void FileExportPlanExecute();
+    // The report of the document, in MainFormReport.cpp.
+    void FilePrintExecute();
+    void FilePrintPreviewExecute();
+    void FileExportPdfExecute();
     void FilePropertiesExecute();
     void FileExitExecute();
     void DataReadExecute();

@@ -7,6 +7,7 @@
 #include "CliOutcome.h"
 #include "CliPlan.h"
 #include "CliProgram.h"
+#include "CliReport.h"
 #include "ConnectorCalendar.h"
 #include "ConnectorSession.h"
 #include "LogExport.h"
@@ -257,17 +258,36 @@ int RunStatus(const TArguments&) {
     return 0;
 }
 
-int RunRead(const TArguments& a) {
+// Reads the Connector through a session, its bytes archived; 0, or the exit code with its
+// message printed.
+int ReadThroughSession(TReadResult& read) {
     TConnectorSession session;
     const TInterruptible interruptible(session);
     if (const TCliOutcome probe = Probe(session); probe != TCliOutcome::Ok) return Finish(probe);
-    TReadResult read;
     {
         const TProgress progress(session);
         read = session.Read();
     }
     if (read.Cancelled) return Interrupted(TMsgTemplate::SourceText(MsgReadCancelled));
     if (read.ArchiveFailed) ReportNotArchived(session);
+    return 0;
+}
+
+} // namespace
+
+int ReadAndArchive(TR7200& record, QString* archived) {
+    TReadResult read;
+    if (const int code = ReadThroughSession(read); code != 0) return code;
+    if (archived) *archived = read.ArchivePath;
+    record = read.Document;
+    return read.Ok() ? 0 : Finish(OutcomeOfStatus(read.Document.Status));
+}
+
+namespace {
+
+int RunRead(const TArguments& a) {
+    TReadResult read;
+    if (const int code = ReadThroughSession(read); code != 0) return code;
     const bool raw = a.Parser.isSet(QStringLiteral("raw"));
     if (read.Whole && raw) {
         const QByteArray bytes(reinterpret_cast<const char*>(read.Raw.data()),
@@ -552,6 +572,9 @@ QList<TCommand> Commands() {
          {O(QStringLiteral("from"), QStringLiteral("the day the name holds from"),
             QStringLiteral("DATE"))},
          [](const TArguments& a) { return RunSite(a.Parser, a.Files); }},
+        {QStringLiteral("report"), ReportSynopsis(), ReportDescription(),
+         0, // FILE, or none with --connector
+         1, ReportOptions(), [](const TArguments& a) { return RunReport(a.Parser, a.Files); }},
     };
 }
 

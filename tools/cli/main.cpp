@@ -1,10 +1,11 @@
 #include "CliCommands.h"
+#include "CliReport.h"
 #include "Version.h"
 
 #include <QCoreApplication>
 
 int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
+    const std::unique_ptr<QCoreApplication> app = MakeCliApplication(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("limnaset-cli"));
     QCoreApplication::setApplicationVersion(QStringLiteral(LIMNASET_VERSION));
     QStringList arguments = QCoreApplication::arguments();
