@@ -1,6 +1,8 @@
 #include "AnsiText.h"
 
+#include <QCoreApplication>
 #include <QList>
+#include <QStringList>
 #include <algorithm>
 #include <cstring>
 #include <iterator>
@@ -148,4 +150,27 @@ QString TAnsiText::Recode(const QString& text, TCodePage from, TCodePage to) {
     for (const char32_t c : text.toUcs4())
         out += QChar(char16_t(FromByte(ToByte(c, from), to)));
     return out;
+}
+
+QString TAnsiText::Unstorable(const QString& text, TCodePage page) {
+    QString letters;
+    for (const char32_t c : text.toUcs4()) {
+        const uint8_t b = ToByte(c, page);
+        const bool lost = b == '?' && c != U'?';
+        const bool undefined = (c >= 0x80 && c < 0xA0) || // a C1 control stands for such a byte
+                               (page == TCodePage::Baltic && (b == 0xA1 || b == 0xA5));
+        const QString letter = QString::fromUcs4(&c, 1);
+        if ((lost || undefined) && !letters.contains(letter)) letters += letter;
+    }
+    return letters;
+}
+
+QString TAnsiText::UnstorableMessage(const QString& letters, TCodePage page) {
+    QStringList each;
+    for (const char32_t c : letters.toUcs4())
+        each << QString::fromUcs4(&c, 1);
+    return QCoreApplication::translate("TAnsiText",
+                                       "These letters cannot be stored in code page %1: %2")
+        .arg(int(page))
+        .arg(each.join(u' '));
 }

@@ -36,6 +36,11 @@ public:
     // The text as the other code page reads the bytes this one wrote: what a record read
     // under the wrong code page shows once the right one is chosen.
     static QString Recode(const QString& text, TCodePage from, TCodePage to);
+    // The distinct characters of a text the code page cannot hold, in their order, those of
+    // the bytes it leaves undefined included: typed text never produces such a byte.
+    static QString Unstorable(const QString& text, TCodePage page = CodePage());
+    // "These letters cannot be stored in code page 1252: С т а н ц и я".
+    static QString UnstorableMessage(const QString& letters, TCodePage page = CodePage());
 
     // Bytes the code page leaves undefined map to the code point of the same number, so
     // every byte reads back as itself.

@@ -45,7 +45,7 @@ void TConnectorDialog::LimitComment() {
     cursor.clearSelection();
     for (;;) {
         const QString text = memo->toPlainText();
-        if (CheckFieldString(TField::ConnectorComment, text) == TFieldCheck::Accepted) break;
+        if (CheckFieldString(TField::ConnectorComment, text) != TFieldCheck::OutOfRange) break;
         // The newest text lies before the cursor; without any, the end goes.
         if (cursor.position() == 0) cursor.movePosition(QTextCursor::End);
         const int excess = std::max(1, int(text.size() + text.count(u'\n')) - most);

@@ -8,18 +8,6 @@
 
 #include <QButtonGroup>
 
-namespace {
-
-TStoreStep::TCondition InMode(int mode) {
-    return [mode](const TR7200& r) { return r.EventMode == mode; };
-}
-
-bool PreSamplingOn(const TR7200& r) {
-    return r.PreSampling != 0;
-}
-
-} // namespace
-
 TEventDialog::TEventDialog(QWidget* parent)
     : QDialog(parent), ui(new Ui::TEventDialog), EventMode(new QButtonGroup(this)),
       EventRun(new QButtonGroup(this)), Editor(this) {
@@ -46,24 +34,20 @@ TEventDialog::TEventDialog(QWidget* parent)
     Editor.Bind(ui->EdtLowTemperature, F::EventLowTemperature);
     Editor.Bind(ui->EdtHighTemperature, F::EventHighTemperature);
 
-    // The delay and pre-sampling count in every mode, even with their panel hidden; the
-    // limits only in their own mode. The high limit's rule compares it with the low one
-    // already stored.
-    Steps = {
-        {EventMode},
-        {EventRun},
-        {ui->CbEventInversion},
-        {ui->CbChangeBottle},
-        {ui->EdtEventDelay},
-        {ui->CbPreSampling},
-        {ui->CbDisableVar, PreSamplingOn},
-        {ui->EdtPreInterval, PreSamplingOn},
-        {ui->EdtPreSamples, PreSamplingOn},
-        {ui->EdtLowLimit, InMode(EventAnalog)},
-        {ui->EdtHighLimit, InMode(EventAnalog)},
-        {ui->EdtLowTemperature, InMode(EventTemperature)},
-        {ui->EdtHighTemperature, InMode(EventTemperature)},
-    };
+    // In store order; each field counts in the modes the program model gives it.
+    Steps = {{EventMode},
+             {EventRun},
+             {ui->CbEventInversion},
+             {ui->CbChangeBottle},
+             {ui->EdtEventDelay},
+             {ui->CbPreSampling},
+             {ui->CbDisableVar},
+             {ui->EdtPreInterval},
+             {ui->EdtPreSamples},
+             {ui->EdtLowLimit},
+             {ui->EdtHighLimit},
+             {ui->EdtLowTemperature},
+             {ui->EdtHighTemperature}};
 
     connect(EventMode, &QButtonGroup::idToggled, this, [this](int, bool on) {
         if (on) RgEventModeClick();

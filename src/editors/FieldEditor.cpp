@@ -1,5 +1,6 @@
 #include "FieldEditor.h"
 
+#include "AnsiText.h"
 #include "InternalError.h"
 #include "MessageBox.h"
 #include "MsgTemplate.h"
@@ -65,7 +66,8 @@ void TFieldEditor::Fill(QObject* control, const TR7200& record) {
     TBinding& b = Find(control);
     if (auto memo = qobject_cast<QPlainTextEdit*>(control)) {
         QString text = FieldString(b.Field, record);
-        memo->setPlainText(text.replace(QLatin1String("\r\n"), QLatin1String("\n")));
+        b.CleanText = text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+        memo->setPlainText(b.CleanText);
         return;
     }
     if (auto edit = qobject_cast<QLineEdit*>(control)) {
@@ -88,25 +90,11 @@ void TFieldEditor::Fill(QObject* control, const TR7200& record) {
 
 bool TFieldEditor::Store(QObject* control, TR7200& record) {
     TBinding& b = Find(control);
-    if (auto memo = qobject_cast<QPlainTextEdit*>(control)) {
-        const QString text = memo->toPlainText();
-        if (const TFieldCheck c = CheckFieldString(b.Field, text); c != TFieldCheck::Accepted) {
-            Reject(memo, c);
-            return false;
-        }
-        SetFieldString(b.Field, record, text);
-        return true;
-    }
+    if (auto memo = qobject_cast<QPlainTextEdit*>(control))
+        return StoreString(b, memo, record, memo->toPlainText());
     if (auto edit = qobject_cast<QLineEdit*>(control)) {
         const QString text = edit->text();
-        if (IsText(b.Field)) {
-            if (const TFieldCheck c = CheckFieldString(b.Field, text); c != TFieldCheck::Accepted) {
-                Reject(edit, c);
-                return false;
-            }
-            SetFieldString(b.Field, record, text);
-            return true;
-        }
+        if (IsText(b.Field)) return StoreString(b, edit, record, text);
         double value = b.CleanValue;
         TFieldCheck c = TFieldCheck::BadFormat;
         if (text == b.CleanText) c = CheckFieldValue(b.Field, record, value);
@@ -134,6 +122,20 @@ bool TFieldEditor::Store(QObject* control, TR7200& record) {
     return StoreValue(b, record, value);
 }
 
+// A text as it was filled stays, even with letters the code page cannot hold: they came
+// from the record, and the user could not enter them again.
+bool TFieldEditor::StoreString(TBinding& b, QWidget* control, TR7200& record, const QString& text) {
+    TFieldCheck c = CheckFieldString(b.Field, text);
+    if (c == TFieldCheck::Unstorable && text == b.CleanText) c = TFieldCheck::Accepted;
+    if (c != TFieldCheck::Accepted) {
+        Reject(control, c, text);
+        return false;
+    }
+    SetFieldString(b.Field, record, text);
+    b.CleanText = text;
+    return true;
+}
+
 bool TFieldEditor::StoreValue(TBinding& b, TR7200& record, double value) {
     if (const TFieldCheck c = CheckFieldValue(b.Field, record, value); c != TFieldCheck::Accepted) {
         Reject(Widget(b.Control), c);
@@ -145,9 +147,15 @@ bool TFieldEditor::StoreValue(TBinding& b, TR7200& record, double value) {
 
 bool TFieldEditor::Store(const std::vector<TStoreStep>& steps, TR7200& record) {
     for (const TStoreStep& step : steps) {
-        if (step.When && !step.When(record)) continue;
+        const TBinding& b = Find(step.Control);
+        const TFieldRule& rule = FieldRule(b.Field);
+        if (step.When ? !step.When(record) : !FieldCounts(rule, record)) continue;
         if (step.Active && !step.Active(record)) {
-            SetFieldValue(Find(step.Control).Field, record, step.Otherwise);
+            SetFieldValue(b.Field, record, step.Otherwise, b.Index);
+            continue;
+        }
+        if (!step.Active && !FieldActive(rule, record)) {
+            SetFieldValue(b.Field, record, rule.Otherwise, b.Index);
             continue;
         }
         if (!Store(step.Control, record)) return false;
@@ -160,11 +168,14 @@ void TFieldEditor::SetHint(QWidget* edit, const TR7200& record) {
     edit->setToolTip(FieldHint(Find(edit).Field, record));
 }
 
-void TFieldEditor::Reject(QWidget* control, TFieldCheck check) {
+void TFieldEditor::Reject(QWidget* control, TFieldCheck check, const QString& text) {
     if (BringUp) BringUp();
     if (control && control->isVisible() && control->isEnabled() &&
         control->focusPolicy() != Qt::NoFocus)
         control->setFocus();
-    TMessageBox::Show(Msg(check == TFieldCheck::BadFormat ? MsgParameterFormat : MsgParameterOut),
-                      Msg(MsgError), TMessageBox::Ok, Owner->window());
+    const QString message = check == TFieldCheck::Unstorable
+                                ? TAnsiText::UnstorableMessage(TAnsiText::Unstorable(text))
+                            : check == TFieldCheck::BadFormat ? Msg(MsgParameterFormat)
+                                                              : Msg(MsgParameterOut);
+    TMessageBox::Show(message, Msg(MsgError), TMessageBox::Ok, Owner->window());
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "FieldRules.h"
+#include "ProgramModel.h"
 
 #include <QString>
 #include <functional>
@@ -17,6 +17,7 @@ class TR7200;
 
 // One step of a store: the bound control's field is stored when `When` holds for the record
 // as stored so far; when `Active` says no, the field takes `Otherwise` instead of the text.
+// Without them, the field's own mode and activity in the program model decide.
 struct TStoreStep {
     using TCondition = std::function<bool(const TR7200&)>;
     QObject* Control;
@@ -55,7 +56,7 @@ public:
 
     // The one report of a refused entry: the control gets the focus when it can take it,
     // and the box is shown either way.
-    void Reject(QWidget* control, TFieldCheck check);
+    void Reject(QWidget* control, TFieldCheck check, const QString& text = {});
 
 private:
     struct TBinding {
@@ -67,6 +68,7 @@ private:
     };
     TBinding& Find(QObject* control);
     bool StoreValue(TBinding& b, TR7200& record, double value);
+    bool StoreString(TBinding& b, QWidget* control, TR7200& record, const QString& text);
 
     QWidget* Owner;
     std::function<void()> BringUp;

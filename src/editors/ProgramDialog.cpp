@@ -12,8 +12,9 @@
 
 namespace {
 
-// The Weeks bits of the boxes "1st" to "4th" and "Last"; bits 4, 6 and 7 have no box.
+// The Weeks bits of the boxes "1st" to "4th" and "Last", the bits of WeekMask.
 constexpr int WeekBits[] = {0, 1, 2, 3, 5};
+static_assert((1 | 2 | 4 | 8 | 32) == WeekMask);
 
 } // namespace
 
@@ -120,24 +121,14 @@ void TProgramDialog::BtnProgramNowClick() {
 void TProgramDialog::BtnProgramOkClick() {
     if (!Host) return;
     TR7200& r = Host->Record();
-    if (!Editor.Store(Mode, r)) return;
-    switch (Mode->checkedId()) {
-    case ProgramAfterDelay:
-        if (!Editor.Store(ui->EdtProgramStartDelay, r)) return;
-        break;
-    case ProgramAtTime:
-        // The earliest start is taken now, when OK is pressed.
-        if (!Editor.Store(ui->EdtProgramStartAt, r)) return;
-        break;
-    case ProgramByScheduler:
+    // Only the chosen mode's own settings count; the earliest start is taken now.
+    if (!Editor.Store({{Mode}, {ui->EdtProgramStartDelay}, {ui->EdtProgramStartAt}}, r)) return;
+    if (FieldCounts(FieldRule(TField::ScheduleStartAt), r)) {
         if (!StoreScheduler()) return;
         if (!HasScheduledActivity()) {
             TMessageBox::Show(Msg(MsgNoScheduledActivity), Msg(MsgError), TMessageBox::Ok, this);
             return;
         }
-        break;
-    default:
-        break;
     }
     Host->SetModified();
     accept();

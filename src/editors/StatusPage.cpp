@@ -12,14 +12,17 @@
 
 namespace {
 
-const int Capacities[] = {0, 1, 4, 8, 12, 24};
-
+// The VAR settings have a panel in each of their modes; each panel counts in its own.
 TStoreStep::TCondition InMode(int mode) {
     return [mode](const TR7200& r) { return r.SamplerMode == mode; };
 }
 
 bool FlowMode(const TR7200& r) {
-    return r.SamplerMode == SamplerFlowPulses || r.SamplerMode == SamplerFlowRate;
+    return FieldCounts(FieldRule(TField::BottleChangeBy), r);
+}
+
+std::span<const TFieldItem> Capacities() {
+    return FieldRule(TField::Capacity).Items;
 }
 
 TStoreStep::TCondition Checked(QAbstractButton* box) {
@@ -43,8 +46,8 @@ TStatusPage::TStatusPage(QWidget* parent)
     MakePanelTitlesBold(this);
     for (int mode = 0; mode < ui->CbxSamplerMode->count(); ++mode)
         ui->CbxSamplerMode->setItemData(mode, mode);
-    for (int i = 0; i < ui->CbxCapacity->count(); ++i)
-        ui->CbxCapacity->setItemData(i, Capacities[i]);
+    for (int i = 0; i < ui->CbxCapacity->count() && i < int(Capacities().size()); ++i)
+        ui->CbxCapacity->setItemData(i, Capacities()[size_t(i)].Value);
     ChangeBy->addButton(ui->RgBottleChangeBy0, ChangeBySamplesCount);
     ChangeBy->addButton(ui->RgBottleChangeBy1, ChangeByTimeInterval);
 
@@ -67,29 +70,28 @@ TStatusPage::TStatusPage(QWidget* parent)
     Editor.Bind(ChangeBy, F::BottleChangeBy);
     Editor.Bind(ui->EdtChangeInterval, F::ChangeInterval);
 
-    // The bottles settings count in every mode, even where their panel is hidden; a mode's
-    // own settings only in that mode.
+    // Each field counts in the modes the program model gives it; the boxes switch their edit
+    // to the field's unset value.
     Steps = {
         {ui->CbxSamplerMode},
         {ui->CbxCapacity},
-        {ui->EdtBottlesLimit, {}, Checked(ui->CbEnableBottlesLimit), 255},
+        {ui->EdtBottlesLimit, {}, Checked(ui->CbEnableBottlesLimit), NoBottlesLimit},
         {ui->EdtBottlesPerGroup},
         {ui->EdtSamplesPerBottle},
         {ui->CbEnableExternalVar, InMode(SamplerExternalControl)},
         {ui->EdtExternalVarMaximum, InMode(SamplerExternalControl)},
-        {ui->EdtSamplingPeriod, InMode(SamplerPeriodical)},
+        {ui->EdtSamplingPeriod},
         {ui->CbEnableVar, InMode(SamplerPeriodical)},
         {ui->EdtVarMaximum, InMode(SamplerPeriodical)},
-        {ui->EdtPulsesPerSample, InMode(SamplerFlowPulses)},
+        {ui->EdtPulsesPerSample},
         {ui->EdtPulsesMaximumInterval, InMode(SamplerFlowPulses),
-         Checked(ui->CbPulsesEnableMaximumInterval), 0},
-        {ui->EdtFlowMaximum, InMode(SamplerFlowRate)},
-        {ui->EdtSamplesRate, InMode(SamplerFlowRate)},
+         Checked(ui->CbPulsesEnableMaximumInterval), NoMaximumInterval},
+        {ui->EdtFlowMaximum},
+        {ui->EdtSamplesRate},
         {ui->EdtRateMaximumInterval, InMode(SamplerFlowRate),
-         Checked(ui->CbRateEnableMaximumInterval), 0},
-        {ChangeBy, FlowMode},
-        {ui->EdtChangeInterval, FlowMode,
-         [](const TR7200& r) { return r.BottleChangeBy == ChangeByTimeInterval; }, 3600},
+         Checked(ui->CbRateEnableMaximumInterval), NoMaximumInterval},
+        {ChangeBy},
+        {ui->EdtChangeInterval},
     };
 
     connect(ui->BtnSetClock, &QPushButton::clicked, this, &TStatusPage::SetClockClicked);
@@ -153,7 +155,7 @@ void TStatusPage::FillStatusPage() {
     if (r.EventMode < std::size(inputs)) ui->LblEventInput->setText(Msg(inputs[r.EventMode]));
 
     Editor.Fill({ui->CbxSamplerMode, ui->CbxCapacity}, r);
-    if (r.BottlesLimit == 255) {
+    if (r.BottlesLimit == NoBottlesLimit) {
         ui->CbEnableBottlesLimit->setChecked(false);
         ui->EdtBottlesLimit->clear();
     } else {
@@ -188,8 +190,8 @@ void TStatusPage::FillStatusPage() {
 
 void TStatusPage::FillMaximumInterval(QAbstractButton* box, QLineEdit* edit) {
     const TR7200& r = Host->Record();
-    box->setChecked(r.MaximumInterval != 0);
-    if (r.MaximumInterval != 0)
+    box->setChecked(r.MaximumInterval != NoMaximumInterval);
+    if (r.MaximumInterval != NoMaximumInterval)
         Editor.Fill(edit, r);
     else
         edit->clear();
@@ -239,7 +241,7 @@ void TStatusPage::SetFlowHints() {
 
 int TStatusPage::SelectedCapacity() const {
     const int i = ui->CbxCapacity->currentIndex();
-    return i >= 1 && i < int(std::size(Capacities)) ? Capacities[i] : 0;
+    return i >= 1 && i < int(Capacities().size()) ? Capacities()[size_t(i)].Value : 0;
 }
 
 void TStatusPage::ShowModePanels(int mode) {
@@ -293,7 +295,7 @@ void TStatusPage::CbEnableBottlesLimitClick() {
         // The proposal comes from the record, not from what the edit held.
         const int limit = Host->Record().BottlesLimit;
         ui->EdtBottlesLimit->setText(
-            QString::number(limit != 255 && limit <= capacity ? limit : capacity));
+            QString::number(limit != NoBottlesLimit && limit <= capacity ? limit : capacity));
     }
     EnableAll({ui->BottlesLimitLabel, ui->EdtBottlesLimit}, on);
 }

@@ -1,7 +1,7 @@
 #include "../app/AppTestSupport.h"
 
 #include "ConnectorCalendar.h"
-#include "FieldRules.h"
+#include "ProgramModel.h"
 #include "R7200.h"
 
 #include <QApplication>
