@@ -1,7 +1,7 @@
 #include "Plan.h"
 
 #include "ConnectorCalendar.h"
-#include "FieldRules.h"
+#include "ProgramModel.h"
 #include "PlanText.h"
 #include "R7200.h"
 
