@@ -1,4 +1,5 @@
 #include "CliCommands.h"
+#include "CliDiff.h"
 
 #include "AnsiText.h"
 
@@ -9,6 +10,7 @@
 #include "ConnectorSession.h"
 #include "LogExport.h"
 #include "MsgTemplate.h"
+#include "ProgramCompare.h"
 #include "ProgressBar.h"
 #include "R7200.h"
 #include "RecordReport.h"
@@ -51,6 +53,9 @@ struct TArguments {
     const QCommandLineParser& Parser;
     QStringList Files;
 };
+
+// A command that counts its files itself.
+constexpr int AnyFileCount = -1;
 
 struct TCommand {
     QString Name;
@@ -215,6 +220,10 @@ int RunLog(const TArguments& a) {
     return 0;
 }
 
+int RunDiffOf(const TArguments& a) {
+    return RunDiff(a.Parser, a.Files);
+}
+
 int RunPlanOf(const TArguments& a) {
     return RunPlan(a.Parser, a.Files[0]);
 }
@@ -284,6 +293,18 @@ int RunRead(const TArguments& a) {
     return 0;
 }
 
+// What the write changes against the Connector's bytes the backup archived; no read of its own.
+void ReportChanges(const QString& backup, const TR7200& next) {
+    TR7200 current;
+    if (!current.LoadFromFile(backup)) {
+        Report(
+            QStringLiteral("The backup holds no program: what the write changes cannot be told"));
+        return;
+    }
+    for (const QString& line : ChangeLines(CompareProgram(current, next, true), 10, true))
+        Report(VisibleText(line));
+}
+
 int RunWrite(const TArguments& a) {
     TR7200 record;
     if (const TCliOutcome loaded = Load(record, a.Files[0]); loaded != TCliOutcome::Ok)
@@ -305,12 +326,14 @@ int RunWrite(const TArguments& a) {
                            .arg(b.Path)
                            .arg(b.Holding.LogRecords)
                            .arg(HoldingNote(b.Holding)));
+                ReportChanges(b.Path, record);
                 return true;
             case TBackup::Unreadable:
                 if (force)
                     Report(QStringLiteral("Backup: none, the Connector could not be read whole"));
                 return force;
             case TBackup::Skipped:
+                Report(QStringLiteral("Without the backup, what the write changes cannot be told"));
                 return true;
             case TBackup::ArchiveFailed:
             case TBackup::Cancelled:
@@ -419,6 +442,15 @@ QList<TCommand> Commands() {
           O(QStringLiteral("utf8"),
             QStringLiteral("UTF-8 with a byte-order mark instead of the code page"))},
          RunLog},
+        {QStringLiteral("diff"),
+         QStringLiteral("diff A (B | --connector | --archive SERIAL) [--json]"),
+         QStringLiteral("Prints each program field whose value differs between the documents A\n"
+                        "and B, one a line: field, its text in A and in B, tabs between. B may\n"
+                        "be the Connector (read and archived, nothing written) or the newest\n"
+                        "archived read of the Connector SERIAL. Exits 0 when no program field\n"
+                        "differs, 1 when any does; the serial number and the log are no program\n"
+                        "field and are told on standard error."),
+         AnyFileCount, DiffOptions(), RunDiffOf},
         {QStringLiteral("plan"),
          QStringLiteral("plan FILE [--connector] [--from YYYY-MM-DDTHH:MM:SS] [--days N] "
                         "[--pulses-per-hour N] [--flow PERCENT] [--capacity N] "
@@ -588,7 +620,7 @@ int RunCommand(QStringList arguments) {
             return 0;
         }
         const QStringList files = parser.positionalArguments();
-        if (files.size() != command.FileCount)
+        if (command.FileCount != AnyFileCount && files.size() != command.FileCount)
             return UsageError(QStringLiteral("usage: limnaset-cli %1").arg(command.Synopsis));
         return command.Run({parser, files});
     }

@@ -136,9 +136,9 @@ QList<TRawField> ImageMap() {
     return map;
 }
 
-// Texts from a file reach a terminal: control characters show as \xNN and cannot move
-// the cursor, retitle the window or start a line of their own.
-QString Visible(const QString& text) {
+} // namespace
+
+QString VisibleText(const QString& text) {
     QString shown;
     for (const QChar c : text) {
         const ushort u = c.unicode();
@@ -150,6 +150,12 @@ QString Visible(const QString& text) {
             shown += c;
     }
     return shown;
+}
+
+namespace {
+
+QString Visible(const QString& text) {
+    return VisibleText(text);
 }
 
 } // namespace

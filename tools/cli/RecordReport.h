@@ -12,3 +12,6 @@ QString RecordText(const TR7200& record);
 QByteArray RecordJson(const TR7200& record);
 // Every field of the image map with its offset, width and raw bytes.
 QString RecordDump(const TR7200& record);
+// Texts from a file reach a terminal: control characters show as \xNN and cannot move
+// the cursor, retitle the window or start a line of their own.
+QString VisibleText(const QString& text);
