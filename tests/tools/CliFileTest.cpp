@@ -442,3 +442,40 @@ TEST(CliOutcome, AnInternalErrorIsPrintedWithItsOwnCode) {
     EXPECT_EQ(testing::internal::GetCapturedStderr(), "limnaset-cli: Error on file R7200 line 7\n");
     EXPECT_EQ(GuardInternalErrors([] { return 13; }), 13);
 }
+
+TEST_F(CliFiles, DiffListsTheDifferingProgramFieldsAsDiffExits) {
+    TR7200 record;
+    record.SamplerMode = SamplerPeriodical;
+    const QString a = Save(record, "a.r72");
+    record.SamplesPerBottle = 5;
+    record.ConnectorComment = QStringLiteral("up\r\nstream");
+    record.SerialNumber = 9; // the Connector's, no program field
+    const QString b = Save(record, "b.r72");
+    const QString missing = PathOf("missing.r72");
+    const struct {
+        QStringList Arguments;
+        int Exit;
+        QByteArray Out;
+    } rows[] = {
+        {{"diff", a, b}, 1, "SamplesPerBottle\t1\t5\nConnectorComment\t\tup\\x0D\\x0Astream\n"},
+        {{"diff", a, a}, 0, ""},
+        {{"diff", b, a, "--json"}, 1, ""},
+        {{"diff", a, missing}, 12, ""},
+        {{"diff", a}, 64, ""},
+        {{"diff", a, b, "--connector"}, 64, ""},
+    };
+    for (const auto& row : rows) {
+        const TCliRun run = RunCli(row.Arguments);
+        EXPECT_EQ(run.Exit, row.Exit) << row.Arguments.join(' ').toStdString();
+        if (!row.Arguments.contains("--json")) {
+            EXPECT_EQ(run.Out, row.Out) << run.Err.toStdString();
+        }
+    }
+    const QJsonArray fields = Json(RunCli({"diff", b, a, "--json"}))["fields"].toArray();
+    ASSERT_EQ(fields.size(), 2);
+    EXPECT_EQ(fields[0].toObject(), (QJsonObject{{"field", "SamplesPerBottle"},
+                                                 {"caption", "Samples per bottle"},
+                                                 {"place", "StatusPage"},
+                                                 {"a", "5"},
+                                                 {"b", "1"}}));
+}
