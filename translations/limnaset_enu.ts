@@ -1118,6 +1118,25 @@
     </message>
 </context>
 <context>
+    <name>TProgramCompare</name>
+    <message>
+        <source>The backup holds no program: what the write changes cannot be told</source>
+        <translation>The backup holds no program: what the write changes cannot be told</translation>
+    </message>
+    <message>
+        <source>The program stays as it is</source>
+        <translation>The program stays as it is</translation>
+    </message>
+    <message>
+        <source>Without the backup, what the write changes cannot be told</source>
+        <translation>Without the backup, what the write changes cannot be told</translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>and %1 more</translation>
+    </message>
+</context>
+<context>
     <name>TProgramDialog</name>
     <message>
         <source>Program Start</source>

@@ -9,6 +9,10 @@ namespace {
 const char* const Context = "TProgramCompare";
 const char* const StaysText = QT_TRANSLATE_NOOP("TProgramCompare", "The program stays as it is");
 const char* const MoreText = QT_TRANSLATE_NOOP("TProgramCompare", "and %1 more");
+const char* const NoBackupText = QT_TRANSLATE_NOOP(
+    "TProgramCompare", "Without the backup, what the write changes cannot be told");
+const char* const NoProgramText = QT_TRANSLATE_NOOP(
+    "TProgramCompare", "The backup holds no program: what the write changes cannot be told");
 
 QString Text(const char* text, bool source) {
     return source ? QString::fromUtf8(text) : QCoreApplication::translate(Context, text);
@@ -79,4 +83,11 @@ QStringList ChangeLines(const TProgramComparison& comparison, int shown, bool so
     }
     if (listed < total) lines << Text(MoreText, source).arg(total - listed);
     return lines;
+}
+
+QStringList ChangesOverBackup(const QString& backup, const TR7200& next, bool source) {
+    if (backup.isEmpty()) return {Text(NoBackupText, source)};
+    TR7200 current;
+    if (!current.LoadFromFile(backup)) return {Text(NoProgramText, source)};
+    return ChangeLines(CompareProgram(current, next, source), 10, source);
 }

@@ -37,3 +37,7 @@ QString PlaceName(TFieldPlace place);
 // `shown` lines and then "and N more"; "The program stays as it is" when nothing differs.
 // Translated unless `source` asks for the program's own texts.
 QStringList ChangeLines(const TProgramComparison& comparison, int shown = 10, bool source = false);
+
+// What a write of `next` changes over the Connector's bytes a backup archived at the path
+// (a file, no read of the Connector); "" when there is no backup, which it says.
+QStringList ChangesOverBackup(const QString& backup, const TR7200& next, bool source = false);

@@ -295,13 +295,7 @@ int RunRead(const TArguments& a) {
 
 // What the write changes against the Connector's bytes the backup archived; no read of its own.
 void ReportChanges(const QString& backup, const TR7200& next) {
-    TR7200 current;
-    if (!current.LoadFromFile(backup)) {
-        Report(
-            QStringLiteral("The backup holds no program: what the write changes cannot be told"));
-        return;
-    }
-    for (const QString& line : ChangeLines(CompareProgram(current, next, true), 10, true))
+    for (const QString& line : ChangesOverBackup(backup, next, true))
         Report(VisibleText(line));
 }
 
@@ -329,11 +323,13 @@ int RunWrite(const TArguments& a) {
                 ReportChanges(b.Path, record);
                 return true;
             case TBackup::Unreadable:
-                if (force)
+                if (force) {
                     Report(QStringLiteral("Backup: none, the Connector could not be read whole"));
+                    ReportChanges({}, record);
+                }
                 return force;
             case TBackup::Skipped:
-                Report(QStringLiteral("Without the backup, what the write changes cannot be told"));
+                ReportChanges({}, record);
                 return true;
             case TBackup::ArchiveFailed:
             case TBackup::Cancelled:
