@@ -318,6 +318,7 @@ TEST_F(CliDevice, ADamagedHeaderIsKeptAndBackedUp) {
     EXPECT_EQ(FileBytes(newest()), damaged) << "backed up before the write";
     EXPECT_EQ(QString::fromUtf8(cli.readAllStandardError()),
               "Backup: " + newest() + ", log records: 1 (the program header is damaged)\n" +
+                  "The backup holds no program: what the write changes cannot be told\n"
                   "The Connector is written and verified\nFile access error\n");
 
     // Bytes that do not all arrive are no backup: nothing is written without --force.
