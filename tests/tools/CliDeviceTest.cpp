@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <tuple>
 
 #include <csignal>
 
@@ -342,22 +343,15 @@ TEST_F(CliDevice, DiffReadsTheConnectorOrItsNewestArchivedRead) {
     ASSERT_TRUE(field.SaveToFile(other));
     Start({"--image", image});
     const QByteArray lines = "PrePurge\t237\t10\nConnectorName\tOther\tField\n";
-    const struct {
-        QStringList Arguments;
-        int Exit;
-        QByteArray Out;
-    } rows[] = {
+    const std::tuple<QStringList, int, QByteArray> rows[] = {
         {{"diff", other, "--connector"}, 1, lines},
         {{"diff", other, "--archive", "00c0ffee"}, 1, lines},
         {{"diff", image, "--archive", "12648430"}, 0, ""},
         {{"diff", image, "--archive", "C0FFE"}, 12, ""},
     };
-    for (const auto& row : rows) {
-        const TCliRun run = Run(row.Arguments);
-        EXPECT_EQ(run.Exit, row.Exit) << row.Arguments.join(' ').toStdString();
-        EXPECT_EQ(run.Out, row.Out) << row.Arguments.join(' ').toStdString();
+    for (const auto& [arguments, exit, out] : rows) {
+        const TCliRun run = Run(arguments);
+        EXPECT_EQ(std::pair(run.Exit, run.Out), std::pair(exit, out)) << run.Err.toStdString();
     }
     EXPECT_EQ(Lines(Run({"archive"})).size(), 2) << "the read of --connector is archived";
-    EXPECT_EQ(FileBytes(image),
-              FileBytes(QString::fromUtf8(Run({"archive", "--newest"}).Out).trimmed()));
 }
