@@ -1804,4 +1804,23 @@
         <translation>Не</translation>
     </message>
 </context>
+<context>
+    <name>TProgramCompare</name>
+    <message>
+        <source>The backup holds no program: what the write changes cannot be told</source>
+        <translation>Резервното копие не съдържа програма: не може да се каже какво променя записът</translation>
+    </message>
+    <message>
+        <source>The program stays as it is</source>
+        <translation>Програмата остава същата</translation>
+    </message>
+    <message>
+        <source>Without the backup, what the write changes cannot be told</source>
+        <translation>Без резервно копие не може да се каже какво променя записът</translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>и още %1</translation>
+    </message>
+</context>
 </TS>

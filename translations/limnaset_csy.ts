@@ -1804,4 +1804,23 @@
         <translation>Ne</translation>
     </message>
 </context>
+<context>
+    <name>TProgramCompare</name>
+    <message>
+        <source>The backup holds no program: what the write changes cannot be told</source>
+        <translation>Záloha neobsahuje program: nelze říci, co zápis změní</translation>
+    </message>
+    <message>
+        <source>The program stays as it is</source>
+        <translation>Program zůstává beze změny</translation>
+    </message>
+    <message>
+        <source>Without the backup, what the write changes cannot be told</source>
+        <translation>Bez zálohy nelze říci, co zápis změní</translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>a %1 dalších</translation>
+    </message>
+</context>
 </TS>

@@ -1804,4 +1804,23 @@
         <translation>Nein</translation>
     </message>
 </context>
+<context>
+    <name>TProgramCompare</name>
+    <message>
+        <source>The backup holds no program: what the write changes cannot be told</source>
+        <translation>Die Sicherung enthält kein Programm: Es lässt sich nicht sagen, was das Schreiben ändert</translation>
+    </message>
+    <message>
+        <source>The program stays as it is</source>
+        <translation>Das Programm bleibt unverändert</translation>
+    </message>
+    <message>
+        <source>Without the backup, what the write changes cannot be told</source>
+        <translation>Ohne Sicherung lässt sich nicht sagen, was das Schreiben ändert</translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>und %1 weitere</translation>
+    </message>
+</context>
 </TS>

@@ -1804,4 +1804,23 @@
         <translation>No</translation>
     </message>
 </context>
+<context>
+    <name>TProgramCompare</name>
+    <message>
+        <source>The backup holds no program: what the write changes cannot be told</source>
+        <translation>The backup holds no program: what the write changes cannot be told</translation>
+    </message>
+    <message>
+        <source>The program stays as it is</source>
+        <translation>The program stays as it is</translation>
+    </message>
+    <message>
+        <source>Without the backup, what the write changes cannot be told</source>
+        <translation>Without the backup, what the write changes cannot be told</translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>and %1 more</translation>
+    </message>
+</context>
 </TS>

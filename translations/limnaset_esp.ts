@@ -1804,4 +1804,23 @@
         <translation>No</translation>
     </message>
 </context>
+<context>
+    <name>TProgramCompare</name>
+    <message>
+        <source>The backup holds no program: what the write changes cannot be told</source>
+        <translation>La copia de seguridad no contiene ningún programa: no se puede saber qué cambia la escritura</translation>
+    </message>
+    <message>
+        <source>The program stays as it is</source>
+        <translation>El programa queda igual</translation>
+    </message>
+    <message>
+        <source>Without the backup, what the write changes cannot be told</source>
+        <translation>Sin la copia de seguridad no se puede saber qué cambia la escritura</translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>y %1 más</translation>
+    </message>
+</context>
 </TS>

@@ -1804,4 +1804,23 @@
         <translation>Non</translation>
     </message>
 </context>
+<context>
+    <name>TProgramCompare</name>
+    <message>
+        <source>The backup holds no program: what the write changes cannot be told</source>
+        <translation>La sauvegarde ne contient aucun programme : on ne peut pas dire ce que l'écriture modifie</translation>
+    </message>
+    <message>
+        <source>The program stays as it is</source>
+        <translation>Le programme reste inchangé</translation>
+    </message>
+    <message>
+        <source>Without the backup, what the write changes cannot be told</source>
+        <translation>Sans la sauvegarde, on ne peut pas dire ce que l'écriture modifie</translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>et %1 de plus</translation>
+    </message>
+</context>
 </TS>

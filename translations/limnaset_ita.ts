@@ -1804,4 +1804,23 @@
         <translation>No</translation>
     </message>
 </context>
+<context>
+    <name>TProgramCompare</name>
+    <message>
+        <source>The backup holds no program: what the write changes cannot be told</source>
+        <translation>Il backup non contiene alcun programma: non si può dire che cosa cambia la scrittura</translation>
+    </message>
+    <message>
+        <source>The program stays as it is</source>
+        <translation>Il programma resta invariato</translation>
+    </message>
+    <message>
+        <source>Without the backup, what the write changes cannot be told</source>
+        <translation>Senza il backup non si può dire che cosa cambia la scrittura</translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>e altri %1</translation>
+    </message>
+</context>
 </TS>

@@ -1804,4 +1804,23 @@
         <translation>Ne</translation>
     </message>
 </context>
+<context>
+    <name>TProgramCompare</name>
+    <message>
+        <source>The backup holds no program: what the write changes cannot be told</source>
+        <translation>Atsarginėje kopijoje nėra programos: negalima pasakyti, ką pakeis įrašymas</translation>
+    </message>
+    <message>
+        <source>The program stays as it is</source>
+        <translation>Programa lieka nepakitusi</translation>
+    </message>
+    <message>
+        <source>Without the backup, what the write changes cannot be told</source>
+        <translation>Be atsarginės kopijos negalima pasakyti, ką pakeis įrašymas</translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>ir dar %1</translation>
+    </message>
+</context>
 </TS>

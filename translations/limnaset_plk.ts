@@ -1804,4 +1804,23 @@
         <translation>Nie</translation>
     </message>
 </context>
+<context>
+    <name>TProgramCompare</name>
+    <message>
+        <source>The backup holds no program: what the write changes cannot be told</source>
+        <translation>Kopia zapasowa nie zawiera programu: nie można powiedzieć, co zmieni zapis</translation>
+    </message>
+    <message>
+        <source>The program stays as it is</source>
+        <translation>Program pozostaje bez zmian</translation>
+    </message>
+    <message>
+        <source>Without the backup, what the write changes cannot be told</source>
+        <translation>Bez kopii zapasowej nie można powiedzieć, co zmieni zapis</translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>i %1 więcej</translation>
+    </message>
+</context>
 </TS>

@@ -1804,4 +1804,23 @@
         <translation>Nu</translation>
     </message>
 </context>
+<context>
+    <name>TProgramCompare</name>
+    <message>
+        <source>The backup holds no program: what the write changes cannot be told</source>
+        <translation>Copia de siguranță nu conține niciun program: nu se poate spune ce schimbă scrierea</translation>
+    </message>
+    <message>
+        <source>The program stays as it is</source>
+        <translation>Programul rămâne neschimbat</translation>
+    </message>
+    <message>
+        <source>Without the backup, what the write changes cannot be told</source>
+        <translation>Fără copia de siguranță nu se poate spune ce schimbă scrierea</translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>și încă %1</translation>
+    </message>
+</context>
 </TS>

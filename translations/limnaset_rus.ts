@@ -1804,4 +1804,23 @@
         <translation>Нет</translation>
     </message>
 </context>
+<context>
+    <name>TProgramCompare</name>
+    <message>
+        <source>The backup holds no program: what the write changes cannot be told</source>
+        <translation>Резервная копия не содержит программы: нельзя сказать, что изменит запись</translation>
+    </message>
+    <message>
+        <source>The program stays as it is</source>
+        <translation>Программа остаётся без изменений</translation>
+    </message>
+    <message>
+        <source>Without the backup, what the write changes cannot be told</source>
+        <translation>Без резервной копии нельзя сказать, что изменит запись</translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>и ещё %1</translation>
+    </message>
+</context>
 </TS>

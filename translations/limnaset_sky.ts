@@ -1804,4 +1804,23 @@
         <translation>Nie</translation>
     </message>
 </context>
+<context>
+    <name>TProgramCompare</name>
+    <message>
+        <source>The backup holds no program: what the write changes cannot be told</source>
+        <translation>Záloha neobsahuje program: nemožno povedať, čo zápis zmení</translation>
+    </message>
+    <message>
+        <source>The program stays as it is</source>
+        <translation>Program zostáva bez zmeny</translation>
+    </message>
+    <message>
+        <source>Without the backup, what the write changes cannot be told</source>
+        <translation>Bez zálohy nemožno povedať, čo zápis zmení</translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>a ďalších %1</translation>
+    </message>
+</context>
 </TS>

@@ -14,6 +14,7 @@
 #include "MessageBox.h"
 #include "MsgTemplate.h"
 #include "PlanPage.h"
+#include "ProgramCompare.h"
 #include "ProgramDialog.h"
 #include "ProgramRefusal.h"
 #include "PropertiesDialog.h"
@@ -726,7 +727,9 @@ void TMainForm::DataWriteExecute() {
     bool refused = false;
     const TWriteReport report = Workplace->WriteConnector([&](const TBackupReport& backup) {
         transfer.End();
-        if (TMessageBox::Show(Msg(MsgReallyWriteQ) + QStringLiteral("\n\n") + BackupNote(backup),
+        const QString changes = ChangesOverBackup(backup.Path, Record()).join(u'\n');
+        if (TMessageBox::Show(Msg(MsgReallyWriteQ) + QStringLiteral("\n\n") + changes +
+                                  QStringLiteral("\n\n") + BackupNote(backup),
                               Msg(MsgConfirmation), TMessageBox::OkCancel, this) != QMessageBox::Ok)
             return false;
         if (backup.Outcome == TBackup::Unreadable && !ConfirmUnreadable()) return false;

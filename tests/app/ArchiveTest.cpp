@@ -79,7 +79,9 @@ TEST_F(ArchiveTest, WriteBacksUpOnlyAConnectorNotKnownSinceItsRead) {
     ASSERT_EQ(Kept().size(), 1);
     EXPECT_EQ(FileBytes(Kept()[0].Path), before);
     EXPECT_EQ(Answers.Boxes(),
-              QStringList{Question + "Log records in the Connector: 6, all archived."});
+              QStringList{Question +
+                          "Sampler Mode: EXTERNAL CONTROL → PERIODICAL SAMPLING\nName: Field → "
+                          "Limnaset\n\nLog records in the Connector: 6, all archived."});
 
     Form->DataReadExecute();
     Write();
@@ -110,7 +112,8 @@ TEST_F(ArchiveTest, FailingOrSwitchedOffBackup) {
     Form->DataWriteExecute();
     EXPECT_EQ(
         Answers.Boxes(),
-        QStringList({Question + "The Connector could not be read whole; nothing was archived.",
+        QStringList({Question + "Without the backup, what the write changes cannot be told\n\n"
+                                "The Connector could not be read whole; nothing was archived.",
                      "Warning: The Connector could not be read for its backup: its event "
                      "log will be lost. Write all the same?"}));
     EXPECT_EQ(Model->RequestCount(CmdWriteBlock), 0) << "the second question was declined";

@@ -142,6 +142,7 @@ TEST_F(TransferTest, WriteSendsThePagesAndShowsTheNewLog) {
     Act("DataWrite")->trigger();
     EXPECT_EQ(Answers.Boxes(),
               QStringList{"Confirmation: Do You really want to write data into Connector ?\n\n"
+                          "The backup holds no program: what the write changes cannot be told\n\n"
                           "The program header is damaged; its 0 log records are archived."});
     ExpectFramingEnded();
     EXPECT_EQ(Highest, 100);
@@ -205,6 +206,7 @@ TEST_F(TransferTest, WriteRefusesAConnectorSwappedDuringTheQuestion) {
     Act("DataWrite")->trigger();
     EXPECT_EQ(Answers.Boxes(),
               QStringList({"Confirmation: Do You really want to write data into Connector ?\n\n"
+                           "The backup holds no program: what the write changes cannot be told\n\n"
                            "The program header is damaged; its 0 log records are archived.",
                            "Error: Connector ERROR"}));
     EXPECT_EQ(Model->RequestCount(CmdWriteBlock), 0);

@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <tuple>
 
 #include <csignal>
 
@@ -112,11 +113,12 @@ TEST_F(CliDevice, WriteBacksUpUnlessToldNotAndTheArchiveNamesTheFile) {
     ASSERT_EQ(newest.Exit, 0) << newest.Err.toStdString();
     const QString path = QString::fromUtf8(newest.Out).trimmed();
     EXPECT_EQ(FileBytes(path), FileBytes(image)) << "the backup is the Connector as it was";
-    EXPECT_EQ(write.Out, "Backup: " + path.toUtf8() + ", log records: 1\n");
+    EXPECT_EQ(write.Out,
+              "Backup: " + path.toUtf8() + ", log records: 1\nThe program stays as it is\n");
 
     const TCliRun bare = Run({"write", image, "--no-backup"});
     ASSERT_EQ(bare.Exit, 0) << bare.Err.toStdString();
-    EXPECT_TRUE(bare.Out.isEmpty());
+    EXPECT_EQ(bare.Out, "Without the backup, what the write changes cannot be told\n");
     const QStringList list = Lines(Run({"archive", "--serial", "c0ffee"}));
     ASSERT_EQ(list.size(), 2) << "the titles and the one backup";
     EXPECT_TRUE(list[1].startsWith("00C0FFEE\tField\t")) << list[1].toStdString();
@@ -317,6 +319,7 @@ TEST_F(CliDevice, ADamagedHeaderIsKeptAndBackedUp) {
     EXPECT_EQ(FileBytes(newest()), damaged) << "backed up before the write";
     EXPECT_EQ(QString::fromUtf8(cli.readAllStandardError()),
               "Backup: " + newest() + ", log records: 1 (the program header is damaged)\n" +
+                  "The backup holds no program: what the write changes cannot be told\n"
                   "The Connector is written and verified\nFile access error\n");
 
     // Bytes that do not all arrive are no backup: nothing is written without --force.
@@ -326,4 +329,29 @@ TEST_F(CliDevice, ADamagedHeaderIsKeptAndBackedUp) {
     EXPECT_EQ(unreadable.Exit, 25);
     EXPECT_EQ(unreadable.Err,
               "The Connector could not be read for its backup, nothing was written\n");
+}
+
+TEST_F(CliDevice, DiffReadsTheConnectorOrItsNewestArchivedRead) {
+    TR7200 field;
+    field.SerialNumber = 0xC0FFEE;
+    field.ConnectorName = QStringLiteral("Field");
+    const QString image = PathOf("field.r72");
+    ASSERT_TRUE(field.SaveToFile(image));
+    field.ConnectorName = QStringLiteral("Other");
+    field.PrePurge = 237;
+    const QString other = PathOf("other.r72");
+    ASSERT_TRUE(field.SaveToFile(other));
+    Start({"--image", image});
+    const QByteArray lines = "PrePurge\t237\t10\nConnectorName\tOther\tField\n";
+    const std::tuple<QStringList, int, QByteArray> rows[] = {
+        {{"diff", other, "--connector"}, 1, lines},
+        {{"diff", other, "--archive", "00c0ffee"}, 1, lines},
+        {{"diff", image, "--archive", "12648430"}, 0, ""},
+        {{"diff", image, "--archive", "C0FFE"}, 12, ""},
+    };
+    for (const auto& [arguments, exit, out] : rows) {
+        const TCliRun run = Run(arguments);
+        EXPECT_EQ(std::pair(run.Exit, run.Out), std::pair(exit, out)) << run.Err.toStdString();
+    }
+    EXPECT_EQ(Lines(Run({"archive"})).size(), 2) << "the read of --connector is archived";
 }

@@ -16,6 +16,7 @@
 #include <QJsonObject>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <tuple>
 
 #include <sys/stat.h>
 
@@ -455,4 +456,34 @@ TEST(CliOutcome, AnInternalErrorIsPrintedWithItsOwnCode) {
     EXPECT_EQ(code, int(TCliOutcome::InternalError));
     EXPECT_EQ(testing::internal::GetCapturedStderr(), "limnaset-cli: Error on file R7200 line 7\n");
     EXPECT_EQ(GuardInternalErrors([] { return 13; }), 13);
+}
+
+TEST_F(CliFiles, DiffListsTheDifferingProgramFieldsAsDiffExits) {
+    TR7200 record;
+    record.SamplerMode = SamplerPeriodical;
+    const QString a = Save(record, "a.r72");
+    record.SamplesPerBottle = 5;
+    record.ConnectorComment = QStringLiteral("up\r\nstream");
+    record.SerialNumber = 9; // the Connector's, no program field
+    const QString b = Save(record, "b.r72");
+    const std::tuple<QStringList, int, QByteArray> rows[] = {
+        {{"diff", a, b}, 1, "SamplesPerBottle\t1\t5\nConnectorComment\t\tup\\x0D\\x0Astream\n"},
+        {{"diff", a, a}, 0, ""},
+        {{"diff", a, PathOf("missing.r72")}, 12, ""},
+        {{"diff", a}, 64, ""},
+        {{"diff", a, b, "--connector"}, 64, ""},
+    };
+    for (const auto& [arguments, exit, out] : rows) {
+        const TCliRun run = RunCli(arguments);
+        EXPECT_EQ(std::pair(run.Exit, run.Out), std::pair(exit, out)) << run.Err.toStdString();
+    }
+    const TCliRun json = RunCli({"diff", b, a, "--json"});
+    EXPECT_EQ(json.Exit, 1);
+    const QJsonArray fields = Json(json)["fields"].toArray();
+    ASSERT_EQ(fields.size(), 2);
+    EXPECT_EQ(fields[0].toObject(), (QJsonObject{{"field", "SamplesPerBottle"},
+                                                 {"caption", "Samples per bottle"},
+                                                 {"place", "StatusPage"},
+                                                 {"a", "5"},
+                                                 {"b", "1"}}));
 }

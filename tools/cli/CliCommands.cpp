@@ -1,4 +1,5 @@
 #include "CliCommands.h"
+#include "CliDiff.h"
 
 #include "AnsiText.h"
 
@@ -12,6 +13,7 @@
 #include "ConnectorSession.h"
 #include "LogExport.h"
 #include "MsgTemplate.h"
+#include "ProgramCompare.h"
 #include "ProgressBar.h"
 #include "R7200.h"
 #include "RecordReport.h"
@@ -225,6 +227,10 @@ int RunLog(const TArguments& a) {
     return 0;
 }
 
+int RunDiffOf(const TArguments& a) {
+    return RunDiff(a.Parser, a.Files);
+}
+
 int RunPlanOf(const TArguments& a) {
     return RunPlan(a.Parser, a.Files[0]);
 }
@@ -313,6 +319,12 @@ int RunRead(const TArguments& a) {
     return 0;
 }
 
+// What the write changes against the Connector's bytes the backup archived; no read of its own.
+void ReportChanges(const QString& backup, const TR7200& next) {
+    for (const QString& line : ChangesOverBackup(backup, next, true))
+        Report(VisibleText(line));
+}
+
 int RunWrite(const TArguments& a) {
     TR7200 record;
     if (const TCliOutcome loaded = Load(record, a.Files[0]); loaded != TCliOutcome::Ok)
@@ -335,12 +347,16 @@ int RunWrite(const TArguments& a) {
                            .arg(b.Path)
                            .arg(b.Holding.LogRecords)
                            .arg(HoldingNote(b.Holding)));
+                ReportChanges(b.Path, record);
                 return true;
             case TBackup::Unreadable:
-                if (force)
+                if (force) {
                     Report(QStringLiteral("Backup: none, the Connector could not be read whole"));
+                    ReportChanges({}, record);
+                }
                 return force;
             case TBackup::Skipped:
+                ReportChanges({}, record);
                 return true;
             case TBackup::ArchiveFailed:
             case TBackup::Cancelled:
@@ -454,6 +470,15 @@ QList<TCommand> Commands() {
           O(QStringLiteral("utf8"),
             QStringLiteral("UTF-8 with a byte-order mark instead of the code page"))},
          RunLog},
+        {QStringLiteral("diff"),
+         QStringLiteral("diff A (B | --connector | --archive SERIAL) [--json]"),
+         QStringLiteral("Prints each program field whose value differs between the documents A\n"
+                        "and B, one a line: field, its text in A and in B, tabs between. B may\n"
+                        "be the Connector (read and archived, nothing written) or the newest\n"
+                        "archived read of the Connector SERIAL. Exits 0 when no program field\n"
+                        "differs, 1 when any does; the serial number and the log are no program\n"
+                        "field and are told on standard error."),
+         1, 2, DiffOptions(), RunDiffOf},
         {QStringLiteral("plan"),
          QStringLiteral("plan FILE [--connector] [--from YYYY-MM-DDTHH:MM:SS] [--days N] "
                         "[--pulses-per-hour N] [--flow PERCENT] [--capacity N] "
