@@ -1,5 +1,6 @@
 #include "ReportFields.h"
 
+#include "ProgramCompare.h"
 #include "ProgramModel.h"
 #include "R7200.h"
 
@@ -46,14 +47,11 @@ QList<TReportField> ReportFields(const TR7200& record) {
 }
 
 QList<TReportChange> ReportChanges(const TR7200& before, const TR7200& now) {
+    const TProgramComparison comparison = CompareProgram(before, now);
     QList<TReportChange> changes;
     for (const TPlaceName& place : Places)
-        for (const TProgramField& field : ProgramFields()) {
-            if (field.Rule->Place != place.Place) continue;
-            // A value that counts in neither program changes nothing on the sampler.
-            if (!FieldCounts(*field.Rule, before) && !FieldCounts(*field.Rule, now)) continue;
-            const QString a = DisplayText(field, before), b = DisplayText(field, now);
-            if (a != b) changes.append({PlaceText(place.Place), Caption(field), a, b});
-        }
+        for (const TProgramDifference& d : comparison.Fields)
+            if (d.Place == place.Place)
+                changes.append({PlaceText(d.Place), d.Caption, d.TextA, d.TextB});
     return changes;
 }
