@@ -52,13 +52,6 @@
     </message>
 </context>
 <context>
-    <name>TAnsiText</name>
-    <message>
-        <source>These letters cannot be stored in code page %1: %2</source>
-        <translation>Тези букви не могат да се запишат в кодова страница %1: %2</translation>
-    </message>
-</context>
-<context>
     <name>TAdapterDiagnosis</name>
     <message>
         <source>brltty is a braille display daemon that claims USB serial bridges; without a braille display, remove it (sudo apt remove brltty) and plug the adapter in again.</source>
@@ -106,6 +99,13 @@
     </message>
 </context>
 <context>
+    <name>TAnsiText</name>
+    <message>
+        <source>These letters cannot be stored in code page %1: %2</source>
+        <translation>Тези букви не могат да се запишат в кодова страница %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>TArchiveWindow</name>
     <message>
         <source>Archive</source>
@@ -138,6 +138,61 @@
     <message>
         <source>Open</source>
         <translation>Отвори</translation>
+    </message>
+</context>
+<context>
+    <name>TCompareWindow</name>
+    <message>
+        <source>Compare</source>
+        <translation>Сравнение</translation>
+    </message>
+    <message>
+        <source>Compare with:</source>
+        <translation>Сравняване с:</translation>
+    </message>
+    <message>
+        <source>&amp;File...</source>
+        <translation>&amp;Файл...</translation>
+    </message>
+    <message>
+        <source>&amp;Connector</source>
+        <translation>&amp;Connector</translation>
+    </message>
+    <message>
+        <source>&amp;Archived read...</source>
+        <translation>&amp;Архивирано четене...</translation>
+    </message>
+    <message>
+        <source>Choose what to compare the document with.</source>
+        <translation>Изберете с какво да се сравни документът.</translation>
+    </message>
+    <message>
+        <source>Field</source>
+        <translation>Поле</translation>
+    </message>
+    <message>
+        <source>This document</source>
+        <translation>Този документ</translation>
+    </message>
+    <message>
+        <source>The other</source>
+        <translation>Другият</translation>
+    </message>
+    <message>
+        <source>Only differences</source>
+        <translation>Само разликите</translation>
+    </message>
+    <message>
+        <source>Connector %1</source>
+        <translation>Connector %1</translation>
+    </message>
+    <message>
+        <source>The programs are equal.</source>
+        <translation>Програмите са еднакви.</translation>
+    </message>
+    <message>
+        <source>%1 fields differ.</source>
+        <translation>Различават се %1 полета.</translation>
     </message>
 </context>
 <context>
@@ -268,6 +323,35 @@
     <message>
         <source>Cancel</source>
         <translation>Отказ</translation>
+    </message>
+</context>
+<context>
+    <name>THistoryWindow</name>
+    <message>
+        <source>History</source>
+        <translation>История</translation>
+    </message>
+    <message>
+        <source>&amp;Connector:</source>
+        <translation>&amp;Connector:</translation>
+    </message>
+    <message>
+        <source>Table</source>
+        <translation>Таблица</translation>
+    </message>
+    <message>
+        <source>Plot</source>
+        <translation>Графика</translation>
+    </message>
+    <message>
+        <source>&amp;Export CSV...</source>
+        <translation>&amp;Експорт на CSV...</translation>
+    </message>
+    <message>
+        <source>The history database cannot be used:
+%1</source>
+        <translation>Базата данни на историята не може да се използва:
+%1</translation>
     </message>
 </context>
 <context>
@@ -599,10 +683,6 @@
         <translation>Календар (*.ics)</translation>
     </message>
     <message>
-        <source>The Connector holds no readable program or log; nothing was archived.</source>
-        <translation>Connector не съдържа четима програма или дневник; нищо не е архивирано.</translation>
-    </message>
-    <message>
         <source>&amp;Print...</source>
         <translation>&amp;Печат...</translation>
     </message>
@@ -633,6 +713,14 @@
     <message>
         <source>PDF document (*.pdf)</source>
         <translation>PDF документ (*.pdf)</translation>
+    </message>
+    <message>
+        <source>&amp;Compare...</source>
+        <translation>&amp;Сравняване...</translation>
+    </message>
+    <message>
+        <source>Compare the document with a file, the Connector or an archived read</source>
+        <translation>Сравняване на документа с файл, Connector или архивирано четене</translation>
     </message>
 </context>
 <context>
@@ -1169,6 +1257,25 @@
     </message>
 </context>
 <context>
+    <name>TProgramCompare</name>
+    <message>
+        <source>The backup holds no program: what the write changes cannot be told</source>
+        <translation>Резервното копие не съдържа програма: не може да се каже какво променя записът</translation>
+    </message>
+    <message>
+        <source>The program stays as it is</source>
+        <translation>Програмата остава същата</translation>
+    </message>
+    <message>
+        <source>Without the backup, what the write changes cannot be told</source>
+        <translation>Без резервно копие не може да се каже какво променя записът</translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>и още %1</translation>
+    </message>
+</context>
+<context>
     <name>TProgramDialog</name>
     <message>
         <source>Program Start</source>
@@ -1368,6 +1475,125 @@
     <message>
         <source>Cancel</source>
         <translation>Отказ</translation>
+    </message>
+</context>
+<context>
+    <name>TReport</name>
+    <message>
+        <source>Connector Report</source>
+        <translation>Отчет за Connector</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Име</translation>
+    </message>
+    <message>
+        <source>Serial number</source>
+        <translation>Сериен номер</translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation>Източник</translation>
+    </message>
+    <message>
+        <source>Connector</source>
+        <translation>Connector</translation>
+    </message>
+    <message>
+        <source>Report made</source>
+        <translation>Отчетът е създаден</translation>
+    </message>
+    <message>
+        <source>Program version</source>
+        <translation>Версия на програмата</translation>
+    </message>
+    <message>
+        <source>Plan</source>
+        <translation>План</translation>
+    </message>
+    <message>
+        <source>First events of the plan</source>
+        <translation>Първи събития от плана</translation>
+    </message>
+    <message>
+        <source>Connector clock</source>
+        <translation>Часовник на Connector</translation>
+    </message>
+    <message>
+        <source>Event</source>
+        <translation>Събитие</translation>
+    </message>
+    <message>
+        <source>Program</source>
+        <translation>Програма</translation>
+    </message>
+    <message>
+        <source>Changes</source>
+        <translation>Промени</translation>
+    </message>
+    <message>
+        <source>No earlier read of this Connector is archived.</source>
+        <translation>Няма архивирано предишно четене на този Connector.</translation>
+    </message>
+    <message>
+        <source>No field differs from the read of %1.</source>
+        <translation>Нито едно поле не се различава от четенето от %1.</translation>
+    </message>
+    <message>
+        <source>Against the read of %1:</source>
+        <translation>Спрямо четенето от %1:</translation>
+    </message>
+    <message>
+        <source>Field</source>
+        <translation>Поле</translation>
+    </message>
+    <message>
+        <source>Before</source>
+        <translation>Преди</translation>
+    </message>
+    <message>
+        <source>Now</source>
+        <translation>Сега</translation>
+    </message>
+    <message>
+        <source>Event log</source>
+        <translation>Журнал на събитията</translation>
+    </message>
+    <message>
+        <source>The event log holds no records.</source>
+        <translation>Журналът на събитията няма записи.</translation>
+    </message>
+    <message>
+        <source>Notes and signature</source>
+        <translation>Бележки и подпис</translation>
+    </message>
+    <message>
+        <source>Site</source>
+        <translation>Място</translation>
+    </message>
+    <message>
+        <source>Technician</source>
+        <translation>Техник</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Дата</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Бележки</translation>
+    </message>
+    <message>
+        <source>Signature</source>
+        <translation>Подпис</translation>
+    </message>
+    <message>
+        <source>Log plot</source>
+        <translation>Графика на журнала</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Страница %1 от %2</translation>
     </message>
 </context>
 <context>
@@ -1646,181 +1872,6 @@
     <message>
         <source>Event Control</source>
         <translation>Управление по събитие</translation>
-    </message>
-</context>
-<context>
-    <name>THistoryWindow</name>
-    <message>
-        <source>History</source>
-        <translation>История</translation>
-    </message>
-    <message>
-        <source>&amp;Connector:</source>
-        <translation>&amp;Connector:</translation>
-    </message>
-    <message>
-        <source>Table</source>
-        <translation>Таблица</translation>
-    </message>
-    <message>
-        <source>Plot</source>
-        <translation>Графика</translation>
-    </message>
-    <message>
-        <source>&amp;Export CSV...</source>
-        <translation>&amp;Експорт на CSV...</translation>
-    </message>
-    <message>
-        <source>The history database cannot be used:
-%1</source>
-        <translation>Базата данни на историята не може да се използва:
-%1</translation>
-    </message>
-</context>
-<context>
-    <name>TReport</name>
-    <message>
-        <source>Connector Report</source>
-        <translation>Отчет за Connector</translation>
-    </message>
-    <message>
-        <source>Name</source>
-        <translation>Име</translation>
-    </message>
-    <message>
-        <source>Serial number</source>
-        <translation>Сериен номер</translation>
-    </message>
-    <message>
-        <source>Source</source>
-        <translation>Източник</translation>
-    </message>
-    <message>
-        <source>Connector</source>
-        <translation>Connector</translation>
-    </message>
-    <message>
-        <source>Report made</source>
-        <translation>Отчетът е създаден</translation>
-    </message>
-    <message>
-        <source>Program version</source>
-        <translation>Версия на програмата</translation>
-    </message>
-    <message>
-        <source>Plan</source>
-        <translation>План</translation>
-    </message>
-    <message>
-        <source>First events of the plan</source>
-        <translation>Първи събития от плана</translation>
-    </message>
-    <message>
-        <source>Connector clock</source>
-        <translation>Часовник на Connector</translation>
-    </message>
-    <message>
-        <source>Event</source>
-        <translation>Събитие</translation>
-    </message>
-    <message>
-        <source>Program</source>
-        <translation>Програма</translation>
-    </message>
-    <message>
-        <source>Changes</source>
-        <translation>Промени</translation>
-    </message>
-    <message>
-        <source>No earlier read of this Connector is archived.</source>
-        <translation>Няма архивирано предишно четене на този Connector.</translation>
-    </message>
-    <message>
-        <source>No field differs from the read of %1.</source>
-        <translation>Нито едно поле не се различава от четенето от %1.</translation>
-    </message>
-    <message>
-        <source>Against the read of %1:</source>
-        <translation>Спрямо четенето от %1:</translation>
-    </message>
-    <message>
-        <source>Field</source>
-        <translation>Поле</translation>
-    </message>
-    <message>
-        <source>Before</source>
-        <translation>Преди</translation>
-    </message>
-    <message>
-        <source>Now</source>
-        <translation>Сега</translation>
-    </message>
-    <message>
-        <source>Event log</source>
-        <translation>Журнал на събитията</translation>
-    </message>
-    <message>
-        <source>The event log holds no records.</source>
-        <translation>Журналът на събитията няма записи.</translation>
-    </message>
-    <message>
-        <source>Notes and signature</source>
-        <translation>Бележки и подпис</translation>
-    </message>
-    <message>
-        <source>Site</source>
-        <translation>Място</translation>
-    </message>
-    <message>
-        <source>Technician</source>
-        <translation>Техник</translation>
-    </message>
-    <message>
-        <source>Date</source>
-        <translation>Дата</translation>
-    </message>
-    <message>
-        <source>Notes</source>
-        <translation>Бележки</translation>
-    </message>
-    <message>
-        <source>Signature</source>
-        <translation>Подпис</translation>
-    </message>
-    <message>
-        <source>Log plot</source>
-        <translation>Графика на журнала</translation>
-    </message>
-    <message>
-        <source>Page %1 of %2</source>
-        <translation>Страница %1 от %2</translation>
-    </message>
-    <message>
-        <source>Yes</source>
-        <translation>Да</translation>
-    </message>
-    <message>
-        <source>No</source>
-        <translation>Не</translation>
-    </message>
-</context>
-<context>
-    <name>TProgramCompare</name>
-    <message>
-        <source>The backup holds no program: what the write changes cannot be told</source>
-        <translation>Резервното копие не съдържа програма: не може да се каже какво променя записът</translation>
-    </message>
-    <message>
-        <source>The program stays as it is</source>
-        <translation>Програмата остава същата</translation>
-    </message>
-    <message>
-        <source>Without the backup, what the write changes cannot be told</source>
-        <translation>Без резервно копие не може да се каже какво променя записът</translation>
-    </message>
-    <message>
-        <source>and %1 more</source>
-        <translation>и още %1</translation>
     </message>
 </context>
 </TS>

@@ -52,13 +52,6 @@
     </message>
 </context>
 <context>
-    <name>TAnsiText</name>
-    <message>
-        <source>These letters cannot be stored in code page %1: %2</source>
-        <translation>Diese Buchstaben können in der Codepage %1 nicht gespeichert werden: %2</translation>
-    </message>
-</context>
-<context>
     <name>TAdapterDiagnosis</name>
     <message>
         <source>brltty is a braille display daemon that claims USB serial bridges; without a braille display, remove it (sudo apt remove brltty) and plug the adapter in again.</source>
@@ -106,6 +99,13 @@
     </message>
 </context>
 <context>
+    <name>TAnsiText</name>
+    <message>
+        <source>These letters cannot be stored in code page %1: %2</source>
+        <translation>Diese Buchstaben können in der Codepage %1 nicht gespeichert werden: %2</translation>
+    </message>
+</context>
+<context>
     <name>TArchiveWindow</name>
     <message>
         <source>Archive</source>
@@ -138,6 +138,61 @@
     <message>
         <source>Open</source>
         <translation>Öffnen</translation>
+    </message>
+</context>
+<context>
+    <name>TCompareWindow</name>
+    <message>
+        <source>Compare</source>
+        <translation>Vergleich</translation>
+    </message>
+    <message>
+        <source>Compare with:</source>
+        <translation>Vergleichen mit:</translation>
+    </message>
+    <message>
+        <source>&amp;File...</source>
+        <translation>&amp;Datei...</translation>
+    </message>
+    <message>
+        <source>&amp;Connector</source>
+        <translation>&amp;Connector</translation>
+    </message>
+    <message>
+        <source>&amp;Archived read...</source>
+        <translation>&amp;Archivierte Auslesung...</translation>
+    </message>
+    <message>
+        <source>Choose what to compare the document with.</source>
+        <translation>Wählen Sie, womit das Dokument verglichen wird.</translation>
+    </message>
+    <message>
+        <source>Field</source>
+        <translation>Feld</translation>
+    </message>
+    <message>
+        <source>This document</source>
+        <translation>Dieses Dokument</translation>
+    </message>
+    <message>
+        <source>The other</source>
+        <translation>Das andere</translation>
+    </message>
+    <message>
+        <source>Only differences</source>
+        <translation>Nur Unterschiede</translation>
+    </message>
+    <message>
+        <source>Connector %1</source>
+        <translation>Connector %1</translation>
+    </message>
+    <message>
+        <source>The programs are equal.</source>
+        <translation>Die Programme sind gleich.</translation>
+    </message>
+    <message>
+        <source>%1 fields differ.</source>
+        <translation>%1 Felder unterscheiden sich.</translation>
     </message>
 </context>
 <context>
@@ -268,6 +323,35 @@
     <message>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>THistoryWindow</name>
+    <message>
+        <source>History</source>
+        <translation>Verlauf</translation>
+    </message>
+    <message>
+        <source>&amp;Connector:</source>
+        <translation>&amp;Connector:</translation>
+    </message>
+    <message>
+        <source>Table</source>
+        <translation>Tabelle</translation>
+    </message>
+    <message>
+        <source>Plot</source>
+        <translation>Diagramm</translation>
+    </message>
+    <message>
+        <source>&amp;Export CSV...</source>
+        <translation>CSV &amp;exportieren...</translation>
+    </message>
+    <message>
+        <source>The history database cannot be used:
+%1</source>
+        <translation>Die Verlaufsdatenbank kann nicht verwendet werden:
+%1</translation>
     </message>
 </context>
 <context>
@@ -599,10 +683,6 @@
         <translation>Kalender (*.ics)</translation>
     </message>
     <message>
-        <source>The Connector holds no readable program or log; nothing was archived.</source>
-        <translation>Der Connector enthält kein lesbares Programm und kein lesbares Protokoll; es wurde nichts archiviert.</translation>
-    </message>
-    <message>
         <source>&amp;Print...</source>
         <translation>&amp;Drucken...</translation>
     </message>
@@ -633,6 +713,14 @@
     <message>
         <source>PDF document (*.pdf)</source>
         <translation>PDF-Dokument (*.pdf)</translation>
+    </message>
+    <message>
+        <source>&amp;Compare...</source>
+        <translation>&amp;Vergleichen...</translation>
+    </message>
+    <message>
+        <source>Compare the document with a file, the Connector or an archived read</source>
+        <translation>Das Dokument mit einer Datei, dem Connector oder einer archivierten Auslesung vergleichen</translation>
     </message>
 </context>
 <context>
@@ -1169,6 +1257,25 @@
     </message>
 </context>
 <context>
+    <name>TProgramCompare</name>
+    <message>
+        <source>The backup holds no program: what the write changes cannot be told</source>
+        <translation>Die Sicherung enthält kein Programm: Es lässt sich nicht sagen, was das Schreiben ändert</translation>
+    </message>
+    <message>
+        <source>The program stays as it is</source>
+        <translation>Das Programm bleibt unverändert</translation>
+    </message>
+    <message>
+        <source>Without the backup, what the write changes cannot be told</source>
+        <translation>Ohne Sicherung lässt sich nicht sagen, was das Schreiben ändert</translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>und %1 weitere</translation>
+    </message>
+</context>
+<context>
     <name>TProgramDialog</name>
     <message>
         <source>Program Start</source>
@@ -1368,6 +1475,125 @@
     <message>
         <source>Windows-1257 (Baltic)</source>
         <translation>Windows-1257 (Baltisch)</translation>
+    </message>
+</context>
+<context>
+    <name>TReport</name>
+    <message>
+        <source>Connector Report</source>
+        <translation>Connector-Bericht</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Serial number</source>
+        <translation>Seriennummer</translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation>Quelle</translation>
+    </message>
+    <message>
+        <source>Connector</source>
+        <translation>Connector</translation>
+    </message>
+    <message>
+        <source>Report made</source>
+        <translation>Bericht erstellt</translation>
+    </message>
+    <message>
+        <source>Program version</source>
+        <translation>Programmversion</translation>
+    </message>
+    <message>
+        <source>Plan</source>
+        <translation>Plan</translation>
+    </message>
+    <message>
+        <source>First events of the plan</source>
+        <translation>Erste Ereignisse des Plans</translation>
+    </message>
+    <message>
+        <source>Connector clock</source>
+        <translation>Connector-Uhr</translation>
+    </message>
+    <message>
+        <source>Event</source>
+        <translation>Ereignis</translation>
+    </message>
+    <message>
+        <source>Program</source>
+        <translation>Programm</translation>
+    </message>
+    <message>
+        <source>Changes</source>
+        <translation>Änderungen</translation>
+    </message>
+    <message>
+        <source>No earlier read of this Connector is archived.</source>
+        <translation>Kein früheres Auslesen dieses Connectors ist archiviert.</translation>
+    </message>
+    <message>
+        <source>No field differs from the read of %1.</source>
+        <translation>Kein Feld weicht vom Auslesen vom %1 ab.</translation>
+    </message>
+    <message>
+        <source>Against the read of %1:</source>
+        <translation>Gegenüber dem Auslesen vom %1:</translation>
+    </message>
+    <message>
+        <source>Field</source>
+        <translation>Feld</translation>
+    </message>
+    <message>
+        <source>Before</source>
+        <translation>Vorher</translation>
+    </message>
+    <message>
+        <source>Now</source>
+        <translation>Jetzt</translation>
+    </message>
+    <message>
+        <source>Event log</source>
+        <translation>Ereignisprotokoll</translation>
+    </message>
+    <message>
+        <source>The event log holds no records.</source>
+        <translation>Das Ereignisprotokoll enthält keine Einträge.</translation>
+    </message>
+    <message>
+        <source>Notes and signature</source>
+        <translation>Notizen und Unterschrift</translation>
+    </message>
+    <message>
+        <source>Site</source>
+        <translation>Messstelle</translation>
+    </message>
+    <message>
+        <source>Technician</source>
+        <translation>Techniker</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Notizen</translation>
+    </message>
+    <message>
+        <source>Signature</source>
+        <translation>Unterschrift</translation>
+    </message>
+    <message>
+        <source>Log plot</source>
+        <translation>Protokolldiagramm</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Seite %1 von %2</translation>
     </message>
 </context>
 <context>
@@ -1646,181 +1872,6 @@
     <message>
         <source>Event Control</source>
         <translation>Ereignissteuerung</translation>
-    </message>
-</context>
-<context>
-    <name>THistoryWindow</name>
-    <message>
-        <source>History</source>
-        <translation>Verlauf</translation>
-    </message>
-    <message>
-        <source>&amp;Connector:</source>
-        <translation>&amp;Connector:</translation>
-    </message>
-    <message>
-        <source>Table</source>
-        <translation>Tabelle</translation>
-    </message>
-    <message>
-        <source>Plot</source>
-        <translation>Diagramm</translation>
-    </message>
-    <message>
-        <source>&amp;Export CSV...</source>
-        <translation>CSV &amp;exportieren...</translation>
-    </message>
-    <message>
-        <source>The history database cannot be used:
-%1</source>
-        <translation>Die Verlaufsdatenbank kann nicht verwendet werden:
-%1</translation>
-    </message>
-</context>
-<context>
-    <name>TReport</name>
-    <message>
-        <source>Connector Report</source>
-        <translation>Connector-Bericht</translation>
-    </message>
-    <message>
-        <source>Name</source>
-        <translation>Name</translation>
-    </message>
-    <message>
-        <source>Serial number</source>
-        <translation>Seriennummer</translation>
-    </message>
-    <message>
-        <source>Source</source>
-        <translation>Quelle</translation>
-    </message>
-    <message>
-        <source>Connector</source>
-        <translation>Connector</translation>
-    </message>
-    <message>
-        <source>Report made</source>
-        <translation>Bericht erstellt</translation>
-    </message>
-    <message>
-        <source>Program version</source>
-        <translation>Programmversion</translation>
-    </message>
-    <message>
-        <source>Plan</source>
-        <translation>Plan</translation>
-    </message>
-    <message>
-        <source>First events of the plan</source>
-        <translation>Erste Ereignisse des Plans</translation>
-    </message>
-    <message>
-        <source>Connector clock</source>
-        <translation>Connector-Uhr</translation>
-    </message>
-    <message>
-        <source>Event</source>
-        <translation>Ereignis</translation>
-    </message>
-    <message>
-        <source>Program</source>
-        <translation>Programm</translation>
-    </message>
-    <message>
-        <source>Changes</source>
-        <translation>Änderungen</translation>
-    </message>
-    <message>
-        <source>No earlier read of this Connector is archived.</source>
-        <translation>Kein früheres Auslesen dieses Connectors ist archiviert.</translation>
-    </message>
-    <message>
-        <source>No field differs from the read of %1.</source>
-        <translation>Kein Feld weicht vom Auslesen vom %1 ab.</translation>
-    </message>
-    <message>
-        <source>Against the read of %1:</source>
-        <translation>Gegenüber dem Auslesen vom %1:</translation>
-    </message>
-    <message>
-        <source>Field</source>
-        <translation>Feld</translation>
-    </message>
-    <message>
-        <source>Before</source>
-        <translation>Vorher</translation>
-    </message>
-    <message>
-        <source>Now</source>
-        <translation>Jetzt</translation>
-    </message>
-    <message>
-        <source>Event log</source>
-        <translation>Ereignisprotokoll</translation>
-    </message>
-    <message>
-        <source>The event log holds no records.</source>
-        <translation>Das Ereignisprotokoll enthält keine Einträge.</translation>
-    </message>
-    <message>
-        <source>Notes and signature</source>
-        <translation>Notizen und Unterschrift</translation>
-    </message>
-    <message>
-        <source>Site</source>
-        <translation>Messstelle</translation>
-    </message>
-    <message>
-        <source>Technician</source>
-        <translation>Techniker</translation>
-    </message>
-    <message>
-        <source>Date</source>
-        <translation>Datum</translation>
-    </message>
-    <message>
-        <source>Notes</source>
-        <translation>Notizen</translation>
-    </message>
-    <message>
-        <source>Signature</source>
-        <translation>Unterschrift</translation>
-    </message>
-    <message>
-        <source>Log plot</source>
-        <translation>Protokolldiagramm</translation>
-    </message>
-    <message>
-        <source>Page %1 of %2</source>
-        <translation>Seite %1 von %2</translation>
-    </message>
-    <message>
-        <source>Yes</source>
-        <translation>Ja</translation>
-    </message>
-    <message>
-        <source>No</source>
-        <translation>Nein</translation>
-    </message>
-</context>
-<context>
-    <name>TProgramCompare</name>
-    <message>
-        <source>The backup holds no program: what the write changes cannot be told</source>
-        <translation>Die Sicherung enthält kein Programm: Es lässt sich nicht sagen, was das Schreiben ändert</translation>
-    </message>
-    <message>
-        <source>The program stays as it is</source>
-        <translation>Das Programm bleibt unverändert</translation>
-    </message>
-    <message>
-        <source>Without the backup, what the write changes cannot be told</source>
-        <translation>Ohne Sicherung lässt sich nicht sagen, was das Schreiben ändert</translation>
-    </message>
-    <message>
-        <source>and %1 more</source>
-        <translation>und %1 weitere</translation>
     </message>
 </context>
 </TS>

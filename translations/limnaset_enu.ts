@@ -52,13 +52,6 @@
     </message>
 </context>
 <context>
-    <name>TAnsiText</name>
-    <message>
-        <source>These letters cannot be stored in code page %1: %2</source>
-        <translation>These letters cannot be stored in code page %1: %2</translation>
-    </message>
-</context>
-<context>
     <name>TAdapterDiagnosis</name>
     <message>
         <source>brltty is a braille display daemon that claims USB serial bridges; without a braille display, remove it (sudo apt remove brltty) and plug the adapter in again.</source>
@@ -106,6 +99,13 @@
     </message>
 </context>
 <context>
+    <name>TAnsiText</name>
+    <message>
+        <source>These letters cannot be stored in code page %1: %2</source>
+        <translation>These letters cannot be stored in code page %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>TArchiveWindow</name>
     <message>
         <source>Archive</source>
@@ -138,6 +138,61 @@
     <message>
         <source>Open</source>
         <translation>Open</translation>
+    </message>
+</context>
+<context>
+    <name>TCompareWindow</name>
+    <message>
+        <source>Compare</source>
+        <translation>Compare</translation>
+    </message>
+    <message>
+        <source>Compare with:</source>
+        <translation>Compare with:</translation>
+    </message>
+    <message>
+        <source>&amp;File...</source>
+        <translation>&amp;File...</translation>
+    </message>
+    <message>
+        <source>&amp;Connector</source>
+        <translation>&amp;Connector</translation>
+    </message>
+    <message>
+        <source>&amp;Archived read...</source>
+        <translation>&amp;Archived read...</translation>
+    </message>
+    <message>
+        <source>Choose what to compare the document with.</source>
+        <translation>Choose what to compare the document with.</translation>
+    </message>
+    <message>
+        <source>Field</source>
+        <translation>Field</translation>
+    </message>
+    <message>
+        <source>This document</source>
+        <translation>This document</translation>
+    </message>
+    <message>
+        <source>The other</source>
+        <translation>The other</translation>
+    </message>
+    <message>
+        <source>Only differences</source>
+        <translation>Only differences</translation>
+    </message>
+    <message>
+        <source>Connector %1</source>
+        <translation>Connector %1</translation>
+    </message>
+    <message>
+        <source>The programs are equal.</source>
+        <translation>The programs are equal.</translation>
+    </message>
+    <message>
+        <source>%1 fields differ.</source>
+        <translation>%1 fields differ.</translation>
     </message>
 </context>
 <context>
@@ -268,6 +323,35 @@
     <message>
         <source>Cancel</source>
         <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>THistoryWindow</name>
+    <message>
+        <source>History</source>
+        <translation>History</translation>
+    </message>
+    <message>
+        <source>&amp;Connector:</source>
+        <translation>&amp;Connector:</translation>
+    </message>
+    <message>
+        <source>Table</source>
+        <translation>Table</translation>
+    </message>
+    <message>
+        <source>Plot</source>
+        <translation>Plot</translation>
+    </message>
+    <message>
+        <source>&amp;Export CSV...</source>
+        <translation>&amp;Export CSV...</translation>
+    </message>
+    <message>
+        <source>The history database cannot be used:
+%1</source>
+        <translation>The history database cannot be used:
+%1</translation>
     </message>
 </context>
 <context>
@@ -599,10 +683,6 @@
         <translation>Calendar (*.ics)</translation>
     </message>
     <message>
-        <source>The Connector holds no readable program or log; nothing was archived.</source>
-        <translation>The Connector holds no readable program or log; nothing was archived.</translation>
-    </message>
-    <message>
         <source>&amp;Print...</source>
         <translation>&amp;Print...</translation>
     </message>
@@ -633,6 +713,14 @@
     <message>
         <source>PDF document (*.pdf)</source>
         <translation>PDF document (*.pdf)</translation>
+    </message>
+    <message>
+        <source>&amp;Compare...</source>
+        <translation>&amp;Compare...</translation>
+    </message>
+    <message>
+        <source>Compare the document with a file, the Connector or an archived read</source>
+        <translation>Compare the document with a file, the Connector or an archived read</translation>
     </message>
 </context>
 <context>
@@ -1169,6 +1257,25 @@
     </message>
 </context>
 <context>
+    <name>TProgramCompare</name>
+    <message>
+        <source>The backup holds no program: what the write changes cannot be told</source>
+        <translation>The backup holds no program: what the write changes cannot be told</translation>
+    </message>
+    <message>
+        <source>The program stays as it is</source>
+        <translation>The program stays as it is</translation>
+    </message>
+    <message>
+        <source>Without the backup, what the write changes cannot be told</source>
+        <translation>Without the backup, what the write changes cannot be told</translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>and %1 more</translation>
+    </message>
+</context>
+<context>
     <name>TProgramDialog</name>
     <message>
         <source>Program Start</source>
@@ -1368,6 +1475,125 @@
     <message>
         <source>Cancel</source>
         <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>TReport</name>
+    <message>
+        <source>Connector Report</source>
+        <translation>Connector Report</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Serial number</source>
+        <translation>Serial number</translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation>Source</translation>
+    </message>
+    <message>
+        <source>Connector</source>
+        <translation>Connector</translation>
+    </message>
+    <message>
+        <source>Report made</source>
+        <translation>Report made</translation>
+    </message>
+    <message>
+        <source>Program version</source>
+        <translation>Program version</translation>
+    </message>
+    <message>
+        <source>Plan</source>
+        <translation>Plan</translation>
+    </message>
+    <message>
+        <source>First events of the plan</source>
+        <translation>First events of the plan</translation>
+    </message>
+    <message>
+        <source>Connector clock</source>
+        <translation>Connector clock</translation>
+    </message>
+    <message>
+        <source>Event</source>
+        <translation>Event</translation>
+    </message>
+    <message>
+        <source>Program</source>
+        <translation>Program</translation>
+    </message>
+    <message>
+        <source>Changes</source>
+        <translation>Changes</translation>
+    </message>
+    <message>
+        <source>No earlier read of this Connector is archived.</source>
+        <translation>No earlier read of this Connector is archived.</translation>
+    </message>
+    <message>
+        <source>No field differs from the read of %1.</source>
+        <translation>No field differs from the read of %1.</translation>
+    </message>
+    <message>
+        <source>Against the read of %1:</source>
+        <translation>Against the read of %1:</translation>
+    </message>
+    <message>
+        <source>Field</source>
+        <translation>Field</translation>
+    </message>
+    <message>
+        <source>Before</source>
+        <translation>Before</translation>
+    </message>
+    <message>
+        <source>Now</source>
+        <translation>Now</translation>
+    </message>
+    <message>
+        <source>Event log</source>
+        <translation>Event log</translation>
+    </message>
+    <message>
+        <source>The event log holds no records.</source>
+        <translation>The event log holds no records.</translation>
+    </message>
+    <message>
+        <source>Notes and signature</source>
+        <translation>Notes and signature</translation>
+    </message>
+    <message>
+        <source>Site</source>
+        <translation>Site</translation>
+    </message>
+    <message>
+        <source>Technician</source>
+        <translation>Technician</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Notes</translation>
+    </message>
+    <message>
+        <source>Signature</source>
+        <translation>Signature</translation>
+    </message>
+    <message>
+        <source>Log plot</source>
+        <translation>Log plot</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Page %1 of %2</translation>
     </message>
 </context>
 <context>
@@ -1646,181 +1872,6 @@
     <message>
         <source>Event Control</source>
         <translation>Event Control</translation>
-    </message>
-</context>
-<context>
-    <name>THistoryWindow</name>
-    <message>
-        <source>History</source>
-        <translation>History</translation>
-    </message>
-    <message>
-        <source>&amp;Connector:</source>
-        <translation>&amp;Connector:</translation>
-    </message>
-    <message>
-        <source>Table</source>
-        <translation>Table</translation>
-    </message>
-    <message>
-        <source>Plot</source>
-        <translation>Plot</translation>
-    </message>
-    <message>
-        <source>&amp;Export CSV...</source>
-        <translation>&amp;Export CSV...</translation>
-    </message>
-    <message>
-        <source>The history database cannot be used:
-%1</source>
-        <translation>The history database cannot be used:
-%1</translation>
-    </message>
-</context>
-<context>
-    <name>TReport</name>
-    <message>
-        <source>Connector Report</source>
-        <translation>Connector Report</translation>
-    </message>
-    <message>
-        <source>Name</source>
-        <translation>Name</translation>
-    </message>
-    <message>
-        <source>Serial number</source>
-        <translation>Serial number</translation>
-    </message>
-    <message>
-        <source>Source</source>
-        <translation>Source</translation>
-    </message>
-    <message>
-        <source>Connector</source>
-        <translation>Connector</translation>
-    </message>
-    <message>
-        <source>Report made</source>
-        <translation>Report made</translation>
-    </message>
-    <message>
-        <source>Program version</source>
-        <translation>Program version</translation>
-    </message>
-    <message>
-        <source>Plan</source>
-        <translation>Plan</translation>
-    </message>
-    <message>
-        <source>First events of the plan</source>
-        <translation>First events of the plan</translation>
-    </message>
-    <message>
-        <source>Connector clock</source>
-        <translation>Connector clock</translation>
-    </message>
-    <message>
-        <source>Event</source>
-        <translation>Event</translation>
-    </message>
-    <message>
-        <source>Program</source>
-        <translation>Program</translation>
-    </message>
-    <message>
-        <source>Changes</source>
-        <translation>Changes</translation>
-    </message>
-    <message>
-        <source>No earlier read of this Connector is archived.</source>
-        <translation>No earlier read of this Connector is archived.</translation>
-    </message>
-    <message>
-        <source>No field differs from the read of %1.</source>
-        <translation>No field differs from the read of %1.</translation>
-    </message>
-    <message>
-        <source>Against the read of %1:</source>
-        <translation>Against the read of %1:</translation>
-    </message>
-    <message>
-        <source>Field</source>
-        <translation>Field</translation>
-    </message>
-    <message>
-        <source>Before</source>
-        <translation>Before</translation>
-    </message>
-    <message>
-        <source>Now</source>
-        <translation>Now</translation>
-    </message>
-    <message>
-        <source>Event log</source>
-        <translation>Event log</translation>
-    </message>
-    <message>
-        <source>The event log holds no records.</source>
-        <translation>The event log holds no records.</translation>
-    </message>
-    <message>
-        <source>Notes and signature</source>
-        <translation>Notes and signature</translation>
-    </message>
-    <message>
-        <source>Site</source>
-        <translation>Site</translation>
-    </message>
-    <message>
-        <source>Technician</source>
-        <translation>Technician</translation>
-    </message>
-    <message>
-        <source>Date</source>
-        <translation>Date</translation>
-    </message>
-    <message>
-        <source>Notes</source>
-        <translation>Notes</translation>
-    </message>
-    <message>
-        <source>Signature</source>
-        <translation>Signature</translation>
-    </message>
-    <message>
-        <source>Log plot</source>
-        <translation>Log plot</translation>
-    </message>
-    <message>
-        <source>Page %1 of %2</source>
-        <translation>Page %1 of %2</translation>
-    </message>
-    <message>
-        <source>Yes</source>
-        <translation>Yes</translation>
-    </message>
-    <message>
-        <source>No</source>
-        <translation>No</translation>
-    </message>
-</context>
-<context>
-    <name>TProgramCompare</name>
-    <message>
-        <source>The backup holds no program: what the write changes cannot be told</source>
-        <translation>The backup holds no program: what the write changes cannot be told</translation>
-    </message>
-    <message>
-        <source>The program stays as it is</source>
-        <translation>The program stays as it is</translation>
-    </message>
-    <message>
-        <source>Without the backup, what the write changes cannot be told</source>
-        <translation>Without the backup, what the write changes cannot be told</translation>
-    </message>
-    <message>
-        <source>and %1 more</source>
-        <translation>and %1 more</translation>
     </message>
 </context>
 </TS>

@@ -52,13 +52,6 @@
     </message>
 </context>
 <context>
-    <name>TAnsiText</name>
-    <message>
-        <source>These letters cannot be stored in code page %1: %2</source>
-        <translation>Estas letras no se pueden guardar en la página de códigos %1: %2</translation>
-    </message>
-</context>
-<context>
     <name>TAdapterDiagnosis</name>
     <message>
         <source>brltty is a braille display daemon that claims USB serial bridges; without a braille display, remove it (sudo apt remove brltty) and plug the adapter in again.</source>
@@ -106,6 +99,13 @@
     </message>
 </context>
 <context>
+    <name>TAnsiText</name>
+    <message>
+        <source>These letters cannot be stored in code page %1: %2</source>
+        <translation>Estas letras no se pueden guardar en la página de códigos %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>TArchiveWindow</name>
     <message>
         <source>Archive</source>
@@ -138,6 +138,61 @@
     <message>
         <source>Open</source>
         <translation>Abrir</translation>
+    </message>
+</context>
+<context>
+    <name>TCompareWindow</name>
+    <message>
+        <source>Compare</source>
+        <translation>Comparar</translation>
+    </message>
+    <message>
+        <source>Compare with:</source>
+        <translation>Comparar con:</translation>
+    </message>
+    <message>
+        <source>&amp;File...</source>
+        <translation>&amp;Archivo...</translation>
+    </message>
+    <message>
+        <source>&amp;Connector</source>
+        <translation>&amp;Connector</translation>
+    </message>
+    <message>
+        <source>&amp;Archived read...</source>
+        <translation>&amp;Lectura archivada...</translation>
+    </message>
+    <message>
+        <source>Choose what to compare the document with.</source>
+        <translation>Elija con qué comparar el documento.</translation>
+    </message>
+    <message>
+        <source>Field</source>
+        <translation>Campo</translation>
+    </message>
+    <message>
+        <source>This document</source>
+        <translation>Este documento</translation>
+    </message>
+    <message>
+        <source>The other</source>
+        <translation>El otro</translation>
+    </message>
+    <message>
+        <source>Only differences</source>
+        <translation>Solo diferencias</translation>
+    </message>
+    <message>
+        <source>Connector %1</source>
+        <translation>Connector %1</translation>
+    </message>
+    <message>
+        <source>The programs are equal.</source>
+        <translation>Los programas son iguales.</translation>
+    </message>
+    <message>
+        <source>%1 fields differ.</source>
+        <translation>%1 campos difieren.</translation>
     </message>
 </context>
 <context>
@@ -268,6 +323,35 @@
     <message>
         <source>Cancel</source>
         <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>THistoryWindow</name>
+    <message>
+        <source>History</source>
+        <translation>Historia</translation>
+    </message>
+    <message>
+        <source>&amp;Connector:</source>
+        <translation>&amp;Connector:</translation>
+    </message>
+    <message>
+        <source>Table</source>
+        <translation>Tabla</translation>
+    </message>
+    <message>
+        <source>Plot</source>
+        <translation>Gráfico</translation>
+    </message>
+    <message>
+        <source>&amp;Export CSV...</source>
+        <translation>&amp;Exportar CSV...</translation>
+    </message>
+    <message>
+        <source>The history database cannot be used:
+%1</source>
+        <translation>No se puede usar la base de datos de la historia:
+%1</translation>
     </message>
 </context>
 <context>
@@ -599,10 +683,6 @@
         <translation>Calendario (*.ics)</translation>
     </message>
     <message>
-        <source>The Connector holds no readable program or log; nothing was archived.</source>
-        <translation>El Connector no contiene ningún programa ni registro legible; no se archivó nada.</translation>
-    </message>
-    <message>
         <source>&amp;Print...</source>
         <translation>&amp;Imprimir...</translation>
     </message>
@@ -633,6 +713,14 @@
     <message>
         <source>PDF document (*.pdf)</source>
         <translation>Documento PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>&amp;Compare...</source>
+        <translation>C&amp;omparar...</translation>
+    </message>
+    <message>
+        <source>Compare the document with a file, the Connector or an archived read</source>
+        <translation>Comparar el documento con un archivo, el Connector o una lectura archivada</translation>
     </message>
 </context>
 <context>
@@ -1169,6 +1257,25 @@
     </message>
 </context>
 <context>
+    <name>TProgramCompare</name>
+    <message>
+        <source>The backup holds no program: what the write changes cannot be told</source>
+        <translation>La copia de seguridad no contiene ningún programa: no se puede saber qué cambia la escritura</translation>
+    </message>
+    <message>
+        <source>The program stays as it is</source>
+        <translation>El programa queda igual</translation>
+    </message>
+    <message>
+        <source>Without the backup, what the write changes cannot be told</source>
+        <translation>Sin la copia de seguridad no se puede saber qué cambia la escritura</translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>y %1 más</translation>
+    </message>
+</context>
+<context>
     <name>TProgramDialog</name>
     <message>
         <source>Program Start</source>
@@ -1368,6 +1475,125 @@
     <message>
         <source>Cancel</source>
         <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>TReport</name>
+    <message>
+        <source>Connector Report</source>
+        <translation>Informe del Connector</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Serial number</source>
+        <translation>Número de serie</translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation>Origen</translation>
+    </message>
+    <message>
+        <source>Connector</source>
+        <translation>Connector</translation>
+    </message>
+    <message>
+        <source>Report made</source>
+        <translation>Informe creado</translation>
+    </message>
+    <message>
+        <source>Program version</source>
+        <translation>Versión del programa</translation>
+    </message>
+    <message>
+        <source>Plan</source>
+        <translation>Plan</translation>
+    </message>
+    <message>
+        <source>First events of the plan</source>
+        <translation>Primeros eventos del plan</translation>
+    </message>
+    <message>
+        <source>Connector clock</source>
+        <translation>Reloj del Connector</translation>
+    </message>
+    <message>
+        <source>Event</source>
+        <translation>Evento</translation>
+    </message>
+    <message>
+        <source>Program</source>
+        <translation>Programa</translation>
+    </message>
+    <message>
+        <source>Changes</source>
+        <translation>Cambios</translation>
+    </message>
+    <message>
+        <source>No earlier read of this Connector is archived.</source>
+        <translation>No hay ninguna lectura anterior de este Connector archivada.</translation>
+    </message>
+    <message>
+        <source>No field differs from the read of %1.</source>
+        <translation>Ningún campo difiere de la lectura del %1.</translation>
+    </message>
+    <message>
+        <source>Against the read of %1:</source>
+        <translation>Frente a la lectura del %1:</translation>
+    </message>
+    <message>
+        <source>Field</source>
+        <translation>Campo</translation>
+    </message>
+    <message>
+        <source>Before</source>
+        <translation>Antes</translation>
+    </message>
+    <message>
+        <source>Now</source>
+        <translation>Ahora</translation>
+    </message>
+    <message>
+        <source>Event log</source>
+        <translation>Registro de eventos</translation>
+    </message>
+    <message>
+        <source>The event log holds no records.</source>
+        <translation>El registro de eventos no contiene registros.</translation>
+    </message>
+    <message>
+        <source>Notes and signature</source>
+        <translation>Notas y firma</translation>
+    </message>
+    <message>
+        <source>Site</source>
+        <translation>Lugar</translation>
+    </message>
+    <message>
+        <source>Technician</source>
+        <translation>Técnico</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Fecha</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Notas</translation>
+    </message>
+    <message>
+        <source>Signature</source>
+        <translation>Firma</translation>
+    </message>
+    <message>
+        <source>Log plot</source>
+        <translation>Gráfico del registro</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Página %1 de %2</translation>
     </message>
 </context>
 <context>
@@ -1646,181 +1872,6 @@
     <message>
         <source>Event Control</source>
         <translation>Control de eventos</translation>
-    </message>
-</context>
-<context>
-    <name>THistoryWindow</name>
-    <message>
-        <source>History</source>
-        <translation>Historia</translation>
-    </message>
-    <message>
-        <source>&amp;Connector:</source>
-        <translation>&amp;Connector:</translation>
-    </message>
-    <message>
-        <source>Table</source>
-        <translation>Tabla</translation>
-    </message>
-    <message>
-        <source>Plot</source>
-        <translation>Gráfico</translation>
-    </message>
-    <message>
-        <source>&amp;Export CSV...</source>
-        <translation>&amp;Exportar CSV...</translation>
-    </message>
-    <message>
-        <source>The history database cannot be used:
-%1</source>
-        <translation>No se puede usar la base de datos de la historia:
-%1</translation>
-    </message>
-</context>
-<context>
-    <name>TReport</name>
-    <message>
-        <source>Connector Report</source>
-        <translation>Informe del Connector</translation>
-    </message>
-    <message>
-        <source>Name</source>
-        <translation>Nombre</translation>
-    </message>
-    <message>
-        <source>Serial number</source>
-        <translation>Número de serie</translation>
-    </message>
-    <message>
-        <source>Source</source>
-        <translation>Origen</translation>
-    </message>
-    <message>
-        <source>Connector</source>
-        <translation>Connector</translation>
-    </message>
-    <message>
-        <source>Report made</source>
-        <translation>Informe creado</translation>
-    </message>
-    <message>
-        <source>Program version</source>
-        <translation>Versión del programa</translation>
-    </message>
-    <message>
-        <source>Plan</source>
-        <translation>Plan</translation>
-    </message>
-    <message>
-        <source>First events of the plan</source>
-        <translation>Primeros eventos del plan</translation>
-    </message>
-    <message>
-        <source>Connector clock</source>
-        <translation>Reloj del Connector</translation>
-    </message>
-    <message>
-        <source>Event</source>
-        <translation>Evento</translation>
-    </message>
-    <message>
-        <source>Program</source>
-        <translation>Programa</translation>
-    </message>
-    <message>
-        <source>Changes</source>
-        <translation>Cambios</translation>
-    </message>
-    <message>
-        <source>No earlier read of this Connector is archived.</source>
-        <translation>No hay ninguna lectura anterior de este Connector archivada.</translation>
-    </message>
-    <message>
-        <source>No field differs from the read of %1.</source>
-        <translation>Ningún campo difiere de la lectura del %1.</translation>
-    </message>
-    <message>
-        <source>Against the read of %1:</source>
-        <translation>Frente a la lectura del %1:</translation>
-    </message>
-    <message>
-        <source>Field</source>
-        <translation>Campo</translation>
-    </message>
-    <message>
-        <source>Before</source>
-        <translation>Antes</translation>
-    </message>
-    <message>
-        <source>Now</source>
-        <translation>Ahora</translation>
-    </message>
-    <message>
-        <source>Event log</source>
-        <translation>Registro de eventos</translation>
-    </message>
-    <message>
-        <source>The event log holds no records.</source>
-        <translation>El registro de eventos no contiene registros.</translation>
-    </message>
-    <message>
-        <source>Notes and signature</source>
-        <translation>Notas y firma</translation>
-    </message>
-    <message>
-        <source>Site</source>
-        <translation>Lugar</translation>
-    </message>
-    <message>
-        <source>Technician</source>
-        <translation>Técnico</translation>
-    </message>
-    <message>
-        <source>Date</source>
-        <translation>Fecha</translation>
-    </message>
-    <message>
-        <source>Notes</source>
-        <translation>Notas</translation>
-    </message>
-    <message>
-        <source>Signature</source>
-        <translation>Firma</translation>
-    </message>
-    <message>
-        <source>Log plot</source>
-        <translation>Gráfico del registro</translation>
-    </message>
-    <message>
-        <source>Page %1 of %2</source>
-        <translation>Página %1 de %2</translation>
-    </message>
-    <message>
-        <source>Yes</source>
-        <translation>Sí</translation>
-    </message>
-    <message>
-        <source>No</source>
-        <translation>No</translation>
-    </message>
-</context>
-<context>
-    <name>TProgramCompare</name>
-    <message>
-        <source>The backup holds no program: what the write changes cannot be told</source>
-        <translation>La copia de seguridad no contiene ningún programa: no se puede saber qué cambia la escritura</translation>
-    </message>
-    <message>
-        <source>The program stays as it is</source>
-        <translation>El programa queda igual</translation>
-    </message>
-    <message>
-        <source>Without the backup, what the write changes cannot be told</source>
-        <translation>Sin la copia de seguridad no se puede saber qué cambia la escritura</translation>
-    </message>
-    <message>
-        <source>and %1 more</source>
-        <translation>y %1 más</translation>
     </message>
 </context>
 </TS>

@@ -52,13 +52,6 @@
     </message>
 </context>
 <context>
-    <name>TAnsiText</name>
-    <message>
-        <source>These letters cannot be stored in code page %1: %2</source>
-        <translation>Ces lettres ne peuvent pas être enregistrées dans la page de codes %1 : %2</translation>
-    </message>
-</context>
-<context>
     <name>TAdapterDiagnosis</name>
     <message>
         <source>brltty is a braille display daemon that claims USB serial bridges; without a braille display, remove it (sudo apt remove brltty) and plug the adapter in again.</source>
@@ -106,6 +99,13 @@
     </message>
 </context>
 <context>
+    <name>TAnsiText</name>
+    <message>
+        <source>These letters cannot be stored in code page %1: %2</source>
+        <translation>Ces lettres ne peuvent pas être enregistrées dans la page de codes %1 : %2</translation>
+    </message>
+</context>
+<context>
     <name>TArchiveWindow</name>
     <message>
         <source>Archive</source>
@@ -138,6 +138,61 @@
     <message>
         <source>Open</source>
         <translation>Ouvrir</translation>
+    </message>
+</context>
+<context>
+    <name>TCompareWindow</name>
+    <message>
+        <source>Compare</source>
+        <translation>Comparaison</translation>
+    </message>
+    <message>
+        <source>Compare with:</source>
+        <translation>Comparer avec :</translation>
+    </message>
+    <message>
+        <source>&amp;File...</source>
+        <translation>&amp;Fichier...</translation>
+    </message>
+    <message>
+        <source>&amp;Connector</source>
+        <translation>&amp;Connector</translation>
+    </message>
+    <message>
+        <source>&amp;Archived read...</source>
+        <translation>&amp;Lecture archivée...</translation>
+    </message>
+    <message>
+        <source>Choose what to compare the document with.</source>
+        <translation>Choisissez avec quoi comparer le document.</translation>
+    </message>
+    <message>
+        <source>Field</source>
+        <translation>Champ</translation>
+    </message>
+    <message>
+        <source>This document</source>
+        <translation>Ce document</translation>
+    </message>
+    <message>
+        <source>The other</source>
+        <translation>L&apos;autre</translation>
+    </message>
+    <message>
+        <source>Only differences</source>
+        <translation>Différences seulement</translation>
+    </message>
+    <message>
+        <source>Connector %1</source>
+        <translation>Connector %1</translation>
+    </message>
+    <message>
+        <source>The programs are equal.</source>
+        <translation>Les programmes sont identiques.</translation>
+    </message>
+    <message>
+        <source>%1 fields differ.</source>
+        <translation>%1 champs diffèrent.</translation>
     </message>
 </context>
 <context>
@@ -268,6 +323,35 @@
     <message>
         <source>Cancel</source>
         <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>THistoryWindow</name>
+    <message>
+        <source>History</source>
+        <translation>Historique</translation>
+    </message>
+    <message>
+        <source>&amp;Connector:</source>
+        <translation>&amp;Connector :</translation>
+    </message>
+    <message>
+        <source>Table</source>
+        <translation>Tableau</translation>
+    </message>
+    <message>
+        <source>Plot</source>
+        <translation>Graphique</translation>
+    </message>
+    <message>
+        <source>&amp;Export CSV...</source>
+        <translation>&amp;Exporter en CSV...</translation>
+    </message>
+    <message>
+        <source>The history database cannot be used:
+%1</source>
+        <translation>La base de données de l&apos;historique est inutilisable :
+%1</translation>
     </message>
 </context>
 <context>
@@ -599,10 +683,6 @@
         <translation>Calendrier (*.ics)</translation>
     </message>
     <message>
-        <source>The Connector holds no readable program or log; nothing was archived.</source>
-        <translation>Le Connector ne contient ni programme ni journal lisible ; rien n&apos;a été archivé.</translation>
-    </message>
-    <message>
         <source>&amp;Print...</source>
         <translation>&amp;Imprimer...</translation>
     </message>
@@ -633,6 +713,14 @@
     <message>
         <source>PDF document (*.pdf)</source>
         <translation>Document PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>&amp;Compare...</source>
+        <translation>Co&amp;mparer...</translation>
+    </message>
+    <message>
+        <source>Compare the document with a file, the Connector or an archived read</source>
+        <translation>Comparer le document avec un fichier, le Connector ou une lecture archivée</translation>
     </message>
 </context>
 <context>
@@ -1169,6 +1257,25 @@
     </message>
 </context>
 <context>
+    <name>TProgramCompare</name>
+    <message>
+        <source>The backup holds no program: what the write changes cannot be told</source>
+        <translation>La sauvegarde ne contient aucun programme : on ne peut pas dire ce que l&apos;écriture modifie</translation>
+    </message>
+    <message>
+        <source>The program stays as it is</source>
+        <translation>Le programme reste inchangé</translation>
+    </message>
+    <message>
+        <source>Without the backup, what the write changes cannot be told</source>
+        <translation>Sans la sauvegarde, on ne peut pas dire ce que l&apos;écriture modifie</translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>et %1 de plus</translation>
+    </message>
+</context>
+<context>
     <name>TProgramDialog</name>
     <message>
         <source>Program Start</source>
@@ -1368,6 +1475,125 @@
     <message>
         <source>Cancel</source>
         <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>TReport</name>
+    <message>
+        <source>Connector Report</source>
+        <translation>Rapport du Connector</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Serial number</source>
+        <translation>Numéro de série</translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation>Source</translation>
+    </message>
+    <message>
+        <source>Connector</source>
+        <translation>Connector</translation>
+    </message>
+    <message>
+        <source>Report made</source>
+        <translation>Rapport établi</translation>
+    </message>
+    <message>
+        <source>Program version</source>
+        <translation>Version du programme</translation>
+    </message>
+    <message>
+        <source>Plan</source>
+        <translation>Plan</translation>
+    </message>
+    <message>
+        <source>First events of the plan</source>
+        <translation>Premiers événements du plan</translation>
+    </message>
+    <message>
+        <source>Connector clock</source>
+        <translation>Horloge du Connector</translation>
+    </message>
+    <message>
+        <source>Event</source>
+        <translation>Événement</translation>
+    </message>
+    <message>
+        <source>Program</source>
+        <translation>Programme</translation>
+    </message>
+    <message>
+        <source>Changes</source>
+        <translation>Modifications</translation>
+    </message>
+    <message>
+        <source>No earlier read of this Connector is archived.</source>
+        <translation>Aucune lecture antérieure de ce Connector n&apos;est archivée.</translation>
+    </message>
+    <message>
+        <source>No field differs from the read of %1.</source>
+        <translation>Aucun champ ne diffère de la lecture du %1.</translation>
+    </message>
+    <message>
+        <source>Against the read of %1:</source>
+        <translation>Par rapport à la lecture du %1 :</translation>
+    </message>
+    <message>
+        <source>Field</source>
+        <translation>Champ</translation>
+    </message>
+    <message>
+        <source>Before</source>
+        <translation>Avant</translation>
+    </message>
+    <message>
+        <source>Now</source>
+        <translation>Maintenant</translation>
+    </message>
+    <message>
+        <source>Event log</source>
+        <translation>Journal des événements</translation>
+    </message>
+    <message>
+        <source>The event log holds no records.</source>
+        <translation>Le journal des événements ne contient aucun enregistrement.</translation>
+    </message>
+    <message>
+        <source>Notes and signature</source>
+        <translation>Notes et signature</translation>
+    </message>
+    <message>
+        <source>Site</source>
+        <translation>Site</translation>
+    </message>
+    <message>
+        <source>Technician</source>
+        <translation>Technicien</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Notes</translation>
+    </message>
+    <message>
+        <source>Signature</source>
+        <translation>Signature</translation>
+    </message>
+    <message>
+        <source>Log plot</source>
+        <translation>Graphique du journal</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Page %1 sur %2</translation>
     </message>
 </context>
 <context>
@@ -1646,181 +1872,6 @@
     <message>
         <source>Event Control</source>
         <translation>Commande par événement</translation>
-    </message>
-</context>
-<context>
-    <name>THistoryWindow</name>
-    <message>
-        <source>History</source>
-        <translation>Historique</translation>
-    </message>
-    <message>
-        <source>&amp;Connector:</source>
-        <translation>&amp;Connector :</translation>
-    </message>
-    <message>
-        <source>Table</source>
-        <translation>Tableau</translation>
-    </message>
-    <message>
-        <source>Plot</source>
-        <translation>Graphique</translation>
-    </message>
-    <message>
-        <source>&amp;Export CSV...</source>
-        <translation>&amp;Exporter en CSV...</translation>
-    </message>
-    <message>
-        <source>The history database cannot be used:
-%1</source>
-        <translation>La base de données de l&apos;historique est inutilisable :
-%1</translation>
-    </message>
-</context>
-<context>
-    <name>TReport</name>
-    <message>
-        <source>Connector Report</source>
-        <translation>Rapport du Connector</translation>
-    </message>
-    <message>
-        <source>Name</source>
-        <translation>Nom</translation>
-    </message>
-    <message>
-        <source>Serial number</source>
-        <translation>Numéro de série</translation>
-    </message>
-    <message>
-        <source>Source</source>
-        <translation>Source</translation>
-    </message>
-    <message>
-        <source>Connector</source>
-        <translation>Connector</translation>
-    </message>
-    <message>
-        <source>Report made</source>
-        <translation>Rapport établi</translation>
-    </message>
-    <message>
-        <source>Program version</source>
-        <translation>Version du programme</translation>
-    </message>
-    <message>
-        <source>Plan</source>
-        <translation>Plan</translation>
-    </message>
-    <message>
-        <source>First events of the plan</source>
-        <translation>Premiers événements du plan</translation>
-    </message>
-    <message>
-        <source>Connector clock</source>
-        <translation>Horloge du Connector</translation>
-    </message>
-    <message>
-        <source>Event</source>
-        <translation>Événement</translation>
-    </message>
-    <message>
-        <source>Program</source>
-        <translation>Programme</translation>
-    </message>
-    <message>
-        <source>Changes</source>
-        <translation>Modifications</translation>
-    </message>
-    <message>
-        <source>No earlier read of this Connector is archived.</source>
-        <translation>Aucune lecture antérieure de ce Connector n'est archivée.</translation>
-    </message>
-    <message>
-        <source>No field differs from the read of %1.</source>
-        <translation>Aucun champ ne diffère de la lecture du %1.</translation>
-    </message>
-    <message>
-        <source>Against the read of %1:</source>
-        <translation>Par rapport à la lecture du %1 :</translation>
-    </message>
-    <message>
-        <source>Field</source>
-        <translation>Champ</translation>
-    </message>
-    <message>
-        <source>Before</source>
-        <translation>Avant</translation>
-    </message>
-    <message>
-        <source>Now</source>
-        <translation>Maintenant</translation>
-    </message>
-    <message>
-        <source>Event log</source>
-        <translation>Journal des événements</translation>
-    </message>
-    <message>
-        <source>The event log holds no records.</source>
-        <translation>Le journal des événements ne contient aucun enregistrement.</translation>
-    </message>
-    <message>
-        <source>Notes and signature</source>
-        <translation>Notes et signature</translation>
-    </message>
-    <message>
-        <source>Site</source>
-        <translation>Site</translation>
-    </message>
-    <message>
-        <source>Technician</source>
-        <translation>Technicien</translation>
-    </message>
-    <message>
-        <source>Date</source>
-        <translation>Date</translation>
-    </message>
-    <message>
-        <source>Notes</source>
-        <translation>Notes</translation>
-    </message>
-    <message>
-        <source>Signature</source>
-        <translation>Signature</translation>
-    </message>
-    <message>
-        <source>Log plot</source>
-        <translation>Graphique du journal</translation>
-    </message>
-    <message>
-        <source>Page %1 of %2</source>
-        <translation>Page %1 sur %2</translation>
-    </message>
-    <message>
-        <source>Yes</source>
-        <translation>Oui</translation>
-    </message>
-    <message>
-        <source>No</source>
-        <translation>Non</translation>
-    </message>
-</context>
-<context>
-    <name>TProgramCompare</name>
-    <message>
-        <source>The backup holds no program: what the write changes cannot be told</source>
-        <translation>La sauvegarde ne contient aucun programme : on ne peut pas dire ce que l'écriture modifie</translation>
-    </message>
-    <message>
-        <source>The program stays as it is</source>
-        <translation>Le programme reste inchangé</translation>
-    </message>
-    <message>
-        <source>Without the backup, what the write changes cannot be told</source>
-        <translation>Sans la sauvegarde, on ne peut pas dire ce que l'écriture modifie</translation>
-    </message>
-    <message>
-        <source>and %1 more</source>
-        <translation>et %1 de plus</translation>
     </message>
 </context>
 </TS>

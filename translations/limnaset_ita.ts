@@ -52,13 +52,6 @@
     </message>
 </context>
 <context>
-    <name>TAnsiText</name>
-    <message>
-        <source>These letters cannot be stored in code page %1: %2</source>
-        <translation>Queste lettere non possono essere salvate nella tabella codici %1: %2</translation>
-    </message>
-</context>
-<context>
     <name>TAdapterDiagnosis</name>
     <message>
         <source>brltty is a braille display daemon that claims USB serial bridges; without a braille display, remove it (sudo apt remove brltty) and plug the adapter in again.</source>
@@ -106,6 +99,13 @@
     </message>
 </context>
 <context>
+    <name>TAnsiText</name>
+    <message>
+        <source>These letters cannot be stored in code page %1: %2</source>
+        <translation>Queste lettere non possono essere salvate nella tabella codici %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>TArchiveWindow</name>
     <message>
         <source>Archive</source>
@@ -138,6 +138,61 @@
     <message>
         <source>Open</source>
         <translation>Apri</translation>
+    </message>
+</context>
+<context>
+    <name>TCompareWindow</name>
+    <message>
+        <source>Compare</source>
+        <translation>Confronto</translation>
+    </message>
+    <message>
+        <source>Compare with:</source>
+        <translation>Confronta con:</translation>
+    </message>
+    <message>
+        <source>&amp;File...</source>
+        <translation>&amp;File...</translation>
+    </message>
+    <message>
+        <source>&amp;Connector</source>
+        <translation>&amp;Connector</translation>
+    </message>
+    <message>
+        <source>&amp;Archived read...</source>
+        <translation>&amp;Lettura archiviata...</translation>
+    </message>
+    <message>
+        <source>Choose what to compare the document with.</source>
+        <translation>Scegliere con che cosa confrontare il documento.</translation>
+    </message>
+    <message>
+        <source>Field</source>
+        <translation>Campo</translation>
+    </message>
+    <message>
+        <source>This document</source>
+        <translation>Questo documento</translation>
+    </message>
+    <message>
+        <source>The other</source>
+        <translation>L&apos;altro</translation>
+    </message>
+    <message>
+        <source>Only differences</source>
+        <translation>Solo differenze</translation>
+    </message>
+    <message>
+        <source>Connector %1</source>
+        <translation>Connector %1</translation>
+    </message>
+    <message>
+        <source>The programs are equal.</source>
+        <translation>I programmi sono uguali.</translation>
+    </message>
+    <message>
+        <source>%1 fields differ.</source>
+        <translation>%1 campi diversi.</translation>
     </message>
 </context>
 <context>
@@ -268,6 +323,35 @@
     <message>
         <source>Cancel</source>
         <translation>Annulla</translation>
+    </message>
+</context>
+<context>
+    <name>THistoryWindow</name>
+    <message>
+        <source>History</source>
+        <translation>Cronologia</translation>
+    </message>
+    <message>
+        <source>&amp;Connector:</source>
+        <translation>&amp;Connector:</translation>
+    </message>
+    <message>
+        <source>Table</source>
+        <translation>Tabella</translation>
+    </message>
+    <message>
+        <source>Plot</source>
+        <translation>Grafico</translation>
+    </message>
+    <message>
+        <source>&amp;Export CSV...</source>
+        <translation>&amp;Esporta CSV...</translation>
+    </message>
+    <message>
+        <source>The history database cannot be used:
+%1</source>
+        <translation>Impossibile usare il database della cronologia:
+%1</translation>
     </message>
 </context>
 <context>
@@ -599,10 +683,6 @@
         <translation>Calendario (*.ics)</translation>
     </message>
     <message>
-        <source>The Connector holds no readable program or log; nothing was archived.</source>
-        <translation>Il Connector non contiene alcun programma o registro leggibile; non è stato archiviato nulla.</translation>
-    </message>
-    <message>
         <source>&amp;Print...</source>
         <translation>&amp;Stampa...</translation>
     </message>
@@ -633,6 +713,14 @@
     <message>
         <source>PDF document (*.pdf)</source>
         <translation>Documento PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>&amp;Compare...</source>
+        <translation>Con&amp;fronta...</translation>
+    </message>
+    <message>
+        <source>Compare the document with a file, the Connector or an archived read</source>
+        <translation>Confronta il documento con un file, il Connector o una lettura archiviata</translation>
     </message>
 </context>
 <context>
@@ -1169,6 +1257,25 @@
     </message>
 </context>
 <context>
+    <name>TProgramCompare</name>
+    <message>
+        <source>The backup holds no program: what the write changes cannot be told</source>
+        <translation>Il backup non contiene alcun programma: non si può dire che cosa cambia la scrittura</translation>
+    </message>
+    <message>
+        <source>The program stays as it is</source>
+        <translation>Il programma resta invariato</translation>
+    </message>
+    <message>
+        <source>Without the backup, what the write changes cannot be told</source>
+        <translation>Senza il backup non si può dire che cosa cambia la scrittura</translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>e altri %1</translation>
+    </message>
+</context>
+<context>
     <name>TProgramDialog</name>
     <message>
         <source>Program Start</source>
@@ -1368,6 +1475,125 @@
     <message>
         <source>Cancel</source>
         <translation>Annulla</translation>
+    </message>
+</context>
+<context>
+    <name>TReport</name>
+    <message>
+        <source>Connector Report</source>
+        <translation>Rapporto del Connector</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>Serial number</source>
+        <translation>Numero di serie</translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation>Origine</translation>
+    </message>
+    <message>
+        <source>Connector</source>
+        <translation>Connector</translation>
+    </message>
+    <message>
+        <source>Report made</source>
+        <translation>Rapporto creato</translation>
+    </message>
+    <message>
+        <source>Program version</source>
+        <translation>Versione del programma</translation>
+    </message>
+    <message>
+        <source>Plan</source>
+        <translation>Piano</translation>
+    </message>
+    <message>
+        <source>First events of the plan</source>
+        <translation>Primi eventi del piano</translation>
+    </message>
+    <message>
+        <source>Connector clock</source>
+        <translation>Orologio del Connector</translation>
+    </message>
+    <message>
+        <source>Event</source>
+        <translation>Evento</translation>
+    </message>
+    <message>
+        <source>Program</source>
+        <translation>Programma</translation>
+    </message>
+    <message>
+        <source>Changes</source>
+        <translation>Modifiche</translation>
+    </message>
+    <message>
+        <source>No earlier read of this Connector is archived.</source>
+        <translation>Nessuna lettura precedente di questo Connector è archiviata.</translation>
+    </message>
+    <message>
+        <source>No field differs from the read of %1.</source>
+        <translation>Nessun campo differisce dalla lettura del %1.</translation>
+    </message>
+    <message>
+        <source>Against the read of %1:</source>
+        <translation>Rispetto alla lettura del %1:</translation>
+    </message>
+    <message>
+        <source>Field</source>
+        <translation>Campo</translation>
+    </message>
+    <message>
+        <source>Before</source>
+        <translation>Prima</translation>
+    </message>
+    <message>
+        <source>Now</source>
+        <translation>Ora</translation>
+    </message>
+    <message>
+        <source>Event log</source>
+        <translation>Registro eventi</translation>
+    </message>
+    <message>
+        <source>The event log holds no records.</source>
+        <translation>Il registro eventi non contiene record.</translation>
+    </message>
+    <message>
+        <source>Notes and signature</source>
+        <translation>Note e firma</translation>
+    </message>
+    <message>
+        <source>Site</source>
+        <translation>Sito</translation>
+    </message>
+    <message>
+        <source>Technician</source>
+        <translation>Tecnico</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>Signature</source>
+        <translation>Firma</translation>
+    </message>
+    <message>
+        <source>Log plot</source>
+        <translation>Grafico del registro</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Pagina %1 di %2</translation>
     </message>
 </context>
 <context>
@@ -1646,181 +1872,6 @@
     <message>
         <source>Event Control</source>
         <translation>Controllo eventi</translation>
-    </message>
-</context>
-<context>
-    <name>THistoryWindow</name>
-    <message>
-        <source>History</source>
-        <translation>Cronologia</translation>
-    </message>
-    <message>
-        <source>&amp;Connector:</source>
-        <translation>&amp;Connector:</translation>
-    </message>
-    <message>
-        <source>Table</source>
-        <translation>Tabella</translation>
-    </message>
-    <message>
-        <source>Plot</source>
-        <translation>Grafico</translation>
-    </message>
-    <message>
-        <source>&amp;Export CSV...</source>
-        <translation>&amp;Esporta CSV...</translation>
-    </message>
-    <message>
-        <source>The history database cannot be used:
-%1</source>
-        <translation>Impossibile usare il database della cronologia:
-%1</translation>
-    </message>
-</context>
-<context>
-    <name>TReport</name>
-    <message>
-        <source>Connector Report</source>
-        <translation>Rapporto del Connector</translation>
-    </message>
-    <message>
-        <source>Name</source>
-        <translation>Nome</translation>
-    </message>
-    <message>
-        <source>Serial number</source>
-        <translation>Numero di serie</translation>
-    </message>
-    <message>
-        <source>Source</source>
-        <translation>Origine</translation>
-    </message>
-    <message>
-        <source>Connector</source>
-        <translation>Connector</translation>
-    </message>
-    <message>
-        <source>Report made</source>
-        <translation>Rapporto creato</translation>
-    </message>
-    <message>
-        <source>Program version</source>
-        <translation>Versione del programma</translation>
-    </message>
-    <message>
-        <source>Plan</source>
-        <translation>Piano</translation>
-    </message>
-    <message>
-        <source>First events of the plan</source>
-        <translation>Primi eventi del piano</translation>
-    </message>
-    <message>
-        <source>Connector clock</source>
-        <translation>Orologio del Connector</translation>
-    </message>
-    <message>
-        <source>Event</source>
-        <translation>Evento</translation>
-    </message>
-    <message>
-        <source>Program</source>
-        <translation>Programma</translation>
-    </message>
-    <message>
-        <source>Changes</source>
-        <translation>Modifiche</translation>
-    </message>
-    <message>
-        <source>No earlier read of this Connector is archived.</source>
-        <translation>Nessuna lettura precedente di questo Connector è archiviata.</translation>
-    </message>
-    <message>
-        <source>No field differs from the read of %1.</source>
-        <translation>Nessun campo differisce dalla lettura del %1.</translation>
-    </message>
-    <message>
-        <source>Against the read of %1:</source>
-        <translation>Rispetto alla lettura del %1:</translation>
-    </message>
-    <message>
-        <source>Field</source>
-        <translation>Campo</translation>
-    </message>
-    <message>
-        <source>Before</source>
-        <translation>Prima</translation>
-    </message>
-    <message>
-        <source>Now</source>
-        <translation>Ora</translation>
-    </message>
-    <message>
-        <source>Event log</source>
-        <translation>Registro eventi</translation>
-    </message>
-    <message>
-        <source>The event log holds no records.</source>
-        <translation>Il registro eventi non contiene record.</translation>
-    </message>
-    <message>
-        <source>Notes and signature</source>
-        <translation>Note e firma</translation>
-    </message>
-    <message>
-        <source>Site</source>
-        <translation>Sito</translation>
-    </message>
-    <message>
-        <source>Technician</source>
-        <translation>Tecnico</translation>
-    </message>
-    <message>
-        <source>Date</source>
-        <translation>Data</translation>
-    </message>
-    <message>
-        <source>Notes</source>
-        <translation>Note</translation>
-    </message>
-    <message>
-        <source>Signature</source>
-        <translation>Firma</translation>
-    </message>
-    <message>
-        <source>Log plot</source>
-        <translation>Grafico del registro</translation>
-    </message>
-    <message>
-        <source>Page %1 of %2</source>
-        <translation>Pagina %1 di %2</translation>
-    </message>
-    <message>
-        <source>Yes</source>
-        <translation>Sì</translation>
-    </message>
-    <message>
-        <source>No</source>
-        <translation>No</translation>
-    </message>
-</context>
-<context>
-    <name>TProgramCompare</name>
-    <message>
-        <source>The backup holds no program: what the write changes cannot be told</source>
-        <translation>Il backup non contiene alcun programma: non si può dire che cosa cambia la scrittura</translation>
-    </message>
-    <message>
-        <source>The program stays as it is</source>
-        <translation>Il programma resta invariato</translation>
-    </message>
-    <message>
-        <source>Without the backup, what the write changes cannot be told</source>
-        <translation>Senza il backup non si può dire che cosa cambia la scrittura</translation>
-    </message>
-    <message>
-        <source>and %1 more</source>
-        <translation>e altri %1</translation>
     </message>
 </context>
 </TS>

@@ -52,13 +52,6 @@
     </message>
 </context>
 <context>
-    <name>TAnsiText</name>
-    <message>
-        <source>These letters cannot be stored in code page %1: %2</source>
-        <translation>Šių raidžių negalima įrašyti kodų lentelėje %1: %2</translation>
-    </message>
-</context>
-<context>
     <name>TAdapterDiagnosis</name>
     <message>
         <source>brltty is a braille display daemon that claims USB serial bridges; without a braille display, remove it (sudo apt remove brltty) and plug the adapter in again.</source>
@@ -106,6 +99,13 @@
     </message>
 </context>
 <context>
+    <name>TAnsiText</name>
+    <message>
+        <source>These letters cannot be stored in code page %1: %2</source>
+        <translation>Šių raidžių negalima įrašyti kodų lentelėje %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>TArchiveWindow</name>
     <message>
         <source>Archive</source>
@@ -138,6 +138,61 @@
     <message>
         <source>Open</source>
         <translation>Atverti</translation>
+    </message>
+</context>
+<context>
+    <name>TCompareWindow</name>
+    <message>
+        <source>Compare</source>
+        <translation>Palyginimas</translation>
+    </message>
+    <message>
+        <source>Compare with:</source>
+        <translation>Palyginti su:</translation>
+    </message>
+    <message>
+        <source>&amp;File...</source>
+        <translation>&amp;Failu...</translation>
+    </message>
+    <message>
+        <source>&amp;Connector</source>
+        <translation>&amp;Connector</translation>
+    </message>
+    <message>
+        <source>&amp;Archived read...</source>
+        <translation>&amp;Archyvuotu nuskaitymu...</translation>
+    </message>
+    <message>
+        <source>Choose what to compare the document with.</source>
+        <translation>Pasirinkite, su kuo palyginti dokumentą.</translation>
+    </message>
+    <message>
+        <source>Field</source>
+        <translation>Laukas</translation>
+    </message>
+    <message>
+        <source>This document</source>
+        <translation>Šis dokumentas</translation>
+    </message>
+    <message>
+        <source>The other</source>
+        <translation>Kitas</translation>
+    </message>
+    <message>
+        <source>Only differences</source>
+        <translation>Tik skirtumai</translation>
+    </message>
+    <message>
+        <source>Connector %1</source>
+        <translation>Connector %1</translation>
+    </message>
+    <message>
+        <source>The programs are equal.</source>
+        <translation>Programos vienodos.</translation>
+    </message>
+    <message>
+        <source>%1 fields differ.</source>
+        <translation>Skiriasi laukų: %1.</translation>
     </message>
 </context>
 <context>
@@ -268,6 +323,35 @@
     <message>
         <source>Cancel</source>
         <translation>Atšaukti</translation>
+    </message>
+</context>
+<context>
+    <name>THistoryWindow</name>
+    <message>
+        <source>History</source>
+        <translation>Istorija</translation>
+    </message>
+    <message>
+        <source>&amp;Connector:</source>
+        <translation>&amp;Connector:</translation>
+    </message>
+    <message>
+        <source>Table</source>
+        <translation>Lentelė</translation>
+    </message>
+    <message>
+        <source>Plot</source>
+        <translation>Grafikas</translation>
+    </message>
+    <message>
+        <source>&amp;Export CSV...</source>
+        <translation>&amp;Eksportuoti CSV...</translation>
+    </message>
+    <message>
+        <source>The history database cannot be used:
+%1</source>
+        <translation>Istorijos duomenų bazės naudoti negalima:
+%1</translation>
     </message>
 </context>
 <context>
@@ -599,10 +683,6 @@
         <translation>Kalendorius (*.ics)</translation>
     </message>
     <message>
-        <source>The Connector holds no readable program or log; nothing was archived.</source>
-        <translation>Connector laikmenoje nėra nuskaitomos programos ar žurnalo; nieko nearchyvuota.</translation>
-    </message>
-    <message>
         <source>&amp;Print...</source>
         <translation>&amp;Spausdinti...</translation>
     </message>
@@ -633,6 +713,14 @@
     <message>
         <source>PDF document (*.pdf)</source>
         <translation>PDF dokumentas (*.pdf)</translation>
+    </message>
+    <message>
+        <source>&amp;Compare...</source>
+        <translation>&amp;Palyginti...</translation>
+    </message>
+    <message>
+        <source>Compare the document with a file, the Connector or an archived read</source>
+        <translation>Palyginti dokumentą su failu, Connector arba archyvuotu nuskaitymu</translation>
     </message>
 </context>
 <context>
@@ -1169,6 +1257,25 @@
     </message>
 </context>
 <context>
+    <name>TProgramCompare</name>
+    <message>
+        <source>The backup holds no program: what the write changes cannot be told</source>
+        <translation>Atsarginėje kopijoje nėra programos: negalima pasakyti, ką pakeis įrašymas</translation>
+    </message>
+    <message>
+        <source>The program stays as it is</source>
+        <translation>Programa lieka nepakitusi</translation>
+    </message>
+    <message>
+        <source>Without the backup, what the write changes cannot be told</source>
+        <translation>Be atsarginės kopijos negalima pasakyti, ką pakeis įrašymas</translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>ir dar %1</translation>
+    </message>
+</context>
+<context>
     <name>TProgramDialog</name>
     <message>
         <source>Program Start</source>
@@ -1368,6 +1475,125 @@
     <message>
         <source>Cancel</source>
         <translation>Atšaukti</translation>
+    </message>
+</context>
+<context>
+    <name>TReport</name>
+    <message>
+        <source>Connector Report</source>
+        <translation>Connector ataskaita</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Pavadinimas</translation>
+    </message>
+    <message>
+        <source>Serial number</source>
+        <translation>Serijos numeris</translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation>Šaltinis</translation>
+    </message>
+    <message>
+        <source>Connector</source>
+        <translation>Connector</translation>
+    </message>
+    <message>
+        <source>Report made</source>
+        <translation>Ataskaita sudaryta</translation>
+    </message>
+    <message>
+        <source>Program version</source>
+        <translation>Programos versija</translation>
+    </message>
+    <message>
+        <source>Plan</source>
+        <translation>Planas</translation>
+    </message>
+    <message>
+        <source>First events of the plan</source>
+        <translation>Pirmieji plano įvykiai</translation>
+    </message>
+    <message>
+        <source>Connector clock</source>
+        <translation>Connector laikrodis</translation>
+    </message>
+    <message>
+        <source>Event</source>
+        <translation>Įvykis</translation>
+    </message>
+    <message>
+        <source>Program</source>
+        <translation>Programa</translation>
+    </message>
+    <message>
+        <source>Changes</source>
+        <translation>Pakeitimai</translation>
+    </message>
+    <message>
+        <source>No earlier read of this Connector is archived.</source>
+        <translation>Ankstesnio šio Connector nuskaitymo archyve nėra.</translation>
+    </message>
+    <message>
+        <source>No field differs from the read of %1.</source>
+        <translation>Nė vienas laukas nesiskiria nuo %1 nuskaitymo.</translation>
+    </message>
+    <message>
+        <source>Against the read of %1:</source>
+        <translation>Palyginti su %1 nuskaitymu:</translation>
+    </message>
+    <message>
+        <source>Field</source>
+        <translation>Laukas</translation>
+    </message>
+    <message>
+        <source>Before</source>
+        <translation>Prieš</translation>
+    </message>
+    <message>
+        <source>Now</source>
+        <translation>Dabar</translation>
+    </message>
+    <message>
+        <source>Event log</source>
+        <translation>Įvykių žurnalas</translation>
+    </message>
+    <message>
+        <source>The event log holds no records.</source>
+        <translation>Įvykių žurnale įrašų nėra.</translation>
+    </message>
+    <message>
+        <source>Notes and signature</source>
+        <translation>Pastabos ir parašas</translation>
+    </message>
+    <message>
+        <source>Site</source>
+        <translation>Vieta</translation>
+    </message>
+    <message>
+        <source>Technician</source>
+        <translation>Technikas</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Pastabos</translation>
+    </message>
+    <message>
+        <source>Signature</source>
+        <translation>Parašas</translation>
+    </message>
+    <message>
+        <source>Log plot</source>
+        <translation>Žurnalo grafikas</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>%1 puslapis iš %2</translation>
     </message>
 </context>
 <context>
@@ -1646,181 +1872,6 @@
     <message>
         <source>Event Control</source>
         <translation>Įvykių valdymas</translation>
-    </message>
-</context>
-<context>
-    <name>THistoryWindow</name>
-    <message>
-        <source>History</source>
-        <translation>Istorija</translation>
-    </message>
-    <message>
-        <source>&amp;Connector:</source>
-        <translation>&amp;Connector:</translation>
-    </message>
-    <message>
-        <source>Table</source>
-        <translation>Lentelė</translation>
-    </message>
-    <message>
-        <source>Plot</source>
-        <translation>Grafikas</translation>
-    </message>
-    <message>
-        <source>&amp;Export CSV...</source>
-        <translation>&amp;Eksportuoti CSV...</translation>
-    </message>
-    <message>
-        <source>The history database cannot be used:
-%1</source>
-        <translation>Istorijos duomenų bazės naudoti negalima:
-%1</translation>
-    </message>
-</context>
-<context>
-    <name>TReport</name>
-    <message>
-        <source>Connector Report</source>
-        <translation>Connector ataskaita</translation>
-    </message>
-    <message>
-        <source>Name</source>
-        <translation>Pavadinimas</translation>
-    </message>
-    <message>
-        <source>Serial number</source>
-        <translation>Serijos numeris</translation>
-    </message>
-    <message>
-        <source>Source</source>
-        <translation>Šaltinis</translation>
-    </message>
-    <message>
-        <source>Connector</source>
-        <translation>Connector</translation>
-    </message>
-    <message>
-        <source>Report made</source>
-        <translation>Ataskaita sudaryta</translation>
-    </message>
-    <message>
-        <source>Program version</source>
-        <translation>Programos versija</translation>
-    </message>
-    <message>
-        <source>Plan</source>
-        <translation>Planas</translation>
-    </message>
-    <message>
-        <source>First events of the plan</source>
-        <translation>Pirmieji plano įvykiai</translation>
-    </message>
-    <message>
-        <source>Connector clock</source>
-        <translation>Connector laikrodis</translation>
-    </message>
-    <message>
-        <source>Event</source>
-        <translation>Įvykis</translation>
-    </message>
-    <message>
-        <source>Program</source>
-        <translation>Programa</translation>
-    </message>
-    <message>
-        <source>Changes</source>
-        <translation>Pakeitimai</translation>
-    </message>
-    <message>
-        <source>No earlier read of this Connector is archived.</source>
-        <translation>Ankstesnio šio Connector nuskaitymo archyve nėra.</translation>
-    </message>
-    <message>
-        <source>No field differs from the read of %1.</source>
-        <translation>Nė vienas laukas nesiskiria nuo %1 nuskaitymo.</translation>
-    </message>
-    <message>
-        <source>Against the read of %1:</source>
-        <translation>Palyginti su %1 nuskaitymu:</translation>
-    </message>
-    <message>
-        <source>Field</source>
-        <translation>Laukas</translation>
-    </message>
-    <message>
-        <source>Before</source>
-        <translation>Prieš</translation>
-    </message>
-    <message>
-        <source>Now</source>
-        <translation>Dabar</translation>
-    </message>
-    <message>
-        <source>Event log</source>
-        <translation>Įvykių žurnalas</translation>
-    </message>
-    <message>
-        <source>The event log holds no records.</source>
-        <translation>Įvykių žurnale įrašų nėra.</translation>
-    </message>
-    <message>
-        <source>Notes and signature</source>
-        <translation>Pastabos ir parašas</translation>
-    </message>
-    <message>
-        <source>Site</source>
-        <translation>Vieta</translation>
-    </message>
-    <message>
-        <source>Technician</source>
-        <translation>Technikas</translation>
-    </message>
-    <message>
-        <source>Date</source>
-        <translation>Data</translation>
-    </message>
-    <message>
-        <source>Notes</source>
-        <translation>Pastabos</translation>
-    </message>
-    <message>
-        <source>Signature</source>
-        <translation>Parašas</translation>
-    </message>
-    <message>
-        <source>Log plot</source>
-        <translation>Žurnalo grafikas</translation>
-    </message>
-    <message>
-        <source>Page %1 of %2</source>
-        <translation>%1 puslapis iš %2</translation>
-    </message>
-    <message>
-        <source>Yes</source>
-        <translation>Taip</translation>
-    </message>
-    <message>
-        <source>No</source>
-        <translation>Ne</translation>
-    </message>
-</context>
-<context>
-    <name>TProgramCompare</name>
-    <message>
-        <source>The backup holds no program: what the write changes cannot be told</source>
-        <translation>Atsarginėje kopijoje nėra programos: negalima pasakyti, ką pakeis įrašymas</translation>
-    </message>
-    <message>
-        <source>The program stays as it is</source>
-        <translation>Programa lieka nepakitusi</translation>
-    </message>
-    <message>
-        <source>Without the backup, what the write changes cannot be told</source>
-        <translation>Be atsarginės kopijos negalima pasakyti, ką pakeis įrašymas</translation>
-    </message>
-    <message>
-        <source>and %1 more</source>
-        <translation>ir dar %1</translation>
     </message>
 </context>
 </TS>

@@ -52,13 +52,6 @@
     </message>
 </context>
 <context>
-    <name>TAnsiText</name>
-    <message>
-        <source>These letters cannot be stored in code page %1: %2</source>
-        <translation>Tych liter nie można zapisać w stronie kodowej %1: %2</translation>
-    </message>
-</context>
-<context>
     <name>TAdapterDiagnosis</name>
     <message>
         <source>brltty is a braille display daemon that claims USB serial bridges; without a braille display, remove it (sudo apt remove brltty) and plug the adapter in again.</source>
@@ -106,6 +99,13 @@
     </message>
 </context>
 <context>
+    <name>TAnsiText</name>
+    <message>
+        <source>These letters cannot be stored in code page %1: %2</source>
+        <translation>Tych liter nie można zapisać w stronie kodowej %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>TArchiveWindow</name>
     <message>
         <source>Archive</source>
@@ -138,6 +138,61 @@
     <message>
         <source>Open</source>
         <translation>Otwórz</translation>
+    </message>
+</context>
+<context>
+    <name>TCompareWindow</name>
+    <message>
+        <source>Compare</source>
+        <translation>Porównanie</translation>
+    </message>
+    <message>
+        <source>Compare with:</source>
+        <translation>Porównaj z:</translation>
+    </message>
+    <message>
+        <source>&amp;File...</source>
+        <translation>&amp;Plik...</translation>
+    </message>
+    <message>
+        <source>&amp;Connector</source>
+        <translation>&amp;Connector</translation>
+    </message>
+    <message>
+        <source>&amp;Archived read...</source>
+        <translation>&amp;Zarchiwizowany odczyt...</translation>
+    </message>
+    <message>
+        <source>Choose what to compare the document with.</source>
+        <translation>Wybierz, z czym porównać dokument.</translation>
+    </message>
+    <message>
+        <source>Field</source>
+        <translation>Pole</translation>
+    </message>
+    <message>
+        <source>This document</source>
+        <translation>Ten dokument</translation>
+    </message>
+    <message>
+        <source>The other</source>
+        <translation>Drugi</translation>
+    </message>
+    <message>
+        <source>Only differences</source>
+        <translation>Tylko różnice</translation>
+    </message>
+    <message>
+        <source>Connector %1</source>
+        <translation>Connector %1</translation>
+    </message>
+    <message>
+        <source>The programs are equal.</source>
+        <translation>Programy są takie same.</translation>
+    </message>
+    <message>
+        <source>%1 fields differ.</source>
+        <translation>Różnych pól: %1.</translation>
     </message>
 </context>
 <context>
@@ -268,6 +323,35 @@
     <message>
         <source>Cancel</source>
         <translation>Anuluj</translation>
+    </message>
+</context>
+<context>
+    <name>THistoryWindow</name>
+    <message>
+        <source>History</source>
+        <translation>Historia</translation>
+    </message>
+    <message>
+        <source>&amp;Connector:</source>
+        <translation>&amp;Connector:</translation>
+    </message>
+    <message>
+        <source>Table</source>
+        <translation>Tabela</translation>
+    </message>
+    <message>
+        <source>Plot</source>
+        <translation>Wykres</translation>
+    </message>
+    <message>
+        <source>&amp;Export CSV...</source>
+        <translation>&amp;Eksportuj CSV...</translation>
+    </message>
+    <message>
+        <source>The history database cannot be used:
+%1</source>
+        <translation>Nie można użyć bazy danych historii:
+%1</translation>
     </message>
 </context>
 <context>
@@ -599,10 +683,6 @@
         <translation>Kalendarz (*.ics)</translation>
     </message>
     <message>
-        <source>The Connector holds no readable program or log; nothing was archived.</source>
-        <translation>Connector nie zawiera czytelnego programu ani dziennika; niczego nie zarchiwizowano.</translation>
-    </message>
-    <message>
         <source>&amp;Print...</source>
         <translation>&amp;Drukuj...</translation>
     </message>
@@ -633,6 +713,14 @@
     <message>
         <source>PDF document (*.pdf)</source>
         <translation>Dokument PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>&amp;Compare...</source>
+        <translation>P&amp;orównaj...</translation>
+    </message>
+    <message>
+        <source>Compare the document with a file, the Connector or an archived read</source>
+        <translation>Porównaj dokument z plikiem, Connectorem lub zarchiwizowanym odczytem</translation>
     </message>
 </context>
 <context>
@@ -1169,6 +1257,25 @@
     </message>
 </context>
 <context>
+    <name>TProgramCompare</name>
+    <message>
+        <source>The backup holds no program: what the write changes cannot be told</source>
+        <translation>Kopia zapasowa nie zawiera programu: nie można powiedzieć, co zmieni zapis</translation>
+    </message>
+    <message>
+        <source>The program stays as it is</source>
+        <translation>Program pozostaje bez zmian</translation>
+    </message>
+    <message>
+        <source>Without the backup, what the write changes cannot be told</source>
+        <translation>Bez kopii zapasowej nie można powiedzieć, co zmieni zapis</translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>i %1 więcej</translation>
+    </message>
+</context>
+<context>
     <name>TProgramDialog</name>
     <message>
         <source>Program Start</source>
@@ -1368,6 +1475,125 @@
     <message>
         <source>Cancel</source>
         <translation>Anuluj</translation>
+    </message>
+</context>
+<context>
+    <name>TReport</name>
+    <message>
+        <source>Connector Report</source>
+        <translation>Raport Connectora</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nazwa</translation>
+    </message>
+    <message>
+        <source>Serial number</source>
+        <translation>Numer seryjny</translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation>Źródło</translation>
+    </message>
+    <message>
+        <source>Connector</source>
+        <translation>Connector</translation>
+    </message>
+    <message>
+        <source>Report made</source>
+        <translation>Raport utworzony</translation>
+    </message>
+    <message>
+        <source>Program version</source>
+        <translation>Wersja programu</translation>
+    </message>
+    <message>
+        <source>Plan</source>
+        <translation>Plan</translation>
+    </message>
+    <message>
+        <source>First events of the plan</source>
+        <translation>Pierwsze zdarzenia planu</translation>
+    </message>
+    <message>
+        <source>Connector clock</source>
+        <translation>Zegar Connectora</translation>
+    </message>
+    <message>
+        <source>Event</source>
+        <translation>Zdarzenie</translation>
+    </message>
+    <message>
+        <source>Program</source>
+        <translation>Program</translation>
+    </message>
+    <message>
+        <source>Changes</source>
+        <translation>Zmiany</translation>
+    </message>
+    <message>
+        <source>No earlier read of this Connector is archived.</source>
+        <translation>Brak zarchiwizowanego wcześniejszego odczytu tego Connectora.</translation>
+    </message>
+    <message>
+        <source>No field differs from the read of %1.</source>
+        <translation>Żadne pole nie różni się od odczytu z %1.</translation>
+    </message>
+    <message>
+        <source>Against the read of %1:</source>
+        <translation>W porównaniu z odczytem z %1:</translation>
+    </message>
+    <message>
+        <source>Field</source>
+        <translation>Pole</translation>
+    </message>
+    <message>
+        <source>Before</source>
+        <translation>Przed</translation>
+    </message>
+    <message>
+        <source>Now</source>
+        <translation>Teraz</translation>
+    </message>
+    <message>
+        <source>Event log</source>
+        <translation>Dziennik zdarzeń</translation>
+    </message>
+    <message>
+        <source>The event log holds no records.</source>
+        <translation>Dziennik zdarzeń nie zawiera wpisów.</translation>
+    </message>
+    <message>
+        <source>Notes and signature</source>
+        <translation>Uwagi i podpis</translation>
+    </message>
+    <message>
+        <source>Site</source>
+        <translation>Miejsce</translation>
+    </message>
+    <message>
+        <source>Technician</source>
+        <translation>Technik</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Uwagi</translation>
+    </message>
+    <message>
+        <source>Signature</source>
+        <translation>Podpis</translation>
+    </message>
+    <message>
+        <source>Log plot</source>
+        <translation>Wykres dziennika</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Strona %1 z %2</translation>
     </message>
 </context>
 <context>
@@ -1646,181 +1872,6 @@
     <message>
         <source>Event Control</source>
         <translation>Sterowanie zdarzeniami</translation>
-    </message>
-</context>
-<context>
-    <name>THistoryWindow</name>
-    <message>
-        <source>History</source>
-        <translation>Historia</translation>
-    </message>
-    <message>
-        <source>&amp;Connector:</source>
-        <translation>&amp;Connector:</translation>
-    </message>
-    <message>
-        <source>Table</source>
-        <translation>Tabela</translation>
-    </message>
-    <message>
-        <source>Plot</source>
-        <translation>Wykres</translation>
-    </message>
-    <message>
-        <source>&amp;Export CSV...</source>
-        <translation>&amp;Eksportuj CSV...</translation>
-    </message>
-    <message>
-        <source>The history database cannot be used:
-%1</source>
-        <translation>Nie można użyć bazy danych historii:
-%1</translation>
-    </message>
-</context>
-<context>
-    <name>TReport</name>
-    <message>
-        <source>Connector Report</source>
-        <translation>Raport Connectora</translation>
-    </message>
-    <message>
-        <source>Name</source>
-        <translation>Nazwa</translation>
-    </message>
-    <message>
-        <source>Serial number</source>
-        <translation>Numer seryjny</translation>
-    </message>
-    <message>
-        <source>Source</source>
-        <translation>Źródło</translation>
-    </message>
-    <message>
-        <source>Connector</source>
-        <translation>Connector</translation>
-    </message>
-    <message>
-        <source>Report made</source>
-        <translation>Raport utworzony</translation>
-    </message>
-    <message>
-        <source>Program version</source>
-        <translation>Wersja programu</translation>
-    </message>
-    <message>
-        <source>Plan</source>
-        <translation>Plan</translation>
-    </message>
-    <message>
-        <source>First events of the plan</source>
-        <translation>Pierwsze zdarzenia planu</translation>
-    </message>
-    <message>
-        <source>Connector clock</source>
-        <translation>Zegar Connectora</translation>
-    </message>
-    <message>
-        <source>Event</source>
-        <translation>Zdarzenie</translation>
-    </message>
-    <message>
-        <source>Program</source>
-        <translation>Program</translation>
-    </message>
-    <message>
-        <source>Changes</source>
-        <translation>Zmiany</translation>
-    </message>
-    <message>
-        <source>No earlier read of this Connector is archived.</source>
-        <translation>Brak zarchiwizowanego wcześniejszego odczytu tego Connectora.</translation>
-    </message>
-    <message>
-        <source>No field differs from the read of %1.</source>
-        <translation>Żadne pole nie różni się od odczytu z %1.</translation>
-    </message>
-    <message>
-        <source>Against the read of %1:</source>
-        <translation>W porównaniu z odczytem z %1:</translation>
-    </message>
-    <message>
-        <source>Field</source>
-        <translation>Pole</translation>
-    </message>
-    <message>
-        <source>Before</source>
-        <translation>Przed</translation>
-    </message>
-    <message>
-        <source>Now</source>
-        <translation>Teraz</translation>
-    </message>
-    <message>
-        <source>Event log</source>
-        <translation>Dziennik zdarzeń</translation>
-    </message>
-    <message>
-        <source>The event log holds no records.</source>
-        <translation>Dziennik zdarzeń nie zawiera wpisów.</translation>
-    </message>
-    <message>
-        <source>Notes and signature</source>
-        <translation>Uwagi i podpis</translation>
-    </message>
-    <message>
-        <source>Site</source>
-        <translation>Miejsce</translation>
-    </message>
-    <message>
-        <source>Technician</source>
-        <translation>Technik</translation>
-    </message>
-    <message>
-        <source>Date</source>
-        <translation>Data</translation>
-    </message>
-    <message>
-        <source>Notes</source>
-        <translation>Uwagi</translation>
-    </message>
-    <message>
-        <source>Signature</source>
-        <translation>Podpis</translation>
-    </message>
-    <message>
-        <source>Log plot</source>
-        <translation>Wykres dziennika</translation>
-    </message>
-    <message>
-        <source>Page %1 of %2</source>
-        <translation>Strona %1 z %2</translation>
-    </message>
-    <message>
-        <source>Yes</source>
-        <translation>Tak</translation>
-    </message>
-    <message>
-        <source>No</source>
-        <translation>Nie</translation>
-    </message>
-</context>
-<context>
-    <name>TProgramCompare</name>
-    <message>
-        <source>The backup holds no program: what the write changes cannot be told</source>
-        <translation>Kopia zapasowa nie zawiera programu: nie można powiedzieć, co zmieni zapis</translation>
-    </message>
-    <message>
-        <source>The program stays as it is</source>
-        <translation>Program pozostaje bez zmian</translation>
-    </message>
-    <message>
-        <source>Without the backup, what the write changes cannot be told</source>
-        <translation>Bez kopii zapasowej nie można powiedzieć, co zmieni zapis</translation>
-    </message>
-    <message>
-        <source>and %1 more</source>
-        <translation>i %1 więcej</translation>
     </message>
 </context>
 </TS>

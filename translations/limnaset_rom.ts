@@ -52,13 +52,6 @@
     </message>
 </context>
 <context>
-    <name>TAnsiText</name>
-    <message>
-        <source>These letters cannot be stored in code page %1: %2</source>
-        <translation>Aceste litere nu pot fi salvate în pagina de cod %1: %2</translation>
-    </message>
-</context>
-<context>
     <name>TAdapterDiagnosis</name>
     <message>
         <source>brltty is a braille display daemon that claims USB serial bridges; without a braille display, remove it (sudo apt remove brltty) and plug the adapter in again.</source>
@@ -106,6 +99,13 @@
     </message>
 </context>
 <context>
+    <name>TAnsiText</name>
+    <message>
+        <source>These letters cannot be stored in code page %1: %2</source>
+        <translation>Aceste litere nu pot fi salvate în pagina de cod %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>TArchiveWindow</name>
     <message>
         <source>Archive</source>
@@ -138,6 +138,61 @@
     <message>
         <source>Open</source>
         <translation>Deschide</translation>
+    </message>
+</context>
+<context>
+    <name>TCompareWindow</name>
+    <message>
+        <source>Compare</source>
+        <translation>Comparare</translation>
+    </message>
+    <message>
+        <source>Compare with:</source>
+        <translation>Compară cu:</translation>
+    </message>
+    <message>
+        <source>&amp;File...</source>
+        <translation>&amp;Fișier...</translation>
+    </message>
+    <message>
+        <source>&amp;Connector</source>
+        <translation>&amp;Connector</translation>
+    </message>
+    <message>
+        <source>&amp;Archived read...</source>
+        <translation>Citire &amp;arhivată...</translation>
+    </message>
+    <message>
+        <source>Choose what to compare the document with.</source>
+        <translation>Alegeți cu ce se compară documentul.</translation>
+    </message>
+    <message>
+        <source>Field</source>
+        <translation>Câmp</translation>
+    </message>
+    <message>
+        <source>This document</source>
+        <translation>Acest document</translation>
+    </message>
+    <message>
+        <source>The other</source>
+        <translation>Celălalt</translation>
+    </message>
+    <message>
+        <source>Only differences</source>
+        <translation>Doar diferențele</translation>
+    </message>
+    <message>
+        <source>Connector %1</source>
+        <translation>Connector %1</translation>
+    </message>
+    <message>
+        <source>The programs are equal.</source>
+        <translation>Programele sunt identice.</translation>
+    </message>
+    <message>
+        <source>%1 fields differ.</source>
+        <translation>%1 câmpuri diferă.</translation>
     </message>
 </context>
 <context>
@@ -268,6 +323,35 @@
     <message>
         <source>Cancel</source>
         <translation>Anulare</translation>
+    </message>
+</context>
+<context>
+    <name>THistoryWindow</name>
+    <message>
+        <source>History</source>
+        <translation>Istoric</translation>
+    </message>
+    <message>
+        <source>&amp;Connector:</source>
+        <translation>&amp;Connector:</translation>
+    </message>
+    <message>
+        <source>Table</source>
+        <translation>Tabel</translation>
+    </message>
+    <message>
+        <source>Plot</source>
+        <translation>Grafic</translation>
+    </message>
+    <message>
+        <source>&amp;Export CSV...</source>
+        <translation>&amp;Exportă CSV...</translation>
+    </message>
+    <message>
+        <source>The history database cannot be used:
+%1</source>
+        <translation>Baza de date a istoricului nu poate fi folosită:
+%1</translation>
     </message>
 </context>
 <context>
@@ -599,10 +683,6 @@
         <translation>Calendar (*.ics)</translation>
     </message>
     <message>
-        <source>The Connector holds no readable program or log; nothing was archived.</source>
-        <translation>Connectorul nu conține niciun program sau jurnal lizibil; nu s-a arhivat nimic.</translation>
-    </message>
-    <message>
         <source>&amp;Print...</source>
         <translation>&amp;Tipărire...</translation>
     </message>
@@ -633,6 +713,14 @@
     <message>
         <source>PDF document (*.pdf)</source>
         <translation>Document PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>&amp;Compare...</source>
+        <translation>&amp;Comparare...</translation>
+    </message>
+    <message>
+        <source>Compare the document with a file, the Connector or an archived read</source>
+        <translation>Compară documentul cu un fișier, Connectorul sau o citire arhivată</translation>
     </message>
 </context>
 <context>
@@ -1169,6 +1257,25 @@
     </message>
 </context>
 <context>
+    <name>TProgramCompare</name>
+    <message>
+        <source>The backup holds no program: what the write changes cannot be told</source>
+        <translation>Copia de siguranță nu conține niciun program: nu se poate spune ce schimbă scrierea</translation>
+    </message>
+    <message>
+        <source>The program stays as it is</source>
+        <translation>Programul rămâne neschimbat</translation>
+    </message>
+    <message>
+        <source>Without the backup, what the write changes cannot be told</source>
+        <translation>Fără copia de siguranță nu se poate spune ce schimbă scrierea</translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>și încă %1</translation>
+    </message>
+</context>
+<context>
     <name>TProgramDialog</name>
     <message>
         <source>Program Start</source>
@@ -1368,6 +1475,125 @@
     <message>
         <source>Cancel</source>
         <translation>Anulare</translation>
+    </message>
+</context>
+<context>
+    <name>TReport</name>
+    <message>
+        <source>Connector Report</source>
+        <translation>Raportul Connectorului</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nume</translation>
+    </message>
+    <message>
+        <source>Serial number</source>
+        <translation>Număr de serie</translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation>Sursă</translation>
+    </message>
+    <message>
+        <source>Connector</source>
+        <translation>Connector</translation>
+    </message>
+    <message>
+        <source>Report made</source>
+        <translation>Raport întocmit</translation>
+    </message>
+    <message>
+        <source>Program version</source>
+        <translation>Versiunea programului</translation>
+    </message>
+    <message>
+        <source>Plan</source>
+        <translation>Plan</translation>
+    </message>
+    <message>
+        <source>First events of the plan</source>
+        <translation>Primele evenimente ale planului</translation>
+    </message>
+    <message>
+        <source>Connector clock</source>
+        <translation>Ceasul Connectorului</translation>
+    </message>
+    <message>
+        <source>Event</source>
+        <translation>Eveniment</translation>
+    </message>
+    <message>
+        <source>Program</source>
+        <translation>Program</translation>
+    </message>
+    <message>
+        <source>Changes</source>
+        <translation>Modificări</translation>
+    </message>
+    <message>
+        <source>No earlier read of this Connector is archived.</source>
+        <translation>Nicio citire anterioară a acestui Connector nu este arhivată.</translation>
+    </message>
+    <message>
+        <source>No field differs from the read of %1.</source>
+        <translation>Niciun câmp nu diferă de citirea din %1.</translation>
+    </message>
+    <message>
+        <source>Against the read of %1:</source>
+        <translation>Față de citirea din %1:</translation>
+    </message>
+    <message>
+        <source>Field</source>
+        <translation>Câmp</translation>
+    </message>
+    <message>
+        <source>Before</source>
+        <translation>Înainte</translation>
+    </message>
+    <message>
+        <source>Now</source>
+        <translation>Acum</translation>
+    </message>
+    <message>
+        <source>Event log</source>
+        <translation>Jurnal de evenimente</translation>
+    </message>
+    <message>
+        <source>The event log holds no records.</source>
+        <translation>Jurnalul de evenimente nu conține înregistrări.</translation>
+    </message>
+    <message>
+        <source>Notes and signature</source>
+        <translation>Note și semnătură</translation>
+    </message>
+    <message>
+        <source>Site</source>
+        <translation>Loc</translation>
+    </message>
+    <message>
+        <source>Technician</source>
+        <translation>Tehnician</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>Signature</source>
+        <translation>Semnătură</translation>
+    </message>
+    <message>
+        <source>Log plot</source>
+        <translation>Graficul jurnalului</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Pagina %1 din %2</translation>
     </message>
 </context>
 <context>
@@ -1646,181 +1872,6 @@
     <message>
         <source>Event Control</source>
         <translation>Control prin eveniment</translation>
-    </message>
-</context>
-<context>
-    <name>THistoryWindow</name>
-    <message>
-        <source>History</source>
-        <translation>Istoric</translation>
-    </message>
-    <message>
-        <source>&amp;Connector:</source>
-        <translation>&amp;Connector:</translation>
-    </message>
-    <message>
-        <source>Table</source>
-        <translation>Tabel</translation>
-    </message>
-    <message>
-        <source>Plot</source>
-        <translation>Grafic</translation>
-    </message>
-    <message>
-        <source>&amp;Export CSV...</source>
-        <translation>&amp;Exportă CSV...</translation>
-    </message>
-    <message>
-        <source>The history database cannot be used:
-%1</source>
-        <translation>Baza de date a istoricului nu poate fi folosită:
-%1</translation>
-    </message>
-</context>
-<context>
-    <name>TReport</name>
-    <message>
-        <source>Connector Report</source>
-        <translation>Raportul Connectorului</translation>
-    </message>
-    <message>
-        <source>Name</source>
-        <translation>Nume</translation>
-    </message>
-    <message>
-        <source>Serial number</source>
-        <translation>Număr de serie</translation>
-    </message>
-    <message>
-        <source>Source</source>
-        <translation>Sursă</translation>
-    </message>
-    <message>
-        <source>Connector</source>
-        <translation>Connector</translation>
-    </message>
-    <message>
-        <source>Report made</source>
-        <translation>Raport întocmit</translation>
-    </message>
-    <message>
-        <source>Program version</source>
-        <translation>Versiunea programului</translation>
-    </message>
-    <message>
-        <source>Plan</source>
-        <translation>Plan</translation>
-    </message>
-    <message>
-        <source>First events of the plan</source>
-        <translation>Primele evenimente ale planului</translation>
-    </message>
-    <message>
-        <source>Connector clock</source>
-        <translation>Ceasul Connectorului</translation>
-    </message>
-    <message>
-        <source>Event</source>
-        <translation>Eveniment</translation>
-    </message>
-    <message>
-        <source>Program</source>
-        <translation>Program</translation>
-    </message>
-    <message>
-        <source>Changes</source>
-        <translation>Modificări</translation>
-    </message>
-    <message>
-        <source>No earlier read of this Connector is archived.</source>
-        <translation>Nicio citire anterioară a acestui Connector nu este arhivată.</translation>
-    </message>
-    <message>
-        <source>No field differs from the read of %1.</source>
-        <translation>Niciun câmp nu diferă de citirea din %1.</translation>
-    </message>
-    <message>
-        <source>Against the read of %1:</source>
-        <translation>Față de citirea din %1:</translation>
-    </message>
-    <message>
-        <source>Field</source>
-        <translation>Câmp</translation>
-    </message>
-    <message>
-        <source>Before</source>
-        <translation>Înainte</translation>
-    </message>
-    <message>
-        <source>Now</source>
-        <translation>Acum</translation>
-    </message>
-    <message>
-        <source>Event log</source>
-        <translation>Jurnal de evenimente</translation>
-    </message>
-    <message>
-        <source>The event log holds no records.</source>
-        <translation>Jurnalul de evenimente nu conține înregistrări.</translation>
-    </message>
-    <message>
-        <source>Notes and signature</source>
-        <translation>Note și semnătură</translation>
-    </message>
-    <message>
-        <source>Site</source>
-        <translation>Loc</translation>
-    </message>
-    <message>
-        <source>Technician</source>
-        <translation>Tehnician</translation>
-    </message>
-    <message>
-        <source>Date</source>
-        <translation>Data</translation>
-    </message>
-    <message>
-        <source>Notes</source>
-        <translation>Note</translation>
-    </message>
-    <message>
-        <source>Signature</source>
-        <translation>Semnătură</translation>
-    </message>
-    <message>
-        <source>Log plot</source>
-        <translation>Graficul jurnalului</translation>
-    </message>
-    <message>
-        <source>Page %1 of %2</source>
-        <translation>Pagina %1 din %2</translation>
-    </message>
-    <message>
-        <source>Yes</source>
-        <translation>Da</translation>
-    </message>
-    <message>
-        <source>No</source>
-        <translation>Nu</translation>
-    </message>
-</context>
-<context>
-    <name>TProgramCompare</name>
-    <message>
-        <source>The backup holds no program: what the write changes cannot be told</source>
-        <translation>Copia de siguranță nu conține niciun program: nu se poate spune ce schimbă scrierea</translation>
-    </message>
-    <message>
-        <source>The program stays as it is</source>
-        <translation>Programul rămâne neschimbat</translation>
-    </message>
-    <message>
-        <source>Without the backup, what the write changes cannot be told</source>
-        <translation>Fără copia de siguranță nu se poate spune ce schimbă scrierea</translation>
-    </message>
-    <message>
-        <source>and %1 more</source>
-        <translation>și încă %1</translation>
     </message>
 </context>
 </TS>

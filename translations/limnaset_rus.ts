@@ -52,13 +52,6 @@
     </message>
 </context>
 <context>
-    <name>TAnsiText</name>
-    <message>
-        <source>These letters cannot be stored in code page %1: %2</source>
-        <translation>Эти буквы нельзя сохранить в кодовой странице %1: %2</translation>
-    </message>
-</context>
-<context>
     <name>TAdapterDiagnosis</name>
     <message>
         <source>brltty is a braille display daemon that claims USB serial bridges; without a braille display, remove it (sudo apt remove brltty) and plug the adapter in again.</source>
@@ -106,6 +99,13 @@
     </message>
 </context>
 <context>
+    <name>TAnsiText</name>
+    <message>
+        <source>These letters cannot be stored in code page %1: %2</source>
+        <translation>Эти буквы нельзя сохранить в кодовой странице %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>TArchiveWindow</name>
     <message>
         <source>Archive</source>
@@ -138,6 +138,61 @@
     <message>
         <source>Open</source>
         <translation>Открыть</translation>
+    </message>
+</context>
+<context>
+    <name>TCompareWindow</name>
+    <message>
+        <source>Compare</source>
+        <translation>Сравнение</translation>
+    </message>
+    <message>
+        <source>Compare with:</source>
+        <translation>Сравнить с:</translation>
+    </message>
+    <message>
+        <source>&amp;File...</source>
+        <translation>&amp;Файл...</translation>
+    </message>
+    <message>
+        <source>&amp;Connector</source>
+        <translation>&amp;Connector</translation>
+    </message>
+    <message>
+        <source>&amp;Archived read...</source>
+        <translation>&amp;Архивное чтение...</translation>
+    </message>
+    <message>
+        <source>Choose what to compare the document with.</source>
+        <translation>Выберите, с чем сравнить документ.</translation>
+    </message>
+    <message>
+        <source>Field</source>
+        <translation>Поле</translation>
+    </message>
+    <message>
+        <source>This document</source>
+        <translation>Этот документ</translation>
+    </message>
+    <message>
+        <source>The other</source>
+        <translation>Другой</translation>
+    </message>
+    <message>
+        <source>Only differences</source>
+        <translation>Только различия</translation>
+    </message>
+    <message>
+        <source>Connector %1</source>
+        <translation>Connector %1</translation>
+    </message>
+    <message>
+        <source>The programs are equal.</source>
+        <translation>Программы совпадают.</translation>
+    </message>
+    <message>
+        <source>%1 fields differ.</source>
+        <translation>Различающихся полей: %1.</translation>
     </message>
 </context>
 <context>
@@ -268,6 +323,35 @@
     <message>
         <source>Cancel</source>
         <translation>Отмена</translation>
+    </message>
+</context>
+<context>
+    <name>THistoryWindow</name>
+    <message>
+        <source>History</source>
+        <translation>История</translation>
+    </message>
+    <message>
+        <source>&amp;Connector:</source>
+        <translation>&amp;Connector:</translation>
+    </message>
+    <message>
+        <source>Table</source>
+        <translation>Таблица</translation>
+    </message>
+    <message>
+        <source>Plot</source>
+        <translation>График</translation>
+    </message>
+    <message>
+        <source>&amp;Export CSV...</source>
+        <translation>&amp;Экспорт CSV...</translation>
+    </message>
+    <message>
+        <source>The history database cannot be used:
+%1</source>
+        <translation>База данных истории недоступна:
+%1</translation>
     </message>
 </context>
 <context>
@@ -599,10 +683,6 @@
         <translation>Календарь (*.ics)</translation>
     </message>
     <message>
-        <source>The Connector holds no readable program or log; nothing was archived.</source>
-        <translation>Connector не содержит читаемой программы или журнала; ничего не заархивировано.</translation>
-    </message>
-    <message>
         <source>&amp;Print...</source>
         <translation>&amp;Печать...</translation>
     </message>
@@ -633,6 +713,14 @@
     <message>
         <source>PDF document (*.pdf)</source>
         <translation>Документ PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>&amp;Compare...</source>
+        <translation>С&amp;равнить...</translation>
+    </message>
+    <message>
+        <source>Compare the document with a file, the Connector or an archived read</source>
+        <translation>Сравнить документ с файлом, Connector или архивным чтением</translation>
     </message>
 </context>
 <context>
@@ -1169,6 +1257,25 @@
     </message>
 </context>
 <context>
+    <name>TProgramCompare</name>
+    <message>
+        <source>The backup holds no program: what the write changes cannot be told</source>
+        <translation>Резервная копия не содержит программы: нельзя сказать, что изменит запись</translation>
+    </message>
+    <message>
+        <source>The program stays as it is</source>
+        <translation>Программа остаётся без изменений</translation>
+    </message>
+    <message>
+        <source>Without the backup, what the write changes cannot be told</source>
+        <translation>Без резервной копии нельзя сказать, что изменит запись</translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>и ещё %1</translation>
+    </message>
+</context>
+<context>
     <name>TProgramDialog</name>
     <message>
         <source>Program Start</source>
@@ -1368,6 +1475,125 @@
     <message>
         <source>Cancel</source>
         <translation>Отмена</translation>
+    </message>
+</context>
+<context>
+    <name>TReport</name>
+    <message>
+        <source>Connector Report</source>
+        <translation>Отчёт о Connector</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Имя</translation>
+    </message>
+    <message>
+        <source>Serial number</source>
+        <translation>Серийный номер</translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation>Источник</translation>
+    </message>
+    <message>
+        <source>Connector</source>
+        <translation>Connector</translation>
+    </message>
+    <message>
+        <source>Report made</source>
+        <translation>Отчёт составлен</translation>
+    </message>
+    <message>
+        <source>Program version</source>
+        <translation>Версия программы</translation>
+    </message>
+    <message>
+        <source>Plan</source>
+        <translation>План</translation>
+    </message>
+    <message>
+        <source>First events of the plan</source>
+        <translation>Первые события плана</translation>
+    </message>
+    <message>
+        <source>Connector clock</source>
+        <translation>Часы Connector</translation>
+    </message>
+    <message>
+        <source>Event</source>
+        <translation>Событие</translation>
+    </message>
+    <message>
+        <source>Program</source>
+        <translation>Программа</translation>
+    </message>
+    <message>
+        <source>Changes</source>
+        <translation>Изменения</translation>
+    </message>
+    <message>
+        <source>No earlier read of this Connector is archived.</source>
+        <translation>Более раннее чтение этого Connector в архиве отсутствует.</translation>
+    </message>
+    <message>
+        <source>No field differs from the read of %1.</source>
+        <translation>Ни одно поле не отличается от чтения от %1.</translation>
+    </message>
+    <message>
+        <source>Against the read of %1:</source>
+        <translation>По сравнению с чтением от %1:</translation>
+    </message>
+    <message>
+        <source>Field</source>
+        <translation>Поле</translation>
+    </message>
+    <message>
+        <source>Before</source>
+        <translation>До</translation>
+    </message>
+    <message>
+        <source>Now</source>
+        <translation>Сейчас</translation>
+    </message>
+    <message>
+        <source>Event log</source>
+        <translation>Журнал событий</translation>
+    </message>
+    <message>
+        <source>The event log holds no records.</source>
+        <translation>В журнале событий нет записей.</translation>
+    </message>
+    <message>
+        <source>Notes and signature</source>
+        <translation>Заметки и подпись</translation>
+    </message>
+    <message>
+        <source>Site</source>
+        <translation>Место</translation>
+    </message>
+    <message>
+        <source>Technician</source>
+        <translation>Техник</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Дата</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Заметки</translation>
+    </message>
+    <message>
+        <source>Signature</source>
+        <translation>Подпись</translation>
+    </message>
+    <message>
+        <source>Log plot</source>
+        <translation>График журнала</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Страница %1 из %2</translation>
     </message>
 </context>
 <context>
@@ -1646,181 +1872,6 @@
     <message>
         <source>Event Control</source>
         <translation>Управление по событию</translation>
-    </message>
-</context>
-<context>
-    <name>THistoryWindow</name>
-    <message>
-        <source>History</source>
-        <translation>История</translation>
-    </message>
-    <message>
-        <source>&amp;Connector:</source>
-        <translation>&amp;Connector:</translation>
-    </message>
-    <message>
-        <source>Table</source>
-        <translation>Таблица</translation>
-    </message>
-    <message>
-        <source>Plot</source>
-        <translation>График</translation>
-    </message>
-    <message>
-        <source>&amp;Export CSV...</source>
-        <translation>&amp;Экспорт CSV...</translation>
-    </message>
-    <message>
-        <source>The history database cannot be used:
-%1</source>
-        <translation>База данных истории недоступна:
-%1</translation>
-    </message>
-</context>
-<context>
-    <name>TReport</name>
-    <message>
-        <source>Connector Report</source>
-        <translation>Отчёт о Connector</translation>
-    </message>
-    <message>
-        <source>Name</source>
-        <translation>Имя</translation>
-    </message>
-    <message>
-        <source>Serial number</source>
-        <translation>Серийный номер</translation>
-    </message>
-    <message>
-        <source>Source</source>
-        <translation>Источник</translation>
-    </message>
-    <message>
-        <source>Connector</source>
-        <translation>Connector</translation>
-    </message>
-    <message>
-        <source>Report made</source>
-        <translation>Отчёт составлен</translation>
-    </message>
-    <message>
-        <source>Program version</source>
-        <translation>Версия программы</translation>
-    </message>
-    <message>
-        <source>Plan</source>
-        <translation>План</translation>
-    </message>
-    <message>
-        <source>First events of the plan</source>
-        <translation>Первые события плана</translation>
-    </message>
-    <message>
-        <source>Connector clock</source>
-        <translation>Часы Connector</translation>
-    </message>
-    <message>
-        <source>Event</source>
-        <translation>Событие</translation>
-    </message>
-    <message>
-        <source>Program</source>
-        <translation>Программа</translation>
-    </message>
-    <message>
-        <source>Changes</source>
-        <translation>Изменения</translation>
-    </message>
-    <message>
-        <source>No earlier read of this Connector is archived.</source>
-        <translation>Более раннее чтение этого Connector в архиве отсутствует.</translation>
-    </message>
-    <message>
-        <source>No field differs from the read of %1.</source>
-        <translation>Ни одно поле не отличается от чтения от %1.</translation>
-    </message>
-    <message>
-        <source>Against the read of %1:</source>
-        <translation>По сравнению с чтением от %1:</translation>
-    </message>
-    <message>
-        <source>Field</source>
-        <translation>Поле</translation>
-    </message>
-    <message>
-        <source>Before</source>
-        <translation>До</translation>
-    </message>
-    <message>
-        <source>Now</source>
-        <translation>Сейчас</translation>
-    </message>
-    <message>
-        <source>Event log</source>
-        <translation>Журнал событий</translation>
-    </message>
-    <message>
-        <source>The event log holds no records.</source>
-        <translation>В журнале событий нет записей.</translation>
-    </message>
-    <message>
-        <source>Notes and signature</source>
-        <translation>Заметки и подпись</translation>
-    </message>
-    <message>
-        <source>Site</source>
-        <translation>Место</translation>
-    </message>
-    <message>
-        <source>Technician</source>
-        <translation>Техник</translation>
-    </message>
-    <message>
-        <source>Date</source>
-        <translation>Дата</translation>
-    </message>
-    <message>
-        <source>Notes</source>
-        <translation>Заметки</translation>
-    </message>
-    <message>
-        <source>Signature</source>
-        <translation>Подпись</translation>
-    </message>
-    <message>
-        <source>Log plot</source>
-        <translation>График журнала</translation>
-    </message>
-    <message>
-        <source>Page %1 of %2</source>
-        <translation>Страница %1 из %2</translation>
-    </message>
-    <message>
-        <source>Yes</source>
-        <translation>Да</translation>
-    </message>
-    <message>
-        <source>No</source>
-        <translation>Нет</translation>
-    </message>
-</context>
-<context>
-    <name>TProgramCompare</name>
-    <message>
-        <source>The backup holds no program: what the write changes cannot be told</source>
-        <translation>Резервная копия не содержит программы: нельзя сказать, что изменит запись</translation>
-    </message>
-    <message>
-        <source>The program stays as it is</source>
-        <translation>Программа остаётся без изменений</translation>
-    </message>
-    <message>
-        <source>Without the backup, what the write changes cannot be told</source>
-        <translation>Без резервной копии нельзя сказать, что изменит запись</translation>
-    </message>
-    <message>
-        <source>and %1 more</source>
-        <translation>и ещё %1</translation>
     </message>
 </context>
 </TS>

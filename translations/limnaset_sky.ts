@@ -52,13 +52,6 @@
     </message>
 </context>
 <context>
-    <name>TAnsiText</name>
-    <message>
-        <source>These letters cannot be stored in code page %1: %2</source>
-        <translation>Tieto písmená nemožno uložiť v kódovej stránke %1: %2</translation>
-    </message>
-</context>
-<context>
     <name>TAdapterDiagnosis</name>
     <message>
         <source>brltty is a braille display daemon that claims USB serial bridges; without a braille display, remove it (sudo apt remove brltty) and plug the adapter in again.</source>
@@ -106,6 +99,13 @@
     </message>
 </context>
 <context>
+    <name>TAnsiText</name>
+    <message>
+        <source>These letters cannot be stored in code page %1: %2</source>
+        <translation>Tieto písmená nemožno uložiť v kódovej stránke %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>TArchiveWindow</name>
     <message>
         <source>Archive</source>
@@ -138,6 +138,61 @@
     <message>
         <source>Open</source>
         <translation>Otvoriť</translation>
+    </message>
+</context>
+<context>
+    <name>TCompareWindow</name>
+    <message>
+        <source>Compare</source>
+        <translation>Porovnanie</translation>
+    </message>
+    <message>
+        <source>Compare with:</source>
+        <translation>Porovnať s:</translation>
+    </message>
+    <message>
+        <source>&amp;File...</source>
+        <translation>&amp;Súbor...</translation>
+    </message>
+    <message>
+        <source>&amp;Connector</source>
+        <translation>&amp;Connector</translation>
+    </message>
+    <message>
+        <source>&amp;Archived read...</source>
+        <translation>&amp;Archivované čítanie...</translation>
+    </message>
+    <message>
+        <source>Choose what to compare the document with.</source>
+        <translation>Vyberte, s čím porovnať dokument.</translation>
+    </message>
+    <message>
+        <source>Field</source>
+        <translation>Pole</translation>
+    </message>
+    <message>
+        <source>This document</source>
+        <translation>Tento dokument</translation>
+    </message>
+    <message>
+        <source>The other</source>
+        <translation>Druhý</translation>
+    </message>
+    <message>
+        <source>Only differences</source>
+        <translation>Len rozdiely</translation>
+    </message>
+    <message>
+        <source>Connector %1</source>
+        <translation>Connector %1</translation>
+    </message>
+    <message>
+        <source>The programs are equal.</source>
+        <translation>Programy sú zhodné.</translation>
+    </message>
+    <message>
+        <source>%1 fields differ.</source>
+        <translation>Líši sa %1 polí.</translation>
     </message>
 </context>
 <context>
@@ -268,6 +323,35 @@
     <message>
         <source>Cancel</source>
         <translation>Zrušiť</translation>
+    </message>
+</context>
+<context>
+    <name>THistoryWindow</name>
+    <message>
+        <source>History</source>
+        <translation>História</translation>
+    </message>
+    <message>
+        <source>&amp;Connector:</source>
+        <translation>&amp;Connector:</translation>
+    </message>
+    <message>
+        <source>Table</source>
+        <translation>Tabuľka</translation>
+    </message>
+    <message>
+        <source>Plot</source>
+        <translation>Graf</translation>
+    </message>
+    <message>
+        <source>&amp;Export CSV...</source>
+        <translation>&amp;Exportovať CSV...</translation>
+    </message>
+    <message>
+        <source>The history database cannot be used:
+%1</source>
+        <translation>Databázu histórie nemožno použiť:
+%1</translation>
     </message>
 </context>
 <context>
@@ -599,10 +683,6 @@
         <translation>Kalendár (*.ics)</translation>
     </message>
     <message>
-        <source>The Connector holds no readable program or log; nothing was archived.</source>
-        <translation>Connector neobsahuje čitateľný program ani protokol; nič nebolo archivované.</translation>
-    </message>
-    <message>
         <source>&amp;Print...</source>
         <translation>&amp;Tlačiť...</translation>
     </message>
@@ -633,6 +713,14 @@
     <message>
         <source>PDF document (*.pdf)</source>
         <translation>Dokument PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>&amp;Compare...</source>
+        <translation>&amp;Porovnať...</translation>
+    </message>
+    <message>
+        <source>Compare the document with a file, the Connector or an archived read</source>
+        <translation>Porovnať dokument so súborom, Connectorom alebo archivovaným čítaním</translation>
     </message>
 </context>
 <context>
@@ -1169,6 +1257,25 @@
     </message>
 </context>
 <context>
+    <name>TProgramCompare</name>
+    <message>
+        <source>The backup holds no program: what the write changes cannot be told</source>
+        <translation>Záloha neobsahuje program: nemožno povedať, čo zápis zmení</translation>
+    </message>
+    <message>
+        <source>The program stays as it is</source>
+        <translation>Program zostáva bez zmeny</translation>
+    </message>
+    <message>
+        <source>Without the backup, what the write changes cannot be told</source>
+        <translation>Bez zálohy nemožno povedať, čo zápis zmení</translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>a ďalších %1</translation>
+    </message>
+</context>
+<context>
     <name>TProgramDialog</name>
     <message>
         <source>Program Start</source>
@@ -1368,6 +1475,125 @@
     <message>
         <source>Cancel</source>
         <translation>Zrušiť</translation>
+    </message>
+</context>
+<context>
+    <name>TReport</name>
+    <message>
+        <source>Connector Report</source>
+        <translation>Správa o Connectore</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Názov</translation>
+    </message>
+    <message>
+        <source>Serial number</source>
+        <translation>Sériové číslo</translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation>Zdroj</translation>
+    </message>
+    <message>
+        <source>Connector</source>
+        <translation>Connector</translation>
+    </message>
+    <message>
+        <source>Report made</source>
+        <translation>Správa vytvorená</translation>
+    </message>
+    <message>
+        <source>Program version</source>
+        <translation>Verzia programu</translation>
+    </message>
+    <message>
+        <source>Plan</source>
+        <translation>Plán</translation>
+    </message>
+    <message>
+        <source>First events of the plan</source>
+        <translation>Prvé udalosti plánu</translation>
+    </message>
+    <message>
+        <source>Connector clock</source>
+        <translation>Hodiny Connectora</translation>
+    </message>
+    <message>
+        <source>Event</source>
+        <translation>Udalosť</translation>
+    </message>
+    <message>
+        <source>Program</source>
+        <translation>Program</translation>
+    </message>
+    <message>
+        <source>Changes</source>
+        <translation>Zmeny</translation>
+    </message>
+    <message>
+        <source>No earlier read of this Connector is archived.</source>
+        <translation>Žiadne skoršie čítanie tohto Connectora nie je archivované.</translation>
+    </message>
+    <message>
+        <source>No field differs from the read of %1.</source>
+        <translation>Žiadne pole sa nelíši od čítania z %1.</translation>
+    </message>
+    <message>
+        <source>Against the read of %1:</source>
+        <translation>Oproti čítaniu z %1:</translation>
+    </message>
+    <message>
+        <source>Field</source>
+        <translation>Pole</translation>
+    </message>
+    <message>
+        <source>Before</source>
+        <translation>Predtým</translation>
+    </message>
+    <message>
+        <source>Now</source>
+        <translation>Teraz</translation>
+    </message>
+    <message>
+        <source>Event log</source>
+        <translation>Záznam udalostí</translation>
+    </message>
+    <message>
+        <source>The event log holds no records.</source>
+        <translation>Záznam udalostí neobsahuje žiadne záznamy.</translation>
+    </message>
+    <message>
+        <source>Notes and signature</source>
+        <translation>Poznámky a podpis</translation>
+    </message>
+    <message>
+        <source>Site</source>
+        <translation>Miesto</translation>
+    </message>
+    <message>
+        <source>Technician</source>
+        <translation>Technik</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Dátum</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Poznámky</translation>
+    </message>
+    <message>
+        <source>Signature</source>
+        <translation>Podpis</translation>
+    </message>
+    <message>
+        <source>Log plot</source>
+        <translation>Graf záznamu</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Strana %1 z %2</translation>
     </message>
 </context>
 <context>
@@ -1646,181 +1872,6 @@
     <message>
         <source>Event Control</source>
         <translation>Riadenie udalosťami</translation>
-    </message>
-</context>
-<context>
-    <name>THistoryWindow</name>
-    <message>
-        <source>History</source>
-        <translation>História</translation>
-    </message>
-    <message>
-        <source>&amp;Connector:</source>
-        <translation>&amp;Connector:</translation>
-    </message>
-    <message>
-        <source>Table</source>
-        <translation>Tabuľka</translation>
-    </message>
-    <message>
-        <source>Plot</source>
-        <translation>Graf</translation>
-    </message>
-    <message>
-        <source>&amp;Export CSV...</source>
-        <translation>&amp;Exportovať CSV...</translation>
-    </message>
-    <message>
-        <source>The history database cannot be used:
-%1</source>
-        <translation>Databázu histórie nemožno použiť:
-%1</translation>
-    </message>
-</context>
-<context>
-    <name>TReport</name>
-    <message>
-        <source>Connector Report</source>
-        <translation>Správa o Connectore</translation>
-    </message>
-    <message>
-        <source>Name</source>
-        <translation>Názov</translation>
-    </message>
-    <message>
-        <source>Serial number</source>
-        <translation>Sériové číslo</translation>
-    </message>
-    <message>
-        <source>Source</source>
-        <translation>Zdroj</translation>
-    </message>
-    <message>
-        <source>Connector</source>
-        <translation>Connector</translation>
-    </message>
-    <message>
-        <source>Report made</source>
-        <translation>Správa vytvorená</translation>
-    </message>
-    <message>
-        <source>Program version</source>
-        <translation>Verzia programu</translation>
-    </message>
-    <message>
-        <source>Plan</source>
-        <translation>Plán</translation>
-    </message>
-    <message>
-        <source>First events of the plan</source>
-        <translation>Prvé udalosti plánu</translation>
-    </message>
-    <message>
-        <source>Connector clock</source>
-        <translation>Hodiny Connectora</translation>
-    </message>
-    <message>
-        <source>Event</source>
-        <translation>Udalosť</translation>
-    </message>
-    <message>
-        <source>Program</source>
-        <translation>Program</translation>
-    </message>
-    <message>
-        <source>Changes</source>
-        <translation>Zmeny</translation>
-    </message>
-    <message>
-        <source>No earlier read of this Connector is archived.</source>
-        <translation>Žiadne skoršie čítanie tohto Connectora nie je archivované.</translation>
-    </message>
-    <message>
-        <source>No field differs from the read of %1.</source>
-        <translation>Žiadne pole sa nelíši od čítania z %1.</translation>
-    </message>
-    <message>
-        <source>Against the read of %1:</source>
-        <translation>Oproti čítaniu z %1:</translation>
-    </message>
-    <message>
-        <source>Field</source>
-        <translation>Pole</translation>
-    </message>
-    <message>
-        <source>Before</source>
-        <translation>Predtým</translation>
-    </message>
-    <message>
-        <source>Now</source>
-        <translation>Teraz</translation>
-    </message>
-    <message>
-        <source>Event log</source>
-        <translation>Záznam udalostí</translation>
-    </message>
-    <message>
-        <source>The event log holds no records.</source>
-        <translation>Záznam udalostí neobsahuje žiadne záznamy.</translation>
-    </message>
-    <message>
-        <source>Notes and signature</source>
-        <translation>Poznámky a podpis</translation>
-    </message>
-    <message>
-        <source>Site</source>
-        <translation>Miesto</translation>
-    </message>
-    <message>
-        <source>Technician</source>
-        <translation>Technik</translation>
-    </message>
-    <message>
-        <source>Date</source>
-        <translation>Dátum</translation>
-    </message>
-    <message>
-        <source>Notes</source>
-        <translation>Poznámky</translation>
-    </message>
-    <message>
-        <source>Signature</source>
-        <translation>Podpis</translation>
-    </message>
-    <message>
-        <source>Log plot</source>
-        <translation>Graf záznamu</translation>
-    </message>
-    <message>
-        <source>Page %1 of %2</source>
-        <translation>Strana %1 z %2</translation>
-    </message>
-    <message>
-        <source>Yes</source>
-        <translation>Áno</translation>
-    </message>
-    <message>
-        <source>No</source>
-        <translation>Nie</translation>
-    </message>
-</context>
-<context>
-    <name>TProgramCompare</name>
-    <message>
-        <source>The backup holds no program: what the write changes cannot be told</source>
-        <translation>Záloha neobsahuje program: nemožno povedať, čo zápis zmení</translation>
-    </message>
-    <message>
-        <source>The program stays as it is</source>
-        <translation>Program zostáva bez zmeny</translation>
-    </message>
-    <message>
-        <source>Without the backup, what the write changes cannot be told</source>
-        <translation>Bez zálohy nemožno povedať, čo zápis zmení</translation>
-    </message>
-    <message>
-        <source>and %1 more</source>
-        <translation>a ďalších %1</translation>
     </message>
 </context>
 </TS>

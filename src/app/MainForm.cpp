@@ -2,6 +2,7 @@
 
 #include "AboutBox.h"
 #include "ArchiveWindow.h"
+#include "CompareWindow.h"
 #include "ConnectorCalendar.h"
 #include "ConnectorDialog.h"
 #include "EventDialog.h"
@@ -228,6 +229,7 @@ void TMainForm::ConnectCommands() {
     bind(ui->FileExport, &TMainForm::FileExportExecute);
     bind(ui->FileArchive, &TMainForm::FileArchiveExecute);
     bind(ui->FileHistory, &TMainForm::FileHistoryExecute);
+    bind(ui->FileCompare, &TMainForm::FileCompareExecute);
     bind(ui->FileExportPlot, &TMainForm::FileExportPlotExecute);
     bind(ui->FileExportPlan, &TMainForm::FileExportPlanExecute);
     bind(ui->FilePrint, &TMainForm::FilePrintExecute);
@@ -598,6 +600,40 @@ void TMainForm::FileArchiveExecute() {
     Workplace->SetModified(false);
     ShowResult();
     FileNewExecute();
+}
+
+void TMainForm::FileCompareExecute() {
+    // The comparison is of what the pages hold, refused values mended first.
+    if (!StorePages()) return;
+    if (!CompareWindow)
+        CompareWindow =
+            new TCompareWindow({[this] {
+                                    return FileOpenDialog ? FileOpenDialog({}, {})
+                                                          : DefaultFileDialog(OpenDialog, {}, {});
+                                },
+                                [this] { return ReadConnectorCopy(); }, Workplace->Archive()},
+                               this);
+    CompareWindow->Execute(Workplace->Document());
+}
+
+std::optional<TR7200> TMainForm::ReadConnectorCopy() {
+    TReadResult read;
+    {
+        TTransferGuard transfer(*this, TTransfer::Read);
+        if (const TConnectorState state = ConfirmConnector(); state != TConnectorState::Usable) {
+            transfer.End();
+            RefuseTransfer(state);
+            return std::nullopt;
+        }
+        read = Workplace->Connector().Read();
+    }
+    if (read.ArchiveFailed)
+        TMessageBox::Show(Msg(MsgReadNotArchived).arg(Workplace->Archive().Folder()),
+                          Msg(MsgWarning), TMessageBox::Ok, this);
+    if (read.Ok()) return read.Document;
+    ReportFailure(read.Cancelled ? Msg(MsgReadCancelled)
+                                 : Msg(StatusMessage(read.Document.Status)));
+    return std::nullopt;
 }
 
 void TMainForm::FileHistoryExecute() {

@@ -17,6 +17,7 @@ class TAboutBox;
 class TArchiveWindow;
 class THistory;
 class THistoryWindow;
+class TCompareWindow;
 class TLogPage;
 class TPlanPage;
 class TPropertiesDialog;
@@ -98,6 +99,9 @@ public:
     void FileExportExecute();
     void FileArchiveExecute();
     void FileHistoryExecute();
+    void FileCompareExecute();
+    // A read of the Connector beside the document, with the transfer's progress and refusals.
+    std::optional<TR7200> ReadConnectorCopy();
     void FileExportPlotExecute();
     void FileExportPlanExecute();
     // The report of the document, in MainFormReport.cpp.
@@ -186,6 +190,7 @@ private:
     std::unique_ptr<THistory> History;
     QString HistoryPlace;
     THistoryWindow* HistoryWindow = nullptr;
+    TCompareWindow* CompareWindow = nullptr;
     TPage CurrentPage = TPage::None;
     TPlanPage* PlanTab = nullptr;
     TMonitorState MonitorState = TMonitorState::Start;

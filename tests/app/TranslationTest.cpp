@@ -229,6 +229,11 @@ TEST_F(TranslatedFormTest, EveryWindowFitsItsTextsInEveryLanguage) {
         });
         TArchiveWindow(archive).Execute();
         Open();
+        Answers.Window([](QWidget* window) {
+            ExpectTextsFit(*window);
+            window->close();
+        });
+        Act("FileCompare")->trigger();
         Form->resize(800, 600);
         Act("ViewLog")->trigger();
         expectFit("Log");
