@@ -88,7 +88,9 @@ void TCompareWindow::Fill() {
             continue;
         const int row = table->rowCount();
         table->insertRow(row);
-        const QString texts[] = {FieldCaption(field), DisplayText(field, Document),
+        QString caption = FieldCaption(field);
+        if (caption.endsWith(u':')) caption = caption.chopped(1).trimmed();
+        const QString texts[] = {caption, DisplayText(field, Document),
                                  DisplayText(field, *Other)};
         for (int column = 0; column < 3; ++column) {
             auto item = new QTableWidgetItem(texts[column]);

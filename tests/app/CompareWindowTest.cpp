@@ -37,7 +37,7 @@ TEST(CompareWindow, ShowsTheFieldsAndMarksWhatDiffers) {
         for (int r = 0; r < table->rowCount(); ++r) {
             if (!table->item(r, 0)->font().bold()) continue;
             ++bold;
-            EXPECT_EQ(table->item(r, 0)->text(), "Purging Before Sampling :");
+            EXPECT_EQ(table->item(r, 0)->text(), "Purging Before Sampling");
             EXPECT_EQ(table->item(r, 1)->text(), "10");
             EXPECT_EQ(table->item(r, 2)->text(), "237");
         }
