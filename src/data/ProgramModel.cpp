@@ -110,8 +110,6 @@ constexpr const char* DayCaptions[Weekdays] = {QT_TRANSLATE_NOOP("TProgramDialog
 constexpr std::pair<int, const char*> WeekNames[] = {
     {0, "1"}, {1, "2"}, {2, "3"}, {3, "4"}, {5, "Last"}};
 
-constexpr TFieldCondition Always{};
-constexpr TFieldCondition External{F::SamplerMode, Bit(SamplerExternalControl)};
 constexpr TFieldCondition VarModes{F::SamplerMode,
                                    Bit(SamplerExternalControl) | Bit(SamplerPeriodical)};
 constexpr TFieldCondition Periodical{F::SamplerMode, Bit(SamplerPeriodical)};

@@ -27,11 +27,11 @@ TKelbDevice::TKelbDevice(std::shared_ptr<TPortProvider> provider)
     : TKelbAdapter(std::move(provider)) {}
 
 bool TKelbDevice::Send(uint8_t code, uint8_t* request, uint8_t* reply) {
-    const TCommandSpec& spec = Command(code);
+    const TCommandRow& entry = Command(code);
     request[0] = code;
-    const int replyLength = spec.ReplyLength != 0 ? spec.ReplyLength : request[3];
-    if (!Transact(request, spec.RequestLength, reply, replyLength)) return false;
-    return !spec.Acknowledged || reply[0] == Acknowledge;
+    const int replyLength = entry.ReplyLength != 0 ? entry.ReplyLength : request[3];
+    if (!Transact(request, entry.RequestLength, reply, replyLength)) return false;
+    return !entry.Acknowledged || reply[0] == Acknowledge;
 }
 
 bool TKelbDevice::ReadAdapterVersion() {

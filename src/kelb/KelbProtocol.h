@@ -33,7 +33,7 @@ enum class TServes { Any, Large, Small };
 // One Connector command: the device builds its requests from this row and the simulated
 // adapter answers by it. A block command carries address and count in bytes 1..3 and
 // replies with `count` bytes when ReplyLength is 0.
-struct TCommandSpec {
+struct TCommandRow {
     uint8_t Code;
     int RequestLength; // with the command byte
     int ReplyLength;   // 0: as many bytes as the request's count
@@ -42,7 +42,7 @@ struct TCommandSpec {
     bool Acknowledged; // the reply is one byte, Acknowledge or a refusal
 };
 
-inline constexpr TCommandSpec CommandTable[] = {
+inline constexpr TCommandRow CommandTable[] = {
     {CmdAdapterVersion, 1, 2, TServes::Any, 0, false},
     {CmdQueryConnector, 1, 1, TServes::Any, 0, false},
     {CmdMemoryKind, 1, 1, TServes::Any, 0, false},
@@ -55,14 +55,14 @@ inline constexpr TCommandSpec CommandTable[] = {
 };
 
 // The row of a command code; nullptr for a code the adapter does not know.
-constexpr const TCommandSpec* FindCommand(uint8_t code) {
-    for (const TCommandSpec& spec : CommandTable)
-        if (spec.Code == code) return &spec;
+constexpr const TCommandRow* FindCommand(uint8_t code) {
+    for (const TCommandRow& entry : CommandTable)
+        if (entry.Code == code) return &entry;
     return nullptr;
 }
 
 // The row of a code that must be in the table.
-constexpr const TCommandSpec& Command(uint8_t code) {
+constexpr const TCommandRow& Command(uint8_t code) {
     return *FindCommand(code);
 }
 

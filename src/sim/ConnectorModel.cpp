@@ -75,13 +75,13 @@ bool TConnectorModel::Feed(const uint8_t* data, int count) {
         auto start = std::find(Input.begin(), Input.end(), RequestStart);
         Input.erase(Input.begin(), start);
         if (Input.size() < 2) break;
-        const TCommandSpec* spec = FindCommand(Input[1]);
-        if (!spec) {
+        const TCommandRow* entry = FindCommand(Input[1]);
+        if (!entry) {
             // Unknown command: resynchronise on the next frame start.
             Input.erase(Input.begin());
             continue;
         }
-        const int length = spec->RequestLength;
+        const int length = entry->RequestLength;
         if (int(Input.size()) < 1 + length) break;
         std::vector<uint8_t> request(Input.begin() + 1, Input.begin() + 1 + length);
         Input.erase(Input.begin(), Input.begin() + 1 + length);
@@ -153,16 +153,16 @@ void TConnectorModel::HandleRequest(const std::vector<uint8_t>& request) {
     ++Requests[command];
 
     const bool large = Kind == TKind::Large;
-    const TCommandSpec& spec = Command(command);
+    const TCommandRow& entry = Command(command);
     const int count = request.size() >= 4 ? request[3] : 0;
-    const bool served = spec.Serves == TServes::Any ||
-                        (spec.Serves == TServes::Large ? large : Kind == TKind::Small);
-    const bool answers = served && (spec.MaxBlock == 0 || (count >= 1 && count <= spec.MaxBlock));
+    const bool served = entry.Serves == TServes::Any ||
+                        (entry.Serves == TServes::Large ? large : Kind == TKind::Small);
+    const bool answers = served && (entry.MaxBlock == 0 || (count >= 1 && count <= entry.MaxBlock));
     if (!answers) return;
 
     ++Replies;
     TReplyFault fault = DrawFault();
-    if (fault == TReplyFault::Nak && !spec.Acknowledged) fault = TReplyFault::None;
+    if (fault == TReplyFault::Nak && !entry.Acknowledged) fault = TReplyFault::None;
     const bool refuse = fault == TReplyFault::Nak;
 
     std::vector<uint8_t> payload;
