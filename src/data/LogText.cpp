@@ -1,6 +1,7 @@
 #include "LogText.h"
 
 #include "ConnectorCalendar.h"
+#include "MsgTemplate.h"
 #include "R7200.h"
 #include "TextFormats.h"
 
@@ -89,4 +90,18 @@ QString LogRecordSummary(const TProgramBlock& program, const TLogRecord& r,
         lines << names[c] + QStringLiteral(": ") + texts[c] + units[c];
     }
     return lines.join(u'\n');
+}
+
+TLogTitles TranslatedLogTitles() {
+    TLogTitles titles;
+    titles.Row = Msg(MsgRow);
+    titles.Time = Msg(MsgTime);
+    titles.Status = Msg(MsgStatus);
+    titles.Bottle = Msg(MsgBottle);
+    titles.Sample = Msg(MsgSample);
+    titles.EnvironmentTemperature = Msg(MsgEnvironmentTemperature);
+    titles.Var = Msg(MsgVAR);
+    titles.Aux = Msg(MsgAux);
+    titles.SampleTemperature = Msg(MsgSampleTemperature);
+    return titles;
 }

@@ -23,6 +23,9 @@ struct TLogTitles {
     QString SampleTemperature = QStringLiteral("External T");
 };
 
+// The titles in the program's language, from the message table.
+TLogTitles TranslatedLogTitles();
+
 // Texts of one log record's columns; "none" values give empty texts.
 QString LogTimeText(uint32_t time);
 QString LogStatusText(uint8_t code);

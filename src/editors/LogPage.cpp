@@ -52,17 +52,7 @@ void TLogPage::showEvent(QShowEvent* event) {
 TLogPage::~TLogPage() = default;
 
 TLogTitles TLogPage::Titles() {
-    TLogTitles titles;
-    titles.Row = Msg(MsgRow);
-    titles.Time = Msg(MsgTime);
-    titles.Status = Msg(MsgStatus);
-    titles.Bottle = Msg(MsgBottle);
-    titles.Sample = Msg(MsgSample);
-    titles.EnvironmentTemperature = Msg(MsgEnvironmentTemperature);
-    titles.Var = Msg(MsgVAR);
-    titles.Aux = Msg(MsgAux);
-    titles.SampleTemperature = Msg(MsgSampleTemperature);
-    return titles;
+    return TranslatedLogTitles();
 }
 
 void TLogPage::FillLogTable() {

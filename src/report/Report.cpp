@@ -23,20 +23,6 @@ namespace {
 
 constexpr int PlanEventsShown = 20;
 
-TLogTitles LogTitles() {
-    TLogTitles titles;
-    titles.Row = Msg(MsgRow);
-    titles.Time = Msg(MsgTime);
-    titles.Status = Msg(MsgStatus);
-    titles.Bottle = Msg(MsgBottle);
-    titles.Sample = Msg(MsgSample);
-    titles.EnvironmentTemperature = Msg(MsgEnvironmentTemperature);
-    titles.Var = Msg(MsgVAR);
-    titles.Aux = Msg(MsgAux);
-    titles.SampleTemperature = Msg(MsgSampleTemperature);
-    return titles;
-}
-
 // Connector texts keep their line breaks as paragraphs; everything else stays literal.
 QString PlainText(QString text) {
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
@@ -219,7 +205,7 @@ void WriteLog(TWriter& w, const TR7200& record) {
                     (title ? QStringLiteral("</th>") : QStringLiteral("</td>"));
         html += QStringLiteral("</tr>");
     };
-    row(LogTableTitles(LogTitles()), true);
+    row(LogTableTitles(TranslatedLogTitles()), true);
     row(LogTableUnits(record), true);
     html += QStringLiteral("</thead>");
     for (int i = 0; i < record.LogCount; ++i)
