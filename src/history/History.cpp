@@ -460,7 +460,10 @@ QList<THistorySite> THistory::Sites() {
         bySerial[serial].SerialNumber = serial;
     }
     const QString today = QDate::currentDate().toString(Qt::ISODate);
-    for (auto& [serial, site] : bySerial) {
+    for (auto& entry : bySerial) {
+        // Named copies: clang 14 cannot capture a structured binding in a lambda.
+        const uint32_t serial = entry.first;
+        THistorySite& site = entry.second;
         auto first = [&](const QString& sql, const QVariant& second = {}) {
             query.prepare(sql);
             query.addBindValue(qint64(serial));

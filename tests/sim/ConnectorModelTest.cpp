@@ -329,6 +329,8 @@ TEST(ConnectorModel, RecordReadsTheDemoLogWithoutRepairs) {
 }
 
 TEST(ConnectorModel, DemoLogIsWhatASamplerWrites) {
+    // The demo's day and its storm follow the clock: the same days every run.
+    const TFixedClock clock(Moment(2026, 12, 9, 12));
     TConnectorModel model(TKind::Large);
     model.SetElapsedSource([] { return int64_t(0); });
     model.SetDemoProgram(3600, 4);
