@@ -192,26 +192,7 @@ void WriteLog(TWriter& w, const TR7200& record) {
         w.Paragraph(QCoreApplication::translate("TReport", "The event log holds no records."));
         return;
     }
-    // Title and units rows come again on every page.
-    // One table, its title and units rows repeated on every page. Built as markup, with
-    // every text escaped: cell by cell through a cursor takes seconds for a full log.
-    QString html = QStringLiteral("<table width=\"100%\" border=\"0\" cellspacing=\"0\" "
-                                  "cellpadding=\"1.5\" style=\"font-size:7pt\"><thead>");
-    const auto row = [&html](const QStringList& cells, bool title) {
-        html += QStringLiteral("<tr>");
-        for (const QString& cell : cells)
-            html += (title ? QStringLiteral("<th align=\"left\">") : QStringLiteral("<td>")) +
-                    cell.toHtmlEscaped() +
-                    (title ? QStringLiteral("</th>") : QStringLiteral("</td>"));
-        html += QStringLiteral("</tr>");
-    };
-    row(LogTableTitles(TranslatedLogTitles()), true);
-    row(LogTableUnits(record), true);
-    html += QStringLiteral("</thead>");
-    for (int i = 0; i < record.LogCount; ++i)
-        row(LogTableRow(record, i), false);
-    html += QStringLiteral("</table>");
-    w.Html(html);
+    // The table itself is painted on pages of its own, after the text.
 }
 
 void WriteSignature(TWriter& w) {
@@ -307,6 +288,81 @@ void TReport::Build(QTextDocument& doc) const {
 
 TReport::~TReport() = default;
 
+TReport::TLogPages TReport::LayOutLog(const QPaintDevice& device, const QSizeF& body) const {
+    TLogPages log;
+    if (!Request.Log || Record.LogCount == 0) return log;
+    log.Rows.push_back(LogTableTitles(TranslatedLogTitles()));
+    log.Rows.push_back(LogTableUnits(Record));
+    for (int i = 0; i < Record.LogCount; ++i)
+        log.Rows.push_back(LogTableRow(Record, i));
+    const double point = device.logicalDpiY() / 72.0;
+    const double gap = 6 * point;
+    // Every text whole: a page too narrow for the widest row takes a smaller font.
+    for (double size = 7; size >= 4; size -= 0.5) {
+        log.Font = Doc->defaultFont();
+        log.Font.setPointSizeF(size);
+        log.Bold = log.Font;
+        log.Bold.setBold(true);
+        const QFontMetricsF plain(log.Font, &device), bold(log.Bold, &device);
+        log.Widths.assign(log.Rows.front().size(), 0.0);
+        for (size_t r = 0; r < log.Rows.size(); ++r)
+            for (qsizetype c = 0; c < log.Rows[r].size() && c < qsizetype(log.Widths.size()); ++c)
+                log.Widths[size_t(c)] =
+                    std::max(log.Widths[size_t(c)],
+                             (r < 2 ? bold : plain).horizontalAdvance(log.Rows[r][c]) + gap);
+        log.RowHeight = plain.height() * 1.3;
+        double total = 0;
+        for (double w : log.Widths)
+            total += w;
+        if (total <= body.width()) break;
+    }
+    log.HeadHeight = 24 * point;
+    const double rows = (body.height() - 2 * log.RowHeight) / log.RowHeight;
+    log.RowsPerPage = std::max(1, int(rows));
+    // The first page also holds the heading.
+    log.FirstPageRows = std::max(1, int(rows - log.HeadHeight / log.RowHeight));
+    const int rest = std::max(0, Record.LogCount - log.FirstPageRows);
+    log.Count = 1 + (rest + log.RowsPerPage - 1) / log.RowsPerPage;
+    return log;
+}
+
+void TReport::PaintLogPage(QPainter& painter, const TLogPages& log, int page, double width) const {
+    painter.setPen(Qt::black);
+    double y = 0;
+    int from = 0, to = 0;
+    const int first = log.FirstPageRows;
+    if (page == 0) {
+        QFont heading = Doc->defaultFont();
+        heading.setPointSizeF(12);
+        heading.setBold(true);
+        painter.setFont(heading);
+        painter.drawText(QRectF(0, 0, width, log.HeadHeight), Qt::AlignLeft | Qt::AlignVCenter,
+                         QCoreApplication::translate("TReport", "Event log"));
+        y = log.HeadHeight;
+        to = std::min(first, Record.LogCount);
+    } else {
+        from = first + (page - 1) * log.RowsPerPage;
+        to = std::min(from + log.RowsPerPage, Record.LogCount);
+    }
+    const auto line = [&](const QStringList& cells) {
+        double x = 0;
+        for (qsizetype c = 0; c < cells.size() && c < qsizetype(log.Widths.size()); ++c) {
+            painter.drawText(QRectF(x, y, log.Widths[size_t(c)], log.RowHeight),
+                             Qt::AlignLeft | Qt::AlignVCenter, cells[c]);
+            x += log.Widths[size_t(c)];
+        }
+        y += log.RowHeight;
+    };
+    // Title and units rows come again on every page.
+    painter.setFont(log.Bold);
+    line(log.Rows[0]);
+    line(log.Rows[1]);
+    painter.drawLine(QPointF(0, y), QPointF(width, y));
+    painter.setFont(log.Font);
+    for (int i = from; i < to; ++i)
+        line(log.Rows[size_t(i) + 2]);
+}
+
 int TReport::Paint(QPagedPaintDevice& device) {
     QPainter painter;
     if (!painter.begin(&device)) return 0;
@@ -319,7 +375,8 @@ int TReport::Paint(QPagedPaintDevice& device) {
     Doc->setPageSize(body);
     Build(*Doc);
     const int textPages = Doc->pageCount();
-    const int pages = textPages + (PlotPage ? 1 : 0);
+    const TLogPages log = LayOutLog(device, body);
+    const int pages = textPages + log.Count + (PlotPage ? 1 : 0);
     QFont footerFont = Doc->defaultFont();
     footerFont.setPointSizeF(8);
     for (int p = 0; p < pages; ++p) {
@@ -331,6 +388,8 @@ int TReport::Paint(QPagedPaintDevice& device) {
             context.clip = QRectF(0, p * body.height(), body.width(), body.height());
             Doc->documentLayout()->draw(&painter, context);
             painter.restore();
+        } else if (p < textPages + log.Count) {
+            PaintLogPage(painter, log, p - textPages, body.width());
         } else {
             QFont heading = Doc->defaultFont();
             heading.setPointSizeF(12);

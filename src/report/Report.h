@@ -6,11 +6,14 @@
 
 #include <QByteArray>
 #include <QDateTime>
+#include <QFont>
 #include <QLocale>
 #include <QPageSize>
 #include <QString>
+#include <QStringList>
 #include <memory>
 #include <optional>
+#include <vector>
 
 class QPagedPaintDevice;
 class QPainter;
@@ -53,7 +56,23 @@ public:
     QByteArray Pdf();
 
 private:
+    // The event log's pages, painted row by row: a text layout of a full log's table takes
+    // longer than the preview may.
+    struct TLogPages {
+        QFont Font;
+        QFont Bold;
+        std::vector<double> Widths;
+        double RowHeight = 0;
+        double HeadHeight = 0; // the heading on the first page
+        int RowsPerPage = 1;
+        int FirstPageRows = 1;
+        int Count = 0;
+        std::vector<QStringList> Rows; // titles, units, then the records
+    };
+
     void Build(QTextDocument& doc) const;
+    TLogPages LayOutLog(const QPaintDevice& device, const QSizeF& body) const;
+    void PaintLogPage(QPainter& painter, const TLogPages& log, int page, double width) const;
 
     TR7200 Record;
     TReportRequest Request;
