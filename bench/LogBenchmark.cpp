@@ -4,6 +4,7 @@
 //
 // Usage: LogBenchmark [runs]
 
+#include "BenchTimes.h"
 #include "LogChart.h"
 #include "LogTable.h"
 #include "LogText.h"
@@ -47,19 +48,10 @@ TR7200 FullRing() {
     return record;
 }
 
-struct TTimes {
-    std::vector<double> Ms;
-    void Print(const char* what) {
-        std::sort(Ms.begin(), Ms.end());
-        std::printf("%-34s best %7.1f ms   median %7.1f ms\n", what, Ms.front(), Ms[Ms.size() / 2]);
-    }
-};
-
 } // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    OffscreenWithoutDisplay();
     QApplication app(argc, argv);
     const int runs = argc > 1 ? std::max(1, atoi(argv[1])) : 7;
     const TR7200 record = FullRing();

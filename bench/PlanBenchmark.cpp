@@ -6,6 +6,7 @@
 //
 // Usage: PlanBenchmark [runs]
 
+#include "BenchTimes.h"
 #include "DocumentHost.h"
 #include "Plan.h"
 #include "PlanPage.h"
@@ -44,19 +45,10 @@ public:
     TPage ActivePage() const override { return TPage::Plan; }
 };
 
-struct TTimes {
-    std::vector<double> Ms;
-    void Print(const char* what) {
-        std::sort(Ms.begin(), Ms.end());
-        std::printf("%-34s best %7.1f ms   median %7.1f ms\n", what, Ms.front(), Ms[Ms.size() / 2]);
-    }
-};
-
 } // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    OffscreenWithoutDisplay();
     QApplication app(argc, argv);
     const int runs = argc > 1 ? std::max(1, atoi(argv[1])) : 7;
     THost host;

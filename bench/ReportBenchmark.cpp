@@ -5,6 +5,7 @@
 //
 // Usage: ReportBenchmark [runs]
 
+#include "BenchTimes.h"
 #include "R7200.h"
 #include "Report.h"
 
@@ -41,19 +42,10 @@ TR7200 FullLog() {
     return r;
 }
 
-struct TTimes {
-    std::vector<double> Ms;
-    void Print(const char* what) {
-        std::sort(Ms.begin(), Ms.end());
-        std::printf("%-34s best %7.1f ms   median %7.1f ms\n", what, Ms.front(), Ms[Ms.size() / 2]);
-    }
-};
-
 } // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    OffscreenWithoutDisplay();
     QApplication app(argc, argv);
     const int runs = argc > 1 ? std::max(1, atoi(argv[1])) : 3;
     const TR7200 record = FullLog();
