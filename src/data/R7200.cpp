@@ -189,15 +189,21 @@ bool TR7200::LoadFromFile(const QString& name) {
         Status = StatusFileError;
         return false;
     }
+    std::array<uint8_t, ImageSize> bytes;
     qint64 total = 0;
     while (total < ImageSize) {
         const qint64 n =
-            file.read(reinterpret_cast<char*>(Image.data()) + total, ImageSize - total);
+            file.read(reinterpret_cast<char*>(bytes.data()) + total, ImageSize - total);
         if (n <= 0) break;
         total += n;
     }
-    file.close();
-    return AcceptImage(total == ImageSize, StatusCorruptedFile);
+    return LoadFromBytes(std::span(bytes).first(size_t(total)));
+}
+
+bool TR7200::LoadFromBytes(std::span<const uint8_t> bytes) {
+    const size_t n = std::min(bytes.size(), Image.size());
+    std::copy_n(bytes.begin(), n, Image.begin());
+    return AcceptImage(n == Image.size(), StatusCorruptedFile);
 }
 
 bool TR7200::AcceptImage(bool complete, TRecordStatus failure) {
@@ -215,7 +221,7 @@ bool TR7200::AcceptImage(bool complete, TRecordStatus failure) {
     return true;
 }
 
-bool TR7200::SaveToFile(const QString& name) {
+QByteArray TR7200::PackToBytes() {
     // The pump report is the sampler's, kept for the file as read or loaded; only a write
     // to a Connector starts it afresh.
     constexpr int ReportSize = L::PumpReportComplement + 2 - L::PumpReport;
@@ -223,8 +229,11 @@ bool TR7200::SaveToFile(const QString& name) {
     std::copy_n(Image.begin() + L::PumpReport, ReportSize, report);
     Pack();
     std::copy_n(report, ReportSize, Image.begin() + L::PumpReport);
-    const QByteArray bytes(reinterpret_cast<const char*>(Image.data()), ImageSize);
-    switch (WriteWholeFile(name, bytes)) {
+    return QByteArray(reinterpret_cast<const char*>(Image.data()), ImageSize);
+}
+
+bool TR7200::SaveToFile(const QString& name) {
+    switch (WriteWholeFile(name, PackToBytes())) {
     case TWholeFileWrite::Ok:
         Status = StatusOk;
         return true;

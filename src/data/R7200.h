@@ -6,6 +6,7 @@
 #include "LogRecord.h"
 #include "ProgramBlock.h"
 
+#include <QByteArray>
 #include <QString>
 #include <array>
 #include <cstdint>
@@ -56,6 +57,12 @@ public:
 
     bool LoadFromFile(const QString& name);
     bool SaveToFile(const QString& name);
+    // A file's bytes: fewer than an image is a corrupted file, bytes after the image are
+    // not looked at.
+    bool LoadFromBytes(std::span<const uint8_t> bytes);
+    // The bytes a file holds: the program packed into the image, the sampler's pump report
+    // kept as read or loaded.
+    QByteArray PackToBytes();
 
     // Takes in an image as a Connector read brought it; `complete` tells whether every byte
     // arrived. A short read or a wrong checksum is a communication error.

@@ -6,33 +6,14 @@
 #include "R7200.h"
 #include "RecordReport.h"
 
-#include <QByteArray>
-#include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
-
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
-
-namespace {
-
-QString WorkPath(const char* name) {
-    static QTemporaryDir dir;
-    return dir.filePath(QString::fromLatin1(name));
-}
-
-} // namespace
+#include <span>
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    const QString path = WorkPath("in.r72");
-    {
-        QFile file(path);
-        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) return 0;
-        file.write(reinterpret_cast<const char*>(data), qint64(size));
-    }
     TR7200 record;
-    if (!record.LoadFromFile(path)) return 0;
+    if (!record.LoadFromBytes(std::span(data, size))) return 0;
 
     (void)RecordText(record);
     (void)RecordJson(record);
@@ -44,10 +25,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         (void)record.LogRecordAt(i);
     }
 
-    const QString saved = WorkPath("saved.r72");
-    FUZZ_CHECK(record.SaveToFile(saved));
+    const QByteArray saved = record.PackToBytes();
     TR7200 again;
-    FUZZ_CHECK(again.LoadFromFile(saved));
+    FUZZ_CHECK(again.LoadFromBytes(
+        std::span(reinterpret_cast<const uint8_t*>(saved.constData()), size_t(saved.size()))));
     FUZZ_CHECK(again.LogCount == record.LogCount && again.LogStart == record.LogStart);
     FUZZ_CHECK(
         std::equal(record.Image.begin() + 2048, record.Image.end(), again.Image.begin() + 2048));
