@@ -146,21 +146,28 @@ void TR7200::ScanLog() {
     const auto [start, count] = LogWindowOf(Image.data());
     SetLogWindow(start, count);
 
+    using TSlot = std::array<uint8_t, TLogRecord::Size>;
+    // Time 0, not the blank-slot word, so a saved and reloaded log keeps its length. A damaged
+    // log may have every slot repaired: each repair is encoded once.
+    const auto repair = [](uint8_t code) {
+        TLogRecord r = TLogRecord::Empty(code);
+        r.Time = 0;
+        TSlot bytes;
+        r.Encode(bytes.data());
+        return bytes;
+    };
+    static const TSlot blank = repair(LogMarker);
+    static const TSlot marker = repair(LogMarkerX);
+    static const TSlot corrupted = repair(LogCorrupted);
     for (int i = 0; i < LogCount; ++i) {
         uint8_t* bytes = Image.data() + LogSlotOffset(i);
-        const TLogRecord r = TLogRecord::Decode(bytes);
-        uint8_t code = 0;
-        if (r.Time == TLogRecord::NeverWritten)
-            code = LogMarker;
-        else if (r.Time == TLogRecord::WriteMarker)
-            code = LogMarkerX;
-        else if (Crc8Maxim(bytes, TLogRecord::Size - 1) != r.Crc)
-            code = LogCorrupted;
-        if (code == 0) continue;
-        // Time 0, not the blank-slot word, so a saved and reloaded log keeps its length.
-        TLogRecord repaired = TLogRecord::Empty(code);
-        repaired.Time = 0;
-        repaired.Encode(bytes);
+        const uint32_t time = le::Get32(bytes);
+        const TSlot* repaired =
+            time == TLogRecord::NeverWritten                                        ? &blank
+            : time == TLogRecord::WriteMarker                                       ? &marker
+            : Crc8Maxim(bytes, TLogRecord::Size - 1) != bytes[TLogRecord::Size - 1] ? &corrupted
+                                                                                    : nullptr;
+        if (repaired) std::copy(repaired->begin(), repaired->end(), bytes);
     }
 }
 
