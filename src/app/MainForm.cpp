@@ -92,15 +92,6 @@ TMainForm::TMainForm(TWorkplace& workplace, TTicks ticks, QWidget* parent)
     Timer->setObjectName(QStringLiteral("Timer"));
     Timer->setInterval(1000);
     ConnectCommands();
-    AboutBox = new TAboutBox(this);
-    PropertiesDialog = new TPropertiesDialog(this);
-    // Created once and reused; tests may replace the hooks.
-    auto eventDialog = new TEventDialog(this);
-    auto connectorDialog = new TConnectorDialog(this);
-    auto programDialog = new TProgramDialog(this);
-    EventDialogExecute = [this, eventDialog] { return eventDialog->Execute(*this); };
-    ConnectorDialogExecute = [this, connectorDialog] { return connectorDialog->Execute(*this); };
-    ProgramDialogExecute = [this, programDialog] { return programDialog->Execute(*this); };
     FormCreate();
 }
 
@@ -144,8 +135,18 @@ TPage TMainForm::ShownPage() const {
     return TPage::None;
 }
 
-QString TMainForm::PanelText(int index) const {
-    return Panels[index]->text();
+QString TMainForm::PanelText(TPanel panel) const {
+    switch (panel) {
+    case TPanel::Result:
+        return ResultPanel->text();
+    case TPanel::File:
+        return FilePanel->text();
+    case TPanel::Adapter:
+        return AdapterPanel->text();
+    case TPanel::Connector:
+        break;
+    }
+    return ConnectorPanel->text();
 }
 
 QToolButton* TMainForm::ToolButton(const QString& name) const {
@@ -191,30 +192,42 @@ void TMainForm::CreateToolBar() {
 }
 
 void TMainForm::CreateStatusBar() {
-    // The file name panel stretches; its least width leaves the others room at 800 pixels.
-    const int widths[4] = {100, 300, 150, 50};
-    // The longest text each panel shows, in this language: it must not be cut off.
-    const QStringList texts[4] = {
-        {Msg(MsgOK), Msg(MsgError)},
-        {},
-        {Msg(MsgNoAdapter), Workplace->Device().Description() + QStringLiteral(" 88.88")},
-        {Msg(MsgConnectorOk), Msg(MsgConnectorErr)}};
-    for (int i = 0; i < 4; ++i) {
+    struct TPanelRow {
+        QLabel* TMainForm::*Member;
+        const char* Name;
+        int Width; // the file name panel stretches; the least widths leave room at 800 pixels
+        QStringList Longest; // the longest texts it shows, in this language: never cut off
+        Qt::Alignment Align;
+    };
+    const TPanelRow rows[] = {
+        {&TMainForm::ResultPanel, "StatusPanel0", 100, {Msg(MsgOK), Msg(MsgError)}, Qt::AlignLeft},
+        {&TMainForm::FilePanel, "StatusPanel1", 300, {}, Qt::AlignLeft},
+        {&TMainForm::AdapterPanel,
+         "StatusPanel2",
+         150,
+         {Msg(MsgNoAdapter), Workplace->Device().Description() + QStringLiteral(" 88.88")},
+         Qt::AlignHCenter},
+        {&TMainForm::ConnectorPanel,
+         "StatusPanel3",
+         50,
+         {Msg(MsgConnectorOk), Msg(MsgConnectorErr)},
+         Qt::AlignHCenter}};
+    for (const TPanelRow& row : rows) {
         auto label = new QLabel(ui->StatusBar);
-        label->setObjectName(QStringLiteral("StatusPanel%1").arg(i));
+        label->setObjectName(QLatin1String(row.Name));
         label->setFrameShape(QFrame::Panel);
         label->setFrameShadow(QFrame::Sunken);
-        int width = widths[i];
+        int width = row.Width;
         // A framed label indents its text by half an "x" on each side.
         const int room = 2 * label->frameWidth() + label->fontMetrics().horizontalAdvance(u'x') + 2;
-        for (const QString& text : texts[i])
+        for (const QString& text : row.Longest)
             width = std::max(width, label->fontMetrics().horizontalAdvance(text) + room);
         label->setMinimumWidth(width);
         // The adapter text ends in a line feed; keep the panel one line high.
         label->setFixedHeight(label->fontMetrics().height() + 4);
-        label->setAlignment((i >= 2 ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop);
-        ui->StatusBar->addPermanentWidget(label, i == 1 ? 1 : 0);
-        Panels[i] = label;
+        label->setAlignment(row.Align | Qt::AlignTop);
+        ui->StatusBar->addPermanentWidget(label, row.Member == &TMainForm::FilePanel ? 1 : 0);
+        this->*row.Member = label;
     }
 }
 
@@ -261,6 +274,7 @@ void TMainForm::ConnectCommands() {
     connect(status, &TStatusPage::ConnectorDataClicked, this, &TMainForm::BtnConnectorDataClick);
     connect(status, &TStatusPage::ProgramStartClicked, this, &TMainForm::BtnProgramStartClick);
     connect(status, &TStatusPage::EventControlClicked, this, &TMainForm::BtnEventControlClick);
+    connect(SamplerPage(), &TSamplerPage::AnalogScaleStored, status, &TStatusPage::ShowAnalogScale);
     connect(Timer, &QTimer::timeout, this, &TMainForm::TimerTimer);
     connect(ui->TransferCancel, &QPushButton::clicked, this, &TMainForm::CancelTransfer);
 }
@@ -289,13 +303,13 @@ bool TMainForm::QuerySave() {
 }
 
 void TMainForm::ShowResult() {
-    Panels[1]->setText(Workplace->FileName().isEmpty() ? Msg(MsgNoname) : Workplace->FileName());
+    FilePanel->setText(Workplace->FileName().isEmpty() ? Msg(MsgNoname) : Workplace->FileName());
     const TMsgId text = StatusMessage(Workplace->Document().Status);
     if (text == MsgOK) {
-        Panels[0]->setText(Msg(MsgOK));
+        ResultPanel->setText(Msg(MsgOK));
         return;
     }
-    Panels[0]->setText(Msg(MsgError));
+    ResultPanel->setText(Msg(MsgError));
     TMessageBox::Show(Msg(text), Msg(MsgError), TMessageBox::Ok, this);
 }
 
@@ -309,9 +323,9 @@ void TMainForm::DocumentLoaded() {
 }
 
 void TMainForm::RefreshControls() {
-    StatusPage()->FillStatusPage();
-    SamplerPage()->FillSamplerPage();
-    LogPage()->FillLogTable();
+    StatusPage()->Fill();
+    SamplerPage()->Fill();
+    LogPage()->Fill();
     if (PlanTab && CurrentPage == TPage::Plan) PlanTab->Refresh();
 }
 
@@ -321,21 +335,8 @@ void TMainForm::UpdateDependentControls() {
 }
 
 bool TMainForm::StorePages() {
-    // From the Sampler page a changed scale of analog input 1 reaches the Status page's maxima
-    // before they are read, as leaving the page does: they keep their raw values.
-    const bool analog =
-        CurrentPage == TPage::Sampler ? LeaveSamplerPage() : SamplerPage()->StoreAnalogInputs();
-    return analog && StatusPage()->StoreStatusPage() && SamplerPage()->StoreSamplerTiming();
-}
-
-bool TMainForm::LeaveSamplerPage() {
-    if (!SamplerPage()->StoreAnalogInputs()) return false;
-    TStatusPage* status = StatusPage();
-    status->FillVarMaximum();
-    status->FillFlowMaximum();
-    status->SetVarHints();
-    status->SetFlowHints();
-    return true;
+    return SamplerPage()->StoreAnalogInputs() && StatusPage()->Store() &&
+           SamplerPage()->StoreTiming();
 }
 
 void TMainForm::SetRangeHints() {
@@ -488,7 +489,7 @@ void TMainForm::EndTransfer() {
 }
 
 void TMainForm::ReportFailure(const QString& text) {
-    Panels[0]->setText(Msg(MsgError));
+    ResultPanel->setText(Msg(MsgError));
     TMessageBox::Show(text, Msg(MsgError), TMessageBox::Ok, this);
 }
 
@@ -502,15 +503,15 @@ void TMainForm::ShowConnectorState(TConnectorState state) {
     if (state == TConnectorState::Lost) MonitorState = TMonitorState::FindAdapter;
     // Whatever comes back need not be the Connector that was read.
     if (state != TConnectorState::Usable) Workplace->ForgetConnector();
-    Panels[3]->setText(state == TConnectorState::Small    ? Msg(MsgConnectorErr)
-                       : state == TConnectorState::Usable ? Msg(MsgConnectorOk)
-                                                          : QString());
+    ConnectorPanel->setText(state == TConnectorState::Small    ? Msg(MsgConnectorErr)
+                            : state == TConnectorState::Usable ? Msg(MsgConnectorOk)
+                                                               : QString());
     EnableConnectorCommands(state == TConnectorState::Usable);
 }
 
 void TMainForm::RefuseTransfer(TConnectorState state) {
     const bool small = state == TConnectorState::Small;
-    Panels[0]->setText(Msg(MsgError));
+    ResultPanel->setText(Msg(MsgError));
     TMessageBox::Show(Msg(small ? MsgConnectorErr : MsgCommError), Msg(MsgError), TMessageBox::Ok,
                       this);
 }
@@ -682,6 +683,7 @@ void TMainForm::FilePropertiesExecute() {
     if (!QuerySave()) return;
     const TProperties old = Workplace->Properties();
     const TCodePage oldPage = Workplace->CodePage();
+    if (!PropertiesDialog) PropertiesDialog = new TPropertiesDialog(this);
     const std::optional<TProperties> chosen = PropertiesDialog->Execute(old);
     if (!chosen) return;
     Workplace->SetProperties(*chosen);
@@ -706,6 +708,7 @@ void TMainForm::FileExitExecute() {
 }
 
 void TMainForm::HelpAboutExecute() {
+    if (!AboutBox) AboutBox = new TAboutBox(this);
     AboutBox->exec();
 }
 
@@ -845,24 +848,31 @@ void TMainForm::ViewPlanExecute() {
 
 void TMainForm::ViewFromAnyPage(void (TMainForm::*show)()) {
     // Leaving the Sampler page first takes its analog inputs, which the Status page uses.
-    if ((CurrentPage != TPage::Sampler || LeaveSamplerPage()) && StorePages()) (this->*show)();
+    if (StorePages()) (this->*show)();
     SyncViewChecks();
 }
 
-void TMainForm::RunDialogButton(const std::function<bool()>& execute) {
-    if (StorePages() && execute && execute()) RefreshControls();
+// Each dialog is made when first asked for, then kept.
+template <class TDialog> void TMainForm::EditInDialog(TDialog*& dialog) {
+    if (!StorePages()) return;
+    if (!dialog) dialog = new TDialog(this);
+    std::optional<TR7200> edited = dialog->Execute(Record());
+    if (!edited) return;
+    Record() = std::move(*edited);
+    SetDirty();
+    RefreshControls();
 }
 
 void TMainForm::BtnConnectorDataClick() {
-    RunDialogButton(ConnectorDialogExecute);
+    EditInDialog(ConnectorDialog);
 }
 
 void TMainForm::BtnProgramStartClick() {
-    RunDialogButton(ProgramDialogExecute);
+    EditInDialog(ProgramDialog);
 }
 
 void TMainForm::BtnEventControlClick() {
-    RunDialogButton(EventDialogExecute);
+    EditInDialog(EventDialog);
 }
 
 // --- status monitor -----------------------------------------------------------------
@@ -884,13 +894,13 @@ void TMainForm::TimerTimer() {
         [[fallthrough]];
     case TMonitorState::FindAdapter:
         if (!device.ReadAdapterVersion()) {
-            Panels[2]->setText(Msg(MsgNoAdapter));
-            Panels[2]->setToolTip(device.WhyNoAdapter());
+            AdapterPanel->setText(Msg(MsgNoAdapter));
+            AdapterPanel->setToolTip(device.WhyNoAdapter());
             ShowConnectorState(TConnectorState::Lost);
             return;
         }
-        Panels[2]->setText(device.AdapterText());
-        Panels[2]->setToolTip({});
+        AdapterPanel->setText(device.AdapterText());
+        AdapterPanel->setToolTip({});
         MonitorState = TMonitorState::FindConnector;
         break;
     case TMonitorState::FindConnector:

@@ -18,6 +18,9 @@ class TArchiveWindow;
 class THistory;
 class THistoryWindow;
 class TCompareWindow;
+class TConnectorDialog;
+class TEventDialog;
+class TProgramDialog;
 class TLogPage;
 class TPlanPage;
 class TPropertiesDialog;
@@ -55,14 +58,10 @@ public:
     // The export's file type as last chosen in its dialog.
     TCsvEncoding ExportEncoding = TCsvEncoding::CodePage;
 
-    // The program dialogs of the Status page buttons: true when closed with OK.
-    std::function<bool()> ConnectorDialogExecute;
-    std::function<bool()> ProgramDialogExecute;
-    std::function<bool()> EventDialogExecute;
-
     // What the user sees: the page shown, the status bar texts, whether the monitor runs.
     TPage ShownPage() const;
-    QString PanelText(int index) const;
+    enum class TPanel { Result, File, Adapter, Connector };
+    QString PanelText(TPanel panel) const;
     bool MonitorRunning() const { return TimerRunning; }
     QToolButton* ToolButton(const QString& name) const;
 
@@ -75,7 +74,6 @@ public:
     void RefreshControls() override;
     void UpdateDependentControls();
     bool StorePages() override;
-    bool LeaveSamplerPage();
     void SetRangeHints();
     void ShowStatusPage() override;
     void ShowSamplerPage() override;
@@ -156,7 +154,8 @@ private:
     void ConnectCommands();
     void SyncViewChecks();
     void ViewFromAnyPage(void (TMainForm::*show)());
-    void RunDialogButton(const std::function<bool()>& execute);
+    // Shows the dialog over the stored pages; what it returns becomes the document.
+    template <class TDialog> void EditInDialog(TDialog*& dialog);
     bool AskOverwrite(const QString& path);
     // Asks the adapter again which Connector it holds and shows it unless it is usable;
     // RefuseTransfer then says why nothing happens.
@@ -185,6 +184,9 @@ private:
     bool TimerRunning = false;
     TAboutBox* AboutBox = nullptr;
     TPropertiesDialog* PropertiesDialog = nullptr;
+    TConnectorDialog* ConnectorDialog = nullptr;
+    TProgramDialog* ProgramDialog = nullptr;
+    TEventDialog* EventDialog = nullptr;
     TArchiveWindow* ArchiveWindow = nullptr;
     // Opened on first use, so that the start does not wait for a database.
     std::unique_ptr<THistory> History;
@@ -194,7 +196,10 @@ private:
     TPage CurrentPage = TPage::None;
     TPlanPage* PlanTab = nullptr;
     TMonitorState MonitorState = TMonitorState::Start;
-    QLabel* Panels[4] = {};
+    QLabel* ResultPanel = nullptr;
+    QLabel* FilePanel = nullptr;
+    QLabel* AdapterPanel = nullptr;
+    QLabel* ConnectorPanel = nullptr;
     bool FirstShow = true;
     bool InTransfer = false;
     TTransfer TransferKind = TTransfer::Read;

@@ -1,7 +1,6 @@
 #include "ConnectorDialog.h"
 
 #include "DialogFrame.h"
-#include "DocumentHost.h"
 #include "R7200.h"
 #include "ui_ConnectorDialog.h"
 
@@ -24,22 +23,20 @@ TConnectorDialog::TConnectorDialog(QWidget* parent)
 
 TConnectorDialog::~TConnectorDialog() = default;
 
-bool TConnectorDialog::Execute(TDocumentHost& host) {
-    Host = &host;
-    TR7200& r = host.Record();
+std::optional<TR7200> TConnectorDialog::Execute(const TR7200& record) {
+    Working = record;
     ui->ConnectorSerialNumber->setText(
-        QStringLiteral("%1").arg(r.SerialNumber, 8, 16, QLatin1Char('0')).toUpper());
-    Editor.Fill({ui->ConnectorName, ui->ConnectorComment}, r);
+        QStringLiteral("%1").arg(record.SerialNumber, 8, 16, QLatin1Char('0')).toUpper());
+    Editor.Fill({ui->ConnectorName, ui->ConnectorComment}, record);
     ui->ConnectorName->setFocus();
-    return ExecuteOnRecord(*this, r);
+    if (!ExecuteCentred(*this)) return std::nullopt;
+    return Working;
 }
 
 // A refused text keeps the dialog open with the text in its edit.
 void TConnectorDialog::BtnConnectorOkClick() {
-    if (!Host) return;
-    TR7200& r = Host->Record();
-    if (!Editor.Store(ui->ConnectorName, r) || !Editor.Store(ui->ConnectorComment, r)) return;
-    Host->SetModified();
+    if (!Editor.Store(ui->ConnectorName, Working) || !Editor.Store(ui->ConnectorComment, Working))
+        return;
     accept();
 }
 

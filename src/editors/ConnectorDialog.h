@@ -1,11 +1,11 @@
 #pragma once
 
 #include "FieldEditor.h"
+#include "R7200.h"
 
 #include <QDialog>
 #include <memory>
-
-class TDocumentHost;
+#include <optional>
 
 namespace Ui {
 class TConnectorDialog;
@@ -19,9 +19,9 @@ public:
     explicit TConnectorDialog(QWidget* parent = nullptr);
     ~TConnectorDialog() override;
 
-    // Fills from the host's record and shows the dialog; on OK stores the name and the
-    // comment and returns true.
-    bool Execute(TDocumentHost& host);
+    // Shows the record's serial number, name and comment; the record with the edited name
+    // and comment when closed by OK.
+    std::optional<TR7200> Execute(const TR7200& record);
 
 private:
     void LimitComment();
@@ -29,5 +29,5 @@ private:
 
     std::unique_ptr<Ui::TConnectorDialog> ui;
     TFieldEditor Editor;
-    TDocumentHost* Host = nullptr;
+    TR7200 Working;
 };

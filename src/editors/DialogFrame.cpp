@@ -1,7 +1,5 @@
 #include "DialogFrame.h"
 
-#include "R7200.h"
-
 #include <QAbstractButton>
 #include <QButtonGroup>
 #include <QDialog>
@@ -21,21 +19,10 @@ void FixDialogSize(QDialog& dialog, int states, const std::function<void(int)>& 
     dialog.setFixedSize(size);
 }
 
-bool ExecuteOnRecord(QDialog& dialog, TR7200& record) {
-    const TProgramBlock block = record;
-    const TDateTime startTime = record.ProgramStartTime;
-    const uint32_t startDelay = record.ProgramStartDelay;
-    const QString name = record.ConnectorName;
-    const QString comment = record.ConnectorComment;
+bool ExecuteCentred(QDialog& dialog) {
     if (const QWidget* parent = dialog.parentWidget())
         dialog.move(parent->window()->geometry().center() - dialog.rect().center());
-    if (dialog.exec() == QDialog::Accepted) return true;
-    static_cast<TProgramBlock&>(record) = block;
-    record.ProgramStartTime = startTime;
-    record.ProgramStartDelay = startDelay;
-    record.ConnectorName = name;
-    record.ConnectorComment = comment;
-    return false;
+    return dialog.exec() == QDialog::Accepted;
 }
 
 void SelectButton(QButtonGroup* group, int id) {

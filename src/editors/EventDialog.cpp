@@ -1,7 +1,6 @@
 #include "EventDialog.h"
 
 #include "DialogFrame.h"
-#include "DocumentHost.h"
 #include "R7200.h"
 #include "TextFormats.h"
 #include "ui_EventDialog.h"
@@ -62,9 +61,9 @@ TEventDialog::TEventDialog(QWidget* parent)
 
 TEventDialog::~TEventDialog() = default;
 
-bool TEventDialog::Execute(TDocumentHost& host) {
-    Host = &host;
-    const TR7200& r = host.Record();
+std::optional<TR7200> TEventDialog::Execute(const TR7200& record) {
+    Working = record;
+    const TR7200& r = record;
     for (QWidget* edit :
          {ui->EdtEventDelay, ui->EdtPreInterval, ui->EdtPreSamples, ui->EdtLowTemperature,
           ui->EdtHighTemperature, ui->EdtLowLimit, ui->EdtHighLimit})
@@ -86,7 +85,8 @@ bool TEventDialog::Execute(TDocumentHost& host) {
     Editor.Fill({ui->CbDisableVar, ui->EdtPreInterval, ui->EdtPreSamples, ui->EdtLowTemperature,
                  ui->EdtHighTemperature, ui->EdtLowLimit, ui->EdtHighLimit},
                 r);
-    return ExecuteOnRecord(*this, host.Record());
+    if (!ExecuteCentred(*this)) return std::nullopt;
+    return Working;
 }
 
 void TEventDialog::ShowModePanels(int mode) {
@@ -110,7 +110,5 @@ void TEventDialog::CbPreSamplingClick() {
 }
 
 void TEventDialog::BtnEventOkClick() {
-    if (!Host || !Editor.Store(Steps, Host->Record())) return;
-    Host->SetModified();
-    accept();
+    if (Editor.Store(Steps, Working)) accept();
 }

@@ -1,13 +1,14 @@
 #pragma once
 
 #include "FieldEditor.h"
+#include "R7200.h"
 
 #include <QDialog>
 #include <memory>
+#include <optional>
 #include <vector>
 
 class QButtonGroup;
-class TDocumentHost;
 
 namespace Ui {
 class TEventDialog;
@@ -22,14 +23,13 @@ public:
     explicit TEventDialog(QWidget* parent = nullptr);
     ~TEventDialog() override;
 
-    // Fills from the host's record and shows the dialog; true when it was closed by OK.
-    bool Execute(TDocumentHost& host);
+    // Shows the record's event settings; the record as edited when closed by OK.
+    std::optional<TR7200> Execute(const TR7200& record);
 
+private:
     void RgEventModeClick();
     void CbPreSamplingClick();
     void BtnEventOkClick();
-
-private:
     void ShowModePanels(int mode);
 
     std::unique_ptr<Ui::TEventDialog> ui;
@@ -37,5 +37,5 @@ private:
     QButtonGroup* EventRun;
     TFieldEditor Editor;
     std::vector<TStoreStep> Steps;
-    TDocumentHost* Host = nullptr;
+    TR7200 Working;
 };

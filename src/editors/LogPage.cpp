@@ -55,7 +55,7 @@ TLogTitles TLogPage::Titles() {
     return TranslatedLogTitles();
 }
 
-void TLogPage::FillLogTable() {
+void TLogPage::Fill() {
     if (!Host) return;
     const TR7200& record = Host->Record();
     const TLogTitles titles = Titles();

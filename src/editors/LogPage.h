@@ -23,7 +23,7 @@ public:
     void SetHost(TDocumentHost* host) { Host = host; }
 
     // Fills the grid and draws the plot.
-    void FillLogTable();
+    void Fill();
     // Column titles of the grid and the export, in the language of the message texts.
     static TLogTitles Titles();
     void FocusTable();

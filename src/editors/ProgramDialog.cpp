@@ -2,7 +2,6 @@
 
 #include "ConnectorCalendar.h"
 #include "DialogFrame.h"
-#include "DocumentHost.h"
 #include "MessageBox.h"
 #include "MsgTemplate.h"
 #include "R7200.h"
@@ -53,9 +52,10 @@ TProgramDialog::TProgramDialog(QWidget* parent)
 
 TProgramDialog::~TProgramDialog() = default;
 
-bool TProgramDialog::Execute(TDocumentHost& host) {
-    Host = &host;
-    const TR7200& r = host.Record();
+std::optional<TR7200> TProgramDialog::Execute(const TR7200& record) {
+    Working = record;
+    Shown = &record;
+    const TR7200& r = record;
     Editor.SetHint(ui->EdtProgramStartDelay, r);
     // The earliest start moves with the clock.
     Editor.SetHint(ui->EdtProgramStartAt, r);
@@ -64,7 +64,10 @@ bool TProgramDialog::Execute(TDocumentHost& host) {
     SelectButton(Mode, r.ProgramMode);
     ProgramModeClick();
     FillScheduler();
-    return ExecuteOnRecord(*this, host.Record());
+    const bool accepted = ExecuteCentred(*this);
+    Shown = nullptr;
+    if (!accepted) return std::nullopt;
+    return Working;
 }
 
 void TProgramDialog::ShowModePanel(int mode) {
@@ -82,13 +85,13 @@ void TProgramDialog::ProgramModeClick() {
     if (mode < ProgramImmediately || mode > ProgramByScheduler) return;
     ShowModePanel(mode);
     // Coming back to a mode discards what was typed into its edit.
-    if (!Host) return;
-    if (mode == ProgramAfterDelay) Editor.Fill(ui->EdtProgramStartDelay, Host->Record());
-    if (mode == ProgramAtTime) Editor.Fill(ui->EdtProgramStartAt, Host->Record());
+    if (!Shown) return;
+    if (mode == ProgramAfterDelay) Editor.Fill(ui->EdtProgramStartDelay, *Shown);
+    if (mode == ProgramAtTime) Editor.Fill(ui->EdtProgramStartAt, *Shown);
 }
 
 void TProgramDialog::FillScheduler() {
-    const TR7200& r = Host->Record();
+    const TR7200& r = *Shown;
     for (int d = 0; d < int(Days.size()); ++d) {
         Editor.Fill(Days[d].StartAt, r);
         for (int w = 0; w < int(std::size(WeekBits)); ++w)
@@ -97,7 +100,7 @@ void TProgramDialog::FillScheduler() {
 }
 
 bool TProgramDialog::StoreScheduler() {
-    TR7200& r = Host->Record();
+    TR7200& r = Working;
     for (int d = 0; d < int(Days.size()); ++d) {
         if (!Editor.Store(Days[d].StartAt, r)) return false;
         int weeks = 0;
@@ -109,7 +112,7 @@ bool TProgramDialog::StoreScheduler() {
 }
 
 bool TProgramDialog::HasScheduledActivity() const {
-    for (const TScheduleEntry& day : Host->Record().Schedule)
+    for (const TScheduleEntry& day : Working.Schedule)
         if (day.Weeks != 0) return true;
     return false;
 }
@@ -119,8 +122,7 @@ void TProgramDialog::BtnProgramNowClick() {
 }
 
 void TProgramDialog::BtnProgramOkClick() {
-    if (!Host) return;
-    TR7200& r = Host->Record();
+    TR7200& r = Working;
     // Only the chosen mode's own settings count; the earliest start is taken now.
     if (!Editor.Store({{Mode}, {ui->EdtProgramStartDelay}, {ui->EdtProgramStartAt}}, r)) return;
     if (FieldCounts(FieldRule(TField::ScheduleStartAt), r)) {
@@ -130,6 +132,5 @@ void TProgramDialog::BtnProgramOkClick() {
             return;
         }
     }
-    Host->SetModified();
     accept();
 }

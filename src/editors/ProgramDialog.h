@@ -1,15 +1,16 @@
 #pragma once
 
 #include "FieldEditor.h"
+#include "R7200.h"
 
 #include <QDialog>
 #include <array>
 #include <memory>
+#include <optional>
 
 class QButtonGroup;
 class QCheckBox;
 class QLineEdit;
-class TDocumentHost;
 
 namespace Ui {
 class TProgramDialog;
@@ -24,17 +25,16 @@ public:
     explicit TProgramDialog(QWidget* parent = nullptr);
     ~TProgramDialog() override;
 
-    // Fills from the host's record and shows the dialog; true when it was closed by OK.
-    bool Execute(TDocumentHost& host);
+    // Shows the record's start; the record as edited when closed by OK.
+    std::optional<TR7200> Execute(const TR7200& record);
 
+private:
     void ProgramModeClick();
     void FillScheduler();
     bool StoreScheduler();
     bool HasScheduledActivity() const;
     void BtnProgramNowClick();
     void BtnProgramOkClick();
-
-private:
     // One weekday's row: the boxes of weeks 1 to 4 and of the last week, and its time.
     struct TDayRow {
         std::array<QCheckBox*, 5> Weeks;
@@ -46,5 +46,7 @@ private:
     QButtonGroup* Mode;
     std::array<TDayRow, 7> Days;
     TFieldEditor Editor;
-    TDocumentHost* Host = nullptr;
+    // The record shown; a mode chosen again shows its values.
+    const TR7200* Shown = nullptr;
+    TR7200 Working;
 };

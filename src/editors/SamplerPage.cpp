@@ -72,7 +72,7 @@ void TSamplerPage::Modified() {
     if (Host) Host->SetModified();
 }
 
-void TSamplerPage::FillSamplerPage() {
+void TSamplerPage::Fill() {
     if (!Host) return;
     const TR7200& r = Host->Record();
     Editor.Fill({ui->LomnarPrePurge, ui->LomnarPostPurge, ui->LomnarPurgesCount,
@@ -89,10 +89,13 @@ void TSamplerPage::FillSamplerPage() {
 }
 
 bool TSamplerPage::StoreAnalogInputs() {
-    return !Host || Editor.Store(AnalogSteps, Host->Record());
+    if (!Host) return true;
+    if (!Editor.Store(AnalogSteps, Host->Record())) return false;
+    if (Host->ActivePage() == TPage::Sampler) emit AnalogScaleStored();
+    return true;
 }
 
-bool TSamplerPage::StoreSamplerTiming() {
+bool TSamplerPage::StoreTiming() {
     return !Host || Editor.Store(TimingSteps, Host->Record());
 }
 

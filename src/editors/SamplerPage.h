@@ -24,14 +24,19 @@ public:
 
     void SetHost(TDocumentHost* host) { Host = host; }
 
-    void FillSamplerPage();
+    void Fill();
+    // The analog inputs first, as the Status page's maxima are read in input 1's scale.
     bool StoreAnalogInputs();
-    bool StoreSamplerTiming();
+    bool StoreTiming();
     void SetRangeHints();
-    void LomnarLoggerModeClick();
     void UpdateDependentControls();
 
+signals:
+    // Input 1's scale was stored while this page was shown: the maxima elsewhere follow it.
+    void AnalogScaleStored();
+
 private:
+    void LomnarLoggerModeClick();
     void Modified();
 
     std::unique_ptr<Ui::TSamplerPage> ui;

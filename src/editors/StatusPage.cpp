@@ -128,7 +128,7 @@ void TStatusPage::Modified() {
     if (Host) Host->SetModified();
 }
 
-void TStatusPage::FillStatusPage() {
+void TStatusPage::Fill() {
     if (!Host) return;
     const TR7200& r = Host->Record();
     ui->LblConnectorName->setText(r.ConnectorName);
@@ -207,8 +207,15 @@ void TStatusPage::ProposeMaximumInterval(QAbstractButton* box, QLineEdit* edit) 
     Editor.Fill(edit, proposal);
 }
 
-bool TStatusPage::StoreStatusPage() {
+bool TStatusPage::Store() {
     return !Host || Editor.Store(Steps, Host->Record());
+}
+
+void TStatusPage::ShowAnalogScale() {
+    FillVarMaximum();
+    FillFlowMaximum();
+    SetVarHints();
+    SetFlowHints();
 }
 
 void TStatusPage::FillVarMaximum() {

@@ -27,26 +27,14 @@ public:
 
     void SetHost(TDocumentHost* host) { Host = host; }
 
-    void FillStatusPage();
-    bool StoreStatusPage();
-    void FillVarMaximum();
-    void FillFlowMaximum();
+    void Fill();
+    bool Store();
     void SetRangeHints();
-    void SetVarHints();
-    void SetFlowHints();
-    // The Capacity of the chosen distributor item; 0 for "Auto" or no item.
-    int SelectedCapacity() const;
-
-    void CbxSamplerModeChange();
-    void CbxCapacityChange();
-    void CbEnableBottlesLimitClick();
-    void CbEnableVarClick();
-    void CbEnableExternalVarClick();
-    void CbRateEnableMaximumIntervalClick();
-    void CbPulsesEnableMaximumIntervalClick();
-    void RgBottleChangeByClick();
-    // Runs the handlers above in their order, so shown and enabled controls match the
-    // record after a fill.
+    // The maxima in analog input 1's units, and their ranges, shown again for a new scale;
+    // they keep their raw values.
+    void ShowAnalogScale();
+    // Runs the handlers in their order, so shown and enabled controls match the record
+    // after a fill.
     void UpdateDependentControls();
 
     // The connector panel, driven by the status monitor.
@@ -61,6 +49,20 @@ signals:
     void EventControlClicked();
 
 private:
+    void FillVarMaximum();
+    void FillFlowMaximum();
+    void SetVarHints();
+    void SetFlowHints();
+    // The Capacity of the chosen distributor item; 0 for "Auto" or no item.
+    int SelectedCapacity() const;
+    void CbxSamplerModeChange();
+    void CbxCapacityChange();
+    void CbEnableBottlesLimitClick();
+    void CbEnableVarClick();
+    void CbEnableExternalVarClick();
+    void CbRateEnableMaximumIntervalClick();
+    void CbPulsesEnableMaximumIntervalClick();
+    void RgBottleChangeByClick();
     void ShowModePanels(int mode);
     void Modified();
     void FillMaximumInterval(QAbstractButton* box, QLineEdit* edit);

@@ -25,6 +25,8 @@
 #include <memory>
 #include <vector>
 
+using TPanel = TMainForm::TPanel;
+
 // Sets one choice of File, Properties, keeping the others.
 template <class T> void SetChoice(TWorkplace& workplace, T TProperties::*choice, T value) {
     TProperties properties = workplace.Properties();

@@ -26,19 +26,19 @@ protected:
 };
 
 TEST_F(EmulatorFormTest, ReadAndWriteThroughTheSerialPort) {
-    ASSERT_EQ(Form->PanelText(3), "Connector OK");
-    EXPECT_TRUE(Form->PanelText(2).startsWith("USB LIMNASET Adapter 1.05"));
+    ASSERT_EQ(Form->PanelText(TPanel::Connector), "Connector OK");
+    EXPECT_TRUE(Form->PanelText(TPanel::Adapter).startsWith("USB LIMNASET Adapter 1.05"));
     ASSERT_TRUE(Act("DataRead")->isEnabled());
 
     Act("DataRead")->trigger();
-    EXPECT_EQ(Form->PanelText(0), "OK");
+    EXPECT_EQ(Form->PanelText(TPanel::Result), "OK");
     EXPECT_EQ(Workplace->Document().ConnectorName, "Pumping station");
     EXPECT_EQ(Workplace->Document().SerialNumber, 0x0BADF00Du);
 
     Workplace->Document().ConnectorName = QStringLiteral("Renamed");
     Answers.Box(QMessageBox::Ok);
     Act("DataWrite")->trigger();
-    EXPECT_EQ(Form->PanelText(0), "OK");
+    EXPECT_EQ(Form->PanelText(TPanel::Result), "OK");
     EXPECT_TRUE(Form->isEnabled());
 
     Discard();

@@ -54,8 +54,8 @@ protected:
 TEST_F(MainFormTest, StartShowsAFreshDocument) {
     Open();
     EXPECT_EQ(Form->windowTitle(), "Limnaset");
-    EXPECT_EQ(Form->PanelText(0), "OK");
-    EXPECT_EQ(Form->PanelText(1), "<noname>");
+    EXPECT_EQ(Form->PanelText(TPanel::Result), "OK");
+    EXPECT_EQ(Form->PanelText(TPanel::File), "<noname>");
     EXPECT_EQ(Form->ShownPage(), TPage::Status);
     EXPECT_EQ(Child<QStackedWidget>("PageControl")->currentWidget(), Child<QWidget>("StatusTab"));
     EXPECT_TRUE(Child<QStackedWidget>("PageControl")->isVisible());
@@ -164,7 +164,7 @@ TEST_F(MainFormTest, YesSavesAndThenGoesOn) {
     Answers.Box(QMessageBox::Yes);
     Act("FileNew")->trigger();
     EXPECT_EQ(Name(), "Limnaset");
-    EXPECT_EQ(Form->PanelText(1), "<noname>");
+    EXPECT_EQ(Form->PanelText(TPanel::File), "<noname>");
     EXPECT_EQ(SavedName(path), "Kept");
 }
 
@@ -183,7 +183,7 @@ TEST_F(MainFormTest, YesWithFailedSaveKeepsTheDocument) {
                                             "Error: File access error"}));
     EXPECT_EQ(Name(), "Unsaved");
     EXPECT_TRUE(Workplace->IsModified());
-    EXPECT_EQ(Form->PanelText(0), "Error");
+    EXPECT_EQ(Form->PanelText(TPanel::Result), "Error");
 }
 
 TEST_F(MainFormTest, NoKeepsTheMarkWhenOpenIsCancelled) {
@@ -213,8 +213,8 @@ TEST_F(MainFormTest, OpenShowsTheFileOrReportsWhyNot) {
     };
     Act("FileOpen")->trigger();
     EXPECT_EQ(Name(), "On disk");
-    EXPECT_EQ(Form->PanelText(1), path);
-    EXPECT_EQ(Form->PanelText(0), "OK");
+    EXPECT_EQ(Form->PanelText(TPanel::File), path);
+    EXPECT_EQ(Form->PanelText(TPanel::Result), "OK");
     EXPECT_FALSE(Workplace->IsModified());
 
     const QString shortFile = FilePath("short.r72");
@@ -225,8 +225,8 @@ TEST_F(MainFormTest, OpenShowsTheFileOrReportsWhyNot) {
     EXPECT_EQ(Answers.Boxes(), QStringList{"Error: Corrupted file"});
     EXPECT_EQ(Name(), "Limnaset");
     EXPECT_TRUE(Workplace->FileName().isEmpty());
-    EXPECT_EQ(Form->PanelText(1), "<noname>");
-    EXPECT_EQ(Form->PanelText(0), "OK");
+    EXPECT_EQ(Form->PanelText(TPanel::File), "<noname>");
+    EXPECT_EQ(Form->PanelText(TPanel::Result), "OK");
     EXPECT_FALSE(Workplace->IsModified());
     ExpectMonitorRestarted(); // File New restarted it
 }
@@ -271,7 +271,7 @@ TEST_F(MainFormTest, FileNamedOnTheCommandLineOpensAsFileOpenDoes) {
         Form->OpenDocument(row.Path);
         EXPECT_EQ(Answers.Boxes(), row.Box.isEmpty() ? QStringList() : QStringList{row.Box});
         EXPECT_EQ(Name(), row.Name);
-        EXPECT_EQ(Form->PanelText(1), row.Panel);
+        EXPECT_EQ(Form->PanelText(TPanel::File), row.Panel);
         EXPECT_FALSE(Workplace->IsModified());
     }
 }
@@ -284,7 +284,7 @@ TEST_F(MainFormTest, SaveAsProposesNamesAndAsksBeforeOverwriting) {
     Act("FileSaveAs")->trigger();
     EXPECT_TRUE(dialog.Folder.isEmpty());
     EXPECT_EQ(dialog.Proposed, "noname");
-    EXPECT_EQ(Form->PanelText(1), path);
+    EXPECT_EQ(Form->PanelText(TPanel::File), path);
     const QByteArray before = FileBytes(path);
 
     Edit("Changed");
@@ -313,7 +313,7 @@ TEST_F(MainFormTest, SaveWritesToTheNamedFile) {
     };
     Act("FileSave")->trigger();
     EXPECT_FALSE(Workplace->IsModified());
-    EXPECT_EQ(Form->PanelText(0), "OK");
+    EXPECT_EQ(Form->PanelText(TPanel::Result), "OK");
     EXPECT_EQ(SavedName(path), "Second");
 }
 

@@ -36,8 +36,8 @@ TEST_F(MonitorTest, NoAdapter) {
     Provider->SetPlugged(false);
     for (int tick = 0; tick < 2; ++tick) {
         Tick();
-        EXPECT_EQ(Form->PanelText(2), "Adapter ?");
-        EXPECT_EQ(Form->PanelText(3), "");
+        EXPECT_EQ(Form->PanelText(TPanel::Adapter), "Adapter ?");
+        EXPECT_EQ(Form->PanelText(TPanel::Connector), "");
         EXPECT_EQ(Clock(), "?");
         EXPECT_FALSE(CommandsEnabled());
     }
@@ -61,17 +61,17 @@ TEST_F(MonitorTest, AdapterVersionIsShownInHexWithALineFeed) {
     Model->SetKind(TConnectorModel::TKind::None);
     Model->AdapterVersion = 0x0105;
     Tick();
-    EXPECT_EQ(Form->PanelText(2), "USB LIMNASET Adapter 1.05\n");
+    EXPECT_EQ(Form->PanelText(TPanel::Adapter), "USB LIMNASET Adapter 1.05\n");
 
     // State 2 asks only for the Connector: a new version shows after the next probe.
     Model->AdapterVersion = 0x010A;
     Tick();
-    EXPECT_EQ(Form->PanelText(2), "USB LIMNASET Adapter 1.05\n");
+    EXPECT_EQ(Form->PanelText(TPanel::Adapter), "USB LIMNASET Adapter 1.05\n");
     Provider->SetPlugged(false);
     Tick();
     Provider->SetPlugged(true);
     Tick();
-    EXPECT_EQ(Form->PanelText(2), "USB LIMNASET Adapter 1.0a\n");
+    EXPECT_EQ(Form->PanelText(TPanel::Adapter), "USB LIMNASET Adapter 1.0a\n");
 }
 
 TEST_F(MonitorTest, ConnectorKinds) {
@@ -80,7 +80,7 @@ TEST_F(MonitorTest, ConnectorKinds) {
           std::pair{TConnectorModel::TKind::Small, "Connector ERROR"}}) {
         Model->SetKind(kind);
         Tick();
-        EXPECT_EQ(Form->PanelText(3), shown);
+        EXPECT_EQ(Form->PanelText(TPanel::Connector), shown);
         EXPECT_EQ(Clock(), "?") << shown;
         EXPECT_FALSE(CommandsEnabled()) << shown;
     }
@@ -88,7 +88,7 @@ TEST_F(MonitorTest, ConnectorKinds) {
     Model->SetKind(TConnectorModel::TKind::Large);
     Model->SetClockSeconds(SecondsSince2000(2024, 3, 5, 10, 20, 30));
     Tick();
-    EXPECT_EQ(Form->PanelText(3), "Connector OK");
+    EXPECT_EQ(Form->PanelText(TPanel::Connector), "Connector OK");
     EXPECT_TRUE(CommandsEnabled());
     EXPECT_TRUE(Clock().startsWith("3/5/24 10:20:")) << Clock().toStdString();
 
@@ -96,18 +96,18 @@ TEST_F(MonitorTest, ConnectorKinds) {
     Workplace->Document().ConnectorName = "Kept";
     Model->SetKind(TConnectorModel::TKind::None);
     Tick();
-    EXPECT_EQ(Form->PanelText(3), "");
+    EXPECT_EQ(Form->PanelText(TPanel::Connector), "");
     EXPECT_FALSE(CommandsEnabled());
     EXPECT_EQ(Workplace->Document().ConnectorName, "Kept");
 }
 
 TEST_F(MonitorTest, UnreadableClockLeavesTheClockEmpty) {
     Tick();
-    ASSERT_EQ(Form->PanelText(3), "Connector OK");
+    ASSERT_EQ(Form->PanelText(TPanel::Connector), "Connector OK");
     // In state 2 a tick makes two probe replies, then the clock read.
     DropReplies(3, 5);
     Tick();
-    EXPECT_EQ(Form->PanelText(3), "Connector OK");
+    EXPECT_EQ(Form->PanelText(TPanel::Connector), "Connector OK");
     EXPECT_TRUE(CommandsEnabled());
     EXPECT_EQ(Clock(), "");
 }
@@ -115,14 +115,14 @@ TEST_F(MonitorTest, UnreadableClockLeavesTheClockEmpty) {
 TEST_F(MonitorTest, AdapterThatStopsAnsweringDropsBackStepByStep) {
     Tick();
     ASSERT_TRUE(CommandsEnabled());
-    const QString adapter = Form->PanelText(2);
+    const QString adapter = Form->PanelText(TPanel::Adapter);
     Provider->SetPlugged(false);
     Tick();
-    EXPECT_EQ(Form->PanelText(2), adapter) << "kept until the next adapter probe";
-    EXPECT_EQ(Form->PanelText(3), "");
+    EXPECT_EQ(Form->PanelText(TPanel::Adapter), adapter) << "kept until the next adapter probe";
+    EXPECT_EQ(Form->PanelText(TPanel::Connector), "");
     EXPECT_FALSE(CommandsEnabled());
     Tick();
-    EXPECT_EQ(Form->PanelText(2), "Adapter ?");
+    EXPECT_EQ(Form->PanelText(TPanel::Adapter), "Adapter ?");
 }
 
 TEST_F(MonitorTest, FirstTickAfterNewShowsTheStatusPage) {
@@ -131,7 +131,7 @@ TEST_F(MonitorTest, FirstTickAfterNewShowsTheStatusPage) {
     ASSERT_EQ(Form->ShownPage(), TPage::Log);
     Act("FileNew")->trigger();
     ExpectMonitorRestarted();
-    EXPECT_EQ(Form->PanelText(2), "USB LIMNASET Adapter 1.05\n")
+    EXPECT_EQ(Form->PanelText(TPanel::Adapter), "USB LIMNASET Adapter 1.05\n")
         << "the adapter is probed in the same tick";
     EXPECT_EQ(Child<QLabel>("LblPCClock")->text(), DateTimeText(45000.5));
     Act("ViewLog")->trigger();

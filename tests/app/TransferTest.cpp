@@ -51,8 +51,8 @@ TEST_F(TransferTest, ReadBringsTheConnectorIntoANewDocument) {
     EXPECT_EQ(Workplace->Document().SerialNumber, 4711u);
     EXPECT_TRUE(Workplace->FileName().isEmpty());
     EXPECT_FALSE(Workplace->IsModified());
-    EXPECT_EQ(Form->PanelText(0), "OK");
-    EXPECT_EQ(Form->PanelText(1), "<noname>");
+    EXPECT_EQ(Form->PanelText(TPanel::Result), "OK");
+    EXPECT_EQ(Form->PanelText(TPanel::File), "<noname>");
     EXPECT_EQ(Child<QLabel>("LblConnectorName")->text(), "From the field");
     EXPECT_EQ(Form->ShownPage(), TPage::Status);
 }
@@ -74,7 +74,7 @@ TEST_F(TransferTest, FailedReadReportsAndStartsANewDocument) {
     EXPECT_EQ(Name(), "Limnaset");
     EXPECT_TRUE(Workplace->FileName().isEmpty());
     EXPECT_FALSE(Workplace->IsModified());
-    EXPECT_EQ(Form->PanelText(0), "OK") << "File New followed the report";
+    EXPECT_EQ(Form->PanelText(TPanel::Result), "OK") << "File New followed the report";
     ExpectMonitorRestarted();
 }
 
@@ -146,7 +146,7 @@ TEST_F(TransferTest, WriteSendsThePagesAndShowsTheNewLog) {
                           "The program header is damaged; its 0 log records are archived."});
     ExpectFramingEnded();
     EXPECT_EQ(Highest, 100);
-    EXPECT_EQ(Form->PanelText(0), "OK");
+    EXPECT_EQ(Form->PanelText(TPanel::Result), "OK");
     EXPECT_EQ(Workplace->FileName(), FilePath("doc.r72")) << "a write keeps the name";
     EXPECT_TRUE(Workplace->IsModified()) << "and the mark";
     EXPECT_EQ(Workplace->Document().LogCount, 1);
@@ -211,8 +211,8 @@ TEST_F(TransferTest, WriteRefusesAConnectorSwappedDuringTheQuestion) {
                            "Error: Connector ERROR"}));
     EXPECT_EQ(Model->RequestCount(CmdWriteBlock), 0);
     EXPECT_EQ(Model->RequestCount(0x60), 0) << "nothing written to the small kind either";
-    EXPECT_EQ(Form->PanelText(3), "Connector ERROR");
-    EXPECT_EQ(Form->PanelText(0), "Error");
+    EXPECT_EQ(Form->PanelText(TPanel::Connector), "Connector ERROR");
+    EXPECT_EQ(Form->PanelText(TPanel::Result), "Error");
     EXPECT_FALSE(Act("DataWrite")->isEnabled());
     ExpectFramingEnded();
 }
@@ -228,7 +228,7 @@ TEST_F(TransferTest, ReadRefusesWhenTheConnectorIsGone) {
                                             "Error: Communication error, please try once more"}));
     EXPECT_EQ(Name(), "Mine") << "the document stays";
     EXPECT_TRUE(Workplace->IsModified());
-    EXPECT_EQ(Form->PanelText(3), "");
+    EXPECT_EQ(Form->PanelText(TPanel::Connector), "");
     EXPECT_FALSE(Act("DataRead")->isEnabled());
     ExpectFramingEnded();
 }
@@ -274,7 +274,8 @@ TEST_F(TransferTest, CancelledTransfersStopAfterTheCurrentBlock) {
         ExpectFramingEnded();
         EXPECT_EQ(pass, c.Pass);
         EXPECT_EQ(Answers.Boxes().last(), c.Box);
-        EXPECT_EQ(Form->PanelText(0), c.Write ? "Error" : "OK") << "a read ends in File New";
+        EXPECT_EQ(Form->PanelText(TPanel::Result), c.Write ? "Error" : "OK")
+            << "a read ends in File New";
         const int blocks = c.Write ? Model->RequestCount(CmdWriteBlock)
                                    : Model->RequestCount(CmdReadBlock) - reads;
         EXPECT_GT(blocks, 300) << c.Write;

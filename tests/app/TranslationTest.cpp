@@ -201,8 +201,8 @@ TEST_F(TranslatedFormTest, MainWindowShowsGermanMenus) {
     EXPECT_EQ(Child<QMenu>("MenuFile")->title(), "&Datei");
     EXPECT_EQ(Act("FileNew")->text(), "&Neu");
     EXPECT_EQ(Act("FileNew")->statusTip(), "Neue Datei anlegen");
-    EXPECT_EQ(Form->PanelText(0), "OK");
-    EXPECT_EQ(Form->PanelText(1), "<unbenannt>");
+    EXPECT_EQ(Form->PanelText(TPanel::Result), "OK");
+    EXPECT_EQ(Form->PanelText(TPanel::File), "<unbenannt>");
 }
 
 // Every window and dialog in every language, at the smallest window size.
