@@ -39,9 +39,9 @@ TR7200 FullRing() {
         r.Bottle = uint8_t(k / 144 % 24 + 1);
         r.Sample = uint8_t(k / 6 % 24 + 1);
         r.Var = uint16_t(500 + 400 * ((k * 37) % 100) / 100);
-        r.Aux = k % 301 == 0 ? 0xFFFF : uint16_t(200 + k % 50);
+        r.Aux = k % 301 == 0 ? TLogRecord::NoAnalog : uint16_t(200 + k % 50);
         r.SampleTemperature = int16_t(120 + k % 40);
-        r.BoxTemperature = k % 413 == 0 ? int16_t(0x7FFF) : int16_t(180 + k % 25);
+        r.BoxTemperature = k % 413 == 0 ? TLogRecord::NoTemperature : int16_t(180 + k % 25);
         r.Encode(record.Image.data() + 2048 + 16 * k);
     }
     record.ScanLog();

@@ -55,9 +55,9 @@ template <size_t Day> void AddScheduleDay(std::vector<TField>& fields) {
     const QString name = QStringLiteral("Schedule[%1].").arg(Day);
     fields.push_back(TField{name + QStringLiteral("StartAt"), offset, 2,
                             LIMNASET_MEMBER(Schedule[Day].StartAt)});
-    // Bits 4, 6 and 7 have no meaning; they are written as 0 and ignored when read.
+    // Bits without a meaning are written as 0 and ignored when read.
     fields.push_back(TField{name + QStringLiteral("Weeks"), offset + 2, 1,
-                            LIMNASET_MEMBER(Schedule[Day].Weeks), 0x2F});
+                            LIMNASET_MEMBER(Schedule[Day].Weeks), WeekMask});
 }
 
 std::vector<TField> BuildFields() {

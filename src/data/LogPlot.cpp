@@ -11,9 +11,6 @@
 
 namespace {
 
-constexpr int16_t NoTemperature = 0x7FFF;
-constexpr uint16_t NoAnalog = 0xFFFF;
-
 bool IsRepaired(uint8_t code) {
     return code == LogCorrupted || code == LogMarker || code == LogMarkerX;
 }
@@ -152,12 +149,14 @@ TLogPlotData BuildLogPlot(const TProgramBlock& record, const QList<TLogRecord>& 
         data.Time.Min = std::min(data.Time.Min, last);
         data.Time.Max = std::max(data.Time.Max, last);
         const bool usable = hasTime && !IsRepaired(r.Code);
-        addPoint(LineVar, usable && r.Var != NoAnalog, last, AnalogValue(r.Var, record.Analog1));
-        addPoint(LineAux, usable && r.Aux != NoAnalog, last, AnalogValue(r.Aux, record.Analog2));
-        addPoint(LineBoxTemperature, usable && r.BoxTemperature != NoTemperature, last,
+        addPoint(LineVar, usable && r.Var != TLogRecord::NoAnalog, last,
+                 AnalogValue(r.Var, record.Analog1));
+        addPoint(LineAux, usable && r.Aux != TLogRecord::NoAnalog, last,
+                 AnalogValue(r.Aux, record.Analog2));
+        addPoint(LineBoxTemperature, usable && r.BoxTemperature != TLogRecord::NoTemperature, last,
                  LogTemperatureValue(r.BoxTemperature, record.TemperatureUnits));
-        addPoint(LineSampleTemperature, usable && r.SampleTemperature != NoTemperature, last,
-                 LogTemperatureValue(r.SampleTemperature, record.TemperatureUnits));
+        addPoint(LineSampleTemperature, usable && r.SampleTemperature != TLogRecord::NoTemperature,
+                 last, LogTemperatureValue(r.SampleTemperature, record.TemperatureUnits));
     }
     if (!timed) {
         const double now = TR7200::ToConnectorTimestamp(TClock::Now());

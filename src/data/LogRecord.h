@@ -42,15 +42,19 @@ struct TLogRecord {
     static constexpr int Size = connector::LogRecordSize;
     static constexpr uint32_t NeverWritten = 0xFFFFFFFF;
     static constexpr uint32_t WriteMarker = 0xFFFFFFFE;
+    // What a record holds in a field it has no value for.
+    static constexpr uint8_t NoNumber = 255;
+    static constexpr uint16_t NoAnalog = 0xFFFF;
+    static constexpr int16_t NoTemperature = 0x7FFF;
 
-    uint32_t Time = NeverWritten;       // ConnectorTimestamp; 0 = no time
-    uint8_t Code = 0;                   // status code
-    uint8_t Bottle = 255;               // 255 = none
-    uint8_t Sample = 255;               // 255 = none
-    uint16_t Var = 0xFFFF;              // raw of Analog1; 0xFFFF = none
-    uint16_t Aux = 0xFFFF;              // raw of Analog2; 0xFFFF = none
-    int16_t SampleTemperature = 0x7FFF; // tenths of °C; 0x7FFF = none
-    int16_t BoxTemperature = 0x7FFF;    // tenths of °C; 0x7FFF = none
+    uint32_t Time = NeverWritten; // ConnectorTimestamp; 0 = no time
+    uint8_t Code = 0;             // status code
+    uint8_t Bottle = NoNumber;
+    uint8_t Sample = NoNumber;
+    uint16_t Var = NoAnalog;                   // raw of Analog1
+    uint16_t Aux = NoAnalog;                   // raw of Analog2
+    int16_t SampleTemperature = NoTemperature; // tenths of °C
+    int16_t BoxTemperature = NoTemperature;
     uint8_t Crc = 0;
 
     bool operator==(const TLogRecord&) const = default;

@@ -15,15 +15,15 @@ QString LogStatusText(uint8_t code) {
 }
 
 QString LogBottleText(uint8_t number) {
-    return number == 255 ? QString() : QString::number(number);
+    return number == TLogRecord::NoNumber ? QString() : QString::number(number);
 }
 
 QString LogAnalogText(uint16_t raw, const TAnalogScale& scale) {
-    return raw == 0xFFFF ? QString() : FormatAnalogValue(raw, scale);
+    return raw == TLogRecord::NoAnalog ? QString() : FormatAnalogValue(raw, scale);
 }
 
 QString LogTemperatureText(int16_t tenths, int units) {
-    return tenths == 0x7FFF ? QString() : FormatTemperature(tenths, units);
+    return tenths == TLogRecord::NoTemperature ? QString() : FormatTemperature(tenths, units);
 }
 
 TLogRecord LogRecordOf(const TR7200& record, int i) {

@@ -36,7 +36,7 @@ struct TProgram {
     bool ChangeByTime = false;
     double ChangeInterval = 0;
     int Capacity = 0; // 0: Auto
-    int BottlesLimit = 255;
+    int BottlesLimit = NoBottlesLimit;
     int BottlesPerGroup = 1;
     int SamplesPerBottle = 1;
     bool Logger = false;
@@ -438,7 +438,7 @@ TPlan MakePlan(const TR7200& record, const TPlanRequest& q) {
     } else {
         // Bottles left over after the last whole group stay empty.
         const int usable =
-            p.BottlesLimit == 255 ? p.Capacity : std::min(p.BottlesLimit, p.Capacity);
+            p.BottlesLimit == NoBottlesLimit ? p.Capacity : std::min(p.BottlesLimit, p.Capacity);
         plan.BottleCount = usable / p.BottlesPerGroup * p.BottlesPerGroup;
     }
     if (p.SamplerMode == SamplerFlowPulses && q.PulsesPerHour)

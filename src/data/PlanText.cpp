@@ -1,6 +1,7 @@
 #include "PlanText.h"
 
 #include "Plan.h"
+#include "ProgramBlock.h"
 
 #include <QCoreApplication>
 #include <QLocale>
@@ -15,11 +16,11 @@ QString Number(double value) {
 
 QString Input(int eventMode) {
     switch (eventMode) {
-    case 1:
+    case EventDigital:
         return QCoreApplication::translate("TPlan", "digital");
-    case 2:
+    case EventAnalog:
         return QCoreApplication::translate("TPlan", "analog");
-    case 3:
+    case EventLevel:
         return QCoreApplication::translate("TPlan", "level");
     default:
         return QCoreApplication::translate("TPlan", "temperature");
@@ -115,12 +116,12 @@ QString BadAssumption() {
 
 QString Start(int mode, const QString& first, int64_t delay, int starts) {
     switch (mode) {
-    case 0:
+    case ProgramImmediately:
         return QCoreApplication::translate("TPlan", "Starts immediately, on %1.").arg(first);
-    case 1:
+    case ProgramAfterDelay:
         return QCoreApplication::translate("TPlan", "Starts after a delay of %1, on %2.")
             .arg(Duration(delay), first);
-    case 2:
+    case ProgramAtTime:
         return QCoreApplication::translate("TPlan", "Starts on %1.").arg(first);
     default:
         return QCoreApplication::translate(

@@ -29,6 +29,18 @@ enum TEventMode : uint8_t {
     EventTemperature = 4,
 };
 
+// What an event does (EventRun).
+enum TEventRun : uint8_t {
+    RunOnEvent = 0,   // samples while the event lasts
+    StartByEvent = 1, // starts the program
+};
+
+// Whether the logger records at its own period (LoggerMode).
+enum TLoggerMode : uint8_t {
+    LoggerOff = 0,
+    LoggerOn = 1,
+};
+
 // How bottles are changed in the flow modes (BottleChangeBy).
 enum TBottleChange : uint8_t {
     ChangeBySamplesCount = 0,
@@ -44,6 +56,9 @@ struct TAnalogScale {
 };
 
 // One weekday of the program scheduler.
+// Bits of the weeks "1st" to "4th" and "Last"; bits 4, 6 and 7 have no meaning.
+inline constexpr int WeekMask = 0x2F;
+
 struct TScheduleEntry {
     uint16_t StartAt = 0; // minutes after midnight
     uint8_t Weeks = 0;    // bit 0..3 first..fourth week, bit 5 last week

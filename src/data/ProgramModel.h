@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ProgramBlock.h"
+
 #include <QString>
 #include <optional>
 #include <span>
@@ -108,8 +110,6 @@ struct TFieldCondition {
 // "No limit" of the bottles; an edit switched off by its box stores its Unset value.
 inline constexpr int NoBottlesLimit = 255;
 inline constexpr int NoMaximumInterval = 0;
-// Bits of the weeks "1st" to "4th" and "Last"; bits 4, 6 and 7 have no meaning.
-inline constexpr int WeekMask = 0x2F;
 inline constexpr int Weekdays = 7;
 
 struct TFieldRule {

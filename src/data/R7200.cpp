@@ -27,14 +27,14 @@ void TR7200::LoadDefaults() {
 
 void TR7200::Pack() {
     switch (ProgramMode) {
-    case 1:
+    case ProgramAfterDelay:
         ProgramStartValue = ProgramStartDelay;
         break;
-    case 2:
+    case ProgramAtTime:
         ProgramStartValue = ToConnectorTimestamp(ProgramStartTime);
         break;
     default:
-        ProgramStartValue = 600;
+        ProgramStartValue = DefaultStartDelay;
         break;
     }
 
@@ -70,10 +70,10 @@ void TR7200::Unpack() {
     PumpPulses = complement == uint16_t(~pulses) ? pulses : 0;
 
     ProgramStartTime = TClock::Now();
-    ProgramStartDelay = 600;
-    if (ProgramMode == 1)
+    ProgramStartDelay = DefaultStartDelay;
+    if (ProgramMode == ProgramAfterDelay)
         ProgramStartDelay = ProgramStartValue;
-    else if (ProgramMode == 2)
+    else if (ProgramMode == ProgramAtTime)
         ProgramStartTime = FromConnectorTimestamp(ProgramStartValue);
 }
 

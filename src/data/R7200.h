@@ -45,7 +45,9 @@ public:
     QString ConnectorName;    // at most 63 characters reach the image
     QString ConnectorComment; // at most 443 characters reach the image
     TDateTime ProgramStartTime = 0;
-    uint32_t ProgramStartDelay = 600;
+    // Also what the image holds as the start of a mode that has none.
+    static constexpr uint32_t DefaultStartDelay = 600;
+    uint32_t ProgramStartDelay = DefaultStartDelay;
     int LogCount = 0;
     int LogStart = 0;
     TRecordStatus Status = StatusOk;

@@ -15,8 +15,8 @@ TEventDialog::TEventDialog(QWidget* parent)
                                         ui->RgEventMode3, ui->RgEventMode4};
     for (int i = 0; i < modes.size(); ++i)
         EventMode->addButton(modes[i], i);
-    EventRun->addButton(ui->RgEventRun0, 0);
-    EventRun->addButton(ui->RgEventRun1, 1);
+    EventRun->addButton(ui->RgEventRun0, RunOnEvent);
+    EventRun->addButton(ui->RgEventRun1, StartByEvent);
 
     using F = TField;
     Editor.Bind(EventMode, F::EventMode);

@@ -28,18 +28,21 @@ public:
     int rowCount(const QModelIndex& parent) const override {
         return parent.isValid() || !Plan ? 0 : int(Plan->Events.size());
     }
-    int columnCount(const QModelIndex& parent) const override { return parent.isValid() ? 0 : 5; }
+    enum TColumn { LocalTime, ConnectorTime, Kind, Bottles, Sample, Columns };
+    int columnCount(const QModelIndex& parent) const override {
+        return parent.isValid() ? 0 : Columns;
+    }
     QVariant data(const QModelIndex& index, int role) const override {
         if (role != Qt::DisplayRole || !Plan) return {};
         const TPlanEvent& e = Plan->Events[size_t(index.row())];
         switch (index.column()) {
-        case 0:
+        case LocalTime:
             return PlanIsoText(e.Local).replace(u'T', u' ');
-        case 1:
+        case ConnectorTime:
             return PlanConnectorIsoText(e.Connector).replace(u'T', u' ');
-        case 2:
+        case Kind:
             return PlanKindText(e.Kind);
-        case 3:
+        case Bottles:
             if (e.Bottle == 0) return {};
             return e.Bottles > 1
                        ? QStringLiteral("%1-%2").arg(e.Bottle).arg(e.Bottle + e.Bottles - 1)
@@ -50,10 +53,10 @@ public:
     }
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override {
         if (role != Qt::DisplayRole || orientation != Qt::Horizontal) return {};
-        const QString titles[] = {TPlanPage::tr("Time"), TPlanPage::tr("Connector time"),
-                                  TPlanPage::tr("Event"), TPlanPage::tr("Bottles"),
-                                  TPlanPage::tr("Sample")};
-        return section >= 0 && section < 5 ? titles[section] : QString();
+        const QString titles[Columns] = {TPlanPage::tr("Time"), TPlanPage::tr("Connector time"),
+                                         TPlanPage::tr("Event"), TPlanPage::tr("Bottles"),
+                                         TPlanPage::tr("Sample")};
+        return section >= 0 && section < Columns ? titles[section] : QString();
     }
 
 private:

@@ -18,8 +18,8 @@ TSamplerPage::TSamplerPage(QWidget* parent)
     for (QComboBox* list : {ui->CbAnalog1Range, ui->CbAnalog2Range, ui->CbxTemperatureUnits})
         for (int i = 0; i < list->count(); ++i)
             list->setItemData(i, i);
-    LoggerMode->addButton(ui->LomnarLoggerMode0, 0);
-    LoggerMode->addButton(ui->LomnarLoggerMode1, 1);
+    LoggerMode->addButton(ui->LomnarLoggerMode0, LoggerOff);
+    LoggerMode->addButton(ui->LomnarLoggerMode1, LoggerOn);
 
     using F = TField;
     Editor.Bind(ui->LomnarPrePurge, F::PrePurge);
@@ -80,7 +80,7 @@ void TSamplerPage::Fill() {
                 r);
     // The sampler's report: an unsigned count, never edited.
     ui->LomnarPumpPulses->setText(QString::number(r.PumpPulses));
-    (r.LoggerMode != 0 ? ui->LomnarLoggerMode1 : ui->LomnarLoggerMode0)->setChecked(true);
+    (r.LoggerMode != LoggerOff ? ui->LomnarLoggerMode1 : ui->LomnarLoggerMode0)->setChecked(true);
     Editor.Fill({ui->LomnarEnableDigitalInputs, ui->LomnarLoggerPeriod, ui->CbAnalog1Range,
                  ui->CbAnalog2Range, ui->EdtAnalog1Min, ui->EdtAnalog1Max, ui->EdtAnalog1Units,
                  ui->EdtAnalog2Min, ui->EdtAnalog2Max, ui->EdtAnalog2Units,
@@ -106,7 +106,7 @@ void TSamplerPage::SetRangeHints() {
 }
 
 void TSamplerPage::LomnarLoggerModeClick() {
-    const bool on = LoggerMode->checkedId() == 1;
+    const bool on = LoggerMode->checkedId() == LoggerOn;
     for (QWidget* w : {static_cast<QWidget*>(ui->LomnarLoggerPeriod),
                        static_cast<QWidget*>(ui->LomnarLoggerPeriodLabel),
                        static_cast<QWidget*>(ui->LomnarLoggerPeriodHhMmLabel)})

@@ -149,7 +149,7 @@ void TStatusPage::Fill() {
         break;
     }
     ui->LblEventMode->setText(r.EventMode == EventDisabled ? Msg(MsgNoEvent)
-                              : r.EventRun == 0            ? Msg(MsgRunOnEvent)
+                              : r.EventRun == RunOnEvent   ? Msg(MsgRunOnEvent)
                                                            : Msg(MsgStartByEvent));
     const TMsgId inputs[] = {MsgNone, MsgDigital, MsgAnalog, MsgLevel, MsgTemperature};
     if (r.EventMode < std::size(inputs)) ui->LblEventInput->setText(Msg(inputs[r.EventMode]));
