@@ -18,35 +18,12 @@ TEventDialog::TEventDialog(QWidget* parent)
     EventRun->addButton(ui->RgEventRun0, RunOnEvent);
     EventRun->addButton(ui->RgEventRun1, StartByEvent);
 
-    using F = TField;
-    Editor.Bind(EventMode, F::EventMode);
-    Editor.Bind(EventRun, F::EventRun);
-    Editor.Bind(ui->CbEventInversion, F::EventInversion);
-    Editor.Bind(ui->CbChangeBottle, F::EventChangeBottle);
-    Editor.Bind(ui->EdtEventDelay, F::EventDelay);
-    Editor.Bind(ui->CbPreSampling, F::PreSampling);
-    Editor.Bind(ui->CbDisableVar, F::PreSamplingDisableVar);
-    Editor.Bind(ui->EdtPreInterval, F::PreSamplingInterval);
-    Editor.Bind(ui->EdtPreSamples, F::PreSamplingSamples);
-    Editor.Bind(ui->EdtLowLimit, F::EventLowLimit);
-    Editor.Bind(ui->EdtHighLimit, F::EventHighLimit);
-    Editor.Bind(ui->EdtLowTemperature, F::EventLowTemperature);
-    Editor.Bind(ui->EdtHighTemperature, F::EventHighTemperature);
-
-    // In store order; each field counts in the modes the program model gives it.
-    Steps = {{EventMode},
-             {EventRun},
-             {ui->CbEventInversion},
-             {ui->CbChangeBottle},
-             {ui->EdtEventDelay},
-             {ui->CbPreSampling},
-             {ui->CbDisableVar},
-             {ui->EdtPreInterval},
-             {ui->EdtPreSamples},
-             {ui->EdtLowLimit},
-             {ui->EdtHighLimit},
-             {ui->EdtLowTemperature},
-             {ui->EdtHighTemperature}};
+    Editor.Bind(EventMode, TField::EventMode);
+    Editor.Bind(EventRun, TField::EventRun);
+    // The other controls name their fields in the form; each counts in the modes the program
+    // model gives it.
+    Editor.BindNamed(this);
+    Steps = Editor.StoreOrder();
 
     connect(EventMode, &QButtonGroup::idToggled, this, [this](int, bool on) {
         if (on) RgEventModeClick();
@@ -64,10 +41,7 @@ TEventDialog::~TEventDialog() = default;
 std::optional<TR7200> TEventDialog::Execute(const TR7200& record) {
     Working = record;
     const TR7200& r = record;
-    for (QWidget* edit :
-         {ui->EdtEventDelay, ui->EdtPreInterval, ui->EdtPreSamples, ui->EdtLowTemperature,
-          ui->EdtHighTemperature, ui->EdtLowLimit, ui->EdtHighLimit})
-        Editor.SetHint(edit, r);
+    Editor.SetHints(r);
     ui->LowLimitUnitsLabel->setText(r.Analog2.Units);
     ui->HighLimitUnitsLabel->setText(r.Analog2.Units);
     // The unit the temperature texts are written in.
@@ -75,16 +49,12 @@ std::optional<TR7200> TEventDialog::Execute(const TR7200& record) {
     ui->LowTemperatureUnitsLabel->setText(degrees);
     ui->HighTemperatureUnitsLabel->setText(degrees);
 
+    // Both limit pairs show the same two fields, whatever the mode.
+    Editor.FillAll(r);
     SelectButton(EventMode, r.EventMode);
-    RgEventModeClick();
     SelectButton(EventRun, r.EventRun);
-    Editor.Fill({ui->CbEventInversion, ui->CbChangeBottle, ui->EdtEventDelay, ui->CbPreSampling},
-                r);
+    RgEventModeClick();
     CbPreSamplingClick();
-    // Both pairs show the same two fields, whatever the mode.
-    Editor.Fill({ui->CbDisableVar, ui->EdtPreInterval, ui->EdtPreSamples, ui->EdtLowTemperature,
-                 ui->EdtHighTemperature, ui->EdtLowLimit, ui->EdtHighLimit},
-                r);
     if (!ExecuteCentred(*this)) return std::nullopt;
     return Working;
 }

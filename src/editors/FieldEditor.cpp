@@ -12,6 +12,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <algorithm>
 
 namespace {
 
@@ -51,6 +52,35 @@ void TFieldEditor::Bind(QButtonGroup* group, TField field) {
     Bindings.push_back({group, field, 0, {}, 0});
 }
 
+void TFieldEditor::BindNamed(QWidget* form) {
+    for (QWidget* control : form->findChildren<QWidget*>()) {
+        const QString name = control->property("field").toString();
+        if (name.isEmpty()) continue;
+        const TProgramField* field = FindProgramField(name);
+        const bool bindable =
+            qobject_cast<QLineEdit*>(control) || qobject_cast<QPlainTextEdit*>(control) ||
+            qobject_cast<QComboBox*>(control) || qobject_cast<QCheckBox*>(control);
+        if (!field || !bindable) throw TInternalError::OnFile("FieldEditor", 2);
+        Bindings.push_back({control, field->Rule->Id, field->Index, {}, 0});
+    }
+}
+
+std::vector<TStoreStep> TFieldEditor::StoreOrder() const {
+    std::vector<const TBinding*> order;
+    for (const TBinding& b : Bindings)
+        order.push_back(&b);
+    const auto place = [](const TBinding* b) {
+        return std::pair(&FieldRule(b->Field) - FieldRules().data(), b->Index);
+    };
+    std::stable_sort(order.begin(), order.end(), [&place](const TBinding* a, const TBinding* b) {
+        return place(a) < place(b);
+    });
+    std::vector<TStoreStep> steps;
+    for (const TBinding* b : order)
+        steps.push_back({b->Control});
+    return steps;
+}
+
 TFieldEditor::TBinding& TFieldEditor::Find(QObject* control) {
     for (TBinding& b : Bindings)
         if (b.Control == control) return b;
@@ -60,6 +90,11 @@ TFieldEditor::TBinding& TFieldEditor::Find(QObject* control) {
 void TFieldEditor::Fill(std::initializer_list<QObject*> controls, const TR7200& record) {
     for (QObject* control : controls)
         Fill(control, record);
+}
+
+void TFieldEditor::FillAll(const TR7200& record) {
+    for (const TBinding& b : Bindings)
+        Fill(b.Control, record);
 }
 
 void TFieldEditor::Fill(QObject* control, const TR7200& record) {
@@ -166,6 +201,11 @@ bool TFieldEditor::Store(const std::vector<TStoreStep>& steps, TR7200& record) {
 
 void TFieldEditor::SetHint(QWidget* edit, const TR7200& record) {
     edit->setToolTip(FieldHint(Find(edit).Field, record));
+}
+
+void TFieldEditor::SetHints(const TR7200& record) {
+    for (const TBinding& b : Bindings)
+        if (auto edit = qobject_cast<QLineEdit*>(b.Control)) SetHint(edit, record);
 }
 
 void TFieldEditor::Reject(QWidget* control, TFieldCheck check, const QString& text) {

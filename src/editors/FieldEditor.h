@@ -42,17 +42,24 @@ public:
     void Bind(QCheckBox* box, TField field);
     // Each button's id is its value.
     void Bind(QButtonGroup* group, TField field);
+    // Binds each edit, memo, list and box under `form` whose property "field" names a field
+    // of the program model, so that a new field of the form needs no more than its control.
+    void BindNamed(QWidget* form);
+    // Every bound control as a step of its own, in the program model's store order.
+    std::vector<TStoreStep> StoreOrder() const;
 
     // The control shows the record's value. A list or group without that value keeps its
     // selection.
     void Fill(QObject* control, const TR7200& record);
     void Fill(std::initializer_list<QObject*> controls, const TR7200& record);
+    void FillAll(const TR7200& record);
     // Reads the control into the record; false after the refusal has been reported.
     bool Store(QObject* control, TR7200& record);
     // Runs the steps in order up to the first refusal.
     bool Store(const std::vector<TStoreStep>& steps, TR7200& record);
     // The edit's range as its tool tip.
     void SetHint(QWidget* edit, const TR7200& record);
+    void SetHints(const TR7200& record);
 
     // The one report of a refused entry: the control gets the focus when it can take it,
     // and the box is shown either way.
