@@ -216,6 +216,10 @@ void TConnectorModel::HandleRequest(const std::vector<uint8_t>& request) {
         payload = {refuse ? Refusal : Acknowledge};
         break;
     }
+    default:
+        // A command the model keeps nothing for is answered by its row alone.
+        payload.assign(size_t(entry.ReplyLength), refuse ? Refusal : Acknowledge);
+        break;
     }
     Emit(std::move(payload), fault);
 
