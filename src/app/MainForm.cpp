@@ -154,18 +154,28 @@ QToolButton* TMainForm::ToolButton(const QString& name) const {
 }
 
 void TMainForm::CreateToolBar() {
-    QStyle* s = style();
-    ui->FileNew->setIcon(s->standardIcon(QStyle::SP_FileIcon));
-    ui->FileOpen->setIcon(s->standardIcon(QStyle::SP_DialogOpenButton));
-    ui->FileSave->setIcon(s->standardIcon(QStyle::SP_DialogSaveButton));
-    ui->FileExport->setIcon(s->standardIcon(QStyle::SP_FileDialogDetailedView));
-    ui->DataRead->setIcon(s->standardIcon(QStyle::SP_ArrowDown));
-    ui->DataWrite->setIcon(s->standardIcon(QStyle::SP_ArrowUp));
-    ui->ViewStatus->setIcon(s->standardIcon(QStyle::SP_ComputerIcon));
-    ui->ViewSampler->setIcon(s->standardIcon(QStyle::SP_DriveHDIcon));
-    ui->ViewLog->setIcon(s->standardIcon(QStyle::SP_FileDialogContentsView));
-    ui->ViewPlan->setIcon(s->standardIcon(QStyle::SP_FileDialogInfoView));
-    ui->HelpAbout->setIcon(s->standardIcon(QStyle::SP_MessageBoxInformation));
+    // The style's icons come with a 128-pixel picture each; the menus and the tool bar show
+    // them at two sizes, and only those are kept.
+    const int bar = style()->pixelMetric(QStyle::PM_ToolBarIconSize, nullptr, ui->ToolBar);
+    const qreal ratio = devicePixelRatioF();
+    const auto icon = [this, bar, ratio](QStyle::StandardPixmap id) {
+        const QIcon full = style()->standardIcon(id, nullptr, this);
+        QIcon kept;
+        for (const int size : {16, bar})
+            kept.addPixmap(full.pixmap(QSize(size, size), ratio));
+        return kept;
+    };
+    ui->FileNew->setIcon(icon(QStyle::SP_FileIcon));
+    ui->FileOpen->setIcon(icon(QStyle::SP_DialogOpenButton));
+    ui->FileSave->setIcon(icon(QStyle::SP_DialogSaveButton));
+    ui->FileExport->setIcon(icon(QStyle::SP_FileDialogDetailedView));
+    ui->DataRead->setIcon(icon(QStyle::SP_ArrowDown));
+    ui->DataWrite->setIcon(icon(QStyle::SP_ArrowUp));
+    ui->ViewStatus->setIcon(icon(QStyle::SP_ComputerIcon));
+    ui->ViewSampler->setIcon(icon(QStyle::SP_DriveHDIcon));
+    ui->ViewLog->setIcon(icon(QStyle::SP_FileDialogContentsView));
+    ui->ViewPlan->setIcon(icon(QStyle::SP_FileDialogInfoView));
+    ui->HelpAbout->setIcon(icon(QStyle::SP_MessageBoxInformation));
     ui->ToolDataReadAction->setIcon(ui->DataRead->icon());
     ui->ToolDataWriteAction->setIcon(ui->DataWrite->icon());
 
