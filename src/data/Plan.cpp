@@ -35,7 +35,7 @@ struct TProgram {
     int SamplesRate = 0;
     bool ChangeByTime = false;
     double ChangeInterval = 0;
-    int Capacity = 0; // 0: Auto
+    int Capacity = AutoCapacity;
     int BottlesLimit = NoBottlesLimit;
     int BottlesPerGroup = 1;
     int SamplesPerBottle = 1;
@@ -432,7 +432,7 @@ TPlan MakePlan(const TR7200& record, const TPlanRequest& q) {
     plan.WindowStart = start;
     plan.WindowEnd = start + int64_t(q.Days) * Day;
 
-    if (p.Capacity == 0) {
+    if (p.Capacity == AutoCapacity) {
         plan.BottleCount = q.Capacity.value_or(0);
         if (q.Capacity) plan.Assumptions << PlanText::AssumedCapacity(*q.Capacity);
     } else {

@@ -56,6 +56,15 @@ struct TAnalogScale {
 };
 
 // One weekday of the program scheduler.
+// The unit temperatures are shown and typed in (TemperatureUnits).
+enum TTemperatureUnits : uint8_t {
+    UnitsCelsius = 0,
+    UnitsFahrenheit = 1,
+};
+
+// The Capacity of a distributor the sampler finds out for itself ("Auto").
+inline constexpr int AutoCapacity = 0;
+
 // Bits of the weeks "1st" to "4th" and "Last"; bits 4, 6 and 7 have no meaning.
 inline constexpr int WeekMask = 0x2F;
 

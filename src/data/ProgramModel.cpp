@@ -47,7 +47,7 @@ bool LimitWithinCapacity(const TR7200& r, double v) {
 
 // "Auto" fills one bottle at a time; a group never exceeds the distributor or the limit.
 bool GroupFits(const TR7200& r, double v) {
-    if (r.Capacity == 0) return v == 1;
+    if (r.Capacity == AutoCapacity) return v == 1;
     return v <= r.Capacity && (r.BottlesLimit == NoBottlesLimit || v <= r.BottlesLimit);
 }
 
@@ -71,7 +71,7 @@ constexpr TFieldItem SamplerModes[] = {
     {SamplerPeriodical, QT_TRANSLATE_NOOP("TStatusPage", "PERIODICAL SAMPLING")},
     {SamplerFlowPulses, QT_TRANSLATE_NOOP("TStatusPage", "SAMPLING BY FLOW PULSES")},
     {SamplerFlowRate, QT_TRANSLATE_NOOP("TStatusPage", "SAMPLING BY FLOW RATE")}};
-constexpr TFieldItem Capacities[] = {{0, QT_TRANSLATE_NOOP("TStatusPage", "Auto")},
+constexpr TFieldItem Capacities[] = {{AutoCapacity, QT_TRANSLATE_NOOP("TStatusPage", "Auto")},
                                      {1, "1"},
                                      {4, "4"},
                                      {8, "8"},
@@ -84,7 +84,7 @@ constexpr TFieldItem LoggerModes[] = {
     {0, QT_TRANSLATE_NOOP("TSamplerPage", "Disable logger")},
     {1, QT_TRANSLATE_NOOP("TSamplerPage", "Periodical sampling")}};
 constexpr TFieldItem InputRanges[] = {{0, "0 - 20mA"}, {1, "4 - 20mA"}};
-constexpr TFieldItem TemperatureUnits[] = {{0, "°C"}, {1, "F"}};
+constexpr TFieldItem TemperatureUnits[] = {{UnitsCelsius, "°C"}, {UnitsFahrenheit, "F"}};
 constexpr TFieldItem EventModes[] = {
     {EventDisabled, QT_TRANSLATE_NOOP("TEventDialog", "Disable event control")},
     {EventDigital, QT_TRANSLATE_NOOP("TEventDialog", "Digital input")},
@@ -646,7 +646,7 @@ QString FieldRangeText(const TProgramField& field, const TR7200& record) {
     if (rule.Id == F::BottlesLimit)
         return QStringLiteral("1..%1").arg(std::min<int>(int(rule.Max), record.Capacity));
     if (rule.Id == F::BottlesPerGroup) {
-        const int most = record.Capacity == 0 ? 1 : record.Capacity;
+        const int most = record.Capacity == AutoCapacity ? 1 : record.Capacity;
         const int limit = record.BottlesLimit == NoBottlesLimit ? most : record.BottlesLimit;
         return QStringLiteral("1..%1").arg(std::min(most, limit));
     }

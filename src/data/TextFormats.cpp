@@ -1,6 +1,7 @@
 #include "TextFormats.h"
 
 #include "ConnectorCalendar.h"
+#include "ProgramBlock.h"
 
 #include <QLocale>
 #include <QRegularExpression>
@@ -393,12 +394,12 @@ QString FormatAnalogRange(const TAnalogScale& scale) {
 }
 
 QString TemperatureUnitText(int units) {
-    return units == 1 ? QStringLiteral(" F") : QStringLiteral(" \u00B0C");
+    return units == UnitsFahrenheit ? QStringLiteral(" F") : QStringLiteral(" \u00B0C");
 }
 
 QString FormatTemperature(int tenths, int units) {
     int t = std::clamp<int>(int16_t(tenths), -400, 850);
-    if (units == 1) t = t * 9 / 5 + 320;
+    if (units == UnitsFahrenheit) t = t * 9 / 5 + 320;
     return Tenths(t);
 }
 
@@ -406,7 +407,7 @@ bool ParseTemperature(const QString& text, int units, int& tenths) {
     double x = 0;
     if (!ParseFloatText(text, x)) return false;
     double celsius = x;
-    if (units == 1) {
+    if (units == UnitsFahrenheit) {
         const double shifted = (x - 32) * 5;
         celsius = shifted * (1.0 / 9);
     }

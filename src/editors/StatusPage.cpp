@@ -258,7 +258,7 @@ void TStatusPage::SetFlowHints() {
 
 int TStatusPage::SelectedCapacity() const {
     const int i = ui->CbxCapacity->currentIndex();
-    return i >= 1 && i < int(Capacities().size()) ? Capacities()[size_t(i)].Value : 0;
+    return i >= 1 && i < int(Capacities().size()) ? Capacities()[size_t(i)].Value : AutoCapacity;
 }
 
 void TStatusPage::ShowModePanels(int mode) {
@@ -308,7 +308,7 @@ void TStatusPage::CbEnableBottlesLimitClick() {
     const bool on = ui->CbEnableBottlesLimit->isChecked();
     ui->EdtBottlesLimit->clear();
     const int capacity = SelectedCapacity();
-    if (on && capacity != 0 && Host) {
+    if (on && capacity != AutoCapacity && Host) {
         // The proposal comes from the record, not from what the edit held.
         const int limit = Host->Record().BottlesLimit;
         ui->EdtBottlesLimit->setText(

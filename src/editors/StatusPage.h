@@ -53,7 +53,7 @@ private:
     void FillFlowMaximum();
     void SetVarHints();
     void SetFlowHints();
-    // The Capacity of the chosen distributor item; 0 for "Auto" or no item.
+    // The Capacity of the chosen distributor item; AutoCapacity for "Auto" or no item.
     int SelectedCapacity() const;
     void CbxSamplerModeChange();
     void CbxCapacityChange();

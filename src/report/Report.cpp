@@ -473,7 +473,8 @@ void PaintLogPlot(QPainter& painter, const QRectF& area, const TLogPlotData& plo
         TLogRange Range;
         QList<TLogLine> Lines;
     };
-    const QString degrees = record.TemperatureUnits ? QStringLiteral("F") : QStringLiteral("°C");
+    const QString degrees =
+        record.TemperatureUnits == UnitsFahrenheit ? QStringLiteral("F") : QStringLiteral("°C");
     const TPanel panels[] = {
         {WithUnits(Msg(MsgVAR), record.Analog1.Units), plot.Var, {LineVar}},
         {WithUnits(Msg(MsgAux), record.Analog2.Units), plot.Aux, {LineAux}},
