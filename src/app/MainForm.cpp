@@ -82,7 +82,8 @@ private:
 TMainForm::TMainForm(TWorkplace& workplace, TTicks ticks, QWidget* parent)
     : QMainWindow(parent), ui(new Ui::TMainForm), Workplace(&workplace), Ticks(ticks) {
     ui->setupUi(this);
-    ui->Logo->setPixmap(TLogo::Pixmap(160));
+    // The logo shows only while no document is open, which is seldom: drawn when first shown.
+    ui->EmptyTab->installEventFilter(this);
     StatusPage()->SetHost(this);
     SamplerPage()->SetHost(this);
     LogPage()->SetHost(this);
@@ -158,6 +159,15 @@ void TMainForm::CreateToolBar() {
     // them at two sizes, and only those are kept.
     const int bar = style()->pixelMetric(QStyle::PM_ToolBarIconSize, nullptr, ui->ToolBar);
     const qreal ratio = devicePixelRatioF();
+    // Without an icon theme of the desktop the style shows its own pictures, but only after
+    // reading the fallback theme's index of thousands of lines; that search is left out.
+    const QStringList themePaths = QIcon::themeSearchPaths();
+    const bool noDesktopTheme =
+        QIcon::themeName().isEmpty() || QIcon::themeName() == QIcon::fallbackThemeName();
+    if (noDesktopTheme) QIcon::setThemeSearchPaths({QStringLiteral(":/no-icon-theme")});
+    TOnExit restorePaths([noDesktopTheme, &themePaths] {
+        if (noDesktopTheme) QIcon::setThemeSearchPaths(themePaths);
+    });
     const auto icon = [this, bar, ratio](QStyle::StandardPixmap id) {
         const QIcon full = style()->standardIcon(id, nullptr, this);
         QIcon kept;
@@ -460,6 +470,8 @@ void TMainForm::CancelTransfer() {
 }
 
 bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == ui->EmptyTab && event->type() == QEvent::Show && ui->Logo->pixmap().isNull())
+        ui->Logo->setPixmap(TLogo::Pixmap(160));
     if (!InTransfer) return QMainWindow::eventFilter(watched, event);
     switch (event->type()) {
     case QEvent::ShortcutOverride:
@@ -948,8 +960,9 @@ void TMainForm::showEvent(QShowEvent* event) {
 void TMainForm::FormShow() {
     ui->PageControl->setCurrentWidget(ui->EmptyTab);
     ui->TabShield->raise();
-    ui->PageControl->setVisible(true);
+    // The new document's page is the first one shown, with no empty page shown before it.
     FileNewExecute();
+    ui->PageControl->setVisible(true);
     if (SettingsWriteFailed) {
         SettingsWriteFailed = false;
         QTimer::singleShot(0, this, [this] { ShowSettingsWriteError(); });

@@ -10,11 +10,14 @@
 
 #include <QComboBox>
 #include <QFileDialog>
+#include <QIcon>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QSettings>
 #include <QStackedWidget>
+#include <QStyle>
 #include <QToolButton>
 
 namespace {
@@ -114,6 +117,35 @@ TEST_F(MainFormTest, CommandsCarryTheirCaptionsHintsAndShortcuts) {
     EXPECT_EQ(Act("MenuViewLog")->text(), "Event Log");
     EXPECT_EQ(Child<QMenu>("MenuFile")->title(), "&File");
     EXPECT_EQ(Child<QMenu>("MenuHelp")->title(), "&Help");
+}
+
+// The start leaves out the icon theme search where the desktop has no theme: the pictures
+// must still be the style's, and the search must be back for everything after the start.
+TEST_F(MainFormTest, ToolBarShowsTheStylesPicturesAndLeavesTheIconSearchAsItWas) {
+    const QStringList searched = QIcon::themeSearchPaths();
+    Open();
+    EXPECT_EQ(QIcon::themeSearchPaths(), searched);
+    const struct {
+        const char* Action;
+        QStyle::StandardPixmap Picture;
+    } rows[] = {
+        {"FileNew", QStyle::SP_FileIcon},          {"FileOpen", QStyle::SP_DialogOpenButton},
+        {"FileSave", QStyle::SP_DialogSaveButton}, {"DataRead", QStyle::SP_ArrowDown},
+        {"ViewStatus", QStyle::SP_ComputerIcon},   {"HelpAbout", QStyle::SP_MessageBoxInformation}};
+    for (const auto& row : rows) {
+        const QImage shown = Act(row.Action)->icon().pixmap(16).toImage();
+        ASSERT_FALSE(shown.isNull()) << row.Action;
+        EXPECT_EQ(shown, Form->style()->standardIcon(row.Picture).pixmap(16).toImage())
+            << row.Action;
+    }
+}
+
+TEST_F(MainFormTest, LogoIsDrawnWhenTheEmptyPageIsFirstShown) {
+    Open();
+    auto logo = Child<QLabel>("Logo");
+    EXPECT_TRUE(logo->pixmap().isNull()) << "the start shows the Status page only";
+    Child<QStackedWidget>("PageControl")->setCurrentWidget(Child<QWidget>("EmptyTab"));
+    EXPECT_FALSE(logo->pixmap().isNull());
 }
 
 TEST_F(MainFormTest, WindowPlacementComesFromTheSettingsFile) {
