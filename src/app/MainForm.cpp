@@ -26,6 +26,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QKeyEvent>
@@ -35,6 +36,7 @@
 #include <QStyle>
 #include <QTimer>
 #include <QToolButton>
+#include <QtMath>
 #include <algorithm>
 
 namespace {
@@ -76,6 +78,53 @@ public:
 private:
     F Call;
 };
+
+// Fusion's own pictures of the icons the window shows, under their names in its resources,
+// each at 16, 32 and 128 pixels. The computer and the drive it draws at 16 pixels only.
+struct TStylePicture {
+    QStyle::StandardPixmap Id;
+    const char* Name;
+};
+constexpr TStylePicture StylePictures[] = {
+    {QStyle::SP_FileIcon, "file"},
+    {QStyle::SP_DialogOpenButton, "standardbutton-open"},
+    {QStyle::SP_DialogSaveButton, "standardbutton-save"},
+    {QStyle::SP_FileDialogDetailedView, "viewdetailed"},
+    {QStyle::SP_ArrowDown, "down"},
+    {QStyle::SP_ArrowUp, "up"},
+    {QStyle::SP_FileDialogContentsView, "filecontents"},
+    {QStyle::SP_FileDialogInfoView, "fileinfo"},
+};
+
+// The style's picture read only at the sizes (in device pixels) it is shown at: the style
+// decodes every size it has, the 128-pixel one too, and that was most of the tool bar's
+// start. Each size is drawn from the file the style's icon would choose for it, the
+// smallest at least as large, else the largest. Null where Qt keeps no such file.
+QIcon StylePictureAt(QStyle::StandardPixmap id, std::initializer_list<int> pixels) {
+    const auto row = std::find_if(std::begin(StylePictures), std::end(StylePictures),
+                                  [id](const TStylePicture& picture) { return picture.Id == id; });
+    if (row == std::end(StylePictures)) return {};
+    const auto file = [row](int size) {
+        return QStringLiteral(":/qt-project.org/styles/commonstyle/images/%1-%2.png")
+            .arg(QLatin1String(row->Name))
+            .arg(size);
+    };
+    QList<int> sizes;
+    for (const int size : {16, 32, 128})
+        if (QFile::exists(file(size))) sizes.append(size);
+    if (sizes.isEmpty()) return {};
+    QIcon icon;
+    QList<int> added;
+    for (const int wanted : pixels) {
+        const auto fit = std::find_if(sizes.cbegin(), sizes.cend(),
+                                      [wanted](int size) { return size >= wanted; });
+        const int size = fit == sizes.cend() ? sizes.last() : *fit;
+        if (added.contains(size)) continue;
+        added.append(size);
+        icon.addFile(file(size), QSize(size, size));
+    }
+    return icon;
+}
 
 } // namespace
 
@@ -168,8 +217,13 @@ void TMainForm::CreateToolBar() {
     TOnExit restorePaths([noDesktopTheme, &themePaths] {
         if (noDesktopTheme) QIcon::setThemeSearchPaths(themePaths);
     });
-    const auto icon = [this, bar, ratio](QStyle::StandardPixmap id) {
-        const QIcon full = style()->standardIcon(id, nullptr, this);
+    // Fusion without a desktop theme shows its own pictures; any other style may draw its own.
+    const bool fusionPictures = noDesktopTheme && style()->name().compare(QLatin1String("fusion"),
+                                                                          Qt::CaseInsensitive) == 0;
+    const auto icon = [this, bar, ratio, fusionPictures](QStyle::StandardPixmap id) {
+        QIcon full;
+        if (fusionPictures) full = StylePictureAt(id, {qCeil(16 * ratio), qCeil(bar * ratio)});
+        if (full.isNull()) full = style()->standardIcon(id, nullptr, this);
         QIcon kept;
         for (const int size : {16, bar})
             kept.addPixmap(full.pixmap(QSize(size, size), ratio));

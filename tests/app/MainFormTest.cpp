@@ -119,8 +119,9 @@ TEST_F(MainFormTest, CommandsCarryTheirCaptionsHintsAndShortcuts) {
     EXPECT_EQ(Child<QMenu>("MenuHelp")->title(), "&Help");
 }
 
-// The start leaves out the icon theme search where the desktop has no theme: the pictures
-// must still be the style's, and the search must be back for everything after the start.
+// The start leaves out the icon theme search where the desktop has no theme and reads the
+// style's pictures only at the sizes shown: the menus' and the tool bar's pictures must still
+// be the style's own, and the search must be back for everything after the start.
 TEST_F(MainFormTest, ToolBarShowsTheStylesPicturesAndLeavesTheIconSearchAsItWas) {
     const QStringList searched = QIcon::themeSearchPaths();
     Open();
@@ -128,16 +129,25 @@ TEST_F(MainFormTest, ToolBarShowsTheStylesPicturesAndLeavesTheIconSearchAsItWas)
     const struct {
         const char* Action;
         QStyle::StandardPixmap Picture;
-    } rows[] = {
-        {"FileNew", QStyle::SP_FileIcon},          {"FileOpen", QStyle::SP_DialogOpenButton},
-        {"FileSave", QStyle::SP_DialogSaveButton}, {"DataRead", QStyle::SP_ArrowDown},
-        {"ViewStatus", QStyle::SP_ComputerIcon},   {"HelpAbout", QStyle::SP_MessageBoxInformation}};
-    for (const auto& row : rows) {
-        const QImage shown = Act(row.Action)->icon().pixmap(16).toImage();
-        ASSERT_FALSE(shown.isNull()) << row.Action;
-        EXPECT_EQ(shown, Form->style()->standardIcon(row.Picture).pixmap(16).toImage())
-            << row.Action;
-    }
+    } rows[] = {{"FileNew", QStyle::SP_FileIcon},
+                {"FileOpen", QStyle::SP_DialogOpenButton},
+                {"FileSave", QStyle::SP_DialogSaveButton},
+                {"FileExport", QStyle::SP_FileDialogDetailedView},
+                {"DataRead", QStyle::SP_ArrowDown},
+                {"DataWrite", QStyle::SP_ArrowUp},
+                {"ViewStatus", QStyle::SP_ComputerIcon},
+                {"ViewSampler", QStyle::SP_DriveHDIcon},
+                {"ViewLog", QStyle::SP_FileDialogContentsView},
+                {"ViewPlan", QStyle::SP_FileDialogInfoView},
+                {"HelpAbout", QStyle::SP_MessageBoxInformation}};
+    const int bar = Form->style()->pixelMetric(QStyle::PM_ToolBarIconSize);
+    for (const auto& row : rows)
+        for (const int size : {16, bar}) {
+            const QImage shown = Act(row.Action)->icon().pixmap(size).toImage();
+            ASSERT_FALSE(shown.isNull()) << row.Action;
+            EXPECT_EQ(shown, Form->style()->standardIcon(row.Picture).pixmap(size).toImage())
+                << row.Action << " at " << size;
+        }
 }
 
 TEST_F(MainFormTest, LogoIsDrawnWhenTheEmptyPageIsFirstShown) {
