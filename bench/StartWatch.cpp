@@ -1,10 +1,12 @@
 // Starts a program and waits, on the X server's own notice rather than by polling, until it
 // maps a top-level window whose name begins with NAME; a second later it reads the program's
-// resident set and ends it. Prints "KIB MS": the resident set and the time from start to map.
+// resident set and ends it. Prints "KIB MS CPU": the resident set, the time from start to map
+// and the processor time all its threads had used by then.
 // Polling from a shell costs CPU the program under test then lacks, on two cores a lot of it.
 // Usage: StartWatch NAME PROGRAM [ARGUMENTS...]
 #include <xcb/xcb.h>
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
@@ -48,6 +50,22 @@ long ResidentKib(pid_t pid) {
     return -1;
 }
 
+// Processor time of all threads, from the scheduler's own nanosecond count.
+double CpuMilliseconds(pid_t pid) {
+    const std::string tasks = "/proc/" + std::to_string(pid) + "/task";
+    DIR* dir = opendir(tasks.c_str());
+    if (!dir) return -1;
+    double total = 0;
+    while (const dirent* entry = readdir(dir)) {
+        if (entry->d_name[0] == '.') continue;
+        std::ifstream stat(tasks + "/" + entry->d_name + "/schedstat");
+        double ns = 0;
+        if (stat >> ns) total += ns / 1e6;
+    }
+    closedir(dir);
+    return total;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -83,6 +101,7 @@ int main(int argc, char** argv) {
         return 1;
     }
     double mapped = -1;
+    double cpu = -1;
     while (mapped < 0) {
         pollfd wait{xcb_get_file_descriptor(x), POLLIN, 0};
         poll(&wait, 1, 100);
@@ -97,8 +116,10 @@ int main(int argc, char** argv) {
                 const double at = Milliseconds();
                 const std::string shown = WindowName(x, map->window);
                 if (mapped < 0 && shown.size() >= name.size() &&
-                    strncasecmp(shown.c_str(), name.c_str(), name.size()) == 0)
+                    strncasecmp(shown.c_str(), name.c_str(), name.size()) == 0) {
                     mapped = at;
+                    cpu = CpuMilliseconds(pid);
+                }
             }
             std::free(event);
         }
@@ -113,6 +134,6 @@ int main(int argc, char** argv) {
     kill(pid, SIGTERM);
     waitpid(pid, nullptr, 0);
     xcb_disconnect(x);
-    std::printf("%ld %d\n", kib, int(mapped - start + 0.5));
+    std::printf("%ld %d %d\n", kib, int(mapped - start + 0.5), int(cpu + 0.5));
     return 0;
 }
