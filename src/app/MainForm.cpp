@@ -131,6 +131,8 @@ QIcon StylePictureAt(QStyle::StandardPixmap id, std::initializer_list<int> pixel
 TMainForm::TMainForm(TWorkplace& workplace, TTicks ticks, QWidget* parent)
     : QMainWindow(parent), ui(new Ui::TMainForm), Workplace(&workplace), Ticks(ticks) {
     ui->setupUi(this);
+    // The empty page is first in the page stack on purpose: the stack shows and lays out the
+    // first page it is given at once, and the Status page is laid out when it is shown.
     // The logo shows only while no document is open, which is seldom: drawn when first shown.
     ui->EmptyTab->installEventFilter(this);
     StatusPage()->SetHost(this);
