@@ -1,12 +1,11 @@
 #include "AdapterDiagnosis.h"
 
-#include "SysfsTty.h"
+#include "PortListing.h"
 #include "UsbUart.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSerialPortInfo>
 
 #include <cerrno>
 #include <cstring>
@@ -57,11 +56,8 @@ QString TAdapterDiagnosis::Explain(const QString& description) const {
         return ExplainDevice(named);
     }
     QStringList matching;
-    for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts()) {
-        QString text = info.description();
-        if (text.isEmpty()) text = TSysfsTty().UsbProduct(info.portName());
-        if (text == description) matching << info.systemLocation();
-    }
+    for (const TPortEntry& port : TPortListing::Shared().Ports())
+        if (port.Description == description) matching << port.Location;
     if (matching.isEmpty())
         return tr("No serial device has the description %1. Plug the adapter in; "
                   "if it is plugged in, try another USB socket or cable.")

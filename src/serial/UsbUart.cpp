@@ -1,12 +1,12 @@
 #include "UsbUart.h"
 
 #include "InternalError.h"
+#include "PortListing.h"
 #include "SysfsTty.h"
 
 #include <QDeadlineTimer>
 #include <QFileInfo>
 #include <QSerialPort>
-#include <QSerialPortInfo>
 #include <algorithm>
 #include <chrono>
 #include <thread>
@@ -14,14 +14,6 @@
 namespace {
 
 constexpr const char* Unit = "UsbUart";
-
-// The description a port shows: udev's model text, or the USB product text from sysfs
-// when udev has none.
-QString PortDescription(const QSerialPortInfo& info) {
-    QString text = info.description();
-    if (text.isEmpty()) text = TSysfsTty().UsbProduct(info.portName());
-    return text;
-}
 
 QString NamedPort() {
     return qEnvironmentVariable(TUsbUart::PortVariable);
@@ -54,8 +46,8 @@ bool TUsbUart::FindDevice(const QString& description, int& index) {
         return true;
     }
     QStringList descriptions;
-    for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts())
-        descriptions << PortDescription(info);
+    for (const TPortEntry& port : TPortListing::Shared().Ports())
+        descriptions << port.Description;
     return PickDevice(descriptions, description, index);
 }
 
@@ -85,18 +77,19 @@ bool TUsbUart::Open(int index) {
         Description = location;
         DeviceSerialNumber.clear();
         const QString real = QFileInfo(location).canonicalFilePath();
-        for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts()) {
-            if (info.systemLocation() == real) {
-                Description = PortDescription(info);
-                DeviceSerialNumber = info.serialNumber();
+        for (const TPortEntry& port : TPortListing::Shared().Ports()) {
+            if (port.Location == real) {
+                Description = port.Description;
+                DeviceSerialNumber = port.SerialNumber;
             }
         }
     } else {
-        const QList<QSerialPortInfo> ports = QSerialPortInfo::availablePorts();
+        // The listing the search picked the index from, unless a device came or went since.
+        const QList<TPortEntry>& ports = TPortListing::Shared().Ports();
         if (index < 0 || index >= ports.size()) return false;
-        location = ports[index].systemLocation();
-        Description = PortDescription(ports[index]);
-        DeviceSerialNumber = ports[index].serialNumber();
+        location = ports[index].Location;
+        Description = ports[index].Description;
+        DeviceSerialNumber = ports[index].SerialNumber;
     }
 
     auto port = std::make_unique<QSerialPort>();
