@@ -13,7 +13,6 @@ struct TPortEntry {
     QString Location;    // the device node, such as /dev/ttyUSB0
     QString Description; // udev's model text, else the USB product text from sysfs
     QString SerialNumber;
-    bool operator==(const TPortEntry&) const = default;
 };
 
 // The system's serial ports, listed again only when a device may have come or gone: when a
