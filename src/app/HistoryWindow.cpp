@@ -5,10 +5,12 @@
 #include "LogPage.h"
 #include "MessageBox.h"
 #include "MsgTemplate.h"
+#include "PlotViews.h"
 #include "ui_HistoryWindow.h"
 
 #include <QCoreApplication>
 #include <QFileDialog>
+#include <QLabel>
 #include <QPushButton>
 
 THistoryWindow::THistoryWindow(THistory& history, QWidget* parent)
@@ -19,7 +21,14 @@ THistoryWindow::THistoryWindow(THistory& history, QWidget* parent)
             &THistoryWindow::ShowChosen);
     connect(ui->HistoryExport, &QPushButton::clicked, this, &THistoryWindow::Export);
     connect(ui->HistoryButtons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    connect(ui->HistoryPlot, &TLogChart::RecordClicked, this, [this](int i) {
+    Plot = PlotModule::NewLogPlot(ui->HistoryPlotPage);
+    if (!Plot) {
+        ui->HistoryPlotLayout->addWidget(new QLabel(PlotModule::LoadError(), ui->HistoryPlotPage));
+        return;
+    }
+    Plot->setObjectName(QStringLiteral("HistoryPlot"));
+    ui->HistoryPlotLayout->addWidget(Plot);
+    connect(Plot, &TLogPlotView::RecordClicked, this, [this](int i) {
         ui->HistoryViews->setCurrentWidget(ui->HistoryTable);
         ui->HistoryTable->SelectRecord(i);
     });
@@ -60,12 +69,14 @@ void THistoryWindow::ShowChosen() {
     for (int k = 0; k < Log.Entries.size(); ++k)
         rows.append(LogTableRow(*Log.Entries[k].Program, Log.Entries[k].Record, k + 1));
     ui->HistoryTable->Fill(LogTableTitles(titles), LogTableUnits(Log.Newest()), rows);
-    ui->HistoryPlot->Describe = [this](int k) {
-        if (k < 0 || k >= Log.Entries.size()) return QString();
-        return LogRecordSummary(*Log.Entries[k].Program, Log.Entries[k].Record, TLogPage::Titles(),
-                                k + 1);
-    };
-    ui->HistoryPlot->Show(Log.Newest(), Log.Records(), titles);
+    if (Plot) {
+        Plot->Describe = [this](int k) {
+            if (k < 0 || k >= Log.Entries.size()) return QString();
+            return LogRecordSummary(*Log.Entries[k].Program, Log.Entries[k].Record,
+                                    TLogPage::Titles(), k + 1);
+        };
+        Plot->Show(Log.Newest(), Log.Records(), titles);
+    }
     ui->HistoryExport->setEnabled(!Log.Entries.isEmpty());
 }
 

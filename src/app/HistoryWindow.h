@@ -6,6 +6,8 @@
 #include <QDialog>
 #include <memory>
 
+class TLogPlotView;
+
 namespace Ui {
 class THistoryWindow;
 }
@@ -32,6 +34,7 @@ private:
 
     std::unique_ptr<Ui::THistoryWindow> ui;
     THistory& History;
+    TLogPlotView* Plot = nullptr; // null when the plot module cannot be loaded
     QList<THistorySite> Sites;
     THistoryLog Log;
 };

@@ -735,8 +735,10 @@ void TMainForm::FileExportPlotExecute() {
     const QString path = FileExportPlotDialog ? FileExportPlotDialog(folder, proposed)
                                               : DefaultFileDialog(PlotDialog, folder, proposed);
     if (path.isEmpty() || !AskOverwrite(path)) return;
-    if (!LogPage()->SavePlot(path))
-        TMessageBox::Show(Msg(MsgFileError), Msg(MsgError), TMessageBox::Ok, this);
+    if (LogPage()->SavePlot(path)) return;
+    const QString why = LogPage()->PlotLoadError();
+    TMessageBox::Show(why.isEmpty() ? Msg(MsgFileError) : why, Msg(MsgError), TMessageBox::Ok,
+                      this);
 }
 
 void TMainForm::FileExportPlanExecute() {

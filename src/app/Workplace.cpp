@@ -1,5 +1,6 @@
 #include "Workplace.h"
 
+#include "BuildTree.h"
 #include "ConnectorCalendar.h"
 #include "History.h"
 #include "HistoryWindow.h"
@@ -272,12 +273,9 @@ QString TWorkplace::DefaultSettingsFileName(const QString& executablePath,
     const QString name = exe.completeBaseName() + QStringLiteral(".INI");
     // Only a program run from its build tree keeps the file beside it: an installed one
     // lies in a system folder, which root could write to but must not.
-    const QString tree = QDir(buildDir).canonicalPath();
     const QString folder = exe.absolutePath();
-    const bool inTree =
-        !tree.isEmpty() &&
-        (QDir(folder).canonicalPath() + QLatin1Char('/')).startsWith(tree + QLatin1Char('/'));
-    if (inTree && QFileInfo(folder).isWritable()) return folder + QLatin1Char('/') + name;
+    if (InBuildTree(folder, buildDir) && QFileInfo(folder).isWritable())
+        return folder + QLatin1Char('/') + name;
     const QString config = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
     QDir().mkpath(config);
     return config + QLatin1Char('/') + name;

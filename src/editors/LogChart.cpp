@@ -103,7 +103,7 @@ TTimeView* MakeView(QWidget* parent) {
 
 } // namespace
 
-TLogChart::TLogChart(QWidget* parent) : QWidget(parent) {
+TLogChart::TLogChart(QWidget* parent) : TLogPlotView(parent) {
     auto layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);

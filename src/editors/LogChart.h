@@ -1,10 +1,9 @@
 #pragma once
 
 #include "LogPlot.h"
+#include "PlotViews.h"
 
-#include <QWidget>
 #include <array>
-#include <functional>
 
 class QCategoryAxis;
 class QChart;
@@ -20,23 +19,18 @@ struct TProgramBlock;
 // LOGGER as a mark on the lane of its kind in a strip on top, VAR/FLOW, EVENT/AUX and the
 // temperatures as lines below, both over one time axis of the Connector's time. The wheel
 // and a drag zoom the time axis of both, a double click shows the whole log, a legend entry
-// hides and shows its line.
-class TLogChart : public QWidget {
+// hides and shows its line. Part of the plot module.
+class TLogChart : public TLogPlotView {
     Q_OBJECT
 
 public:
     explicit TLogChart(QWidget* parent = nullptr);
 
-    // The text shown for a mark, by record index.
-    std::function<QString(int)> Describe;
-
-    void Show(const TR7200& record, const TLogTitles& titles);
-    // Records of several reads in the scales and units of one program.
+    void Show(const TR7200& record, const TLogTitles& titles) override;
     void Show(const TProgramBlock& program, const QList<TLogRecord>& records,
-              const TLogTitles& titles);
-    void ShowWholeLog();
-    // PNG, or SVG when the name ends in ".svg"; false when the file cannot be written.
-    bool Save(const QString& path);
+              const TLogTitles& titles) override;
+    void ShowWholeLog() override;
+    bool Save(const QString& path) override;
 
     const TLogPlotData& Data() const { return Plot; }
     QScatterSeries* Lane(TLogLane lane) const { return Lanes[int(lane)]; }
@@ -48,9 +42,6 @@ public:
     const std::array<QGraphicsSimpleTextItem*, LogLaneCount>& LaneNames() const {
         return LaneLabels;
     }
-
-signals:
-    void RecordClicked(int record);
 
 private:
     void Clear();

@@ -1,16 +1,17 @@
 #include "LogPage.h"
 
 #include "DocumentHost.h"
-#include "LogChart.h"
 #include "LogText.h"
 #include "MsgTemplate.h"
 #include "PageTitle.h"
+#include "PlotViews.h"
 #include "R7200.h"
 #include "ui_LogPage.h"
 
 #include <QAction>
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QLabel>
 
 namespace {
 // The view chosen last, kept for the pages of later windows while the program runs.
@@ -31,12 +32,20 @@ TLogPage::TLogPage(QWidget* parent) : QWidget(parent), ui(new Ui::TLogPage) {
     ShowPlot(PlotChosen);
 }
 
-TLogChart* TLogPage::EnsurePlot() {
-    if (Plot) return Plot;
-    Plot = new TLogChart(ui->LogViews);
+TLogPlotView* TLogPage::EnsurePlot() {
+    if (Plot || PlotError) return Plot;
+    Plot = PlotModule::NewLogPlot(ui->LogViews);
+    if (!Plot) {
+        PlotError = new QLabel(PlotModule::LoadError(), ui->LogViews);
+        PlotError->setObjectName(QStringLiteral("LogPlotError"));
+        PlotError->setAlignment(Qt::AlignCenter);
+        PlotError->setWordWrap(true);
+        ui->LogViews->addWidget(PlotError);
+        return nullptr;
+    }
     Plot->setObjectName(QStringLiteral("LogPlot"));
     ui->LogViews->addWidget(Plot);
-    connect(Plot, &TLogChart::RecordClicked, ui->LogTable, &TLogTable::SelectRecord);
+    connect(Plot, &TLogPlotView::RecordClicked, ui->LogTable, &TLogTable::SelectRecord);
     Plot->Describe = [this](int i) {
         return Host ? LogRecordSummary(Host->Record(), Titles(), i) : QString();
     };
@@ -68,8 +77,8 @@ void TLogPage::Fill() {
 }
 
 void TLogPage::FocusTable() {
-    if (PlotChosen)
-        EnsurePlot()->setFocus();
+    if (PlotChosen && EnsurePlot())
+        Plot->setFocus();
     else
         ui->LogTable->setFocus();
 }
@@ -78,11 +87,17 @@ void TLogPage::ShowPlot(bool plot) {
     PlotChosen = plot;
     ui->LogShowPlot->setChecked(plot);
     ui->LogShowTable->setChecked(!plot);
-    ui->LogViews->setCurrentWidget(plot ? static_cast<QWidget*>(EnsurePlot()) : ui->LogTable);
+    QWidget* view = ui->LogTable;
+    if (plot) view = EnsurePlot() ? static_cast<QWidget*>(Plot) : PlotError;
+    ui->LogViews->setCurrentWidget(view);
 }
 
 bool TLogPage::SavePlot(const QString& path) {
-    return EnsurePlot()->Save(path);
+    return EnsurePlot() && Plot->Save(path);
+}
+
+QString TLogPage::PlotLoadError() const {
+    return PlotError ? PlotError->text() : QString();
 }
 
 void TLogPage::CopySelection() {

@@ -6,7 +6,8 @@
 #include <memory>
 
 class TDocumentHost;
-class TLogChart;
+class QLabel;
+class TLogPlotView;
 
 namespace Ui {
 class TLogPage;
@@ -30,6 +31,8 @@ public:
     void ShowPlot(bool plot);
     // PNG, or SVG by the name's suffix; false when the file cannot be written.
     bool SavePlot(const QString& path);
+    // Why there is no plot: the plot module cannot be loaded. Empty while there is one.
+    QString PlotLoadError() const;
     void CopySelection();
 
 protected:
@@ -37,9 +40,11 @@ protected:
 
 private:
     // The plot is built when the page is first shown or saved, not with the window.
-    TLogChart* EnsurePlot();
+    // Null, and a message in its place, when the plot module cannot be loaded.
+    TLogPlotView* EnsurePlot();
 
     std::unique_ptr<Ui::TLogPage> ui;
-    TLogChart* Plot = nullptr;
+    TLogPlotView* Plot = nullptr;
+    QLabel* PlotError = nullptr;
     TDocumentHost* Host = nullptr;
 };

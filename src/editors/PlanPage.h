@@ -6,7 +6,7 @@
 #include <memory>
 
 class TDocumentHost;
-class TPlanTimeline;
+class TPlanPlotView;
 class TPlanTableModel;
 
 namespace Ui {
@@ -34,5 +34,5 @@ private:
     TDocumentHost* Host = nullptr;
     TPlan Current;
     TPlanTableModel* Model = nullptr;
-    TPlanTimeline* Timeline = nullptr;
+    TPlanPlotView* Timeline = nullptr; // null when the plot module cannot be loaded
 };

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs the build into a scratch prefix and checks what a desktop sees of it: the menu
-# entry, the metainfo, the icons, the udev rule and the .r72 file type.
+# entry, the metainfo, the icons, the udev rule, the plot module and the .r72 file type.
 set -euo pipefail
 build=$1
 scratch=$(mktemp -d)
@@ -15,6 +15,8 @@ for size in 16 22 24 32 48 64 128 256; do
     file "$share/icons/hicolor/${size}x${size}/apps/limnaset.png" | grep -q "PNG image data, $size x $size"
 done
 grep -q 'ATTRS{product}=="USB LIMNASET Adapter"' "$scratch/usr/lib/udev/rules.d/60-limnaset.rules"
+# The plots' module, which the window loads by its full path.
+compgen -G "$scratch/usr/lib*/limnaset/liblimnaset_plot.so" >/dev/null
 
 # The file type by name, and by the image's own mark for a file without the extension.
 export XDG_DATA_HOME=$scratch/xdg
