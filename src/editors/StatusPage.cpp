@@ -282,8 +282,14 @@ void TStatusPage::CbxSamplerModeChange() {
     const int picked = ui->CbxSamplerMode->currentIndex();
     Editor.Fill(ui->CbxSamplerMode, r);
     // After a load the panels show the record's mode, even when one of its values is refused.
-    if (picked == ui->CbxSamplerMode->currentIndex()) ShowModePanels(picked);
+    const bool same = picked == ui->CbxSamplerMode->currentIndex();
+    if (same) ShowModePanels(picked);
     if (!Host->StorePages()) return;
+    // The record's own mode again (after a load, say): the pages show what was just stored.
+    if (same) {
+        Modified();
+        return;
+    }
     ui->CbxSamplerMode->setCurrentIndex(picked);
     if (picked >= 0) r.SamplerMode = uint8_t(ui->CbxSamplerMode->itemData(picked).toInt());
     Modified();
