@@ -1,6 +1,6 @@
-# Writes the linker options by which a program exports what the plot module calls of it: the
-# module's undefined symbols that the program's static libraries define. -u pulls each out of
-# its library, --export-dynamic-symbol exports it.
+# Writes the link options (for the compiler driver) by which a program exports what the plot
+# module calls of it: the module's undefined symbols that the program's static libraries
+# define. -u pulls each out of its library, --export-dynamic-symbol exports it.
 # Usage: cmake -DNM=nm -DMODULE=liblimnaset_plot.so -DARCHIVES=a.a,b.a -DOUTPUT=file.rsp
 #              -P PlotImports.cmake
 cmake_minimum_required(VERSION 3.25)
@@ -20,7 +20,7 @@ symbols(defined --defined-only --extern-only ${archives})
 set(options "")
 foreach(symbol IN LISTS imports)
     if(symbol IN_LIST defined)
-        string(APPEND options "-u ${symbol}\n--export-dynamic-symbol=${symbol}\n")
+        string(APPEND options "-Wl,-u,${symbol}\n-Wl,--export-dynamic-symbol=${symbol}\n")
     endif()
 endforeach()
 # Unchanged options leave the programs linked as they are.
